@@ -1,0 +1,18 @@
+# Warnings and build flags shared by every target of the project.
+add_library(orvane_options INTERFACE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+  target_compile_options(orvane_options INTERFACE -Wall -Wextra -Wshadow -Wno-unused-parameter)
+endif()
+
+if(ORVANE_SANITIZE)
+  set(ORVANE_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_compile_options(${ORVANE_SANITIZER_FLAGS})
+  add_link_options(${ORVANE_SANITIZER_FLAGS})
+endif()
+
+if(WIN32)
+  # A bare Windows has none of the compiler's runtime libraries: link them in.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  # Wide Windows functions everywhere, so that names outside the ANSI code page work.
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
+endif()

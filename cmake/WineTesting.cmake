@@ -1,0 +1,16 @@
+# Windows test executables run under Wine through CMake's cross-compiling
+# emulator. The emulator script carries the private Wine prefix of this build
+# folder; the display comes from the environment (scripts/test.sh starts Xvfb).
+set(ORVANE_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix of the Windows tests")
+configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
+               FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
+
+# orvane_add_wine_test(target): registers every GoogleTest case of a Windows
+# test executable with ctest, listed at test time under Wine.
+function(orvane_add_wine_test target)
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS win TIMEOUT 120)
+endfunction()

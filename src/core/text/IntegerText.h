@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// Converts decimal text to a 32-bit integer: optional leading blanks, an
+// optional sign, then decimal digits to the end of the text. Anything else,
+// the empty text included, throws Exception with the message
+// "'<text>' is not a valid integer value".
+std::int32_t StrToInt(std::string_view text);
+
+// The message of the conversion error for a text.
+std::string ConversionErrorMessage(std::string_view text);
+
+} // namespace orvane
