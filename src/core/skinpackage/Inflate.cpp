@@ -137,7 +137,6 @@ private:
     std::unique_ptr<std::uint8_t[]> inBuffer;
     std::size_t inPos = 0;
     std::size_t inEnd = 0;
-    std::uint64_t inputTotal = 0;
     bool inputEnded = false;
     std::size_t zerosPastEnd = 0;
     std::uint64_t bits = 0;
@@ -166,14 +165,9 @@ void Inflater::ReadMoreInput()
             break;
         }
         inEnd += count;
-        inputTotal += count;
     }
-    if (inputEnded) {
-        // The stream may end inside its last word: zeros complete it.
-        const std::size_t padding = (4 - inputTotal % 4) % 4;
-        std::memset(inBuffer.get() + inEnd, 0, padding + wordSlack);
-        inEnd += padding;
-    }
+    if (inputEnded)
+        std::memset(inBuffer.get() + inEnd, 0, wordSlack);
 }
 
 bool Inflater::RefillSlow()
@@ -183,7 +177,7 @@ bool Inflater::RefillSlow()
         if (inEnd - inPos >= sizeof(std::uint64_t))
             return Refill();
     }
-    // Near the end: byte by byte, zeros once the input is used up.
+    // Near the end: byte by byte, then zeros that must never be consumed.
     bits &= bitCount == 0 ? 0 : (~std::uint64_t(0) >> (64 - bitCount));
     while (bitCount < bitBufferFill) {
         std::uint64_t byte = 0;
@@ -222,13 +216,13 @@ InflateStatus Inflater::StoredBlock()
         return InflateStatus::InputExhausted;
     const std::uint32_t length = TakeBits(16);
     const std::uint32_t lengthComplement = TakeBits(16);
+    if (ConsumedPastEnd())
+        return InflateStatus::InputExhausted;
     if (length != (~lengthComplement & 0xFFFFu))
         return InflateStatus::BadStoredLength;
 
     // Give the whole bytes left in the bit buffer back to the byte buffer and
     // copy straight from there.
-    if (ConsumedPastEnd())
-        return InflateStatus::InputExhausted;
     GiveBackBitBuffer();
 
     std::size_t remaining = length;
