@@ -19,11 +19,18 @@ bool ZlibInflate(std::span<const std::uint8_t> stream, Bytes& output);
 
 // How an entry of a hand-built package is stored.
 struct PackageEntry {
+    PackageEntry(std::string entryName, Bytes entryData, bool isDeflated = true, std::string entryPassword = {},
+        bool checkTime = false)
+        : name(std::move(entryName)), data(std::move(entryData)), deflated(isDeflated),
+          password(std::move(entryPassword)), timeCheck(checkTime)
+    {
+    }
+
     std::string name;
     Bytes data;
-    bool deflated = true;
-    std::string password;         // empty: not encrypted
-    bool timeCheck = false;       // flag bit 3: the check byte comes from the time
+    bool deflated;
+    std::string password;  // empty: not encrypted
+    bool timeCheck;        // flag bit 3: the check byte comes from the time
     std::uint16_t modificationTime = 0x6B5A;
 };
 
