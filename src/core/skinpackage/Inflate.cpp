@@ -290,8 +290,10 @@ InflateStatus Inflater::DynamicBlock()
             repeat = 3 + TakeBits(2);
         } else if (symbol == repeatZeroShortSymbol) {
             repeat = 3 + TakeBits(3);
-        } else {
+        } else if (symbol == repeatZeroLongSymbol) {
             repeat = 11 + TakeBits(7);
+        } else {
+            return InflateStatus::BadCodeLengths; // the code-length code has no symbols past 18
         }
         if (repeat > total - i)
             return InflateStatus::BadCodeLengths;
