@@ -36,8 +36,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr int rawWindowBits = -15;
 constexpr int bestLevel = 9;
-constexpr double minimumSeconds = 0.25;
-constexpr int rounds = 5;
+constexpr double roundSeconds = 0.02;
+constexpr int rounds = 41;
 
 Bytes Deflate(const Bytes& data)
 {
@@ -147,22 +147,31 @@ Bytes ReadWholeFile(const std::filesystem::path& path)
     return Bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
 }
 
-// Best time per call over several rounds, each long enough to measure.
+// Seconds per call of one round: calls repeated until the round is long
+// enough to time.
 double SecondsPerCall(const std::function<void()>& call)
 {
-    double best = 1e30;
-    for (int round = 0; round < rounds; ++round) {
-        int calls = 0;
-        const auto start = Clock::now();
-        double elapsed = 0;
-        do {
-            call();
-            ++calls;
-            elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-        } while (elapsed < minimumSeconds / rounds);
-        best = std::min(best, elapsed / calls);
-    }
-    return best;
+    int calls = 0;
+    const auto start = Clock::now();
+    double elapsed = 0;
+    do {
+        call();
+        ++calls;
+        elapsed = std::chrono::duration<double>(Clock::now() - start).count();
+    } while (elapsed < roundSeconds);
+    return elapsed / calls;
+}
+
+struct Contender {
+    const char* name;
+    std::function<void()> call;
+    std::vector<double> seconds;
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 void Measure(const char* name, const Bytes& data)
@@ -172,33 +181,44 @@ void Measure(const char* name, const Bytes& data)
 
     Bytes ours;
     ours.reserve(data.size());
-    const double oursSeconds = SecondsPerCall([&] {
+    Bytes theirs(data.size());
+    std::vector<Contender> contenders;
+    contenders.push_back({"ours", [&] {
         ours.clear();
         if (orvane::Inflate(stream, ours) != orvane::InflateStatus::Done)
             throw std::runtime_error("our inflate failed");
-    });
-    if (ours != data)
-        throw std::runtime_error("our output differs");
-
-    Bytes theirs(data.size());
-    const double zlibSeconds = SecondsPerCall([&] {
+    }, {}});
+    contenders.push_back({"zlib", [&] {
         if (!ZlibInflate(stream, theirs))
             throw std::runtime_error("zlib inflate failed");
-    });
-
-    std::printf("%s: %zu bytes from %zu\n", name, data.size(), stream.size());
-    std::printf("  ours        %8.1f MB/s\n", megabytes / oursSeconds);
-    std::printf("  zlib        %8.1f MB/s\n", megabytes / zlibSeconds);
+    }, {}});
 #if ORVANE_HAVE_LIBDEFLATE
     libdeflate_decompressor* decompressor = libdeflate_alloc_decompressor();
     Bytes other(data.size());
-    const double libdeflateSeconds = SecondsPerCall([&] {
+    contenders.push_back({"libdeflate", [&] {
         libdeflate_deflate_decompress(decompressor, stream.data(), stream.size(), other.data(), other.size(), nullptr);
-    });
-    libdeflate_free_decompressor(decompressor);
-    std::printf("  libdeflate  %8.1f MB/s\n", megabytes / libdeflateSeconds);
+    }, {}});
 #endif
-    std::printf("  ratio ours/zlib %.2f\n", zlibSeconds / oursSeconds);
+
+    // Rounds alternate between the contenders, so that a busy moment of the
+    // machine hits all of them alike; each figure is the median of its rounds
+    // and the ratio the median of the rounds' ratios.
+    std::vector<double> ratios;
+    for (int round = 0; round < rounds; ++round) {
+        for (Contender& contender : contenders)
+            contender.seconds.push_back(SecondsPerCall(contender.call));
+        ratios.push_back(contenders[1].seconds.back() / contenders[0].seconds.back());
+    }
+#if ORVANE_HAVE_LIBDEFLATE
+    libdeflate_free_decompressor(decompressor);
+#endif
+    if (ours != data || theirs != data)
+        throw std::runtime_error("an output differs from the input");
+
+    std::printf("%s: %zu bytes from %zu\n", name, data.size(), stream.size());
+    for (const Contender& contender : contenders)
+        std::printf("  %-11s %8.1f MB/s\n", contender.name, megabytes / Median(contender.seconds));
+    std::printf("  ratio ours/zlib %.2f\n", Median(ratios));
 }
 
 } // namespace
