@@ -8,8 +8,8 @@
 
 namespace orvane {
 
-// What ExtractSkinEntry reports; the values are those of the original result
-// codes.
+// What ExtractSkinEntry reports; the numeric values are the result codes 0, 1
+// and 2 of the package reader.
 enum class ExtractResult {
     Extracted = 0,     // the entry's bytes were written in full
     ReadFailed = 1,    // package missing or unreadable, not "SK", entry not there, or empty

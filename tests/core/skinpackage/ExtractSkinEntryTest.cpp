@@ -239,8 +239,8 @@ TEST_F(ExtractSkinEntryFile, ReadsPackagesMadeByTheZipTool)
             EXPECT_EQ(ExtractSkinEntry(package, entryName, Output(), ""), ExtractResult::WrongPassword);
             EXPECT_EQ(ExtractSkinEntry(package, entryName, Output(), "Secret"), ExtractResult::WrongPassword);
         }
-        const auto original = Package(test::ZipWithTool(scratch.Path(), files, kind.options, true), "original.zip");
-        EXPECT_EQ(ExtractSkinEntry(original, entryName, Output(), kind.password), ExtractResult::ReadFailed);
+        const auto pkPackage = Package(test::ZipWithTool(scratch.Path(), files, kind.options, true), "original.zip");
+        EXPECT_EQ(ExtractSkinEntry(pkPackage, entryName, Output(), kind.password), ExtractResult::ReadFailed);
     }
 }
 

@@ -14,7 +14,7 @@ using test::Bytes;
 // Assembles a bitmap file: file header, an info header of the given size
 // (12: core header), the extra bytes (masks after a 40-byte header), the
 // palette (B, G, R, 0 or B, G, R for the core header) and the rows as given.
-struct BmpSpec {
+struct BmpLayout {
     std::uint32_t headerSize = 40;
     std::int32_t width = 2;
     std::int32_t height = 2;
@@ -26,37 +26,37 @@ struct BmpSpec {
     std::vector<Bytes> rows = {};      // in file order, each padded to 4 bytes by the builder
 };
 
-Bytes BuildBmp(const BmpSpec& spec)
+Bytes BuildBmp(const BmpLayout& layout)
 {
-    Bytes header(spec.headerSize, 0);
-    WriteU32LE(header, 0, spec.headerSize);
-    if (spec.headerSize == 12) {
-        WriteU16LE(header, 4, std::uint16_t(spec.width));
-        WriteU16LE(header, 6, std::uint16_t(spec.height));
+    Bytes header(layout.headerSize, 0);
+    WriteU32LE(header, 0, layout.headerSize);
+    if (layout.headerSize == 12) {
+        WriteU16LE(header, 4, std::uint16_t(layout.width));
+        WriteU16LE(header, 6, std::uint16_t(layout.height));
         WriteU16LE(header, 8, 1);
-        WriteU16LE(header, 10, spec.bitsPerPixel);
+        WriteU16LE(header, 10, layout.bitsPerPixel);
     } else {
-        WriteU32LE(header, 4, std::uint32_t(spec.width));
-        WriteU32LE(header, 8, std::uint32_t(spec.height));
+        WriteU32LE(header, 4, std::uint32_t(layout.width));
+        WriteU32LE(header, 8, std::uint32_t(layout.height));
         WriteU16LE(header, 12, 1);
-        WriteU16LE(header, 14, spec.bitsPerPixel);
-        WriteU32LE(header, 16, spec.compression);
-        WriteU32LE(header, 32, spec.colorsUsed);
+        WriteU16LE(header, 14, layout.bitsPerPixel);
+        WriteU32LE(header, 16, layout.compression);
+        WriteU32LE(header, 32, layout.colorsUsed);
     }
     Bytes extra;
-    for (std::size_t i = 0; i < spec.masks.size(); ++i) {
-        if (spec.headerSize >= 52 && 40 + 4 * i + 4 <= spec.headerSize)
-            WriteU32LE(header, 40 + 4 * i, spec.masks[i]);
+    for (std::size_t i = 0; i < layout.masks.size(); ++i) {
+        if (layout.headerSize >= 52 && 40 + 4 * i + 4 <= layout.headerSize)
+            WriteU32LE(header, 40 + 4 * i, layout.masks[i]);
         else
             for (int k = 0; k < 4; ++k)
-                extra.push_back(std::uint8_t(spec.masks[i] >> (8 * k)));
+                extra.push_back(std::uint8_t(layout.masks[i] >> (8 * k)));
     }
     Bytes palette;
-    for (const std::uint32_t color : spec.palette) {
+    for (const std::uint32_t color : layout.palette) {
         palette.push_back(std::uint8_t(color));
         palette.push_back(std::uint8_t(color >> 8));
         palette.push_back(std::uint8_t(color >> 16));
-        if (spec.headerSize != 12)
+        if (layout.headerSize != 12)
             palette.push_back(0);
     }
     Bytes file(14, 0);
@@ -65,7 +65,7 @@ Bytes BuildBmp(const BmpSpec& spec)
     file.insert(file.end(), header.begin(), header.end());
     file.insert(file.end(), extra.begin(), extra.end());
     file.insert(file.end(), palette.begin(), palette.end());
-    for (Bytes row : spec.rows) {
+    for (Bytes row : layout.rows) {
         row.resize((row.size() + 3) / 4 * 4, 0);
         file.insert(file.end(), row.begin(), row.end());
     }
@@ -81,7 +81,7 @@ TEST(WindowsBitmapFile, DecodesEveryUncompressedDepth)
     const std::vector<std::uint32_t> fourColors = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF};
     const struct {
         const char* what;
-        BmpSpec spec;
+        BmpLayout layout;
         std::vector<Pixel> pixels; // top-down
     } cases[] = {
         {"1 bit, bottom-up", {.width = 3, .height = 2, .bitsPerPixel = 1, .palette = {0x102030, 0xFFFFFF},
@@ -111,23 +111,23 @@ TEST(WindowsBitmapFile, DecodesEveryUncompressedDepth)
             {0x40102030}},
     };
     for (const auto& c : cases) {
-        const auto bitmap = DecodeWindowsBitmap(BuildBmp(c.spec));
+        const auto bitmap = DecodeWindowsBitmap(BuildBmp(c.layout));
         ASSERT_TRUE(bitmap) << c.what;
-        EXPECT_EQ(bitmap->BitsPerPixel, c.spec.bitsPerPixel) << c.what;
-        EXPECT_EQ(bitmap->Width(), c.spec.width) << c.what;
-        EXPECT_EQ(bitmap->Height(), std::abs(c.spec.height)) << c.what;
+        EXPECT_EQ(bitmap->BitsPerPixel, c.layout.bitsPerPixel) << c.what;
+        EXPECT_EQ(bitmap->Width(), c.layout.width) << c.what;
+        EXPECT_EQ(bitmap->Height(), std::abs(c.layout.height)) << c.what;
         EXPECT_EQ(PixelsOf(*bitmap), c.pixels) << c.what;
     }
 }
 
 TEST(WindowsBitmapFile, RejectsWhatItCannotDecode)
 {
-    const BmpSpec good{.width = 2, .height = 2, .rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}};
+    const BmpLayout good{.width = 2, .height = 2, .rows = {{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}}};
     ASSERT_TRUE(DecodeWindowsBitmap(BuildBmp(good)));
     const auto with = [&](auto&& change) {
-        BmpSpec spec = good;
-        change(spec);
-        return BuildBmp(spec);
+        BmpLayout layout = good;
+        change(layout);
+        return BuildBmp(layout);
     };
     Bytes truncated = BuildBmp(good);
     truncated.pop_back();
@@ -141,17 +141,17 @@ TEST(WindowsBitmapFile, RejectsWhatItCannotDecode)
         {"empty", {}},
         {"wrong signature", wrongSignature},
         {"pixel data cut short", truncated},
-        {"run-length compression", with([](BmpSpec& s) { s.bitsPerPixel = 8; s.compression = 1; s.palette = {0}; })},
-        {"masks with 24 bits", with([](BmpSpec& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; })},
-        {"masks with gaps", with([](BmpSpec& s) {
+        {"run-length compression", with([](BmpLayout& s) { s.bitsPerPixel = 8; s.compression = 1; s.palette = {0}; })},
+        {"masks with 24 bits", with([](BmpLayout& s) { s.compression = 3; s.masks = {0xFF0000, 0xFF00, 0xFF}; })},
+        {"masks with gaps", with([](BmpLayout& s) {
              s.bitsPerPixel = 16; s.compression = 3; s.masks = {0xF00F, 0x0F00, 0x00F0}; })},
-        {"2 bits per pixel", with([](BmpSpec& s) { s.bitsPerPixel = 2; s.palette = {0, 0, 0, 0}; })},
-        {"zero width", with([](BmpSpec& s) { s.width = 0; })},
-        {"zero height", with([](BmpSpec& s) { s.height = 0; })},
-        {"palette missing", with([](BmpSpec& s) { s.bitsPerPixel = 8; s.rows = {}; })},
-        {"unknown header size", with([](BmpSpec& s) { s.headerSize = 44; })},
-        {"huge size", with([](BmpSpec& s) { s.width = 0x7FFFFFFF; s.height = -0x7FFFFFFF; })},
-        {"most negative height", with([](BmpSpec& s) { s.height = std::numeric_limits<std::int32_t>::min(); })},
+        {"2 bits per pixel", with([](BmpLayout& s) { s.bitsPerPixel = 2; s.palette = {0, 0, 0, 0}; })},
+        {"zero width", with([](BmpLayout& s) { s.width = 0; })},
+        {"zero height", with([](BmpLayout& s) { s.height = 0; })},
+        {"palette missing", with([](BmpLayout& s) { s.bitsPerPixel = 8; s.rows = {}; })},
+        {"unknown header size", with([](BmpLayout& s) { s.headerSize = 44; })},
+        {"huge size", with([](BmpLayout& s) { s.width = 0x7FFFFFFF; s.height = -0x7FFFFFFF; })},
+        {"most negative height", with([](BmpLayout& s) { s.height = std::numeric_limits<std::int32_t>::min(); })},
     };
     for (const auto& c : cases)
         EXPECT_FALSE(DecodeWindowsBitmap(c.file)) << c.what;
