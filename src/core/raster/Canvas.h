@@ -10,7 +10,7 @@ namespace orvane {
 // that reach outside them, as they may with a device context.
 class Canvas {
 public:
-    explicit Canvas(Bitmap& target) : target(target) {}
+    explicit Canvas(Bitmap& bitmap) : target(bitmap) {}
 
     Bitmap& Target() { return target; }
     const Bitmap& Target() const { return target; }

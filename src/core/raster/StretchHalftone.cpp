@@ -21,7 +21,7 @@ struct Contribution {
 
 std::vector<std::vector<Contribution>> Contributions(int sourceLength, int destLength)
 {
-    std::vector<std::vector<Contribution>> result(std::size_t(destLength));
+    std::vector<std::vector<Contribution>> result(static_cast<std::size_t>(destLength));
     for (int d = 0; d < destLength; ++d) {
         const std::int64_t from = std::int64_t(d) * sourceLength;
         const std::int64_t to = from + sourceLength;

@@ -13,7 +13,7 @@ namespace {
 // longer than a small rectangle stay inside it.
 class ClipScope {
 public:
-    ClipScope(Canvas& canvas, const Rect& rect) : canvas(canvas), saved(canvas.Clip())
+    ClipScope(Canvas& target, const Rect& rect) : canvas(target), saved(target.Clip())
     {
         canvas.SetClip(Intersect(saved, rect));
     }
