@@ -35,7 +35,7 @@ std::string_view NextWord(std::string_view& rest)
 bool ParseKind(std::string_view word, ManifestKind& kind)
 {
     static constexpr std::pair<std::string_view, ManifestKind> kinds[] = {
-        {"colour", ManifestKind::Color}, {"color", ManifestKind::Color}, {"integer", ManifestKind::Integer},
+        {"colour", ManifestKind::Colour}, {"color", ManifestKind::Colour}, {"integer", ManifestKind::Integer},
         {"flag", ManifestKind::Flag},    {"string", ManifestKind::String}, {"image", ManifestKind::Image},
     };
     for (const auto& [name, value] : kinds)
@@ -68,7 +68,7 @@ bool ParseInteger(std::string_view word, std::int32_t& value)
 ManifestKind KindOfGroup(SkinKeyGroup group)
 {
     switch (group) {
-    case SkinKeyGroup::Colors: return ManifestKind::Color;
+    case SkinKeyGroup::Colors: return ManifestKind::Colour;
     case SkinKeyGroup::Images: return ManifestKind::Image;
     case SkinKeyGroup::Integers: return ManifestKind::Integer;
     case SkinKeyGroup::Flags: return ManifestKind::Flag;
@@ -149,7 +149,7 @@ SkinManifest ParseSkinManifest(std::string_view text)
         }
         bool valid = true;
         switch (entry.kind) {
-        case ManifestKind::Color: {
+        case ManifestKind::Colour: {
             std::uint32_t color = 0;
             valid = ParseWebColor(value, color);
             entry.number = std::int32_t(color);

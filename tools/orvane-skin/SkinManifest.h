@@ -20,7 +20,7 @@ namespace orvane {
 //
 // Names of the SKIN2_ vocabulary must be spelt as it has them and used with
 // their own kind; other names are carried as they are.
-enum class ManifestKind { Color, Integer, Flag, String, Image };
+enum class ManifestKind { Colour, Integer, Flag, String, Image };
 
 struct ManifestEntry {
     ManifestKind kind;

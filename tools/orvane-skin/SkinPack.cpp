@@ -28,7 +28,7 @@ std::vector<std::string> PackSkin(const std::filesystem::path& sourceFolder, con
     std::vector<Sk2Entry> entries;
     for (const ManifestEntry& entry : manifest.entries) {
         switch (entry.kind) {
-        case ManifestKind::Color:
+        case ManifestKind::Colour:
         case ManifestKind::Integer:
             entries.push_back({entry.name, Sk2EntryType::Integer, LittleEndianBytes(entry.number)});
             break;
