@@ -198,7 +198,7 @@ void DrawToolBar(Canvas& canvas, const Skin& skin, const Rect& bar)
     else
         FillBar(canvas, bar, skin.ColorOf(SKIN2_TOOLBARSTARTCOLOR), skin.ColorOf(SKIN2_TOOLBARENDCOLOR));
     const Color border = skin.ColorOf(SKIN2_TOOLBARBORDERCOLOR);
-    int x = bar.left + 4;
+    int x = bar.left + 160; // right of the open menu
     for (int i = 0; i < 5; ++i) {
         const Rect button = RectOfSize(x, bar.top + 2, 24, bar.Height() - 4);
         if (i == 1) {
@@ -307,7 +307,6 @@ void DrawChecks(Canvas& canvas, const Skin& skin, int x, int y)
         }
         x += 12;
     }
-    DrawTinyText(canvas, x, y + 3, "Check and radio", skin.ColorOf(SKIN2_CONTROLFONTCOLOR));
 }
 
 void DrawCombo(Canvas& canvas, const Skin& skin, int x, int y)
@@ -358,12 +357,13 @@ void DrawTabs(Canvas& canvas, const Skin& skin, const Rect& page)
     canvas.FrameRect(page, skin.ColorOf(SKIN2_CONTROLBORDERCOLOR));
     const Bitmap& active = skin.tabs.ActiveTab(TvelSkinTabRes::Orientation::AsStored);
     const Bitmap& inactive = skin.tabs.InactiveTab(TvelSkinTabRes::Orientation::AsStored);
-    const int tabHeight = 20;
+    const int tabHeight = std::max(active.Height() - 1, 1); // the last row lies on the page edge
     int x = page.left + 2;
     bool first = true;
     for (const char* caption : {"Board", "Notes", "Stats"}) {
         const int width = TinyTextWidth(caption) + 20;
-        const Rect tab = RectOfSize(x, page.top - tabHeight + (first ? 0 : 2), width, tabHeight);
+        // Tab images carry their own height; the inactive ones start lower within it.
+        const Rect tab = RectOfSize(x, page.top - tabHeight, width, tabHeight);
         DrawThreePartH(first ? active : inactive, canvas, tab, skin.transparent,
                        mask == NoTransparentColor ? MaskedDraw::Opaque : MaskedDraw::Masked);
         DrawTinyText(canvas, tab.left + 10, tab.top + 6, caption,

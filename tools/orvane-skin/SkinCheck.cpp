@@ -80,6 +80,30 @@ bool Present(const Tsk2SkinFileReader& reader, SkinKeyGroup group, std::string_v
     return false;
 }
 
+// Keys read only when a flag chooses the drawing that needs them.
+struct Conditional {
+    std::string_view key;
+    std::string_view flag;
+};
+constexpr Conditional Conditionals[] = {
+    {"SKIN2_TITLEBAR4", "SKIN2_TITLEFIVESECT"},
+    {"SKIN2_TITLEBAR5", "SKIN2_TITLEFIVESECT"},
+    {"SKIN2_FORMBOTTOMBORDER2", "SKIN2_BOTTOMBORDERTHREESECT"},
+    {"SKIN2_FORMBOTTOMBORDER3", "SKIN2_BOTTOMBORDERTHREESECT"},
+    {"SKIN2_TITLEBARREGIONMINY", "SKIN2_TITLEBARNEEDREGION"},
+    {"SKIN2_TITLEBARREGIONMAXY", "SKIN2_TITLEBARNEEDREGION"},
+    {"SKIN2_BOTTOMREGIONMINY", "SKIN2_BOTTOMBORDERNEEDREGION"},
+    {"SKIN2_BOTTOMREGIONMAXY", "SKIN2_BOTTOMBORDERNEEDREGION"},
+};
+
+bool ReadBySkin(const Tsk2SkinFileReader& reader, std::string_view key)
+{
+    for (const Conditional& conditional : Conditionals)
+        if (conditional.key == key)
+            return reader.GetBool(conditional.flag);
+    return true;
+}
+
 const Fallback* FindFallback(std::string_view key)
 {
     for (const Fallback& fallback : Fallbacks)
@@ -107,7 +131,7 @@ int CheckSkin(const std::filesystem::path& package, const std::string& password,
         for (int index = 0; index < SkinGroupSize(group); ++index) {
             const std::string_view key = SkinKeyName(group, index);
             if (std::find(std::begin(UnreadKeys), std::end(UnreadKeys), key) != std::end(UnreadKeys) ||
-                Present(reader, group, key))
+                !ReadBySkin(reader, key) || Present(reader, group, key))
                 continue;
             if (const Fallback* fallback = FindFallback(key)) {
                 out << "note: " << key << " is absent: " << fallback->without << '\n';

@@ -15,6 +15,7 @@ namespace {
 struct DefaultStyle {
     // Title bar and frame: a deep blue with a lighter glass plate behind the caption.
     int titleHeight = 28;
+    int titleLeftWidth = 30;      // SKIN2_TITLEBAR1: corner, icon and the plate's left end
     int cornerRadius = 6;         // rounded top corners, cut by the window region
     Color frameOutline = 0x563517; // #173556
     Color titleHighlight = 0xC79B6D;
@@ -25,7 +26,7 @@ struct DefaultStyle {
     Color borderInner = 0x704420;
     int borderWidth = 4;
 
-    int plateTop = 4, plateBottom = 24, plateLeft = 26, plateRadius = 5;
+    int plateTop = 4, plateBottom = 24, plateLeft = 3, plateRadius = 5; // the plate holds the icon and the caption
     int plateEndWidth = 18, plateEndReach = 9; // the plate's rounded end reaches 9 columns into TITLEBAR3
     Color plateOutline = 0x6E4420;
     Color plateHighlight = 0xE0BE96;
@@ -113,7 +114,7 @@ Bitmap TitleSection(int width, const ManifestColors& colors, double plateLeft, d
 
 Bitmap TitleBar1(const ManifestColors& colors)
 {
-    Bitmap image = TitleSection(Style.plateLeft + 4, colors, Style.plateLeft, Style.plateLeft + 40);
+    Bitmap image = TitleSection(Style.titleLeftWidth, colors, Style.plateLeft, Style.plateLeft + 80);
     Canvas canvas(image);
     canvas.VertLine(0, 0, image.Height(), Style.frameOutline);
     RoundCorner(canvas, Corner::TopLeft, Style.cornerRadius, Style.frameOutline, colors("SKIN2_TRANSCOLOR"));

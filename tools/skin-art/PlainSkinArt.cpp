@@ -36,6 +36,16 @@ Bitmap Filled(int width, int height, Color color, Color edge)
     return image;
 }
 
+// A piece that is stretched across: lines at the top and bottom only.
+Bitmap Banded(int width, int height, Color color, Color edge)
+{
+    Bitmap image = Blank(width, height, color);
+    Canvas canvas(image);
+    canvas.HorzLine(0, 0, width, edge);
+    canvas.HorzLine(0, height - 1, width, edge);
+    return image;
+}
+
 Bitmap TitleSection(int width, bool leftEdge, bool rightEdge)
 {
     Bitmap image = Blank(width, Style.titleHeight, Style.title);
@@ -151,8 +161,8 @@ SkinImages PlainSkinImages()
         {"SKIN2_CHECKBOX", [](const ManifestColors& c) { return Boxes(6, false, c); }},
         {"SKIN2_RADIOBUTTON", [](const ManifestColors& c) { return Boxes(4, true, c); }},
         {"SKIN2_PROGRESSBAR1", [](const ManifestColors&) { return Blank(2, 12, Style.barLine); }},
-        {"SKIN2_PROGRESSBAR2", [](const ManifestColors&) { return Filled(4, 12, Style.barFill, Style.barLine); }},
-        {"SKIN2_PROGRESSBAR3", [](const ManifestColors&) { return Filled(4, 12, Style.barEmpty, Style.barLine); }},
+        {"SKIN2_PROGRESSBAR2", [](const ManifestColors&) { return Banded(4, 12, Style.barFill, Style.barLine); }},
+        {"SKIN2_PROGRESSBAR3", [](const ManifestColors&) { return Banded(4, 12, Style.barEmpty, Style.barLine); }},
         {"SKIN2_PROGRESSBAR4", [](const ManifestColors&) { return Blank(2, 12, Style.barLine); }},
         {"SKIN2_TRACKBAR", [](const ManifestColors&) { return Filled(9, 4, Style.barEmpty, Style.barLine); }},
         {"SKIN2_TRACKBARSLIDER", [](const ManifestColors&) { return Filled(9, 16, Style.scrollButton, Style.titleLine); }},
