@@ -142,8 +142,10 @@ SkinManifest ParseSkinManifest(std::string_view text)
             fail("'" + entry.name + "' is given twice");
             continue;
         }
-        const std::string_view value = entry.kind == ManifestKind::String ? rest : NextWord(rest);
-        if (entry.kind != ManifestKind::String && !Trim(rest).empty()) {
+        // Strings and file names run to the end of the line; numbers are one word.
+        const bool restOfLine = entry.kind == ManifestKind::String || entry.kind == ManifestKind::Image;
+        const std::string_view value = restOfLine ? rest : NextWord(rest);
+        if (!restOfLine && !Trim(rest).empty()) {
             fail("unexpected text after the value of '" + entry.name + "'");
             continue;
         }

@@ -16,7 +16,8 @@ namespace orvane {
 //   integer SKIN2_TITLEBARICONPOSX  8
 //   flag    SKIN2_TITLEFIVESECT     yes         (yes/no, true/false, 1/0)
 //   string  AUTHOR                  The rest of the line
-//   image   SKIN2_TITLEBAR1         titlebar1.bmp   (a Windows bitmap beside the manifest)
+//   image   SKIN2_TITLEBAR1         titlebar1.bmp   (a Windows bitmap beside the manifest;
+//                                                    the rest of the line, as for strings)
 //
 // Names of the SKIN2_ vocabulary must be spelt as it has them and used with
 // their own kind; other names are carried as they are.
