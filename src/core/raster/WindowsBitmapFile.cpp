@@ -81,9 +81,11 @@ struct PixelFormat {
     Channel red, green, blue, alpha;
 };
 
-std::uint32_t RowStride(std::uint64_t width, int bitsPerPixel)
+// Rows are padded to whole 32-bit words. 64 bits: a width near 2^31 at 32
+// bits per pixel needs more than 32.
+std::uint64_t RowStride(std::uint64_t width, int bitsPerPixel)
 {
-    return static_cast<std::uint32_t>(((width * std::uint64_t(bitsPerPixel) + 31) / 32) * 4);
+    return ((width * std::uint64_t(bitsPerPixel) + 31) / 32) * 4;
 }
 
 constexpr Pixel MakePixel(std::uint32_t red, std::uint32_t green, std::uint32_t blue, std::uint32_t x = 0)
@@ -234,8 +236,8 @@ std::vector<std::uint8_t> EncodeWindowsBitmap(const Bitmap& bitmap, int bitsPerP
         bitsPerPixel = 24;
     const int width = bitmap.Width();
     const int height = bitmap.Height();
-    const std::uint32_t stride = RowStride(std::uint64_t(width), bitsPerPixel);
-    const std::uint32_t imageSize = stride * std::uint32_t(height);
+    const auto stride = static_cast<std::size_t>(RowStride(std::uint64_t(width), bitsPerPixel));
+    const auto imageSize = static_cast<std::uint32_t>(stride * std::size_t(height));
     const std::uint32_t pixelOffset = fileHeaderSize + infoHeaderSize;
 
     std::vector<std::uint8_t> file(pixelOffset + imageSize, 0);

@@ -3,6 +3,7 @@
 #include "core/skinpackage/ByteReader.h"
 #include "core/skinpackage/Crc32.h"
 #include "core/skinpackage/Inflate.h"
+#include "core/skinpackage/NameCompare.h"
 #include "core/skinpackage/TraditionalCipher.h"
 #include "core/skinpackage/ZipRecords.h"
 
@@ -183,14 +184,6 @@ public:
 private:
     std::vector<std::uint8_t>& output;
 };
-
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
-
-bool NamesEqualIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
-}
 
 // Copies a stored entry's data.
 bool CopyStored(ByteReader& source, std::uint64_t size, ByteWriter& output)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -20,14 +21,16 @@ class THuffmanTree {
 public:
     static constexpr std::uint32_t EmptyEntry = 0xFFFFFFFFu;
     static constexpr int MaxBitLimit = 15;
+    static constexpr std::size_t maxSymbols = 288; // the fixed literal/length code, the largest
 
     explicit THuffmanTree(int bitLimit);
 
     // Builds the table from one code length per symbol (0 = symbol unused)
     // and the extra-bit count of each symbol (shorter than lengths: 0 for the
-    // rest). False when a length exceeds the bit limit or the lengths ask for
-    // more codes than fit (an over-subscribed code is ambiguous); a code with
-    // unused room is accepted, its unused entries stay empty.
+    // rest). False when there are more than maxSymbols lengths, a length
+    // exceeds the bit limit or the lengths ask for more codes than fit (an
+    // over-subscribed code is ambiguous); a code with unused room is
+    // accepted, its unused entries stay empty.
     bool Build(std::span<const std::uint8_t> lengths, std::span<const std::uint8_t> extraBits = {});
 
     int BitLimit() const { return bitLimit; }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 
@@ -83,9 +84,10 @@ const FixedTrees& GetFixedTrees()
 
 inline std::uint64_t Load64LE(const std::uint8_t* p)
 {
-    std::uint64_t value = 0;
-    for (int i = 7; i >= 0; --i)
-        value = (value << 8) | p[i];
+    std::uint64_t value;
+    std::memcpy(&value, p, sizeof value);
+    if constexpr (std::endian::native == std::endian::big)
+        value = __builtin_bswap64(value);
     return value;
 }
 
@@ -137,7 +139,6 @@ private:
     std::unique_ptr<std::uint8_t[]> inBuffer;
     std::size_t inPos = 0;
     std::size_t inEnd = 0;
-    std::uint64_t inputTotal = 0;
     bool inputEnded = false;
     std::size_t zerosPastEnd = 0;
     std::uint64_t bits = 0;
@@ -166,14 +167,9 @@ void Inflater::ReadMoreInput()
             break;
         }
         inEnd += count;
-        inputTotal += count;
     }
-    if (inputEnded) {
-        // The stream may end inside its last word: zeros complete it.
-        const std::size_t padding = (4 - inputTotal % 4) % 4;
-        std::memset(inBuffer.get() + inEnd, 0, padding + wordSlack);
-        inEnd += padding;
-    }
+    if (inputEnded)
+        std::memset(inBuffer.get() + inEnd, 0, wordSlack);
 }
 
 bool Inflater::RefillSlow()
@@ -183,7 +179,7 @@ bool Inflater::RefillSlow()
         if (inEnd - inPos >= sizeof(std::uint64_t))
             return Refill();
     }
-    // Near the end: byte by byte, zeros once the input is used up.
+    // Near the end: byte by byte, then zeros that must never be consumed.
     bits &= bitCount == 0 ? 0 : (~std::uint64_t(0) >> (64 - bitCount));
     while (bitCount < bitBufferFill) {
         std::uint64_t byte = 0;
@@ -222,13 +218,13 @@ InflateStatus Inflater::StoredBlock()
         return InflateStatus::InputExhausted;
     const std::uint32_t length = TakeBits(16);
     const std::uint32_t lengthComplement = TakeBits(16);
+    if (ConsumedPastEnd())
+        return InflateStatus::InputExhausted;
     if (length != (~lengthComplement & 0xFFFFu))
         return InflateStatus::BadStoredLength;
 
     // Give the whole bytes left in the bit buffer back to the byte buffer and
     // copy straight from there.
-    if (ConsumedPastEnd())
-        return InflateStatus::InputExhausted;
     GiveBackBitBuffer();
 
     std::size_t remaining = length;
@@ -294,8 +290,10 @@ InflateStatus Inflater::DynamicBlock()
             repeat = 3 + TakeBits(2);
         } else if (symbol == repeatZeroShortSymbol) {
             repeat = 3 + TakeBits(3);
-        } else {
+        } else if (symbol == repeatZeroLongSymbol) {
             repeat = 11 + TakeBits(7);
+        } else {
+            return InflateStatus::BadCodeLengths; // the code-length code has no symbols past 18
         }
         if (repeat > total - i)
             return InflateStatus::BadCodeLengths;
@@ -318,54 +316,107 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
     const std::uint64_t literalMask = literalLength.TableMask();
     const std::uint32_t* const distanceTable = distance.Table();
     const std::uint64_t distanceMask = distance.TableMask();
+    const std::uint8_t* const in = inBuffer.get();
     std::uint8_t* const out = window.get();
 
+    // The decoding state lives in locals here, so that the compiler keeps it
+    // in registers; it goes back to the members around every slow path.
+    std::uint64_t b = bits;
+    unsigned n = bitCount;
+    std::size_t pos = inPos;
+    std::size_t end = inEnd;
+    std::size_t w = writePos;
+    const auto save = [&] {
+        bits = b;
+        bitCount = n;
+        inPos = pos;
+        writePos = w;
+    };
+    const auto load = [&] {
+        b = bits;
+        n = bitCount;
+        pos = inPos;
+        end = inEnd;
+        w = writePos;
+    };
+    const auto consume = [&](unsigned count) {
+        b >>= count;
+        n -= count;
+    };
+
     for (;;) {
-        if (!Refill())
-            return InflateStatus::InputExhausted;
-        std::uint32_t entry = literalTable[bits & literalMask];
+        if (end - pos >= sizeof(std::uint64_t)) {
+            b |= Load64LE(in + pos) << n;
+            pos += (63 - n) >> 3;
+            n |= bitBufferFill;
+        } else {
+            save();
+            if (!RefillSlow())
+                return InflateStatus::InputExhausted;
+            load();
+        }
+
+        std::uint32_t entry = literalTable[b & literalMask];
         unsigned symbol = THuffmanTree::Symbol(entry);
         if (symbol < endOfBlock) {
-            bits >>= THuffmanTree::CodeLength(entry);
-            bitCount -= THuffmanTree::CodeLength(entry);
-            out[writePos++] = static_cast<std::uint8_t>(symbol);
-            if (writePos >= InflateWindowFlushAt && !FlushWindow())
-                return InflateStatus::OutputRefused;
+            consume(THuffmanTree::CodeLength(entry));
+            out[w++] = static_cast<std::uint8_t>(symbol);
+            // One refill leaves enough bits for a second literal; anything
+            // else starts over with a full bit buffer.
+            entry = literalTable[b & literalMask];
+            symbol = THuffmanTree::Symbol(entry);
+            if (symbol < endOfBlock) {
+                consume(THuffmanTree::CodeLength(entry));
+                out[w++] = static_cast<std::uint8_t>(symbol);
+            }
+            if (w >= InflateWindowFlushAt) {
+                save();
+                if (!FlushWindow())
+                    return InflateStatus::OutputRefused;
+                load();
+            }
             continue;
         }
-        if (entry == THuffmanTree::EmptyEntry)
+        if (entry == THuffmanTree::EmptyEntry) {
+            save();
             return InflateStatus::UndefinedCode;
-        bits >>= THuffmanTree::CodeLength(entry);
-        bitCount -= THuffmanTree::CodeLength(entry);
-        if (symbol == endOfBlock)
+        }
+        consume(THuffmanTree::CodeLength(entry));
+        if (symbol == endOfBlock) {
+            save();
             return InflateStatus::Done;
+        }
         if (symbol > lastLengthSymbol)
             return InflateStatus::InvalidSymbol;
-        const std::size_t length = lengthBase[symbol - firstLengthSymbol] + TakeBits(THuffmanTree::ExtraBits(entry));
+        const unsigned lengthExtraBits = THuffmanTree::ExtraBits(entry);
+        const std::size_t length = lengthBase[symbol - firstLengthSymbol] + (b & ((1u << lengthExtraBits) - 1));
+        consume(lengthExtraBits);
 
-        entry = distanceTable[bits & distanceMask];
+        entry = distanceTable[b & distanceMask];
         if (entry == THuffmanTree::EmptyEntry)
             return InflateStatus::UndefinedCode;
         symbol = THuffmanTree::Symbol(entry);
         if (symbol >= maxDistanceCodes)
             return InflateStatus::InvalidSymbol;
-        bits >>= THuffmanTree::CodeLength(entry);
-        bitCount -= THuffmanTree::CodeLength(entry);
-        const std::size_t distanceValue = distanceBase[symbol] + TakeBits(THuffmanTree::ExtraBits(entry));
-        if (distanceValue > writePos)
+        consume(THuffmanTree::CodeLength(entry));
+        const unsigned distanceExtraBits = THuffmanTree::ExtraBits(entry);
+        const std::size_t distanceValue = distanceBase[symbol] + (b & ((1u << distanceExtraBits) - 1));
+        consume(distanceExtraBits);
+        if (distanceValue > w)
             return InflateStatus::DistanceTooFar;
 
-        std::uint8_t* destination = out + writePos;
+        std::uint8_t* destination = out + w;
         const std::uint8_t* source = destination - distanceValue;
+        w += length;
         if (distanceValue >= sizeof(std::uint64_t)) {
             // Word copies; the last may run up to seven bytes past the match,
             // into window slack that later output overwrites.
-            std::uint8_t* const end = destination + length;
+            std::uint8_t* const stop = out + w;
             do {
                 std::memcpy(destination, source, sizeof(std::uint64_t));
                 destination += sizeof(std::uint64_t);
                 source += sizeof(std::uint64_t);
-            } while (destination < end);
+            } while (destination < stop);
         } else if (distanceValue == 1) {
             std::memset(destination, *source, length);
         } else {
@@ -373,9 +424,12 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             for (std::size_t i = 0; i < length; ++i)
                 destination[i] = source[i];
         }
-        writePos += length;
-        if (writePos >= InflateWindowFlushAt && !FlushWindow())
-            return InflateStatus::OutputRefused;
+        if (w >= InflateWindowFlushAt) {
+            save();
+            if (!FlushWindow())
+                return InflateStatus::OutputRefused;
+            load();
+        }
     }
 }
 

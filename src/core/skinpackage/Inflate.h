@@ -35,10 +35,9 @@ inline constexpr std::size_t InflateMaxMatchLength = 258;
 inline constexpr std::size_t InflateWindowSize = InflateWindowFlushAt + InflateMaxMatchLength;
 
 // Decodes a raw DEFLATE stream from input into output. The input may go on
-// past the stream's end; its unused bytes are read but ignored. When the input
-// ends, the decoder may take zero bytes up to the next multiple of four bytes
-// read, and fails with InputExhausted when it needs anything beyond that.
-// Output already handed to the writer stays there when decoding fails.
+// past the stream's end; its unused bytes are read but ignored. A stream that
+// needs a bit past the input's last byte fails with InputExhausted. Output
+// already handed to the writer stays there when decoding fails.
 InflateStatus Inflate(ByteReader& input, ByteWriter& output);
 
 // Decodes a stream in memory, appending to output; more than outputLimit

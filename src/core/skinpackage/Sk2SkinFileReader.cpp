@@ -4,6 +4,7 @@
 #include "core/base/LittleEndian.h"
 #include "core/raster/WindowsBitmapFile.h"
 #include "core/skinpackage/ExtractSkinEntry.h"
+#include "core/skinpackage/NameCompare.h"
 #include "core/skinpackage/Sk2File.h"
 #include "core/skinpackage/TemporaryFile.h"
 #include "core/text/IntegerText.h"
@@ -19,34 +20,24 @@ constexpr std::string_view skinEntryName = "SKINDATA.SK2";
 constexpr std::string_view wrongPasswordMessage = "Wrong password!";
 constexpr std::string_view readFailedMessage = "Failed to read skin file!";
 
-char UpperAscii(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return UpperAscii(x) == UpperAscii(y); });
-}
-
 // The value of the first line "NAME=VALUE" whose name matches, if any.
-const std::string* FindValueLine(const std::vector<std::string>& lines, std::string_view name, std::string_view& value)
+std::optional<std::string_view> FindValue(const std::vector<std::string>& lines, std::string_view name)
 {
     for (const std::string& line : lines) {
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos || !SameName(std::string_view(line).substr(0, equals), name))
-            continue;
-        value = std::string_view(line).substr(equals + 1);
-        return &line;
+        if (equals != std::string::npos && NamesEqualIgnoringCase(std::string_view(line).substr(0, equals), name))
+            return std::string_view(line).substr(equals + 1);
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 std::optional<std::int32_t> ParseValue(const std::vector<std::string>& lines, std::string_view name)
 {
-    std::string_view value;
-    if (!FindValueLine(lines, name, value))
+    const auto value = FindValue(lines, name);
+    if (!value)
         return std::nullopt;
     try {
-        return StrToInt(value);
+        return StrToInt(*value);
     } catch (const Exception&) {
         return std::nullopt;
     }
@@ -118,7 +109,7 @@ void Tsk2SkinFileReader::LoadSkinFile(const std::filesystem::path& packagePath, 
 Bitmap* Tsk2SkinFileReader::GetImage(std::string_view name) const
 {
     for (const ImageEntry& image : images) {
-        if (SameName(image.name, name))
+        if (NamesEqualIgnoringCase(image.name, name))
             return image.bitmap.get();
     }
     return nullptr;

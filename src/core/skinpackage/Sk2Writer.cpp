@@ -3,6 +3,7 @@
 #include "core/base/Exception.h"
 #include "core/base/LittleEndian.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -25,7 +26,7 @@ void AppendEntryHeader(std::vector<std::uint8_t>& file, std::string_view name, s
     const std::size_t at = file.size();
     file.resize(at + TSk2EntryHeader::Size, 0);
     const std::span<std::uint8_t> header(file.data() + at, TSk2EntryHeader::Size);
-    std::memcpy(header.data(), name.data(), name.size());
+    std::copy(name.begin(), name.end(), header.begin());
     header[TSk2EntryHeader::TypeOffset] = type;
     WriteU32LE(header, TSk2EntryHeader::DataOffsetField, dataOffset);
     WriteU32LE(header, TSk2EntryHeader::DataSizeField, dataSize);
