@@ -2,10 +2,10 @@
 
 #include "core/base/Exception.h"
 #include "core/skinmodel/SkinKeys.h"
+#include "core/skinpackage/NameCompare.h"
 #include "core/skinpackage/Sk2SkinFileReader.h"
 
 #include <algorithm>
-#include <cctype>
 #include <optional>
 #include <vector>
 
@@ -53,19 +53,12 @@ constexpr RegionRows Regions[] = {
     {"SKIN2_BOTTOMREGIONMINY", "SKIN2_BOTTOMREGIONMAXY", "SKIN2_FORMBOTTOMBORDER1", "bottom band"},
 };
 
-bool SameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
 // Whether a "NAME=VALUE" table has a line for the name.
 bool HasLine(const std::vector<std::string>& lines, std::string_view name)
 {
     return std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
         const auto equals = line.find('=');
-        return equals != std::string::npos && SameName(std::string_view(line).substr(0, equals), name);
+        return equals != std::string::npos && NamesEqualIgnoringCase(std::string_view(line).substr(0, equals), name);
     });
 }
 
