@@ -91,7 +91,27 @@ struct Written {
     std::uint32_t compressedSize;
     std::uint32_t uncompressedSize;
     std::uint32_t localHeaderOffset;
+    std::uint16_t nameLength;
 };
+
+// The local header and the central directory header share a run of fields,
+// from "version needed" to "extra-field length"; it starts at offset 4 of the
+// local header and at offset 6 of the central one.
+void WriteSharedFields(std::span<std::uint8_t> header, std::size_t at, const Written& w)
+{
+    WriteU16LE(header, at + 0, VersionNeeded);
+    WriteU16LE(header, at + 2, w.flags);
+    WriteU16LE(header, at + 4, w.method);
+    WriteU16LE(header, at + 6, FixedDosTime);
+    WriteU16LE(header, at + 8, FixedDosDate);
+    WriteU32LE(header, at + 10, w.crc);
+    WriteU32LE(header, at + 14, w.compressedSize);
+    WriteU32LE(header, at + 18, w.uncompressedSize);
+    WriteU16LE(header, at + 22, w.nameLength);
+    WriteU16LE(header, at + 24, 0);
+}
+constexpr std::size_t LocalSharedFieldsAt = 4;
+constexpr std::size_t CentralSharedFieldsAt = 6;
 
 } // namespace
 
@@ -114,20 +134,11 @@ std::vector<std::uint8_t> WriteSkArchive(const std::vector<SkArchiveEntry>& entr
         }
         w.compressedSize = Fit32(payload.size());
         w.localHeaderOffset = Fit32(file.size());
-        const std::uint16_t nameLength = Fit16(entry.name.size());
+        w.nameLength = Fit16(entry.name.size());
 
         const auto header = Grow(file, LocalFileHeader::Size);
         WriteU32LE(header, 0, LocalHeaderSignature);
-        WriteU16LE(header, 4, VersionNeeded);
-        WriteU16LE(header, 6, w.flags);
-        WriteU16LE(header, 8, w.method);
-        WriteU16LE(header, 10, FixedDosTime);
-        WriteU16LE(header, 12, FixedDosDate);
-        WriteU32LE(header, 14, w.crc);
-        WriteU32LE(header, 18, w.compressedSize);
-        WriteU32LE(header, 22, w.uncompressedSize);
-        WriteU16LE(header, 26, nameLength);
-        WriteU16LE(header, 28, 0);
+        WriteSharedFields(header, LocalSharedFieldsAt, w);
         file.insert(file.end(), entry.name.begin(), entry.name.end());
         file.insert(file.end(), payload.begin(), payload.end());
         written.push_back(w);
@@ -139,15 +150,7 @@ std::vector<std::uint8_t> WriteSkArchive(const std::vector<SkArchiveEntry>& entr
         const auto header = Grow(file, CentralDirectoryHeader::Size);
         WriteU32LE(header, 0, CentralHeaderSignature);
         WriteU16LE(header, 4, VersionMadeBy);
-        WriteU16LE(header, 6, VersionNeeded);
-        WriteU16LE(header, 8, w.flags);
-        WriteU16LE(header, 10, w.method);
-        WriteU16LE(header, 12, FixedDosTime);
-        WriteU16LE(header, 14, FixedDosDate);
-        WriteU32LE(header, 16, w.crc);
-        WriteU32LE(header, 20, w.compressedSize);
-        WriteU32LE(header, 24, w.uncompressedSize);
-        WriteU16LE(header, 28, Fit16(entries[i].name.size()));
+        WriteSharedFields(header, CentralSharedFieldsAt, w);
         WriteU32LE(header, 42, w.localHeaderOffset);
         file.insert(file.end(), entries[i].name.begin(), entries[i].name.end());
     }
@@ -160,10 +163,9 @@ std::vector<std::uint8_t> WriteSkArchive(const std::vector<SkArchiveEntry>& entr
     WriteU32LE(end, 12, directorySize);
     WriteU32LE(end, 16, directoryOffset);
 
-    if (!file.empty() && file.size() >= 2) {
-        file[0] = SkinSignature[0];
-        file[1] = SkinSignature[1];
-    }
+    // Only the first two bytes tell a skin package from a ZIP archive.
+    file[0] = SkinSignature[0];
+    file[1] = SkinSignature[1];
     return file;
 }
 
