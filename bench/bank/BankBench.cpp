@@ -106,7 +106,7 @@ int main(int argc, char** argv)
             checksum += GradePuzzle(puzzle).tier;
         const double gradeRate = static_cast<double>(puzzles.size()) / Seconds(gradeStart);
 
-        std::printf("%-8s %12.0f %12zu %14.0f %7.0fx %9.0f   (reference %.1f/s)\n", std::string(rule.name).c_str(), fastAll,
+        std::printf("%-8s %12.0f %12zu %14.0f %7.1fx %9.0f   (reference %.1f/s)\n", std::string(rule.name).c_str(), fastAll,
                     subset.size(), fastSubset, fastSubset / referenceRate, gradeRate, referenceRate);
     }
     if (!all.empty())
