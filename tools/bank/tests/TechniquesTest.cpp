@@ -191,6 +191,17 @@ std::vector<TechniqueCase> EliminationCases()
     };
 }
 
+// The case's fixture board, recording what the technique does to it.
+CandidateBoard BoardFor(const TechniqueCase& c)
+{
+    Candidates candidates;
+    candidates.fill(AllDigits);
+    c.setUp(candidates);
+    CandidateBoard board = CandidateBoard::FromCandidates(candidates);
+    board.RecordChanges(true);
+    return board;
+}
+
 std::set<Elimination> Eliminations(const CandidateBoard& board)
 {
     std::set<Elimination> result;
@@ -204,11 +215,7 @@ std::set<Elimination> Eliminations(const CandidateBoard& board)
 TEST(Techniques, EachEliminatesExactlyWhatItsPatternProves)
 {
     for (const TechniqueCase& c : EliminationCases()) {
-        Candidates candidates;
-        candidates.fill(AllDigits);
-        c.setUp(candidates);
-        CandidateBoard board = CandidateBoard::FromCandidates(candidates);
-        board.RecordChanges(true);
+        CandidateBoard board = BoardFor(c);
         EXPECT_TRUE(ApplyTechnique(c.technique, board)) << c.name;
         EXPECT_EQ(Eliminations(board), c.expected) << c.name;
         // The same scan again finds nothing new: the technique reports
@@ -256,11 +263,7 @@ TEST(Techniques, NearMissesEliminateNothing)
          {}},
     };
     for (const TechniqueCase& c : cases) {
-        Candidates candidates;
-        candidates.fill(AllDigits);
-        c.setUp(candidates);
-        CandidateBoard board = CandidateBoard::FromCandidates(candidates);
-        board.RecordChanges(true);
+        CandidateBoard board = BoardFor(c);
         EXPECT_FALSE(ApplyTechnique(c.technique, board)) << c.name;
         EXPECT_TRUE(board.Changes().empty()) << c.name;
     }
