@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-Bitmap::Bitmap(int width, int height, Pixel fill) { SetSize(width, height, fill); }
+Bitmap::Bitmap(int initialWidth, int initialHeight, Pixel fill) { SetSize(initialWidth, initialHeight, fill); }
 
 void Bitmap::SetSize(int newWidth, int newHeight, Pixel fill)
 {

@@ -31,7 +31,7 @@ constexpr Color ColorFromPixel(Pixel pixel)
 class Bitmap {
 public:
     Bitmap() = default;
-    Bitmap(int width, int height, Pixel fill = 0);
+    Bitmap(int initialWidth, int initialHeight, Pixel fill = 0);
 
     int Width() const { return width; }
     int Height() const { return height; }

@@ -213,8 +213,8 @@ std::optional<Bitmap> DecodeWindowsBitmap(std::span<const std::uint8_t> file)
             case 32: {
                 const std::size_t bytes = std::size_t(bitsPerPixel / 8);
                 const std::uint32_t word = bytes == 2
-                    ? ReadU16LE({source, stride}, std::size_t(x) * 2)
-                    : ReadU32LE({source, stride}, std::size_t(x) * 4);
+                    ? ReadU16LE({source, std::size_t(stride)}, std::size_t(x) * 2)
+                    : ReadU32LE({source, std::size_t(stride)}, std::size_t(x) * 4);
                 if (bitsPerPixel == 32 && !hasMasks) {
                     target[x] = word; // B, G, R, X as stored
                     break;
