@@ -69,6 +69,9 @@ void TToolBar::CreateParams(TCreateParams& params)
 
 void TToolBar::CreateWnd()
 {
+    // The font goes first: the system control measures its buttons anew
+    // whenever it gets a font, forgetting the size set before.
+    TWinControl::CreateWnd();
     HWND bar = WindowHandle();
     SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     if (!showCaptions)
@@ -76,10 +79,8 @@ void TToolBar::CreateWnd()
     ApplySizes();
     for (std::size_t i = 0; i < buttons.size(); ++i)
         AddNativeButton(*buttons[i], int(i));
-    // The buttons were added after the sizes; set them again so that the
-    // system control lays the rows out with them.
+    // Adding buttons measures them again too.
     ApplySizes();
-    TWinControl::CreateWnd();
 }
 
 void TToolBar::ApplySizes()
@@ -218,6 +219,10 @@ void TToolBar::Notification(TComponent* component, TOperation operation)
 void TToolBar::WndProc(TMessage& message)
 {
     switch (message.Msg) {
+    case CM_FONTCHANGED:
+        TWinControl::WndProc(message);
+        ApplySizes();
+        return;
     case CN_COMMAND:
         if (TToolButton* button = FindButton(LOWORD(message.WParam))) {
             button->Click();
