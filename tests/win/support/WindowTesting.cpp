@@ -39,8 +39,22 @@ void MovePointerAway()
 void Click(HWND window, POINT client, UINT downMessage)
 {
     const LPARAM at = MAKELPARAM(client.x, client.y);
-    const UINT upMessage = downMessage + 1;
-    const WPARAM keys = downMessage == WM_LBUTTONDOWN ? MK_LBUTTON : downMessage == WM_RBUTTONDOWN ? MK_RBUTTON : MK_MBUTTON;
+    UINT upMessage = WM_LBUTTONUP;
+    WPARAM keys = MK_LBUTTON;
+    switch (downMessage) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        upMessage = WM_RBUTTONUP;
+        keys = MK_RBUTTON;
+        break;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        upMessage = WM_MBUTTONUP;
+        keys = MK_MBUTTON;
+        break;
+    default:
+        break;
+    }
     SendMessageW(window, downMessage, keys, at);
     SendMessageW(window, upMessage, 0, at);
     PumpMessages();
