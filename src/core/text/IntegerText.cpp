@@ -8,7 +8,10 @@ namespace orvane {
 
 std::string ConversionErrorMessage(std::string_view text)
 {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    std::string message = "'";
+    message.append(text);
+    message.append("' is not a valid integer value");
+    return message;
 }
 
 std::optional<std::int32_t> TryStrToInt(std::string_view text)

@@ -1,5 +1,7 @@
 #include "ModalDriver.h"
 
+#include "WindowTesting.h"
+
 #include <commdlg.h>
 
 #include <algorithm>
@@ -15,22 +17,6 @@ constexpr int FileNameCombo = 0x47C;
 constexpr int FileNameEdit = 0x480;
 
 ModalDriver* activeDriver = nullptr;
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[256] = {};
-    GetClassNameW(window, name, 256);
-    return name;
-}
-
-std::wstring TextOf(HWND window)
-{
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(std::size_t(length) + 1, L'\0');
-    GetWindowTextW(window, text.data(), length + 1);
-    text.resize(std::size_t(length));
-    return text;
-}
 
 struct FoundWindows {
     std::vector<HWND> windows;
@@ -63,8 +49,8 @@ std::wstring MessageBoxText(HWND box)
     EnumChildWindows(box, CollectChildren, reinterpret_cast<LPARAM>(&children));
     std::wstring longest;
     for (HWND child : children.windows)
-        if (ClassOf(child) == L"Static") {
-            std::wstring text = TextOf(child);
+        if (WindowClassName(child) == L"Static") {
+            std::wstring text = WindowText(child);
             if (text.size() > longest.size())
                 longest = text;
         }
@@ -112,7 +98,7 @@ void ModalDriver::Poll()
     for (HWND window : found.windows) {
         if (std::find(handled.begin(), handled.end(), window) != handled.end())
             continue;
-        const std::wstring className = ClassOf(window);
+        const std::wstring className = WindowClassName(window);
         const bool dialog = className == L"#32770";
         if (steps.empty()) {
             if (dialog) {
@@ -138,7 +124,7 @@ void ModalDriver::Poll()
         failures.push_back(L"a window the test expected did not come");
         steps.clear();
         for (HWND window : found.windows)
-            if (ClassOf(window) == L"#32770")
+            if (WindowClassName(window) == L"#32770")
                 PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
     }
 }
