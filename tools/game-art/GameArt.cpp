@@ -119,13 +119,13 @@ void Printer(ArtCanvas& canvas)
 
 void SiteLogo(ArtCanvas& canvas)
 {
-    // An orange disc carrying a white "O" and a small grid of the board.
+    // An orange disc carrying a white "O" with the grid of a board inside.
     Shadowed(canvas, Disc(Middle, 10.5), [](double, double) { return Hex(0xa34a06); });
     canvas.Fill(Disc(Middle, 9.6), RadialGradient({9.0, 8.0}, 13.0, Hex(0xffc15a), Hex(0xe86a0c)));
-    canvas.Fill(Ring(Middle, 7.0, 4.6), Hex(0xffffff));
-    for (const double offset : {-1.0, 1.0}) {
-        canvas.Fill(RoundedRect(12 + offset - 0.4, 9.2, 12 + offset + 0.4, 14.8, 0.2), Hex(0xffffff, 0.9));
-        canvas.Fill(RoundedRect(9.2, 12 + offset - 0.4, 14.8, 12 + offset + 0.4, 0.2), Hex(0xffffff, 0.9));
+    canvas.Fill(Ring(Middle, 7.4, 5.2), Hex(0xffffff));
+    for (const double offset : {-1.25, 1.25}) {
+        canvas.Fill(RoundedRect(12 + offset - 0.45, 8.6, 12 + offset + 0.45, 15.4, 0.2), Hex(0xffffff));
+        canvas.Fill(RoundedRect(8.6, 12 + offset - 0.45, 15.4, 12 + offset + 0.45, 0.2), Hex(0xffffff));
     }
 }
 
