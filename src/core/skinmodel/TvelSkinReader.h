@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/raster/Bitmap.h"
+#include "core/skinpackage/Sk2SkinFileReader.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace orvane {
+
+// One skin as the skinned elements see it: typed values by group and index of
+// the key vocabulary (SkinKeys.h) over the package's record file.
+//
+// Lookups never fail: a key the skin lacks (or an index beyond its group)
+// reads as no bitmap, colour -1, integer -1, flag false, and so does every key
+// while no package is loaded.
+class TvelSkinReader {
+public:
+    static constexpr std::int32_t Missing = -1;
+    static constexpr Color MissingColor = 0xFFFFFFFFu;
+
+    TvelSkinReader() = default;
+    // Loads at once; the engine passes an empty path and so starts not ready.
+    TvelSkinReader(const std::filesystem::path& packagePath, const std::string& password);
+
+    // Replaces the whole skin. A path that names no file leaves the reader not
+    // ready (not an error). A package that cannot be read, or a wrong
+    // password, leaves it not ready and the Exception goes on to the caller;
+    // OnLoaded is then not called. Otherwise, after every attempt, OnLoaded.
+    //
+    // On load every image becomes transparent in SKIN2_TRANSCOLOR, and the
+    // track-bar channel gets SKIN2_FORMCOLOR where it has the transparent
+    // colour, because it is drawn onto the form's background opaquely.
+    void Load(const std::filesystem::path& packagePath, const std::string& password);
+
+    // The bitmap is owned by the reader; callers that change pixels copy it.
+    Bitmap* GetBitmap(int index) const;
+    Color GetColor(int index) const;
+    std::int32_t GetInt(int index) const;
+    bool GetFlag(int index) const;
+
+    bool Ready() const { return ready; }
+    const Tsk2SkinFileReader* FileReader() const { return fileReader.get(); }
+
+    // Called after every load attempt that did not raise.
+    std::function<void()> OnLoaded;
+
+private:
+    std::unique_ptr<Tsk2SkinFileReader> fileReader;
+    bool ready = false;
+};
+
+} // namespace orvane

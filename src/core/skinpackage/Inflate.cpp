@@ -1,0 +1,498 @@
+#include "core/skinpackage/Inflate.h"
+
+#include "core/skinpackage/HuffmanTree.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <memory>
+
+namespace orvane {
+namespace {
+
+// Symbol counts and limits of RFC 1951.
+constexpr unsigned fixedLiteralLengthSymbols = 288; // the fixed code also names 286 and 287
+constexpr unsigned fixedDistanceSymbols = 32;       // ... and distance codes 30 and 31
+constexpr unsigned maxLiteralLengthCodes = 286;     // HLIT limit
+constexpr unsigned maxDistanceCodes = 30;           // HDIST limit
+constexpr unsigned codeLengthCodes = 19;
+constexpr int codeLengthBitLimit = 7;
+constexpr int huffmanBitLimit = 15;
+constexpr unsigned endOfBlock = 256;
+constexpr unsigned firstLengthSymbol = 257;
+constexpr unsigned lastLengthSymbol = 285;
+constexpr unsigned lengthSymbols = lastLengthSymbol - firstLengthSymbol + 1;
+constexpr unsigned repeatPreviousSymbol = 16;
+constexpr unsigned repeatZeroShortSymbol = 17;
+constexpr unsigned repeatZeroLongSymbol = 18;
+
+static constexpr std::array<std::uint16_t, lengthSymbols> lengthBase = {
+    3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+static constexpr std::array<std::uint8_t, lengthSymbols> lengthExtra = {
+    0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+static constexpr std::array<std::uint16_t, maxDistanceCodes> distanceBase = {
+    1, 2, 3, 4, 5, 7, 9, 13, 17, 25, 33, 49, 65, 97, 129, 193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145,
+    8193, 12289, 16385, 24577};
+static constexpr std::array<std::uint8_t, maxDistanceCodes> distanceExtra = {
+    0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
+static constexpr std::array<std::uint8_t, codeLengthCodes> codeLengthOrder = {
+    16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
+
+// Extra-bit counts indexed by literal/length symbol, for the tree entries.
+constexpr std::array<std::uint8_t, fixedLiteralLengthSymbols> MakeLiteralLengthExtra()
+{
+    std::array<std::uint8_t, fixedLiteralLengthSymbols> extra{};
+    for (unsigned i = 0; i < lengthSymbols; ++i)
+        extra[firstLengthSymbol + i] = lengthExtra[i];
+    return extra;
+}
+static constexpr std::array<std::uint8_t, fixedLiteralLengthSymbols> literalLengthExtra = MakeLiteralLengthExtra();
+
+// The most bits one literal/length code with its extra bits and one distance
+// code with its extra bits take; one refill of the bit buffer covers them.
+constexpr unsigned maxBitsPerMatch = 15 + 5 + 15 + 13;
+constexpr unsigned bitBufferFill = 56;
+static_assert(maxBitsPerMatch <= bitBufferFill);
+
+// Slack behind the buffers so that whole-word reads and writes near their
+// ends stay inside them.
+constexpr std::size_t wordSlack = 16;
+
+// The fixed codes of block type 1, built once per process.
+struct FixedTrees {
+    THuffmanTree literalLength{huffmanBitLimit};
+    THuffmanTree distance{huffmanBitLimit};
+
+    FixedTrees()
+    {
+        std::array<std::uint8_t, fixedLiteralLengthSymbols> lengths{};
+        for (unsigned symbol = 0; symbol < fixedLiteralLengthSymbols; ++symbol)
+            lengths[symbol] = symbol < 144 ? 8 : symbol < 256 ? 9 : symbol < 280 ? 7 : 8;
+        literalLength.Build(lengths, literalLengthExtra);
+        std::array<std::uint8_t, fixedDistanceSymbols> distanceLengths{};
+        distanceLengths.fill(5);
+        distance.Build(distanceLengths, distanceExtra);
+    }
+};
+
+const FixedTrees& GetFixedTrees()
+{
+    static const FixedTrees trees;
+    return trees;
+}
+
+inline std::uint64_t Load64LE(const std::uint8_t* p)
+{
+    std::uint64_t value;
+    std::memcpy(&value, p, sizeof value);
+    if constexpr (std::endian::native == std::endian::big)
+        value = __builtin_bswap64(value);
+    return value;
+}
+
+class Inflater {
+public:
+    Inflater(ByteReader& in, ByteWriter& out)
+        : input(in), output(out), inBuffer(new std::uint8_t[InflateInputBufferSize + wordSlack]()),
+          window(new std::uint8_t[InflateWindowSize + wordSlack]())
+    {
+    }
+
+    InflateStatus Run();
+
+private:
+    // Bit buffer: bitCount valid bits, least significant first. The bytes they
+    // came from are always inBuffer[inPos - ceil(bitCount / 8), inPos) plus
+    // zerosPastEnd zero bytes taken after the input ended.
+    bool Refill()
+    {
+        if (inEnd - inPos >= sizeof(std::uint64_t)) {
+            bits |= Load64LE(inBuffer.get() + inPos) << bitCount;
+            inPos += (63 - bitCount) >> 3;
+            bitCount |= bitBufferFill;
+            return true;
+        }
+        return RefillSlow();
+    }
+    bool RefillSlow();
+    void ReadMoreInput();
+    // Returns the whole bytes of the bit buffer to the byte buffer; the bit
+    // count is a multiple of 8 and nothing past the input's end was consumed.
+    void GiveBackBitBuffer();
+    bool ConsumedPastEnd() const { return zerosPastEnd * 8 > bitCount; }
+    std::uint32_t TakeBits(unsigned count)
+    {
+        const auto value = static_cast<std::uint32_t>(bits & ((std::uint64_t(1) << count) - 1));
+        bits >>= count;
+        bitCount -= count;
+        return value;
+    }
+
+    bool FlushWindow();
+    InflateStatus StoredBlock();
+    InflateStatus DynamicBlock();
+    InflateStatus HuffmanBlock(const THuffmanTree& literalLength, const THuffmanTree& distance);
+
+    ByteReader& input;
+    ByteWriter& output;
+    std::unique_ptr<std::uint8_t[]> inBuffer;
+    std::size_t inPos = 0;
+    std::size_t inEnd = 0;
+    bool inputEnded = false;
+    std::size_t zerosPastEnd = 0;
+    std::uint64_t bits = 0;
+    unsigned bitCount = 0;
+
+    std::unique_ptr<std::uint8_t[]> window;
+    std::size_t writePos = 0;
+
+    THuffmanTree codeLengthTree{codeLengthBitLimit};
+    THuffmanTree literalLengthTree{huffmanBitLimit};
+    THuffmanTree distanceTree{huffmanBitLimit};
+};
+
+void Inflater::ReadMoreInput()
+{
+    // Keep the bytes the bit buffer still holds, so that a stored block can
+    // give them back; move them and the unread rest to the front.
+    const std::size_t keepFrom = inPos - (bitCount + 7) / 8;
+    std::memmove(inBuffer.get(), inBuffer.get() + keepFrom, inEnd - keepFrom);
+    inPos -= keepFrom;
+    inEnd -= keepFrom;
+    while (inEnd < InflateInputBufferSize) {
+        const std::size_t count = input.Read({inBuffer.get() + inEnd, InflateInputBufferSize - inEnd});
+        if (count == 0) {
+            inputEnded = true;
+            break;
+        }
+        inEnd += count;
+    }
+    if (inputEnded)
+        std::memset(inBuffer.get() + inEnd, 0, wordSlack);
+}
+
+bool Inflater::RefillSlow()
+{
+    if (!inputEnded) {
+        ReadMoreInput();
+        if (inEnd - inPos >= sizeof(std::uint64_t))
+            return Refill();
+    }
+    // Near the end: byte by byte, then zeros that must never be consumed.
+    bits &= bitCount == 0 ? 0 : (~std::uint64_t(0) >> (64 - bitCount));
+    while (bitCount < bitBufferFill) {
+        std::uint64_t byte = 0;
+        if (inPos < inEnd)
+            byte = inBuffer[inPos++];
+        else
+            ++zerosPastEnd;
+        bits |= byte << bitCount;
+        bitCount += 8;
+    }
+    return !ConsumedPastEnd();
+}
+
+void Inflater::GiveBackBitBuffer()
+{
+    inPos -= bitCount / 8 - zerosPastEnd;
+    bits = 0;
+    bitCount = 0;
+    zerosPastEnd = 0;
+}
+
+bool Inflater::FlushWindow()
+{
+    if (!output.Write({window.get(), InflateOutputPieceSize}))
+        return false;
+    std::memmove(window.get(), window.get() + InflateOutputPieceSize, writePos - InflateOutputPieceSize);
+    writePos -= InflateOutputPieceSize;
+    return true;
+}
+
+InflateStatus Inflater::StoredBlock()
+{
+    bits >>= bitCount % 8;
+    bitCount -= bitCount % 8;
+    if (!Refill())
+        return InflateStatus::InputExhausted;
+    const std::uint32_t length = TakeBits(16);
+    const std::uint32_t lengthComplement = TakeBits(16);
+    if (ConsumedPastEnd())
+        return InflateStatus::InputExhausted;
+    if (length != (~lengthComplement & 0xFFFFu))
+        return InflateStatus::BadStoredLength;
+
+    // Give the whole bytes left in the bit buffer back to the byte buffer and
+    // copy straight from there.
+    GiveBackBitBuffer();
+
+    std::size_t remaining = length;
+    while (remaining > 0) {
+        if (inPos == inEnd) {
+            if (inputEnded)
+                return InflateStatus::InputExhausted;
+            ReadMoreInput();
+            continue;
+        }
+        std::size_t piece = remaining;
+        piece = std::min(piece, inEnd - inPos);
+        piece = std::min(piece, InflateWindowFlushAt - writePos);
+        std::memcpy(window.get() + writePos, inBuffer.get() + inPos, piece);
+        inPos += piece;
+        writePos += piece;
+        remaining -= piece;
+        if (writePos >= InflateWindowFlushAt && !FlushWindow())
+            return InflateStatus::OutputRefused;
+    }
+    return InflateStatus::Done;
+}
+
+InflateStatus Inflater::DynamicBlock()
+{
+    if (!Refill())
+        return InflateStatus::InputExhausted;
+    const unsigned literalCount = TakeBits(5) + 257;
+    const unsigned distanceCount = TakeBits(5) + 1;
+    const unsigned codeLengthCount = TakeBits(4) + 4;
+    if (literalCount > maxLiteralLengthCodes || distanceCount > maxDistanceCodes)
+        return InflateStatus::BadCodeLengths;
+
+    std::array<std::uint8_t, codeLengthCodes> codeLengthLengths{};
+    for (unsigned i = 0; i < codeLengthCount; ++i) {
+        if (bitCount < 3 && !Refill())
+            return InflateStatus::InputExhausted;
+        codeLengthLengths[codeLengthOrder[i]] = static_cast<std::uint8_t>(TakeBits(3));
+    }
+    if (!codeLengthTree.Build(codeLengthLengths))
+        return InflateStatus::BadCodeLengths;
+
+    std::array<std::uint8_t, maxLiteralLengthCodes + maxDistanceCodes> lengths{};
+    const unsigned total = literalCount + distanceCount;
+    for (unsigned i = 0; i < total;) {
+        if (!Refill())
+            return InflateStatus::InputExhausted;
+        const std::uint32_t entry = codeLengthTree.Lookup(bits);
+        if (entry == THuffmanTree::EmptyEntry)
+            return InflateStatus::UndefinedCode;
+        TakeBits(THuffmanTree::CodeLength(entry));
+        const unsigned symbol = THuffmanTree::Symbol(entry);
+        if (symbol < repeatPreviousSymbol) {
+            lengths[i++] = static_cast<std::uint8_t>(symbol);
+            continue;
+        }
+        std::uint8_t value = 0;
+        unsigned repeat = 0;
+        if (symbol == repeatPreviousSymbol) {
+            if (i == 0)
+                return InflateStatus::BadCodeLengths;
+            value = lengths[i - 1];
+            repeat = 3 + TakeBits(2);
+        } else if (symbol == repeatZeroShortSymbol) {
+            repeat = 3 + TakeBits(3);
+        } else if (symbol == repeatZeroLongSymbol) {
+            repeat = 11 + TakeBits(7);
+        } else {
+            return InflateStatus::BadCodeLengths; // the code-length code has no symbols past 18
+        }
+        if (repeat > total - i)
+            return InflateStatus::BadCodeLengths;
+        std::memset(lengths.data() + i, value, repeat);
+        i += repeat;
+    }
+    // A block without an end-of-block code could never end.
+    if (lengths[endOfBlock] == 0)
+        return InflateStatus::BadCodeLengths;
+    const std::span<const std::uint8_t> all(lengths.data(), total);
+    if (!literalLengthTree.Build(all.first(literalCount), literalLengthExtra)
+        || !distanceTree.Build(all.subspan(literalCount), distanceExtra))
+        return InflateStatus::BadCodeLengths;
+    return HuffmanBlock(literalLengthTree, distanceTree);
+}
+
+InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const THuffmanTree& distance)
+{
+    const std::uint32_t* const literalTable = literalLength.Table();
+    const std::uint64_t literalMask = literalLength.TableMask();
+    const std::uint32_t* const distanceTable = distance.Table();
+    const std::uint64_t distanceMask = distance.TableMask();
+    const std::uint8_t* const in = inBuffer.get();
+    std::uint8_t* const out = window.get();
+
+    // The decoding state lives in locals here, so that the compiler keeps it
+    // in registers; it goes back to the members around every slow path.
+    std::uint64_t b = bits;
+    unsigned n = bitCount;
+    std::size_t pos = inPos;
+    std::size_t end = inEnd;
+    std::size_t w = writePos;
+    const auto save = [&] {
+        bits = b;
+        bitCount = n;
+        inPos = pos;
+        writePos = w;
+    };
+    const auto load = [&] {
+        b = bits;
+        n = bitCount;
+        pos = inPos;
+        end = inEnd;
+        w = writePos;
+    };
+    const auto consume = [&](unsigned count) {
+        b >>= count;
+        n -= count;
+    };
+
+    for (;;) {
+        if (end - pos >= sizeof(std::uint64_t)) {
+            b |= Load64LE(in + pos) << n;
+            pos += (63 - n) >> 3;
+            n |= bitBufferFill;
+        } else {
+            save();
+            if (!RefillSlow())
+                return InflateStatus::InputExhausted;
+            load();
+        }
+
+        std::uint32_t entry = literalTable[b & literalMask];
+        unsigned symbol = THuffmanTree::Symbol(entry);
+        if (symbol < endOfBlock) {
+            consume(THuffmanTree::CodeLength(entry));
+            out[w++] = static_cast<std::uint8_t>(symbol);
+            // One refill leaves enough bits for a second literal; anything
+            // else starts over with a full bit buffer.
+            entry = literalTable[b & literalMask];
+            symbol = THuffmanTree::Symbol(entry);
+            if (symbol < endOfBlock) {
+                consume(THuffmanTree::CodeLength(entry));
+                out[w++] = static_cast<std::uint8_t>(symbol);
+            }
+            if (w >= InflateWindowFlushAt) {
+                save();
+                if (!FlushWindow())
+                    return InflateStatus::OutputRefused;
+                load();
+            }
+            continue;
+        }
+        if (entry == THuffmanTree::EmptyEntry) {
+            save();
+            return InflateStatus::UndefinedCode;
+        }
+        consume(THuffmanTree::CodeLength(entry));
+        if (symbol == endOfBlock) {
+            save();
+            return InflateStatus::Done;
+        }
+        if (symbol > lastLengthSymbol)
+            return InflateStatus::InvalidSymbol;
+        const unsigned lengthExtraBits = THuffmanTree::ExtraBits(entry);
+        const std::size_t length = lengthBase[symbol - firstLengthSymbol] + (b & ((1u << lengthExtraBits) - 1));
+        consume(lengthExtraBits);
+
+        entry = distanceTable[b & distanceMask];
+        if (entry == THuffmanTree::EmptyEntry)
+            return InflateStatus::UndefinedCode;
+        symbol = THuffmanTree::Symbol(entry);
+        if (symbol >= maxDistanceCodes)
+            return InflateStatus::InvalidSymbol;
+        consume(THuffmanTree::CodeLength(entry));
+        const unsigned distanceExtraBits = THuffmanTree::ExtraBits(entry);
+        const std::size_t distanceValue = distanceBase[symbol] + (b & ((1u << distanceExtraBits) - 1));
+        consume(distanceExtraBits);
+        if (distanceValue > w)
+            return InflateStatus::DistanceTooFar;
+
+        std::uint8_t* destination = out + w;
+        const std::uint8_t* source = destination - distanceValue;
+        w += length;
+        if (distanceValue >= sizeof(std::uint64_t)) {
+            // Word copies; the last may run up to seven bytes past the match,
+            // into window slack that later output overwrites.
+            std::uint8_t* const stop = out + w;
+            do {
+                std::memcpy(destination, source, sizeof(std::uint64_t));
+                destination += sizeof(std::uint64_t);
+                source += sizeof(std::uint64_t);
+            } while (destination < stop);
+        } else if (distanceValue == 1) {
+            std::memset(destination, *source, length);
+        } else {
+            // A short distance repeats the bytes the copy itself writes.
+            for (std::size_t i = 0; i < length; ++i)
+                destination[i] = source[i];
+        }
+        if (w >= InflateWindowFlushAt) {
+            save();
+            if (!FlushWindow())
+                return InflateStatus::OutputRefused;
+            load();
+        }
+    }
+}
+
+InflateStatus Inflater::Run()
+{
+    for (;;) {
+        if (!Refill())
+            return InflateStatus::InputExhausted;
+        const bool finalBlock = TakeBits(1) != 0;
+        const unsigned blockType = TakeBits(2);
+        InflateStatus status = InflateStatus::Done;
+        switch (blockType) {
+        case 0:
+            status = StoredBlock();
+            break;
+        case 1:
+            status = HuffmanBlock(GetFixedTrees().literalLength, GetFixedTrees().distance);
+            break;
+        case 2:
+            status = DynamicBlock();
+            break;
+        default:
+            return InflateStatus::ReservedBlockType;
+        }
+        if (status != InflateStatus::Done)
+            return status;
+        if (ConsumedPastEnd())
+            return InflateStatus::InputExhausted;
+        if (finalBlock)
+            break;
+    }
+    if (writePos > 0 && !output.Write({window.get(), writePos}))
+        return InflateStatus::OutputRefused;
+    return InflateStatus::Done;
+}
+
+// Appends to a vector up to a limit.
+class VectorByteWriter final : public ByteWriter {
+public:
+    VectorByteWriter(std::vector<std::uint8_t>& target, std::size_t limit) : output(target), remaining(limit) {}
+    bool Write(std::span<const std::uint8_t> bytes) override
+    {
+        if (bytes.size() > remaining)
+            return false;
+        remaining -= bytes.size();
+        output.insert(output.end(), bytes.begin(), bytes.end());
+        return true;
+    }
+
+private:
+    std::vector<std::uint8_t>& output;
+    std::size_t remaining;
+};
+
+} // namespace
+
+InflateStatus Inflate(ByteReader& input, ByteWriter& output) { return Inflater(input, output).Run(); }
+
+InflateStatus Inflate(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output, std::size_t outputLimit)
+{
+    MemoryByteReader reader(input);
+    VectorByteWriter writer(output, outputLimit);
+    return Inflate(reader, writer);
+}
+
+} // namespace orvane

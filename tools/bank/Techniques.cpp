@@ -1,0 +1,488 @@
+#include "Techniques.h"
+
+#include <bit>
+#include <vector>
+
+namespace orvane::bank {
+
+namespace {
+
+constexpr int LargestSubset = 4;
+constexpr std::uint16_t UnitMask = 0x1FF; // bit i: the i-th cell of a unit
+
+constexpr int BitIndex(std::uint16_t bits) { return std::countr_zero(bits); }
+constexpr int BitCount(std::uint16_t bits) { return std::popcount(bits); }
+
+// Cells of unit named by a position mask.
+template <typename Visit>
+void ForEachPosition(int unit, std::uint16_t positions, Visit visit)
+{
+    for (; positions; positions &= positions - 1)
+        visit(static_cast<int>(Tables().unitCells[unit][BitIndex(positions)]));
+}
+
+template <typename Visit>
+void ForEachDigit(std::uint16_t digits, Visit visit)
+{
+    for (; digits; digits &= digits - 1)
+        visit(BitIndex(digits) + 1);
+}
+
+bool NakedSingles(CandidateBoard& board)
+{
+    bool changed = false;
+    for (int cell = 0; cell < CellCount; ++cell) {
+        const std::uint16_t candidates = board.Candidates(cell);
+        if (board.IsOpen(cell) && std::has_single_bit(candidates)) {
+            board.Place(cell, BitIndex(candidates) + 1);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+bool HiddenSingles(CandidateBoard& board)
+{
+    bool changed = false;
+    for (int unit = 0; unit < UnitCount; ++unit)
+        for (int digit = 1; digit <= DigitCount; ++digit) {
+            const std::uint16_t positions = board.Positions(unit, digit);
+            if (!std::has_single_bit(positions))
+                continue;
+            board.Place(Tables().unitCells[unit][BitIndex(positions)], digit);
+            changed = true;
+        }
+    return changed;
+}
+
+bool InUnit(int cell, int unit)
+{
+    for (int own : Tables().unitsOfCell[cell])
+        if (own == unit)
+            return true;
+    return false;
+}
+
+int RowUnitOf(int cell) { return RowUnit(RowOf(cell)); }
+int ColumnUnitOf(int cell) { return ColumnUnit(ColumnOf(cell)); }
+int BoxUnitOf(int cell) { return BoxUnit(BoxOf(cell)); }
+
+// When every place of digit in baseUnit lies in one unit of the kind that
+// unitOf names, digit leaves that unit's cells outside baseUnit.
+bool ConfineToOneUnit(CandidateBoard& board, int baseUnit, int digit, int (*unitOf)(int))
+{
+    const std::uint16_t positions = board.Positions(baseUnit, digit);
+    if (BitCount(positions) < 2)
+        return false;
+    const int target = unitOf(Tables().unitCells[baseUnit][BitIndex(positions)]);
+    bool shared = true;
+    ForEachPosition(baseUnit, positions, [&](int cell) { shared = shared && unitOf(cell) == target; });
+    if (!shared)
+        return false;
+    bool changed = false;
+    for (int cell : Tables().unitCells[target])
+        if (!InUnit(cell, baseUnit))
+            changed = board.Eliminate(cell, digit) || changed;
+    return changed;
+}
+
+// A digit confined to one line inside a box leaves the rest of that line
+// (pointing); confined to one box inside a line, it leaves the rest of that
+// box (claiming).
+enum class LockedKind { Pointing, Claiming };
+
+bool LockedCandidates(CandidateBoard& board, LockedKind kind)
+{
+    bool changed = false;
+    for (int index = 0; index < GridSide; ++index)
+        for (int digit = 1; digit <= DigitCount; ++digit) {
+            if (kind == LockedKind::Pointing) {
+                changed = ConfineToOneUnit(board, BoxUnit(index), digit, RowUnitOf) || changed;
+                changed = ConfineToOneUnit(board, BoxUnit(index), digit, ColumnUnitOf) || changed;
+            } else {
+                changed = ConfineToOneUnit(board, RowUnit(index), digit, BoxUnitOf) || changed;
+                changed = ConfineToOneUnit(board, ColumnUnit(index), digit, BoxUnitOf) || changed;
+            }
+        }
+    return changed;
+}
+
+// k open cells of a unit whose candidates together are k digits: those digits
+// leave the unit's other cells.
+bool NakedSubsets(CandidateBoard& board, int size)
+{
+    bool changed = false;
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        const auto& cells = Tables().unitCells[unit];
+        std::uint16_t open = 0;
+        for (int i = 0; i < GridSide; ++i)
+            if (board.IsOpen(cells[i]))
+                open |= static_cast<std::uint16_t>(1u << i);
+        if (BitCount(open) <= size)
+            continue;
+        for (std::uint16_t chosen = 1; chosen <= UnitMask; ++chosen) {
+            if (BitCount(chosen) != size || (chosen & ~open))
+                continue;
+            std::uint16_t digits = 0;
+            for (std::uint16_t rest = chosen; rest; rest &= rest - 1)
+                digits |= board.Candidates(cells[BitIndex(rest)]);
+            if (BitCount(digits) != size)
+                continue;
+            ForEachPosition(unit, open & static_cast<std::uint16_t>(~chosen), [&](int cell) {
+                ForEachDigit(digits, [&](int digit) { changed = board.Eliminate(cell, digit) || changed; });
+            });
+        }
+    }
+    return changed;
+}
+
+// k digits of a unit that together have only k places: those cells lose
+// every other candidate.
+bool HiddenSubsets(CandidateBoard& board, int size)
+{
+    bool changed = false;
+    for (int unit = 0; unit < UnitCount; ++unit) {
+        const std::uint16_t missing = AllDigits & static_cast<std::uint16_t>(~board.PlacedDigits(unit));
+        if (BitCount(missing) <= size)
+            continue;
+        std::array<std::uint16_t, DigitCount> positions{};
+        ForEachDigit(missing, [&](int digit) { positions[digit - 1] = board.Positions(unit, digit); });
+        for (std::uint16_t chosen = 1; chosen <= AllDigits; ++chosen) {
+            if (BitCount(chosen) != size || (chosen & ~missing))
+                continue;
+            std::uint16_t places = 0;
+            bool everyDigitHasPlaces = true;
+            ForEachDigit(chosen, [&](int digit) {
+                places |= positions[digit - 1];
+                everyDigitHasPlaces = everyDigitHasPlaces && positions[digit - 1] != 0;
+            });
+            if (BitCount(places) != size || !everyDigitHasPlaces)
+                continue;
+            const std::uint16_t others = missing & static_cast<std::uint16_t>(~chosen);
+            ForEachPosition(unit, places, [&](int cell) {
+                ForEachDigit(others, [&](int digit) { changed = board.Eliminate(cell, digit) || changed; });
+            });
+        }
+    }
+    return changed;
+}
+
+// Fish of size k: k base lines in which the digit lies on the same k cross
+// lines; the digit leaves those cross lines outside the base lines.
+bool Fish(CandidateBoard& board, int size)
+{
+    bool changed = false;
+    for (int digit = 1; digit <= DigitCount; ++digit)
+        for (bool rowsAreBase : {true, false}) {
+            const auto BaseUnit = [&](int line) { return rowsAreBase ? RowUnit(line) : ColumnUnit(line); };
+            const auto CoverUnit = [&](int line) { return rowsAreBase ? ColumnUnit(line) : RowUnit(line); };
+            std::array<std::uint16_t, GridSide> lines{};
+            std::uint16_t usable = 0;
+            for (int line = 0; line < GridSide; ++line) {
+                lines[line] = board.Positions(BaseUnit(line), digit);
+                if (BitCount(lines[line]) >= 2 && BitCount(lines[line]) <= size)
+                    usable |= static_cast<std::uint16_t>(1u << line);
+            }
+            for (std::uint16_t chosen = 1; chosen <= UnitMask; ++chosen) {
+                if (BitCount(chosen) != size || (chosen & ~usable))
+                    continue;
+                std::uint16_t cover = 0;
+                for (std::uint16_t rest = chosen; rest; rest &= rest - 1)
+                    cover |= lines[BitIndex(rest)];
+                if (BitCount(cover) != size)
+                    continue;
+                // Position i of a base line is cross line i, and position j
+                // of cross line i is base line j.
+                for (std::uint16_t rest = cover; rest; rest &= rest - 1)
+                    ForEachPosition(CoverUnit(BitIndex(rest)), UnitMask & static_cast<std::uint16_t>(~chosen), [&](int cell) {
+                        changed = board.Eliminate(cell, digit) || changed;
+                    });
+            }
+        }
+    return changed;
+}
+
+// Eliminates digit from every open cell that sees all of the given cells.
+bool EliminateSeenByAll(CandidateBoard& board, int digit, std::initializer_list<int> cells)
+{
+    bool changed = false;
+    for (int cell = 0; cell < CellCount; ++cell) {
+        if (!board.HasCandidate(cell, digit))
+            continue;
+        bool seesAll = true;
+        for (int other : cells)
+            seesAll = seesAll && Sees(cell, other);
+        if (seesAll)
+            changed = board.Eliminate(cell, digit) || changed;
+    }
+    return changed;
+}
+
+std::vector<int> CellsWithCandidateCount(const CandidateBoard& board, int count)
+{
+    std::vector<int> cells;
+    for (int cell = 0; cell < CellCount; ++cell)
+        if (board.IsOpen(cell) && BitCount(board.Candidates(cell)) == count)
+            cells.push_back(cell);
+    return cells;
+}
+
+// Pivot {x,y} sees pincers {x,z} and {y,z}: whichever the pivot holds, one
+// pincer is z, so z leaves every cell that sees both pincers.
+bool XYWing(CandidateBoard& board)
+{
+    bool changed = false;
+    const auto pairs = CellsWithCandidateCount(board, 2);
+    for (int pivot : pairs)
+        for (int first : pairs) {
+            if (!Sees(pivot, first))
+                continue;
+            const std::uint16_t pivotDigits = board.Candidates(pivot);
+            const std::uint16_t shared1 = pivotDigits & board.Candidates(first);
+            if (BitCount(shared1) != 1)
+                continue;
+            const std::uint16_t z = board.Candidates(first) & static_cast<std::uint16_t>(~shared1);
+            const std::uint16_t wanted = static_cast<std::uint16_t>((pivotDigits & ~shared1) | z);
+            for (int second : pairs) {
+                if (second == first || !Sees(pivot, second) || board.Candidates(second) != wanted)
+                    continue;
+                changed = EliminateSeenByAll(board, BitIndex(z) + 1, {first, second}) || changed;
+            }
+        }
+    return changed;
+}
+
+// Pivot {x,y,z} sees pincers {x,z} and {y,z}: z is in one of the three, so it
+// leaves every cell that sees all three.
+bool XYZWing(CandidateBoard& board)
+{
+    bool changed = false;
+    const auto pairs = CellsWithCandidateCount(board, 2);
+    for (int pivot : CellsWithCandidateCount(board, 3)) {
+        const std::uint16_t pivotDigits = board.Candidates(pivot);
+        for (int first : pairs)
+            for (int second : pairs) {
+                if (second <= first || !Sees(pivot, first) || !Sees(pivot, second))
+                    continue;
+                const std::uint16_t a = board.Candidates(first), b = board.Candidates(second);
+                if ((a & ~pivotDigits) || (b & ~pivotDigits) || a == b)
+                    continue;
+                const std::uint16_t z = a & b;
+                changed = EliminateSeenByAll(board, BitIndex(z) + 1, {pivot, first, second}) || changed;
+            }
+    }
+    return changed;
+}
+
+// Two cells {x,y} that do not see each other, and a unit where x has only two
+// places, one seeing each cell: one of the two cells is y.
+bool WWing(CandidateBoard& board)
+{
+    bool changed = false;
+    const auto pairs = CellsWithCandidateCount(board, 2);
+    for (int first : pairs)
+        for (int second : pairs) {
+            if (second <= first || Sees(first, second) || board.Candidates(first) != board.Candidates(second))
+                continue;
+            const std::uint16_t digits = board.Candidates(first);
+            for (int linkDigit : {BitIndex(digits) + 1, BitIndex(digits & (digits - 1)) + 1}) {
+                const int otherDigit = BitIndex(digits & static_cast<std::uint16_t>(~DigitBit(linkDigit))) + 1;
+                bool linked = false;
+                for (int unit = 0; unit < UnitCount && !linked; ++unit) {
+                    const std::uint16_t positions = board.Positions(unit, linkDigit);
+                    if (BitCount(positions) != 2)
+                        continue;
+                    const int p = Tables().unitCells[unit][BitIndex(positions)];
+                    const int q = Tables().unitCells[unit][BitIndex(positions & (positions - 1))];
+                    linked = (Sees(p, first) && Sees(q, second)) || (Sees(q, first) && Sees(p, second));
+                    linked = linked && p != first && p != second && q != first && q != second;
+                }
+                if (linked)
+                    changed = EliminateSeenByAll(board, otherDigit, {first, second}) || changed;
+            }
+        }
+    return changed;
+}
+
+// Alternating inference chains over candidates ("nodes"). A strong link (a
+// cell with two candidates, or a unit with two places for a digit) means "if
+// one node is false the other is true"; a weak link (same cell, or same digit
+// in cells that see each other) means "if one is true the other is false".
+// Following, from a node A assumed false, strong then weak then strong links,
+// every node reached on a strong link is true whenever A is false: so A or
+// that node is true, and any candidate weakly linked to both is false. This
+// covers X-chains (one digit), XY-chains (cells of two candidates) and the
+// mixed chains; with A itself reached, A is true.
+class ChainSearch {
+public:
+    explicit ChainSearch(const CandidateBoard& board) : board_(board)
+    {
+        for (int cell = 0; cell < CellCount; ++cell) {
+            const std::uint16_t candidates = board.Candidates(cell);
+            if (board.IsOpen(cell) && BitCount(candidates) == 2)
+                AddStrong(Node(cell, BitIndex(candidates) + 1), Node(cell, BitIndex(candidates & (candidates - 1)) + 1));
+        }
+        for (int unit = 0; unit < UnitCount; ++unit)
+            for (int digit = 1; digit <= DigitCount; ++digit) {
+                const std::uint16_t positions = board.Positions(unit, digit);
+                if (BitCount(positions) != 2)
+                    continue;
+                const int p = Tables().unitCells[unit][BitIndex(positions)];
+                const int q = Tables().unitCells[unit][BitIndex(positions & (positions - 1))];
+                AddStrong(Node(p, digit), Node(q, digit));
+            }
+    }
+
+    // Every elimination the chains from every start prove, collected before
+    // any is applied.
+    std::vector<int> Eliminations()
+    {
+        std::vector<bool> eliminated(NodeCount, false);
+        std::vector<int> result;
+        for (int start = 0; start < NodeCount; ++start) {
+            if (strong_[start].empty())
+                continue;
+            Reach(start);
+            ForEachWeak(start, [&](int candidate) {
+                if (eliminated[candidate])
+                    return;
+                bool proven = false;
+                ForEachWeak(candidate, [&](int other) { proven = proven || reachedTrue_[other]; });
+                if (proven) {
+                    eliminated[candidate] = true;
+                    result.push_back(candidate);
+                }
+            });
+        }
+        return result;
+    }
+
+    static constexpr int NodeCount = CellCount * DigitCount;
+    static constexpr int Node(int cell, int digit) { return cell * DigitCount + digit - 1; }
+    static constexpr int CellOfNode(int node) { return node / DigitCount; }
+    static constexpr int DigitOfNode(int node) { return node % DigitCount + 1; }
+
+private:
+    void AddStrong(int a, int b)
+    {
+        strong_[a].push_back(static_cast<std::uint16_t>(b));
+        strong_[b].push_back(static_cast<std::uint16_t>(a));
+    }
+
+    template <typename Visit>
+    void ForEachWeak(int node, Visit visit) const
+    {
+        const int cell = CellOfNode(node), digit = DigitOfNode(node);
+        ForEachDigit(board_.Candidates(cell) & static_cast<std::uint16_t>(~DigitBit(digit)),
+                     [&](int other) { visit(Node(cell, other)); });
+        for (int peer : Tables().peers[cell])
+            if (board_.HasCandidate(peer, digit))
+                visit(Node(peer, digit));
+    }
+
+    // Breadth-first over (node, truth) from "start is false".
+    void Reach(int start)
+    {
+        reachedTrue_.assign(NodeCount, false);
+        reachedFalse_.assign(NodeCount, false);
+        std::vector<int> queue; // node * 2 + (1 when true)
+        reachedFalse_[start] = true;
+        queue.push_back(start * 2);
+        for (std::size_t head = 0; head < queue.size(); ++head) {
+            const int node = queue[head] / 2;
+            if (queue[head] % 2 == 0) {
+                for (int next : strong_[node])
+                    if (!reachedTrue_[next]) {
+                        reachedTrue_[next] = true;
+                        queue.push_back(next * 2 + 1);
+                    }
+                continue;
+            }
+            ForEachWeak(node, [&](int next) {
+                if (!reachedFalse_[next]) {
+                    reachedFalse_[next] = true;
+                    queue.push_back(next * 2);
+                }
+            });
+        }
+    }
+
+    const CandidateBoard& board_;
+    std::array<std::vector<std::uint16_t>, NodeCount> strong_;
+    std::vector<bool> reachedTrue_, reachedFalse_;
+};
+
+bool AlternatingChains(CandidateBoard& board)
+{
+    const auto eliminations = ChainSearch(board).Eliminations();
+    for (int node : eliminations)
+        board.Eliminate(ChainSearch::CellOfNode(node), ChainSearch::DigitOfNode(node));
+    return !eliminations.empty();
+}
+
+struct TechniqueInfo {
+    std::string_view name;
+    int tier;
+};
+
+constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
+    {"naked single", SinglesTier},
+    {"hidden single", SinglesTier},
+    {"pointing", SubsetsTier},
+    {"claiming", SubsetsTier},
+    {"naked pair", SubsetsTier},
+    {"hidden pair", SubsetsTier},
+    {"naked triple", SubsetsTier},
+    {"hidden triple", SubsetsTier},
+    {"naked quad", SubsetsTier},
+    {"hidden quad", SubsetsTier},
+    {"X-Wing", FishAndWingsTier},
+    {"XY-Wing", FishAndWingsTier},
+    {"XYZ-Wing", FishAndWingsTier},
+    {"W-Wing", FishAndWingsTier},
+    {"Swordfish", FishAndWingsTier},
+    {"Jellyfish", FishAndWingsTier},
+    {"alternating inference chain", ChainsTier},
+}};
+
+constexpr std::array<std::string_view, TierCount> TierNames = {
+    "singles", "subsets", "fish and wings", "chains", "beyond"};
+
+} // namespace
+
+int TierOf(Technique technique) { return TechniqueTable[static_cast<int>(technique)].tier; }
+
+std::string_view TechniqueName(Technique technique) { return TechniqueTable[static_cast<int>(technique)].name; }
+
+std::string_view TierName(int tier)
+{
+    if (tier < 1 || tier > TierCount)
+        return "none";
+    return TierNames[tier - 1];
+}
+
+bool ApplyTechnique(Technique technique, CandidateBoard& board)
+{
+    switch (technique) {
+    case Technique::NakedSingle: return NakedSingles(board);
+    case Technique::HiddenSingle: return HiddenSingles(board);
+    case Technique::LockedPointing: return LockedCandidates(board, LockedKind::Pointing);
+    case Technique::LockedClaiming: return LockedCandidates(board, LockedKind::Claiming);
+    case Technique::NakedPair: return NakedSubsets(board, 2);
+    case Technique::HiddenPair: return HiddenSubsets(board, 2);
+    case Technique::NakedTriple: return NakedSubsets(board, 3);
+    case Technique::HiddenTriple: return HiddenSubsets(board, 3);
+    case Technique::NakedQuad: return NakedSubsets(board, LargestSubset);
+    case Technique::HiddenQuad: return HiddenSubsets(board, LargestSubset);
+    case Technique::XWing: return Fish(board, 2);
+    case Technique::XYWing: return XYWing(board);
+    case Technique::XYZWing: return XYZWing(board);
+    case Technique::WWing: return WWing(board);
+    case Technique::Swordfish: return Fish(board, 3);
+    case Technique::Jellyfish: return Fish(board, LargestSubset);
+    case Technique::AlternatingChain: return AlternatingChains(board);
+    }
+    return false;
+}
+
+} // namespace orvane::bank

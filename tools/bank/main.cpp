@@ -1,0 +1,261 @@
+// orvane-bank: generates, grades and verifies the game's puzzle bank.
+#include "BankBuilder.h"
+#include "BankCheck.h"
+#include "ExactSolver.h"
+#include "LogicalGrader.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace orvane::bank;
+namespace fs = std::filesystem;
+
+constexpr int ExitFailure = 1;
+constexpr int ExitUsage = 2;
+
+constexpr const char* HelpText = R"(orvane-bank: generates, grades and verifies the puzzle bank.
+
+Usage:
+  orvane-bank generate --out DIR [--seed N] [--walk-grids N] [--walk-steps N]
+                       [--walk-floor N] [--fresh-grids N] [--descent-steps N]
+      Generates the six lists tk0 tk1 tk2 tk3 tk4 tk0_bk (500 lines each) into
+      DIR as <list>.txt, then prints their figures. The same parameters give
+      the same files. The committed bank (assets/bank) was made with the
+      defaults: seed 20240917, walk-grids 1800, walk-steps 400, walk-floor 19,
+      fresh-grids 30000, descent-steps 3000.
+  orvane-bank stats DIR
+      Per list: fewest, mean and most givens and how many puzzles need each
+      tier; per tier, how many puzzles use each technique.
+  orvane-bank verify DIR
+      Checks every list and line; prints one message per fault and exits 1
+      when there is any: 500 LF-ended lines of 81 characters "1".."9" (given)
+      and "A".."I" (open cell); each a complete valid grid whose givens have
+      exactly that grid as their one solution; each graded inside its list's
+      band, with every deduction of the grader agreeing with the solution;
+      Easy lines 41..51 givens; each list's mean givens within 1.5 and fewest
+      within 3 of the game's table; no solution grid used twice in the bank.
+  orvane-bank grade PUZZLE...
+      Grades puzzle strings (81 characters column by column as in the bank)
+      or row-by-row grids ("." or "0" for an empty cell).
+
+Tiers (a puzzle's grade is the hardest tier it needs):
+  1 singles: naked and hidden singles
+  2 subsets: pointing, claiming, naked and hidden pairs, triples, quads
+  3 fish and wings: X-Wing, Swordfish, Jellyfish, XY-Wing, XYZ-Wing, W-Wing
+  4 chains: alternating inference chains (X-chains, XY-chains, mixed)
+  5 beyond: unique, but tiers 1..4 stall
+Lists: tk0 Easy = 1, tk1 Normal = 2, tk2 Hard = 3, tk3 Expert = 4,
+tk4 Extreme = 5, tk0_bk (spare, nothing reads it) = 125 puzzles of each of
+tiers 2..5.
+)";
+
+int Usage(const std::string& message)
+{
+    std::cerr << "orvane-bank: " << message << "\n(orvane-bank --help shows the usage)\n";
+    return ExitUsage;
+}
+
+bool ReadFile(const fs::path& path, std::string& text)
+{
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        return false;
+    std::ostringstream content;
+    content << file.rdbuf();
+    text = content.str();
+    return true;
+}
+
+// Reads and checks the six lists of DIR; missing files are failures too.
+std::vector<ListReport> CheckDirectory(const fs::path& directory, std::vector<std::string>& failures)
+{
+    std::vector<ListReport> reports;
+    for (const BankListRule& rule : BankListRules) {
+        const fs::path path = directory / (std::string(rule.name) + ".txt");
+        std::string text;
+        if (!ReadFile(path, text)) {
+            failures.push_back(path.string() + ": cannot be read");
+            continue;
+        }
+        reports.push_back(CheckList(rule, text));
+        failures.insert(failures.end(), reports.back().failures.begin(), reports.back().failures.end());
+    }
+    const auto shared = CheckSharedSolutions(reports);
+    failures.insert(failures.end(), shared.begin(), shared.end());
+    return reports;
+}
+
+void PrintFigures(const std::vector<ListReport>& reports, bool withTechniques)
+{
+    for (const ListReport& report : reports) {
+        std::cout << DescribeList(report) << "\n";
+        if (!withTechniques)
+            continue;
+        for (int t = 0; t < TechniqueCount; ++t)
+            if (report.techniqueLists[t] > 0)
+                std::cout << "    " << TechniqueName(static_cast<Technique>(t)) << ": " << report.techniqueLists[t]
+                          << " puzzles\n";
+    }
+}
+
+int Stats(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 1)
+        return Usage("stats takes one folder");
+    std::vector<std::string> failures;
+    const auto reports = CheckDirectory(arguments[0], failures);
+    PrintFigures(reports, true);
+    if (!failures.empty())
+        std::cout << failures.size() << " faults; run verify to list them\n";
+    return EXIT_SUCCESS;
+}
+
+int Verify(const std::vector<std::string>& arguments)
+{
+    if (arguments.size() != 1)
+        return Usage("verify takes one folder");
+    std::vector<std::string> failures;
+    const auto reports = CheckDirectory(arguments[0], failures);
+    for (const std::string& failure : failures)
+        std::cerr << failure << "\n";
+    PrintFigures(reports, false);
+    if (!failures.empty()) {
+        std::cerr << "verify: " << failures.size() << " faults\n";
+        return ExitFailure;
+    }
+    std::cout << "verify: the bank is sound\n";
+    return EXIT_SUCCESS;
+}
+
+bool ParseNumber(const std::string& text, std::uint64_t& value)
+{
+    if (text.empty() || text.size() > 19 || text.find_first_not_of("0123456789") != std::string::npos)
+        return false;
+    value = std::stoull(text);
+    return true;
+}
+
+int Generate(const std::vector<std::string>& arguments)
+{
+    BankParameters parameters;
+    fs::path out;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& option = arguments[i];
+        if (i + 1 >= arguments.size())
+            return Usage(option + " needs a value");
+        const std::string& value = arguments[++i];
+        if (option == "--out") {
+            out = value;
+            continue;
+        }
+        std::uint64_t number = 0;
+        if (!ParseNumber(value, number))
+            return Usage("'" + value + "' is not a number for " + option);
+        const int bounded = static_cast<int>(std::min<std::uint64_t>(number, 1u << 30));
+        if (option == "--seed")
+            parameters.seed = number;
+        else if (option == "--walk-grids")
+            parameters.walkGrids = bounded;
+        else if (option == "--walk-steps")
+            parameters.walkSteps = bounded;
+        else if (option == "--walk-floor")
+            parameters.walkFloor = bounded;
+        else if (option == "--fresh-grids")
+            parameters.freshGrids = bounded;
+        else if (option == "--descent-steps")
+            parameters.descentSteps = bounded;
+        else
+            return Usage("unknown option " + option);
+    }
+    if (out.empty())
+        return Usage("generate needs --out DIR");
+
+    const auto start = std::chrono::steady_clock::now();
+    std::array<BankList, BankLists> bank;
+    try {
+        bank = BuildBank(parameters, [](const std::string& message) { std::cerr << message << std::endl; });
+    } catch (const std::exception& error) {
+        std::cerr << "generate: " << error.what() << "\n";
+        return ExitFailure;
+    }
+    std::error_code error;
+    fs::create_directories(out, error);
+    for (int list = 0; list < BankLists; ++list) {
+        const fs::path path = out / (std::string(BankListRules[list].name) + ".txt");
+        std::ofstream file(path, std::ios::binary);
+        for (const std::string& line : bank[list].lines)
+            file << line << '\n';
+        if (!file.flush()) {
+            std::cerr << "generate: cannot write " << path.string() << "\n";
+            return ExitFailure;
+        }
+    }
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::cout << "generated in " << seconds << " s with seed " << parameters.seed << "\n";
+    std::vector<std::string> failures;
+    PrintFigures(CheckDirectory(out, failures), false);
+    for (const std::string& failure : failures)
+        std::cerr << failure << "\n";
+    return failures.empty() ? EXIT_SUCCESS : ExitFailure;
+}
+
+int Grade(const std::vector<std::string>& arguments)
+{
+    if (arguments.empty())
+        return Usage("grade needs at least one puzzle");
+    int status = EXIT_SUCCESS;
+    for (const std::string& text : arguments) {
+        Grid givens{};
+        if (const auto parsed = ParsePuzzleText(text))
+            givens = parsed->givens;
+        else if (const auto grid = ParseRowText(text))
+            givens = *grid;
+        else {
+            std::cerr << text << ": neither a puzzle string nor a row-by-row grid\n";
+            status = ExitFailure;
+            continue;
+        }
+        const int solutions = CountSolutions(givens, 2);
+        const GradeResult grade = GradePuzzle(givens);
+        std::cout << RowText(givens) << ": " << GivenCount(givens) << " givens, "
+                  << (solutions == 0 ? "no solution" : solutions == 1 ? "unique" : "several solutions") << ", tier "
+                  << grade.tier << " (" << TierName(grade.tier) << ")";
+        for (int t = 0; t < TechniqueCount; ++t)
+            if (grade.uses[t] > 0)
+                std::cout << "; " << TechniqueName(static_cast<Technique>(t)) << " x" << grade.uses[t];
+        std::cout << "\n";
+    }
+    return status;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2)
+        return Usage("no mode given");
+    const std::string mode = argv[1];
+    const std::vector<std::string> arguments(argv + 2, argv + argc);
+    if (mode == "--help" || mode == "-h" || mode == "help") {
+        std::cout << HelpText;
+        return EXIT_SUCCESS;
+    }
+    if (mode == "generate")
+        return Generate(arguments);
+    if (mode == "stats")
+        return Stats(arguments);
+    if (mode == "verify")
+        return Verify(arguments);
+    if (mode == "grade")
+        return Grade(arguments);
+    return Usage("unknown mode " + mode);
+}

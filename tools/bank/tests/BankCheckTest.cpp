@@ -1,0 +1,125 @@
+#include "BankCheck.h"
+
+#include "Generator.h"
+#include "LogicalGrader.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane::bank {
+namespace {
+
+const BankListRule& EasyRule() { return BankListRules[0]; }
+const BankListRule& NormalRule() { return BankListRules[1]; }
+
+struct Fixture {
+    Grid solution;
+    Grid easyPuzzle;    // 45 givens, singles only
+    Grid minimalHarder; // minimal, needs more than singles
+};
+
+const Fixture& Puzzles()
+{
+    static const Fixture fixture = [] {
+        GeneratorRandom random(8);
+        Fixture f{};
+        for (;;) {
+            f.solution = RandomFullGrid(random);
+            f.minimalHarder = MinimalPuzzle(f.solution, random);
+            if (GradePuzzle(f.minimalHarder).tier >= FishAndWingsTier)
+                break;
+        }
+        f.easyPuzzle = SinglesPuzzle(f.solution, 45, random);
+        return f;
+    }();
+    return fixture;
+}
+
+std::string Lines(const std::string& line, int count)
+{
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += line + "\n";
+    return text;
+}
+
+bool HasFailureContaining(const ListReport& report, const std::string& part)
+{
+    for (const std::string& failure : report.failures)
+        if (failure.find(part) != std::string::npos)
+            return true;
+    return false;
+}
+
+TEST(BankCheck, ReportsEachFaultOfALine)
+{
+    const Fixture& f = Puzzles();
+    const std::string easyLine = PuzzleText(f.solution, f.easyPuzzle);
+    std::string invalidGrid = easyLine;
+    std::swap(invalidGrid[0], invalidGrid[1]);
+    Grid twoSolutions = f.minimalHarder;
+    for (int cell = 0; cell < CellCount; ++cell)
+        if (twoSolutions[cell] != 0) {
+            twoSolutions[cell] = 0; // a minimal puzzle less one given has several solutions
+            break;
+        }
+    GeneratorRandom random(9);
+    const Grid fewGivens = SinglesPuzzle(f.solution, 38, random);
+
+    struct Case {
+        const char* name;
+        const BankListRule* rule;
+        std::string line;
+        std::string expected; // empty: no fault
+    };
+    const Case cases[] = {
+        {"sound Easy line", &EasyRule(), easyLine, ""},
+        {"sound Normal line is graded outside Easy", &EasyRule(), PuzzleText(f.solution, f.minimalHarder),
+         "outside the Easy band"},
+        {"CR LF", &EasyRule(), easyLine + "\r", "CR LF"},
+        {"short line", &EasyRule(), easyLine.substr(0, 80), "has 80 characters"},
+        {"lower-case letter", &EasyRule(), "a" + easyLine.substr(1), "character 1 'a'"},
+        {"zero", &EasyRule(), easyLine.substr(0, 40) + "0" + easyLine.substr(41), "character 41 '0'"},
+        {"letters and digits not a grid", &EasyRule(), invalidGrid, "do not form a valid Sudoku grid"},
+        {"several solutions", &NormalRule(), PuzzleText(f.solution, twoSolutions), "more than one solution"},
+        {"too few givens for Easy", &EasyRule(), PuzzleText(f.solution, fewGivens), "givens, outside 41..51"},
+    };
+    for (const Case& c : cases) {
+        const ListReport report = CheckList(*c.rule, c.line + "\n");
+        // One line is never the 500 a list needs: that fault is always there.
+        EXPECT_TRUE(HasFailureContaining(report, "1 lines, not 500")) << c.name;
+        const auto lineFaults = std::count_if(report.failures.begin(), report.failures.end(), [&](const std::string& s) {
+            return s.find(":1: ") != std::string::npos;
+        });
+        if (c.expected.empty()) {
+            EXPECT_EQ(lineFaults, 0) << c.name << ": " << ::testing::PrintToString(report.failures);
+            continue;
+        }
+        EXPECT_TRUE(HasFailureContaining(report, c.expected)) << c.name << ": " << ::testing::PrintToString(report.failures);
+    }
+}
+
+TEST(BankCheck, MeasuresAWholeListAgainstTheTable)
+{
+    const Fixture& f = Puzzles();
+    const std::string line = PuzzleText(f.solution, f.easyPuzzle);
+    const ListReport report = CheckList(EasyRule(), Lines(line, BankListLines));
+    EXPECT_EQ(report.lineCount, BankListLines);
+    EXPECT_EQ(report.leastGivens, 45);
+    EXPECT_DOUBLE_EQ(report.meanGivens, 45.0);
+    EXPECT_EQ(report.tierCounts[SinglesTier], BankListLines);
+    // Mean 45 lies within 1.5 of 44.0; fewest 45 lies more than 3 above 41.
+    EXPECT_FALSE(HasFailureContaining(report, "mean givens"));
+    EXPECT_TRUE(HasFailureContaining(report, "fewest givens 45 is more than 3 from 41"));
+
+    const ListReport unterminated = CheckList(EasyRule(), Lines(line, BankListLines - 1) + line);
+    EXPECT_EQ(unterminated.lineCount, BankListLines);
+    EXPECT_TRUE(HasFailureContaining(unterminated, "no LF line end"));
+
+    // Every line shares its solution grid with the first.
+    const auto shared = CheckSharedSolutions({report});
+    ASSERT_EQ(shared.size(), static_cast<std::size_t>(BankListLines - 1));
+    EXPECT_EQ(shared.front(), "tk0.txt:2: same solution grid as tk0.txt:1");
+}
+
+} // namespace
+} // namespace orvane::bank

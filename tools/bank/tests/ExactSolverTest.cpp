@@ -1,0 +1,121 @@
+#include "ExactSolver.h"
+#include "ReferenceSolver.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace orvane::bank {
+namespace {
+
+// A 17-given puzzle and its solution, found with the reference solver.
+constexpr const char* Puzzle17 =
+    "...8.1..........435............7.8........1...2..3....6......75..34........2..6..";
+constexpr const char* Solution17 =
+    "237841569186795243594326718315674892469582137728139456642918375853467921971253684";
+
+// The cells of a rectangle in two rows of one band and two columns of
+// different stacks holding a, b / b, a: blanked, the grid has two solutions.
+std::array<int, 4> FindSwappableRectangle(const Grid& grid)
+{
+    for (int r1 = 0; r1 < GridSide; ++r1)
+        for (int r2 = r1 + 1; r2 < GridSide && r2 / BoxSide == r1 / BoxSide; ++r2)
+            for (int c1 = 0; c1 < GridSide; ++c1)
+                for (int c2 = c1 + 1; c2 < GridSide; ++c2) {
+                    if (c1 / BoxSide == c2 / BoxSide)
+                        continue;
+                    const int a = r1 * 9 + c1, b = r1 * 9 + c2, c = r2 * 9 + c1, d = r2 * 9 + c2;
+                    if (grid[a] == grid[d] && grid[b] == grid[c])
+                        return {a, b, c, d};
+                }
+    return {-1, -1, -1, -1};
+}
+
+TEST(ExactSolver, FindsTheKnownSolution)
+{
+    std::vector<Grid> solutions;
+    EXPECT_EQ(EnumerateSolutions(*ParseRowText(Puzzle17), 2, solutions), 1);
+    ASSERT_EQ(solutions.size(), 1u);
+    EXPECT_EQ(RowText(solutions[0]), Solution17);
+}
+
+TEST(ExactSolver, CountsLikeTheReferenceSolver)
+{
+    GeneratorRandom random(11);
+    Grid full{};
+    ASSERT_TRUE(CompleteRandomly(full, random));
+    const auto rectangle = FindSwappableRectangle(full);
+    ASSERT_GE(rectangle[0], 0) << "the seed's grid has no swappable rectangle";
+    Grid twoWays = full;
+    for (int cell : rectangle)
+        twoWays[cell] = 0;
+    Grid rowBlank = full;
+    for (int column = 0; column < GridSide; ++column)
+        rowBlank[4 * 9 + column] = 0;
+    Grid conflict = full;
+    conflict[0] = 0;
+    conflict[1] = full[2]; // the same digit twice in row 1
+    Grid deadEnd{};          // row 1 holds 1..8 and column 9 a 9 below: r1c9 has no digit
+    for (int column = 0; column < 8; ++column)
+        deadEnd[column] = static_cast<std::uint8_t>(column + 1);
+    deadEnd[5 * 9 + 8] = 9;
+
+    struct Case {
+        const char* name;
+        Grid puzzle;
+        int limit;
+        int expected;
+        bool reference = true; // the plain solver takes seconds on 17 givens
+    };
+    const Case cases[] = {
+        {"17 givens", *ParseRowText(Puzzle17), 5, 1, false},
+        {"full grid", full, 5, 1},
+        {"row blanked", rowBlank, 5, 1},
+        {"rectangle blanked", twoWays, 5, 2},
+        {"rectangle, limit 1", twoWays, 1, 1},
+        {"empty grid, limit 7", Grid{}, 7, 7},
+        {"conflicting givens", conflict, 5, 0},
+        {"dead end", deadEnd, 5, 0},
+        {"limit 0", full, 0, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CountSolutions(c.puzzle, c.limit), c.expected) << c.name;
+        if (c.reference) {
+            EXPECT_EQ(ReferenceCountSolutions(c.puzzle, c.limit), c.expected) << c.name;
+        }
+    }
+}
+
+TEST(ExactSolver, EnumeratesDistinctValidSolutionsThatKeepTheGivens)
+{
+    Grid puzzle{};
+    puzzle[0] = 5;
+    puzzle[40] = 3;
+    std::vector<Grid> solutions;
+    EXPECT_EQ(EnumerateSolutions(puzzle, 20, solutions), 20);
+    EXPECT_EQ(std::set<Grid>(solutions.begin(), solutions.end()).size(), 20u);
+    for (const Grid& solution : solutions) {
+        EXPECT_TRUE(IsCompleteValidGrid(solution));
+        EXPECT_EQ(solution[0], 5);
+        EXPECT_EQ(solution[40], 3);
+    }
+}
+
+TEST(ExactSolver, RandomCompletionFollowsTheSeed)
+{
+    GeneratorRandom first(5), again(5), other(6);
+    Grid a{}, b{}, c{};
+    ASSERT_TRUE(CompleteRandomly(a, first));
+    ASSERT_TRUE(CompleteRandomly(b, again));
+    ASSERT_TRUE(CompleteRandomly(c, other));
+    EXPECT_TRUE(IsCompleteValidGrid(a));
+    EXPECT_EQ(a, b);
+    EXPECT_NE(a, c);
+
+    Grid impossible{};
+    impossible[0] = impossible[1] = 4;
+    EXPECT_FALSE(CompleteRandomly(impossible, first));
+}
+
+} // namespace
+} // namespace orvane::bank

@@ -1,0 +1,309 @@
+#include "Techniques.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <set>
+#include <tuple>
+
+namespace orvane::bank {
+namespace {
+
+// Fixtures are candidate boards: every cell open with all nine candidates,
+// then narrowed so that exactly one pattern is present. rNcM counts from 1.
+using Candidates = std::array<std::uint16_t, CellCount>;
+
+constexpr int Cell(int row, int column) { return (row - 1) * GridSide + (column - 1); }
+
+std::uint16_t Digits(std::initializer_list<int> digits)
+{
+    std::uint16_t mask = 0;
+    for (int digit : digits)
+        mask |= DigitBit(digit);
+    return mask;
+}
+
+// Leaves digit only in the listed cells of unit.
+void KeepOnly(Candidates& board, int unit, int digit, std::initializer_list<int> keep)
+{
+    for (int cell : Tables().unitCells[unit])
+        if (std::find(keep.begin(), keep.end(), cell) == keep.end())
+            board[cell] &= static_cast<std::uint16_t>(~DigitBit(digit));
+}
+
+using Elimination = std::tuple<int, int>; // cell, digit
+
+// Every elimination of `digits` in `cells`.
+std::set<Elimination> EliminationsOf(std::initializer_list<int> cells, std::initializer_list<int> digits)
+{
+    std::set<Elimination> result;
+    for (int cell : cells)
+        for (int digit : digits)
+            result.insert({cell, digit});
+    return result;
+}
+
+std::set<Elimination> RowExcept(int row, std::initializer_list<int> columns, std::initializer_list<int> digits)
+{
+    std::set<Elimination> result;
+    for (int column = 1; column <= GridSide; ++column)
+        if (std::find(columns.begin(), columns.end(), column) == columns.end())
+            for (int digit : digits)
+                result.insert({Cell(row, column), digit});
+    return result;
+}
+
+std::set<Elimination> AllDigitsBut(std::initializer_list<int> cells, std::initializer_list<int> kept)
+{
+    std::set<Elimination> result;
+    for (int cell : cells)
+        for (int digit = 1; digit <= DigitCount; ++digit)
+            if (std::find(kept.begin(), kept.end(), digit) == kept.end())
+                result.insert({cell, digit});
+    return result;
+}
+
+// Rows of one column (or columns of one row) for a fish's eliminations.
+std::set<Elimination> LinesExcept(std::initializer_list<int> columns, std::initializer_list<int> baseRows, int digit)
+{
+    std::set<Elimination> result;
+    for (int column : columns)
+        for (int row = 1; row <= GridSide; ++row)
+            if (std::find(baseRows.begin(), baseRows.end(), row) == baseRows.end())
+                result.insert({Cell(row, column), digit});
+    return result;
+}
+
+struct TechniqueCase {
+    const char* name;
+    Technique technique;
+    std::function<void(Candidates&)> setUp;
+    std::set<Elimination> expected;
+};
+
+std::vector<TechniqueCase> EliminationCases()
+{
+    return {
+        {"pointing: 3 of box 1 only in row 1", Technique::LockedPointing,
+         [](Candidates& b) { KeepOnly(b, BoxUnit(0), 3, {Cell(1, 1), Cell(1, 2)}); },
+         RowExcept(1, {1, 2, 3}, {3})},
+        {"claiming: 8 of row 5 only in box 5", Technique::LockedClaiming,
+         [](Candidates& b) { KeepOnly(b, RowUnit(4), 8, {Cell(5, 4), Cell(5, 5)}); },
+         EliminationsOf({Cell(4, 4), Cell(4, 5), Cell(4, 6), Cell(6, 4), Cell(6, 5), Cell(6, 6)}, {8})},
+        {"naked pair in row 1", Technique::NakedPair,
+         [](Candidates& b) { b[Cell(1, 1)] = b[Cell(1, 5)] = Digits({1, 2}); },
+         RowExcept(1, {1, 5}, {1, 2})},
+        {"naked triple {1,2} {2,3} {1,3} in row 1", Technique::NakedTriple,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2});
+             b[Cell(1, 5)] = Digits({2, 3});
+             b[Cell(1, 9)] = Digits({1, 3});
+         },
+         RowExcept(1, {1, 5, 9}, {1, 2, 3})},
+        {"naked quad in row 1", Technique::NakedQuad,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2});
+             b[Cell(1, 4)] = Digits({2, 3});
+             b[Cell(1, 7)] = Digits({3, 4});
+             b[Cell(1, 9)] = Digits({1, 4});
+         },
+         RowExcept(1, {1, 4, 7, 9}, {1, 2, 3, 4})},
+        {"hidden pair 4 6 in row 1", Technique::HiddenPair,
+         [](Candidates& b) {
+             KeepOnly(b, RowUnit(0), 4, {Cell(1, 1), Cell(1, 5)});
+             KeepOnly(b, RowUnit(0), 6, {Cell(1, 1), Cell(1, 5)});
+         },
+         AllDigitsBut({Cell(1, 1), Cell(1, 5)}, {4, 6})},
+        {"hidden triple 7 8 9 in column 2", Technique::HiddenTriple,
+         [](Candidates& b) {
+             for (int digit : {7, 8, 9})
+                 KeepOnly(b, ColumnUnit(1), digit, {Cell(1, 2), Cell(5, 2), Cell(9, 2)});
+         },
+         AllDigitsBut({Cell(1, 2), Cell(5, 2), Cell(9, 2)}, {7, 8, 9})},
+        {"hidden quad 1 2 3 4 in box 9", Technique::HiddenQuad,
+         [](Candidates& b) {
+             for (int digit : {1, 2, 3, 4})
+                 KeepOnly(b, BoxUnit(8), digit, {Cell(7, 7), Cell(8, 8), Cell(9, 9), Cell(7, 9)});
+         },
+         AllDigitsBut({Cell(7, 7), Cell(8, 8), Cell(9, 9), Cell(7, 9)}, {1, 2, 3, 4})},
+        {"X-Wing on 5, rows 2 and 7, columns 3 and 8", Technique::XWing,
+         [](Candidates& b) {
+             KeepOnly(b, RowUnit(1), 5, {Cell(2, 3), Cell(2, 8)});
+             KeepOnly(b, RowUnit(6), 5, {Cell(7, 3), Cell(7, 8)});
+         },
+         LinesExcept({3, 8}, {2, 7}, 5)},
+        {"Swordfish on 5, rows 1 5 9, columns 1 5 9", Technique::Swordfish,
+         [](Candidates& b) {
+             KeepOnly(b, RowUnit(0), 5, {Cell(1, 1), Cell(1, 5)});
+             KeepOnly(b, RowUnit(4), 5, {Cell(5, 5), Cell(5, 9)});
+             KeepOnly(b, RowUnit(8), 5, {Cell(9, 1), Cell(9, 9)});
+         },
+         LinesExcept({1, 5, 9}, {1, 5, 9}, 5)},
+        {"Jellyfish on 2, columns 2 4 6 8 as base", Technique::Jellyfish,
+         [](Candidates& b) {
+             KeepOnly(b, ColumnUnit(1), 2, {Cell(1, 2), Cell(3, 2)});
+             KeepOnly(b, ColumnUnit(3), 2, {Cell(3, 4), Cell(5, 4)});
+             KeepOnly(b, ColumnUnit(5), 2, {Cell(5, 6), Cell(7, 6)});
+             KeepOnly(b, ColumnUnit(7), 2, {Cell(1, 8), Cell(7, 8)});
+         },
+         [] {
+             std::set<Elimination> result;
+             for (int row : {1, 3, 5, 7})
+                 for (int column : {1, 3, 5, 7, 9})
+                     result.insert({Cell(row, column), 2});
+             return result;
+         }()},
+        {"XY-Wing: pivot r1c1 {1,2}, pincers r1c5 {1,3} and r5c1 {2,3}", Technique::XYWing,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2});
+             b[Cell(1, 5)] = Digits({1, 3});
+             b[Cell(5, 1)] = Digits({2, 3});
+         },
+         EliminationsOf({Cell(5, 5)}, {3})},
+        {"XYZ-Wing: pivot r1c1 {1,2,3}, pincers r1c5 {1,3} and r2c2 {2,3}", Technique::XYZWing,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2, 3});
+             b[Cell(1, 5)] = Digits({1, 3});
+             b[Cell(2, 2)] = Digits({2, 3});
+         },
+         EliminationsOf({Cell(1, 2), Cell(1, 3)}, {3})},
+        {"W-Wing: r1c1 and r5c9 {4,7}, 4 of box 3 only in r1c8 and r3c9", Technique::WWing,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = b[Cell(5, 9)] = Digits({4, 7});
+             KeepOnly(b, BoxUnit(2), 4, {Cell(1, 8), Cell(3, 9)});
+         },
+         EliminationsOf({Cell(1, 9), Cell(5, 1)}, {7})},
+        {"X-chain (skyscraper) on 6: columns 2 and 8 joined in row 2", Technique::AlternatingChain,
+         [](Candidates& b) {
+             KeepOnly(b, ColumnUnit(1), 6, {Cell(2, 2), Cell(4, 2)});
+             KeepOnly(b, ColumnUnit(7), 6, {Cell(2, 8), Cell(6, 8)});
+         },
+         EliminationsOf({Cell(4, 7), Cell(4, 9), Cell(6, 1), Cell(6, 3)}, {6})},
+        {"XY-chain {1,2} {2,3} {3,4} {4,1}", Technique::AlternatingChain,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2});
+             b[Cell(1, 6)] = Digits({2, 3});
+             b[Cell(5, 6)] = Digits({3, 4});
+             b[Cell(5, 9)] = Digits({1, 4});
+         },
+         EliminationsOf({Cell(1, 9), Cell(5, 1)}, {1})},
+    };
+}
+
+// The case's fixture board, recording what the technique does to it.
+CandidateBoard BoardFor(const TechniqueCase& c)
+{
+    Candidates candidates;
+    candidates.fill(AllDigits);
+    c.setUp(candidates);
+    CandidateBoard board = CandidateBoard::FromCandidates(candidates);
+    board.RecordChanges(true);
+    return board;
+}
+
+std::set<Elimination> Eliminations(const CandidateBoard& board)
+{
+    std::set<Elimination> result;
+    for (const auto& change : board.Changes()) {
+        EXPECT_FALSE(change.placed);
+        result.insert({change.cell, change.digit});
+    }
+    return result;
+}
+
+TEST(Techniques, EachEliminatesExactlyWhatItsPatternProves)
+{
+    for (const TechniqueCase& c : EliminationCases()) {
+        CandidateBoard board = BoardFor(c);
+        EXPECT_TRUE(ApplyTechnique(c.technique, board)) << c.name;
+        EXPECT_EQ(Eliminations(board), c.expected) << c.name;
+        // The same scan again finds nothing new: the technique reports
+        // progress only when the board changed.
+        EXPECT_FALSE(ApplyTechnique(c.technique, board)) << c.name;
+    }
+}
+
+// Near misses: one condition of the pattern fails, so nothing may go.
+TEST(Techniques, NearMissesEliminateNothing)
+{
+    const std::vector<TechniqueCase> cases = {
+        {"pointing: 3 of box 1 in two rows", Technique::LockedPointing,
+         [](Candidates& b) { KeepOnly(b, BoxUnit(0), 3, {Cell(1, 1), Cell(2, 2)}); }, {}},
+        {"naked pair with one cell {1,2,3}", Technique::NakedPair,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2});
+             b[Cell(1, 5)] = Digits({1, 2, 3});
+         },
+         {}},
+        {"X-Wing rows not sharing both columns", Technique::XWing,
+         [](Candidates& b) {
+             KeepOnly(b, RowUnit(1), 5, {Cell(2, 3), Cell(2, 8)});
+             KeepOnly(b, RowUnit(6), 5, {Cell(7, 3), Cell(7, 9)});
+         },
+         {}},
+        {"XY-Wing whose pincers do not both see the pivot", Technique::XYWing,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2});
+             b[Cell(1, 5)] = Digits({1, 3});
+             b[Cell(5, 2)] = Digits({2, 3});
+         },
+         {}},
+        {"W-Wing whose link's second end sees neither cell", Technique::WWing,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = b[Cell(5, 9)] = Digits({4, 7});
+             KeepOnly(b, BoxUnit(2), 4, {Cell(1, 8), Cell(2, 7)});
+         },
+         {}},
+        {"chain of two bivalue cells that share no digit", Technique::AlternatingChain,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2});
+             b[Cell(5, 9)] = Digits({3, 4});
+         },
+         {}},
+    };
+    for (const TechniqueCase& c : cases) {
+        CandidateBoard board = BoardFor(c);
+        EXPECT_FALSE(ApplyTechnique(c.technique, board)) << c.name;
+        EXPECT_TRUE(board.Changes().empty()) << c.name;
+    }
+}
+
+TEST(Techniques, SinglesPlaceTheirDigit)
+{
+    Candidates candidates;
+    candidates.fill(AllDigits);
+    candidates[Cell(3, 3)] = Digits({5});
+    CandidateBoard naked = CandidateBoard::FromCandidates(candidates);
+    EXPECT_TRUE(ApplyTechnique(Technique::NakedSingle, naked));
+    EXPECT_EQ(naked.Value(Cell(3, 3)), 5);
+    EXPECT_FALSE(naked.HasCandidate(Cell(3, 9), 5));
+    EXPECT_FALSE(naked.HasCandidate(Cell(1, 1), 5));
+    EXPECT_TRUE(naked.HasCandidate(Cell(4, 4), 5));
+
+    candidates.fill(AllDigits);
+    KeepOnly(candidates, RowUnit(0), 7, {Cell(1, 4)});
+    CandidateBoard hidden = CandidateBoard::FromCandidates(candidates);
+    hidden.RecordChanges(true);
+    EXPECT_TRUE(ApplyTechnique(Technique::HiddenSingle, hidden));
+    ASSERT_EQ(hidden.Changes().size(), 1u);
+    EXPECT_EQ(hidden.Changes()[0], (CandidateBoard::Change{Cell(1, 4), 7, true}));
+}
+
+TEST(Techniques, TiersRiseWithTheTechniqueOrder)
+{
+    int previous = SinglesTier;
+    for (int index = 0; index < TechniqueCount; ++index) {
+        const int tier = TierOf(static_cast<Technique>(index));
+        EXPECT_GE(tier, previous) << TechniqueName(static_cast<Technique>(index));
+        EXPECT_LT(tier, BeyondTier);
+        previous = tier;
+    }
+    EXPECT_EQ(TierOf(Technique::HiddenSingle), SinglesTier);
+    EXPECT_EQ(TierOf(Technique::HiddenQuad), SubsetsTier);
+    EXPECT_EQ(TierOf(Technique::WWing), FishAndWingsTier);
+    EXPECT_EQ(TierOf(Technique::AlternatingChain), ChainsTier);
+}
+
+} // namespace
+} // namespace orvane::bank

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace orvane {
+
+// Whole-file reading and writing for the tools; failures are values.
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::path& path);
+bool WriteFileBytes(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
+
+} // namespace orvane
