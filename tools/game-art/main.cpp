@@ -2,7 +2,8 @@
 // writes them as Windows files that the Windows build embeds:
 //   orvane-game-art <folder>  ->  toolbar.bmp, mainicon.ico (+ .pam previews)
 #include "GameArt.h"
-#include "WindowsImageFiles.h"
+#include "ImageFiles.h"
+#include "core/raster/WindowsBitmapFile.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -20,7 +21,7 @@ int main(int argc, char** argv)
     using namespace orvane::art;
     const orvane::Bitmap strip = ToolBarStrip();
     const std::vector<orvane::Bitmap> icon = MainIconImages();
-    const bool written = WriteFileBytes((folder / "toolbar.bmp").string(), EncodeBitmapFile(strip)) &&
+    const bool written = WriteFileBytes((folder / "toolbar.bmp").string(), orvane::EncodeWindowsBitmap(strip, 32)) &&
                          WriteFileBytes((folder / "toolbar.pam").string(), EncodePam(strip)) &&
                          WriteFileBytes((folder / "mainicon.ico").string(), EncodeIconFile(icon)) &&
                          WriteFileBytes((folder / "mainicon-48.pam").string(), EncodePam(icon[3]));

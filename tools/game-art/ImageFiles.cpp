@@ -1,4 +1,4 @@
-#include "WindowsImageFiles.h"
+#include "ImageFiles.h"
 
 #include <fstream>
 
@@ -6,7 +6,6 @@ namespace orvane::art {
 
 namespace {
 
-constexpr std::uint32_t FileHeaderSize = 14;
 constexpr std::uint32_t InfoHeaderSize = 40;
 constexpr std::uint16_t BitsPerPixel32 = 32;
 constexpr std::int32_t PixelsPerMetre = 2835; // 72 dots per inch
@@ -78,21 +77,6 @@ std::vector<std::uint8_t> IconImage(const Bitmap& image)
 }
 
 } // namespace
-
-std::vector<std::uint8_t> EncodeBitmapFile(const Bitmap& image)
-{
-    std::vector<std::uint8_t> bytes;
-    ByteWriter out(bytes);
-    const std::uint32_t pixelBytes = std::uint32_t(image.Width() * image.Height() * 4);
-    out.U8('B');
-    out.U8('M');
-    out.U32(FileHeaderSize + InfoHeaderSize + pixelBytes);
-    out.U32(0);
-    out.U32(FileHeaderSize + InfoHeaderSize);
-    WriteInfoHeader(out, image, image.Height(), pixelBytes);
-    WritePixelsBottomUp(out, image);
-    return bytes;
-}
 
 std::vector<std::uint8_t> EncodeIconFile(const std::vector<Bitmap>& images)
 {

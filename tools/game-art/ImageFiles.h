@@ -8,10 +8,6 @@
 
 namespace orvane::art {
 
-// A 32-bit Windows bitmap file (BI_RGB, rows bottom-up), the X byte of each
-// pixel written as its alpha.
-std::vector<std::uint8_t> EncodeBitmapFile(const Bitmap& image);
-
 // A Windows icon file with one 32-bit image per bitmap (straight alpha, with
 // the AND mask set where a pixel is fully transparent). Sizes up to 256.
 std::vector<std::uint8_t> EncodeIconFile(const std::vector<Bitmap>& images);
