@@ -8,10 +8,13 @@ namespace orvane {
 
 std::string ConversionErrorMessage(std::string_view text)
 {
-    return "'" + std::string(text) + "' is not a valid integer value";
+    std::string message = "'";
+    message.append(text);
+    message.append("' is not a valid integer value");
+    return message;
 }
 
-std::int32_t StrToInt(std::string_view text)
+std::optional<std::int32_t> TryStrToInt(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ')
@@ -22,7 +25,7 @@ std::int32_t StrToInt(std::string_view text)
         ++i;
     }
     if (i == text.size())
-        throw Exception(ConversionErrorMessage(text));
+        return std::nullopt;
 
     // Accumulate in 64 bits so that the range check is exact at both ends.
     constexpr std::int64_t limit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
@@ -30,14 +33,22 @@ std::int32_t StrToInt(std::string_view text)
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c < '0' || c > '9')
-            throw Exception(ConversionErrorMessage(text));
+            return std::nullopt;
         value = value * 10 + (c - '0');
         if (value > limit)
-            throw Exception(ConversionErrorMessage(text));
+            return std::nullopt;
     }
     if (!negative && value == limit)
-        throw Exception(ConversionErrorMessage(text));
+        return std::nullopt;
     return static_cast<std::int32_t>(negative ? -value : value);
+}
+
+std::int32_t StrToInt(std::string_view text)
+{
+    const std::optional<std::int32_t> value = TryStrToInt(text);
+    if (!value)
+        throw Exception(ConversionErrorMessage(text));
+    return *value;
 }
 
 } // namespace orvane

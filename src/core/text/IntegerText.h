@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,9 @@ namespace orvane {
 // the empty text included, throws Exception with the message
 // "'<text>' is not a valid integer value".
 std::int32_t StrToInt(std::string_view text);
+
+// The same conversion as a value: nothing where StrToInt throws.
+std::optional<std::int32_t> TryStrToInt(std::string_view text);
 
 // The message of the conversion error for a text.
 std::string ConversionErrorMessage(std::string_view text);

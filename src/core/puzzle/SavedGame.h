@@ -1,0 +1,57 @@
+#pragma once
+
+#include "core/puzzle/PuzzlePosition.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace orvane {
+
+// A game as the saved-game file holds it. Every per-cell table lists the cells
+// in file order, column by column: index 9(x-1)+(y-1) is cell (x, y).
+//
+//   line 1  81 digits  solution of each cell ("0" before the first game)
+//   line 2  81 flags   "1" given, "0" open cell
+//   line 3  81 digits  the digit each board cell shows, "0" where it shows nothing
+//   line 4  level index in decimal
+//
+// Single-byte text, every line ended by CR LF.
+struct SavedGame {
+    std::array<std::int32_t, CellCount> Solutions{};
+    std::array<bool, CellCount> Givens{};
+    std::array<std::int32_t, CellCount> BoardDigits{};
+    std::int32_t Level = 0;
+};
+
+constexpr int SavedGameCellIndex(int x, int y) { return BoardSize * (x - 1) + (y - 1); }
+
+// The four lines of a saved game.
+std::string SavedGameText(const SavedGame& game);
+
+// The result of reading a saved-game file: the game, or the message of the
+// first conversion error in the order in which the lines are applied (line 1
+// cell by cell, then line 3 cell by cell, then line 4).
+struct SavedGameReadResult {
+    std::optional<SavedGame> Game;
+    std::string Error;
+};
+
+// Reads and checks a whole file before anyone changes a game with it. Lines
+// end at CR LF, CR or LF; a line the text lacks reads as empty. A character
+// of line 1 or line 3 that is not a digit, including a missing one, and a
+// line 4 that is not a whole number are conversion errors. Line 2 cannot
+// fail: "0" is an open cell, anything else (a missing character too) a given.
+SavedGameReadResult ReadSavedGame(std::string_view text);
+
+// Puts the solutions and given flags of a saved game into a position's
+// records; x and y of the records stay as they are.
+void ApplySavedPosition(const SavedGame& game, PuzzlePosition& position);
+
+// The solutions and given flags of a position in file order; the board digits
+// and the level are left as they are.
+void TakeSavedPosition(const PuzzlePosition& position, SavedGame& game);
+
+} // namespace orvane

@@ -1,0 +1,67 @@
+#include "framework/TCommonDialog.h"
+
+#include "framework/PublishedProperties.h"
+
+#include <commdlg.h>
+
+#include <vector>
+
+namespace orvane::framework {
+
+namespace {
+
+// Room for a long path: the dialog writes the chosen name into this buffer.
+constexpr std::size_t FileNameCapacity = 32768;
+
+constexpr TPropertyInfo OpenDialogProperties[] = {
+    PublishedValue<TOpenDialog, &TOpenDialog::DefaultExt, &TOpenDialog::SetDefaultExt>(L"DefaultExt",
+                                                                                         TPropertyKind::String),
+    PublishedValue<TOpenDialog, &TOpenDialog::FileName, &TOpenDialog::SetFileName>(L"FileName",
+                                                                                     TPropertyKind::String),
+    PublishedValue<TOpenDialog, &TOpenDialog::Filter, &TOpenDialog::SetFilter>(L"Filter", TPropertyKind::String),
+    PublishedValue<TOpenDialog, &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir>(L"InitialDir",
+                                                                                         TPropertyKind::String),
+    PublishedValue<TOpenDialog, &TOpenDialog::Title, &TOpenDialog::SetTitle>(L"Title", TPropertyKind::String),
+};
+
+// "A|*.a|B|*.b" becomes "A\0*.a\0B\0*.b\0\0", the system's form.
+std::wstring SystemFilter(const std::wstring& filter)
+{
+    std::wstring result = filter;
+    for (wchar_t& c : result)
+        if (c == L'|')
+            c = L'\0';
+    result += L'\0';
+    result += L'\0';
+    return result;
+}
+
+} // namespace
+
+const TClassInfo TOpenDialog::ClassInfo{L"TOpenDialog", &TComponent::ClassInfo, OpenDialogProperties};
+const TClassInfo TSaveDialog::ClassInfo{L"TSaveDialog", &TOpenDialog::ClassInfo, {}};
+
+bool TOpenDialog::Execute()
+{
+    std::vector<wchar_t> chosen(FileNameCapacity, L'\0');
+    fileName.copy(chosen.data(), std::min(fileName.size(), FileNameCapacity - 1));
+    const std::wstring systemFilter = SystemFilter(filter);
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = GetActiveWindow();
+    dialog.lpstrFilter = filter.empty() ? nullptr : systemFilter.c_str();
+    dialog.nFilterIndex = 1;
+    dialog.lpstrFile = chosen.data();
+    dialog.nMaxFile = DWORD(chosen.size());
+    dialog.lpstrInitialDir = initialDir.empty() ? nullptr : initialDir.c_str();
+    dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
+    dialog.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
+    dialog.Flags = DialogFlags() | OFN_EXPLORER;
+    if (!RunDialog(dialog))
+        return false;
+    fileName = chosen.data();
+    return true;
+}
+
+} // namespace orvane::framework

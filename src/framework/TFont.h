@@ -1,0 +1,62 @@
+#pragma once
+
+#include "framework/TColor.h"
+#include "framework/TObject.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace orvane::framework {
+
+enum TFontStyleFlag : unsigned { fsBold = 1u << 0, fsItalic = 1u << 1, fsUnderline = 1u << 2, fsStrikeOut = 1u << 3 };
+
+// A font description with its GDI font made on demand. The default is the
+// framework's window font, "MS Sans Serif" at 8 points.
+class TFont : public TObject {
+public:
+    static const TClassInfo ClassInfo;
+    const TClassInfo& ClassType() const override { return ClassInfo; }
+
+    TFont() = default;
+    ~TFont() override;
+
+    void Assign(const TFont& source);
+
+    const std::wstring& Name() const { return name; }
+    void SetName(const std::wstring& newName);
+    // Height in pixels; negative: the character height without leading.
+    int Height() const { return height; }
+    void SetHeight(int newHeight);
+    // Size in points at the screen's resolution.
+    int Size() const;
+    void SetSize(int points);
+    unsigned Style() const { return style; }
+    void SetStyle(unsigned newStyle);
+    TColor Color() const { return color; }
+    void SetColor(TColor newColor);
+    BYTE Charset() const { return charset; }
+    void SetCharset(BYTE newCharset);
+
+    HFONT Handle() const;
+
+    // Called after every change.
+    std::function<void()> OnChange;
+
+private:
+    void Changed();
+    void ReleaseHandle() const;
+
+    std::wstring name = L"MS Sans Serif";
+    int height = -11;
+    unsigned style = 0;
+    TColor color = clWindowText;
+    BYTE charset = DEFAULT_CHARSET;
+    mutable HFONT handle = nullptr;
+};
+
+// Logical pixels per inch of the screen.
+int ScreenPixelsPerInch();
+
+} // namespace orvane::framework

@@ -1,0 +1,424 @@
+#include "framework/TForm.h"
+
+#include "core/base/Exception.h"
+#include "framework/PublishedProperties.h"
+#include "framework/TApplication.h"
+#include "framework/TScreen.h"
+
+#include <vector>
+
+namespace orvane::framework {
+
+namespace {
+
+// Posted to a form that closes with caFree: it is destroyed once the message
+// that closed it has been handled.
+constexpr UINT CM_RELEASE = CM_BASE + 33;
+
+constexpr TPropertyInfo FormProperties[] = {
+    PublishedValue<TCustomForm, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons>(L"BorderIcons",
+                                                                                           TPropertyKind::Integer),
+    PublishedValue<TCustomForm, &TCustomForm::BorderStyle, &TCustomForm::SetBorderStyle>(L"BorderStyle",
+                                                                                           TPropertyKind::Enumeration),
+    PublishedValue<TCustomForm, &TControl::Caption, &TControl::SetCaption>(L"Caption", TPropertyKind::String),
+    PublishedValue<TCustomForm, &TControl::ClientHeight, &TCustomForm::SetClientHeight>(L"ClientHeight",
+                                                                                          TPropertyKind::Integer),
+    PublishedValue<TCustomForm, &TControl::ClientWidth, &TCustomForm::SetClientWidth>(L"ClientWidth",
+                                                                                        TPropertyKind::Integer),
+    PublishedValue<TCustomForm, &TCustomForm::FormStyle, &TCustomForm::SetFormStyle>(L"FormStyle",
+                                                                                       TPropertyKind::Enumeration),
+    PublishedValue<TCustomForm, &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview>(L"KeyPreview",
+                                                                                         TPropertyKind::Boolean),
+    PublishedValue<TCustomForm, &TCustomForm::Menu, &TCustomForm::SetMenu>(L"Menu", TPropertyKind::Object),
+    PublishedValue<TCustomForm, &TCustomForm::Position, &TCustomForm::SetPosition>(L"Position",
+                                                                                     TPropertyKind::Enumeration),
+    PublishedValue<TCustomForm, &TCustomForm::WindowState, &TCustomForm::SetWindowState>(
+        L"WindowState", TPropertyKind::Enumeration),
+};
+
+struct ThreadWindows {
+    HWND except;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM data)
+{
+    auto* found = reinterpret_cast<ThreadWindows*>(data);
+    if (window != found->except && IsWindowVisible(window) && IsWindowEnabled(window))
+        found->windows.push_back(window);
+    return TRUE;
+}
+
+// Disables every visible, enabled top-level window of this thread but one,
+// and returns them so that they can be enabled again.
+std::vector<HWND> DisableThreadWindows(HWND except)
+{
+    ThreadWindows found{except, {}};
+    EnumThreadWindows(GetCurrentThreadId(), CollectEnabledWindow, reinterpret_cast<LPARAM>(&found));
+    for (HWND window : found.windows)
+        EnableWindow(window, FALSE);
+    return found.windows;
+}
+
+void EnableWindows(const std::vector<HWND>& windows)
+{
+    for (HWND window : windows)
+        if (IsWindow(window))
+            EnableWindow(window, TRUE);
+}
+
+} // namespace
+
+const TClassInfo TCustomForm::ClassInfo{L"TCustomForm", &TWinControl::ClassInfo, FormProperties};
+const TClassInfo TForm::ClassInfo{L"TForm", &TCustomForm::ClassInfo, {}};
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
+{
+    SetVisible(false);
+    if (Screen)
+        Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm()
+{
+    Destroying();
+    DestroyHandle();
+    if (Screen)
+        Screen->RemoveForm(this);
+    if (Application)
+        Application->FormDestroyed(this);
+}
+
+void TCustomForm::BeginLayout() { BeginLoading(); }
+
+void TCustomForm::EndLayout()
+{
+    LoadedComponents();
+    Loaded();
+    if (OnCreate)
+        OnCreate(this);
+}
+
+void TCustomForm::SetMenu(TMainMenu* value)
+{
+    if (menu)
+        menu->OnRebuilt = nullptr;
+    menu = value;
+    if (menu)
+        menu->OnRebuilt = [this](TMenu& rebuilt) {
+            if (HWND window = WindowHandle()) {
+                ::SetMenu(window, rebuilt.Handle());
+                DrawMenuBar(window);
+            }
+        };
+    if (HWND window = WindowHandle()) {
+        ::SetMenu(window, menu ? menu->Handle() : nullptr);
+        FitClientSize();
+    }
+}
+
+void TCustomForm::SetIcon(HICON value)
+{
+    icon = value;
+    if (HWND window = WindowHandle()) {
+        HICON big = icon ? icon : Application ? Application->Icon() : nullptr;
+        HICON small = icon ? icon : Application ? Application->SmallIcon() : nullptr;
+        SendMessageW(window, WM_SETICON, ICON_BIG, LPARAM(big));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, LPARAM(small));
+    }
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == menu)
+        SetMenu(nullptr);
+}
+
+RECT TCustomForm::ClientRect() const
+{
+    if (WindowHandle())
+        return TWinControl::ClientRect();
+    return RECT{0, 0, clientWidth, clientHeight};
+}
+
+void TCustomForm::SetClientSize(int newClientWidth, int newClientHeight)
+{
+    clientWidth = newClientWidth;
+    clientHeight = newClientHeight;
+    if (WindowHandle()) {
+        FitClientSize();
+        return;
+    }
+    Realign();
+}
+
+void TCustomForm::FitClientSize()
+{
+    HWND window = WindowHandle();
+    if (!window || clientWidth <= 0 || clientHeight <= 0)
+        return;
+    // The frame around the client area is whatever the system makes of the
+    // style and the menu bar (which may take more than one row): measure it.
+    RECT client{};
+    RECT frame{};
+    GetClientRect(window, &client);
+    GetWindowRect(window, &frame);
+    const int width = (frame.right - frame.left) + clientWidth - (client.right - client.left);
+    const int height = (frame.bottom - frame.top) + clientHeight - (client.bottom - client.top);
+    if (width != frame.right - frame.left || height != frame.bottom - frame.top)
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomForm::CreateParams(TCreateParams& params)
+{
+    params.Caption = Caption();
+    params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    params.ExStyle = 0;
+    switch (borderStyle) {
+    case TFormBorderStyle::bsNone:
+        params.Style |= WS_POPUP;
+        break;
+    case TFormBorderStyle::bsSingle:
+        params.Style |= WS_OVERLAPPED | WS_CAPTION;
+        break;
+    case TFormBorderStyle::bsSizeable:
+        params.Style |= WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
+        break;
+    case TFormBorderStyle::bsDialog:
+        params.Style |= WS_POPUP | WS_CAPTION;
+        params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+        break;
+    case TFormBorderStyle::bsToolWindow:
+        params.Style |= WS_CAPTION;
+        params.ExStyle |= WS_EX_TOOLWINDOW;
+        break;
+    case TFormBorderStyle::bsSizeToolWin:
+        params.Style |= WS_CAPTION | WS_THICKFRAME;
+        params.ExStyle |= WS_EX_TOOLWINDOW;
+        break;
+    }
+    if (borderStyle != TFormBorderStyle::bsNone && (borderIcons & biSystemMenu)) {
+        params.Style |= WS_SYSMENU;
+        const bool framed = borderStyle == TFormBorderStyle::bsSingle || borderStyle == TFormBorderStyle::bsSizeable;
+        if (framed && (borderIcons & biMinimize))
+            params.Style |= WS_MINIMIZEBOX;
+        if (framed && (borderIcons & biMaximize))
+            params.Style |= WS_MAXIMIZEBOX;
+    }
+    if (formStyle == TFormStyle::fsStayOnTop)
+        params.ExStyle |= WS_EX_TOPMOST;
+    if (!Enabled())
+        params.Style |= WS_DISABLED;
+
+    RECT frame{0, 0, clientWidth > 0 ? clientWidth : Width(), clientHeight > 0 ? clientHeight : Height()};
+    if (clientWidth > 0 && clientHeight > 0)
+        AdjustWindowRectEx(&frame, params.Style, menu != nullptr, params.ExStyle);
+    params.Width = frame.right - frame.left;
+    params.Height = frame.bottom - frame.top;
+    params.X = Left();
+    params.Y = Top();
+    if (position == TPosition::poScreenCenter) {
+        params.X = (GetSystemMetrics(SM_CXSCREEN) - params.Width) / 2;
+        params.Y = (GetSystemMetrics(SM_CYSCREEN) - params.Height) / 2;
+    }
+    // Every form but the main one belongs to the main form's window: it stays
+    // above it and has no task bar button of its own.
+    if (Application && Application->MainForm() && Application->MainForm() != this)
+        params.WndParent = Application->MainForm()->Handle();
+}
+
+void TCustomForm::CreateWnd()
+{
+    HWND window = WindowHandle();
+    if (menu)
+        ::SetMenu(window, menu->Handle());
+    SetIcon(icon);
+    FitClientSize();
+    TWinControl::CreateWnd();
+}
+
+void TCustomForm::PlaceWindow()
+{
+    if (position != TPosition::poScreenCenter)
+        return;
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - Width()) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - Height()) / 2;
+    SetWindowPos(WindowHandle(), nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TCustomForm::VisibleChanged()
+{
+    if (!Visible()) {
+        if (HWND window = WindowHandle())
+            ShowWindow(window, SW_HIDE);
+        return;
+    }
+    HandleNeeded();
+    PlaceWindow();
+    ShowWindow(WindowHandle(), SW_SHOW);
+    if (OnShow)
+        OnShow(this);
+}
+
+void TCustomForm::Show()
+{
+    SetVisible(true);
+    SetForegroundWindow(WindowHandle());
+}
+
+bool TCustomForm::CloseQuery()
+{
+    bool canClose = true;
+    if (OnCloseQuery)
+        OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::Close()
+{
+    if (modal) {
+        modalResult = mrCancel;
+        return;
+    }
+    if (!CloseQuery())
+        return;
+    TCloseAction action = TCloseAction::caHide;
+    if (OnClose)
+        OnClose(this, action);
+    if (action == TCloseAction::caNone)
+        return;
+    if (Application && Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case TCloseAction::caHide:
+        Hide();
+        break;
+    case TCloseAction::caMinimize:
+        ShowWindow(WindowHandle(), SW_MINIMIZE);
+        break;
+    case TCloseAction::caFree:
+        PostMessageW(Handle(), CM_RELEASE, 0, 0);
+        break;
+    case TCloseAction::caNone:
+        break;
+    }
+}
+
+void TCustomForm::CloseModal()
+{
+    TCloseAction action = TCloseAction::caNone;
+    if (CloseQuery()) {
+        action = TCloseAction::caHide;
+        if (OnClose)
+            OnClose(this, action);
+    }
+    if (action == TCloseAction::caNone)
+        modalResult = mrNone;
+}
+
+int TCustomForm::ShowModal()
+{
+    if (Visible() || !Enabled() || modal)
+        throw Exception("Cannot make a visible window modal");
+    if (!Application)
+        throw Exception("A modal window needs the application's message loop");
+    ReleaseCapture();
+    modal = true;
+    modalResult = mrNone;
+    HWND activeBefore = GetActiveWindow();
+    const std::vector<HWND> disabled = DisableThreadWindows(Handle());
+    Show();
+    while (modalResult == mrNone) {
+        Application->HandleMessage();
+        if (Application->Terminated())
+            modalResult = mrCancel;
+        else if (modalResult != mrNone)
+            CloseModal();
+    }
+    // Enable the other windows before this one goes, so that the system
+    // activates one of the program's windows and not another program's.
+    EnableWindows(disabled);
+    Hide();
+    if (activeBefore && IsWindow(activeBefore))
+        SetActiveWindow(activeBefore);
+    modal = false;
+    return modalResult;
+}
+
+void TCustomForm::HandleOwnerDrawnMenu(TMessage& message)
+{
+    if (message.Msg == WM_MEASUREITEM) {
+        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
+        auto* item = reinterpret_cast<TMenuItem*>(measure->itemData);
+        HDC dc = GetDC(WindowHandle());
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        int width = 0;
+        int height = 0;
+        item->MeasureItem(canvas, width, height);
+        canvas.SetHandle(nullptr);
+        ReleaseDC(WindowHandle(), dc);
+        measure->itemWidth = UINT(width);
+        measure->itemHeight = UINT(height);
+    } else {
+        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
+        auto* item = reinterpret_cast<TMenuItem*>(draw->itemData);
+        TCanvas canvas;
+        canvas.SetHandle(draw->hDC);
+        item->DrawItem(canvas, draw->rcItem, draw->itemState);
+        canvas.SetHandle(nullptr);
+    }
+    message.Result = TRUE;
+}
+
+void TCustomForm::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_CLOSE:
+        Close();
+        return;
+    case WM_COMMAND:
+        // Menu commands carry no control window (accelerators neither).
+        if (message.LParam == 0 && menu && menu->DispatchCommand(LOWORD(message.WParam)))
+            return;
+        break;
+    case WM_MENUSELECT:
+        if (Application && menu)
+            if (TMenuItem* item = menu->FindItem(LOWORD(message.WParam)))
+                Application->SetHint(item->Hint());
+        break;
+    case WM_MEASUREITEM:
+        if (reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU) {
+            HandleOwnerDrawnMenu(message);
+            return;
+        }
+        break;
+    case WM_DRAWITEM:
+        if (reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU) {
+            HandleOwnerDrawnMenu(message);
+            return;
+        }
+        break;
+    case WM_ACTIVATE:
+        if (LOWORD(message.WParam) != WA_INACTIVE && Screen)
+            Screen->SetActiveForm(this);
+        Perform(LOWORD(message.WParam) != WA_INACTIVE ? CM_ACTIVATE : CM_DEACTIVATE);
+        break;
+    case WM_DESTROY:
+        // The menu belongs to its component, not to the window.
+        if (menu)
+            ::SetMenu(WindowHandle(), nullptr);
+        break;
+    case CM_RELEASE:
+        delete this;
+        return;
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
+}
+
+} // namespace orvane::framework

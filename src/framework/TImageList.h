@@ -1,0 +1,54 @@
+#pragma once
+
+#include "framework/TCanvas.h"
+#include "framework/TComponent.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+namespace orvane::framework {
+
+// A list of images of one size over a system image list. 32-bit images keep
+// their alpha channel, so anti-aliased edges blend with what is behind them.
+class TCustomImageList : public TComponent {
+public:
+    static const TClassInfo ClassInfo;
+    const TClassInfo& ClassType() const override { return ClassInfo; }
+
+    explicit TCustomImageList(TComponent* owner) : TComponent(owner) {}
+    ~TCustomImageList() override;
+
+    int Width() const { return width; }
+    int Height() const { return height; }
+    // Changing the size empties the list.
+    void SetWidth(int value);
+    void SetHeight(int value);
+
+    HIMAGELIST Handle();
+    int Count() const;
+
+    // Adds the images of a bitmap: a strip of Width-wide images, left to right.
+    // Returns the index of the first, or -1.
+    int Add(HBITMAP image, HBITMAP mask);
+    // The same from a bitmap resource of the program.
+    int AddFromResource(const wchar_t* resourceName);
+
+    void Draw(TCanvas& canvas, int x, int y, int index, bool enabled = true);
+
+private:
+    void Recreate();
+
+    int width = 16;
+    int height = 16;
+    HIMAGELIST handle = nullptr;
+};
+
+class TImageList : public TCustomImageList {
+public:
+    static const TClassInfo ClassInfo;
+    const TClassInfo& ClassType() const override { return ClassInfo; }
+
+    explicit TImageList(TComponent* owner) : TCustomImageList(owner) {}
+};
+
+} // namespace orvane::framework

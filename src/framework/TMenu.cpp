@@ -1,0 +1,80 @@
+#include "framework/TMenu.h"
+
+#include "framework/PublishedProperties.h"
+
+namespace orvane::framework {
+
+namespace {
+
+constexpr TPropertyInfo MenuProperties[] = {
+    PublishedValue<TMenu, &TMenu::OwnerDraw, &TMenu::SetOwnerDraw>(L"OwnerDraw", TPropertyKind::Boolean),
+};
+
+} // namespace
+
+const TClassInfo TMenu::ClassInfo{L"TMenu", &TComponent::ClassInfo, MenuProperties};
+const TClassInfo TMainMenu::ClassInfo{L"TMainMenu", &TMenu::ClassInfo, {}};
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), root(std::make_unique<TMenuItem>(nullptr))
+{
+    root->rootOf = this;
+}
+
+TMenu::~TMenu()
+{
+    Destroying();
+    // The items belong to the form; they only leave this menu.
+    while (root->Count() > 0)
+        root->Remove(root->Items(root->Count() - 1));
+    DestroyMenuHandle();
+}
+
+HMENU TMenu::Handle()
+{
+    if (handle)
+        return handle;
+    handle = CreateMenuHandle();
+    for (int i = 0; i < root->Count(); ++i)
+        root->Items(i)->AppendTo(handle, ownerDraw);
+    return handle;
+}
+
+void TMenu::DestroyMenuHandle()
+{
+    if (handle)
+        DestroyMenu(handle);
+    handle = nullptr;
+}
+
+void TMenu::SetOwnerDraw(bool value)
+{
+    if (value == ownerDraw)
+        return;
+    ownerDraw = value;
+    ItemsChanged();
+}
+
+bool TMenu::DispatchCommand(int command)
+{
+    TMenuItem* item = FindItem(command);
+    if (!item || item == root.get())
+        return false;
+    item->Click();
+    return true;
+}
+
+void TMenu::ItemsChanged()
+{
+    if (!handle || IsDestroying())
+        return;
+    // Build the new menu before letting go of the old one, so that the
+    // window that shows it never holds a destroyed handle.
+    HMENU old = handle;
+    handle = nullptr;
+    Handle();
+    if (OnRebuilt)
+        OnRebuilt(*this);
+    DestroyMenu(old);
+}
+
+} // namespace orvane::framework

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "framework/TComponent.h"
+#include "framework/TMenuItem.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+namespace orvane::framework {
+
+// A menu over a system menu: the tree of its items, turned into a system menu
+// when the handle is first needed and again after every change. OwnerDraw
+// makes every item owner-drawn, so that the menu's window asks the items to
+// measure and draw themselves.
+class TMenu : public TComponent {
+public:
+    static const TClassInfo ClassInfo;
+    const TClassInfo& ClassType() const override { return ClassInfo; }
+
+    explicit TMenu(TComponent* owner);
+    ~TMenu() override;
+
+    // The invisible root whose items are the menu's top level.
+    TMenuItem& Items() { return *root; }
+    HMENU Handle();
+    bool HandleAllocated() const { return handle != nullptr; }
+
+    bool OwnerDraw() const { return ownerDraw; }
+    void SetOwnerDraw(bool value);
+
+    TMenuItem* FindItem(int command) { return root->Find(command); }
+    // Clicks the item with that command identifier; false when there is none.
+    bool DispatchCommand(int command);
+
+    // Called after the system menu was made again, with the new handle.
+    std::function<void(TMenu&)> OnRebuilt;
+
+    // An item below this menu changed: the system menu is made again.
+    void ItemsChanged();
+
+protected:
+    virtual HMENU CreateMenuHandle() { return CreatePopupMenu(); }
+
+private:
+    void DestroyMenuHandle();
+
+    std::unique_ptr<TMenuItem> root;
+    HMENU handle = nullptr;
+    bool ownerDraw = false;
+};
+
+// The menu bar of a form.
+class TMainMenu : public TMenu {
+public:
+    static const TClassInfo ClassInfo;
+    const TClassInfo& ClassType() const override { return ClassInfo; }
+
+    explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
+
+protected:
+    HMENU CreateMenuHandle() override { return CreateMenu(); }
+};
+
+} // namespace orvane::framework

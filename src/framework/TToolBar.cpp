@@ -1,0 +1,251 @@
+#include "framework/TToolBar.h"
+
+#include "framework/PublishedProperties.h"
+
+namespace orvane::framework {
+
+namespace {
+
+constexpr int DefaultToolBarHeight = 29;
+
+constexpr TPropertyInfo ToolBarProperties[] = {
+    PublishedValue<TToolBar, &TToolBar::ButtonHeight, &TToolBar::SetButtonHeight>(L"ButtonHeight",
+                                                                                    TPropertyKind::Integer),
+    PublishedValue<TToolBar, &TToolBar::ButtonWidth, &TToolBar::SetButtonWidth>(L"ButtonWidth",
+                                                                                  TPropertyKind::Integer),
+    PublishedValue<TToolBar, &TToolBar::Flat, &TToolBar::SetFlat>(L"Flat", TPropertyKind::Boolean),
+    PublishedValue<TToolBar, &TToolBar::Images, &TToolBar::SetImages>(L"Images", TPropertyKind::Object),
+    PublishedValue<TToolBar, &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions>(L"ShowCaptions",
+                                                                                    TPropertyKind::Boolean),
+};
+
+BYTE NativeState(const TToolButton& button, bool down)
+{
+    BYTE state = 0;
+    if (button.Enabled())
+        state |= TBSTATE_ENABLED;
+    if (down)
+        state |= TBSTATE_CHECKED;
+    if (button.Wrap())
+        state |= TBSTATE_WRAP;
+    if (!button.Visible())
+        state |= TBSTATE_HIDDEN;
+    return state;
+}
+
+BYTE NativeStyle(const TToolButton& button)
+{
+    switch (button.Style()) {
+    case TToolButtonStyle::tbsCheck:
+        return BYTE(button.Grouped() ? BTNS_CHECKGROUP : BTNS_CHECK);
+    case TToolButtonStyle::tbsSeparator:
+        return BTNS_SEP;
+    case TToolButtonStyle::tbsButton:
+        break;
+    }
+    return BTNS_BUTTON;
+}
+
+} // namespace
+
+const TClassInfo TToolBar::ClassInfo{L"TToolBar", &TWinControl::ClassInfo, ToolBarProperties};
+
+TToolBar::TToolBar(TComponent* owner) : TWinControl(owner)
+{
+    SetBounds(0, 0, 150, DefaultToolBarHeight);
+    SetAlign(TAlign::alTop);
+}
+
+void TToolBar::CreateParams(TCreateParams& params)
+{
+    TWinControl::CreateParams(params);
+    params.SystemClass = TOOLBARCLASSNAMEW;
+    // The framework places the bar itself (CCS_NORESIZE, CCS_NOPARENTALIGN).
+    params.Style |= CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER | TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE;
+    params.Style &= ~DWORD(WS_CLIPCHILDREN);
+    if (flat)
+        params.Style |= TBSTYLE_FLAT;
+}
+
+void TToolBar::CreateWnd()
+{
+    // The font goes first: the system control measures its buttons anew
+    // whenever it gets a font, forgetting the size set before.
+    TWinControl::CreateWnd();
+    HWND bar = WindowHandle();
+    SendMessageW(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    if (!showCaptions)
+        SendMessageW(bar, TB_SETMAXTEXTROWS, 0, 0);
+    ApplySizes();
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        AddNativeButton(*buttons[i], int(i));
+    // Adding buttons measures them again too.
+    ApplySizes();
+}
+
+void TToolBar::ApplySizes()
+{
+    HWND bar = WindowHandle();
+    if (!bar)
+        return;
+    if (images) {
+        SendMessageW(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(images->Width(), images->Height()));
+        SendMessageW(bar, TB_SETIMAGELIST, 0, LPARAM(images->Handle()));
+    }
+    SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
+    SendMessageW(bar, TB_AUTOSIZE, 0, 0);
+}
+
+void TToolBar::AddNativeButton(const TToolButton& button, int position)
+{
+    TBBUTTON native{};
+    native.iBitmap = button.Style() == TToolButtonStyle::tbsSeparator ? 0 : button.ImageIndex();
+    native.idCommand = button.Command();
+    native.fsState = NativeState(button, button.StoredDown());
+    native.fsStyle = NativeStyle(button);
+    native.dwData = reinterpret_cast<DWORD_PTR>(&button);
+    native.iString = -1;
+    SendMessageW(WindowHandle(), TB_INSERTBUTTONW, WPARAM(position), reinterpret_cast<LPARAM>(&native));
+}
+
+void TToolBar::SetImages(TCustomImageList* value)
+{
+    images = value;
+    ApplySizes();
+}
+
+void TToolBar::SetButtonWidth(int value)
+{
+    buttonWidth = value;
+    ApplySizes();
+}
+
+void TToolBar::SetButtonHeight(int value)
+{
+    buttonHeight = value;
+    ApplySizes();
+}
+
+TToolButton* TToolBar::FindButton(int command) const
+{
+    for (TToolButton* button : buttons)
+        if (button->Command() == command)
+            return button;
+    return nullptr;
+}
+
+RECT TToolBar::ButtonRect(const TToolButton& button)
+{
+    RECT rect{};
+    SendMessageW(Handle(), TB_GETRECT, WPARAM(button.Command()), reinterpret_cast<LPARAM>(&rect));
+    return rect;
+}
+
+bool TToolBar::ButtonDown(const TToolButton& button) const
+{
+    return SendMessageW(WindowHandle(), TB_ISBUTTONCHECKED, WPARAM(button.Command()), 0) != 0;
+}
+
+void TToolBar::InsertControl(TControl* control)
+{
+    TWinControl::InsertControl(control);
+    auto* button = dynamic_cast<TToolButton*>(control);
+    if (!button)
+        return;
+    buttons.push_back(button);
+    if (HandleAllocated()) {
+        AddNativeButton(*button, int(buttons.size()) - 1);
+        ApplySizes();
+    }
+}
+
+void TToolBar::RemoveControl(TControl* control)
+{
+    TWinControl::RemoveControl(control);
+    auto* button = dynamic_cast<TToolButton*>(control);
+    if (!button)
+        return;
+    const int index = button->Index();
+    if (index < 0)
+        return;
+    buttons.erase(buttons.begin() + index);
+    if (HandleAllocated())
+        SendMessageW(WindowHandle(), TB_DELETEBUTTON, WPARAM(index), 0);
+}
+
+void TToolBar::CheckButton(const TToolButton& button, bool down)
+{
+    // The system control releases the rest of a check group itself.
+    if (HandleAllocated())
+        SendMessageW(WindowHandle(), TB_CHECKBUTTON, WPARAM(button.Command()), MAKELPARAM(down ? TRUE : FALSE, 0));
+}
+
+void TToolBar::UpdateButtonState(const TToolButton& button)
+{
+    if (!HandleAllocated() || button.Index() < 0)
+        return;
+    const BYTE state = NativeState(button, ButtonDown(button));
+    SendMessageW(WindowHandle(), TB_SETSTATE, WPARAM(button.Command()), MAKELPARAM(state, 0));
+}
+
+void TToolBar::UpdateButtonImage(const TToolButton& button)
+{
+    if (HandleAllocated() && button.Index() >= 0)
+        SendMessageW(WindowHandle(), TB_CHANGEBITMAP, WPARAM(button.Command()), LPARAM(button.ImageIndex()));
+}
+
+void TToolBar::ReplaceButton(const TToolButton& button)
+{
+    const int index = button.Index();
+    if (index < 0 || !HandleAllocated())
+        return;
+    const bool down = ButtonDown(button);
+    SendMessageW(WindowHandle(), TB_DELETEBUTTON, WPARAM(index), 0);
+    AddNativeButton(button, index);
+    CheckButton(button, down);
+    ApplySizes();
+}
+
+void TToolBar::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == images) {
+        images = nullptr;
+        if (HandleAllocated())
+            SendMessageW(WindowHandle(), TB_SETIMAGELIST, 0, 0);
+    }
+}
+
+void TToolBar::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case CM_FONTCHANGED:
+        TWinControl::WndProc(message);
+        ApplySizes();
+        return;
+    case CN_COMMAND:
+        if (TToolButton* button = FindButton(LOWORD(message.WParam))) {
+            button->Click();
+            return;
+        }
+        break;
+    case WM_NOTIFY: {
+        // The tool tip asks its parent, the bar, for the text of a button.
+        auto* info = reinterpret_cast<NMTTDISPINFOW*>(message.LParam);
+        if (info->hdr.code != TTN_GETDISPINFOW)
+            break;
+        info->szText[0] = L'\0';
+        info->lpszText = info->szText;
+        if (TToolButton* button = FindButton(int(info->hdr.idFrom)); button && button->ShowHint()) {
+            const std::wstring& hint = button->Hint();
+            lstrcpynW(info->szText, hint.c_str(), int(std::size(info->szText)));
+        }
+        return;
+    }
+    default:
+        break;
+    }
+    TWinControl::WndProc(message);
+}
+
+} // namespace orvane::framework

@@ -1,0 +1,482 @@
+#include "framework/TWinControl.h"
+
+#include "core/base/Exception.h"
+#include "framework/TApplication.h"
+#include "framework/WideText.h"
+
+#include <algorithm>
+#include <map>
+
+namespace orvane::framework {
+
+const TClassInfo TWinControl::ClassInfo{L"TWinControl", &TControl::ClassInfo, {}};
+
+namespace {
+
+// The window property that ties a window to its framework control.
+constexpr wchar_t ControlProperty[] = L"OrvaneFrameworkControl";
+
+// The control whose window CreateWindowEx is making: its first messages
+// (WM_GETMINMAXINFO, WM_NCCREATE) come before the property can be set.
+thread_local TWinControl* creatingControl = nullptr;
+
+// Framework window classes by name, with the procedure that handles what the
+// framework leaves: DefWindowProc, or the system control's own procedure.
+std::map<std::wstring, WNDPROC>& RegisteredClasses()
+{
+    static std::map<std::wstring, WNDPROC> classes;
+    return classes;
+}
+
+HINSTANCE ModuleInstance() { return GetModuleHandleW(nullptr); }
+
+WNDPROC RegisterWindowClass(const std::wstring& name, const wchar_t* systemClass, UINT classStyle, WNDPROC mainProc)
+{
+    auto& classes = RegisteredClasses();
+    if (const auto found = classes.find(name); found != classes.end())
+        return found->second;
+
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    WNDPROC defaultProc = DefWindowProcW;
+    if (systemClass) {
+        if (!GetClassInfoExW(nullptr, systemClass, &windowClass))
+            throw Exception("Window class " + Utf8FromWide(systemClass) + " is not available");
+        defaultProc = windowClass.lpfnWndProc;
+        windowClass.cbSize = sizeof(windowClass);
+    } else {
+        windowClass.style = classStyle;
+        windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    }
+    windowClass.lpfnWndProc = mainProc;
+    windowClass.hInstance = ModuleInstance();
+    windowClass.lpszClassName = name.c_str();
+    windowClass.lpszMenuName = nullptr;
+    windowClass.hbrBackground = nullptr;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        throw Exception("Cannot register the window class " + Utf8FromWide(name));
+    classes.emplace(name, defaultProc);
+    return defaultProc;
+}
+
+void ReportException(const std::exception& error)
+{
+    if (Application)
+        Application->HandleException(error);
+    else
+        MessageBoxW(nullptr, WideFromUtf8(error.what()).c_str(), L"Error", MB_OK | MB_ICONERROR);
+}
+
+} // namespace
+
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+
+TWinControl::~TWinControl()
+{
+    Destroying();
+    DestroyHandle();
+    // Children still here go with their parent, whoever owns them.
+    while (!controls.empty())
+        delete controls.back();
+}
+
+TWinControl* TWinControl::FindControl(HWND window)
+{
+    if (!window)
+        return nullptr;
+    return static_cast<TWinControl*>(GetPropW(window, ControlProperty));
+}
+
+HWND TWinControl::Handle()
+{
+    if (!handle)
+        CreateHandle();
+    return handle;
+}
+
+void TWinControl::DestroyHandle()
+{
+    if (handle)
+        DestroyWindow(handle);
+}
+
+void TWinControl::CreateParams(TCreateParams& params)
+{
+    params.Caption = TControl::GetText();
+    params.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    if (Visible())
+        params.Style |= WS_VISIBLE;
+    if (!Enabled())
+        params.Style |= WS_DISABLED;
+    params.X = Left();
+    params.Y = Top();
+    params.Width = Width();
+    params.Height = Height();
+    if (Parent())
+        params.WndParent = Parent()->Handle();
+}
+
+void TWinControl::CreateHandle()
+{
+    if (handle)
+        return;
+    if (Parent())
+        Parent()->HandleNeeded();
+    if (handle) // the parent's window creation made ours
+        return;
+    TCreateParams params;
+    CreateParams(params);
+    const std::wstring className(ClassName());
+    defaultProc = RegisterWindowClass(className, params.SystemClass, params.ClassStyle, MainWndProc);
+    systemControl = params.SystemClass != nullptr;
+
+    TWinControl* const outer = creatingControl;
+    creatingControl = this;
+    HWND created = CreateWindowExW(params.ExStyle, className.c_str(), params.Caption.c_str(), params.Style, params.X,
+                                   params.Y, params.Width, params.Height, params.WndParent, nullptr,
+                                   ModuleInstance(), nullptr);
+    creatingControl = outer;
+    if (!created)
+        throw Exception("Error creating window of class " + Utf8FromWide(className));
+    if (!handle)
+        Attach(created);
+    CreateWnd();
+}
+
+void TWinControl::CreateWnd()
+{
+    if (systemControl)
+        SendMessageW(handle, WM_SETFONT, WPARAM(Font().Handle()), FALSE);
+    SyncBoundsWithWindow();
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(controls[i]))
+            child->CreateHandle();
+    Realign();
+}
+
+void TWinControl::Attach(HWND window)
+{
+    handle = window;
+    SetPropW(window, ControlProperty, this);
+}
+
+void TWinControl::Detach()
+{
+    RemovePropW(handle, ControlProperty);
+    handle = nullptr;
+    trackingMouse = false;
+}
+
+LRESULT CALLBACK TWinControl::MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    TWinControl* control = FindControl(window);
+    if (!control) {
+        control = creatingControl;
+        if (!control)
+            return DefWindowProcW(window, message, wParam, lParam);
+        creatingControl = nullptr;
+        control->Attach(window);
+    }
+    TMessage sent{message, wParam, lParam, 0};
+    // An exception must not unwind through the system's frames: the
+    // application's handler reports it and the message ends here.
+    try {
+        control->WindowProc(sent);
+    } catch (const std::exception& error) {
+        ReportException(error);
+    } catch (...) {
+        ReportException(Exception("Unknown error"));
+    }
+    if (message == WM_NCDESTROY)
+        control->Detach();
+    return sent.Result;
+}
+
+void TWinControl::DefaultHandler(TMessage& message)
+{
+    if (handle)
+        message.Result = CallWindowProcW(defaultProc, handle, message.Msg, message.WParam, message.LParam);
+}
+
+void TWinControl::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        if (systemControl)
+            break;
+        EraseBackground(reinterpret_cast<HDC>(message.WParam));
+        message.Result = 1;
+        return;
+    case WM_WINDOWPOSCHANGED:
+        DefaultHandler(message);
+        SyncBoundsWithWindow();
+        return;
+    case WM_COMMAND:
+        if (TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam)); child && child != this) {
+            message.Result = child->Perform(CN_COMMAND, message.WParam, message.LParam);
+            return;
+        }
+        break;
+    case WM_NOTIFY: {
+        const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+        if (TWinControl* child = FindControl(header->hwndFrom); child && child != this) {
+            message.Result = child->Perform(CN_NOTIFY, message.WParam, message.LParam);
+            return;
+        }
+        break;
+    }
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
+        if (item->CtlType != ODT_MENU)
+            if (TWinControl* child = FindControl(item->hwndItem); child && child != this) {
+                message.Result = child->Perform(CN_DRAWITEM, message.WParam, message.LParam);
+                return;
+            }
+        break;
+    }
+    case WM_CHAR: {
+        wchar_t key = wchar_t(message.WParam);
+        if (DoKeyPress(key))
+            return;
+        message.WParam = key;
+        break;
+    }
+    case WM_MOUSEMOVE:
+        TrackMouseLeave();
+        if (Application)
+            Application->UpdateMouseControl();
+        break;
+    case WM_MOUSELEAVE:
+        trackingMouse = false;
+        if (Application)
+            Application->UpdateMouseControl();
+        break;
+    case CM_COLORCHANGED:
+        NotifyChildren(CM_PARENTCOLORCHANGED);
+        break;
+    case CM_FONTCHANGED:
+        if (systemControl && handle)
+            SendMessageW(handle, WM_SETFONT, WPARAM(Font().Handle()), TRUE);
+        NotifyChildren(CM_PARENTFONTCHANGED);
+        break;
+    case CM_SHOWHINTCHANGED:
+        NotifyChildren(CM_PARENTSHOWHINTCHANGED);
+        break;
+    case CM_INVALIDATE:
+        if (handle)
+            InvalidateRect(handle, nullptr, TRUE);
+        return;
+    default:
+        break;
+    }
+    TControl::WndProc(message);
+}
+
+void TWinControl::NotifyChildren(UINT message)
+{
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        controls[i]->Perform(message);
+}
+
+void TWinControl::TrackMouseLeave()
+{
+    if (trackingMouse || !handle)
+        return;
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_LEAVE;
+    track.hwndTrack = handle;
+    trackingMouse = TrackMouseEvent(&track) != FALSE;
+}
+
+bool TWinControl::DoKeyPress(wchar_t& key)
+{
+    TWinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    if (top != this && top->PreviewsKeys() && top->DoKeyPress(key))
+        return true;
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+    return key == 0;
+}
+
+void TWinControl::EraseBackground(HDC dc)
+{
+    RECT client{};
+    GetClientRect(handle, &client);
+    HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
+    FillRect(dc, &client, brush);
+    DeleteObject(brush);
+}
+
+void TWinControl::InsertControl(TControl* control)
+{
+    controls.push_back(control);
+    if (handle)
+        if (auto* child = dynamic_cast<TWinControl*>(control)) {
+            if (child->handle)
+                ::SetParent(child->handle, handle);
+            else
+                child->CreateHandle();
+        }
+    if (control->Align() != TAlign::alNone)
+        Realign();
+}
+
+void TWinControl::RemoveControl(TControl* control)
+{
+    const auto found = std::find(controls.begin(), controls.end(), control);
+    if (found == controls.end())
+        return;
+    controls.erase(found);
+    if (!IsDestroying() && control->Align() != TAlign::alNone)
+        Realign();
+}
+
+void TWinControl::ParentChanged()
+{
+    if (!Parent())
+        DestroyHandle();
+}
+
+RECT TWinControl::ClientRect() const
+{
+    if (!handle)
+        return TControl::ClientRect();
+    RECT client{};
+    GetClientRect(handle, &client);
+    return client;
+}
+
+void TWinControl::Realign()
+{
+    if (alignDisabled > 0 || aligning || IsLoading() || IsDestroying())
+        return;
+    aligning = true;
+    RECT rect = ClientRect();
+    AdjustClientRect(rect);
+    AlignControls(rect);
+    aligning = false;
+}
+
+void TWinControl::EnableAlign()
+{
+    if (alignDisabled > 0 && --alignDisabled == 0)
+        Realign();
+}
+
+void TWinControl::AlignControls(RECT& rect)
+{
+    // Edges first (top, bottom, left, right), each taking a strip off what is
+    // left; then the client controls fill the rest.
+    constexpr TAlign order[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient};
+    for (const TAlign align : order)
+        for (std::size_t i = 0; i < controls.size(); ++i) {
+            TControl* control = controls[i];
+            if (control->Align() != align || !control->Visible())
+                continue;
+            const int width = std::max(0, int(rect.right - rect.left));
+            const int height = std::max(0, int(rect.bottom - rect.top));
+            switch (align) {
+            case TAlign::alTop:
+                control->SetBounds(rect.left, rect.top, width, control->Height());
+                rect.top += control->Height();
+                break;
+            case TAlign::alBottom:
+                control->SetBounds(rect.left, rect.bottom - control->Height(), width, control->Height());
+                rect.bottom -= control->Height();
+                break;
+            case TAlign::alLeft:
+                control->SetBounds(rect.left, rect.top, control->Width(), height);
+                rect.left += control->Width();
+                break;
+            case TAlign::alRight:
+                control->SetBounds(rect.right - control->Width(), rect.top, control->Width(), height);
+                rect.right -= control->Width();
+                break;
+            case TAlign::alClient:
+                control->SetBounds(rect.left, rect.top, width, height);
+                break;
+            case TAlign::alNone:
+                break;
+            }
+        }
+}
+
+void TWinControl::Loaded()
+{
+    TControl::Loaded();
+    Realign();
+}
+
+void TWinControl::SetFocus() { ::SetFocus(Handle()); }
+
+void TWinControl::Update()
+{
+    if (handle)
+        UpdateWindow(handle);
+}
+
+void TWinControl::Repaint()
+{
+    Invalidate();
+    Update();
+}
+
+POINT TWinControl::ClientToScreen(POINT point) const
+{
+    if (!handle)
+        return TControl::ClientToScreen(point);
+    ::ClientToScreen(handle, &point);
+    return point;
+}
+
+std::wstring TWinControl::GetText() const
+{
+    if (!handle || !systemControl)
+        return TControl::GetText();
+    const int length = GetWindowTextLengthW(handle);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    const int copied = GetWindowTextW(handle, text.data(), length + 1);
+    text.resize(std::size_t(std::max(0, copied)));
+    return text;
+}
+
+void TWinControl::StoreText(const std::wstring& value)
+{
+    TControl::StoreText(value);
+    if (handle)
+        SetWindowTextW(handle, value.c_str());
+}
+
+void TWinControl::ApplyBounds()
+{
+    if (handle)
+        SetWindowPos(handle, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TWinControl::SyncBoundsWithWindow()
+{
+    if (!handle)
+        return;
+    RECT bounds{};
+    GetWindowRect(handle, &bounds);
+    if (HWND parentWindow = GetParent(handle); parentWindow && (GetWindowLongW(handle, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(HWND_DESKTOP, parentWindow, reinterpret_cast<POINT*>(&bounds), 2);
+    UpdateBounds(bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top);
+}
+
+void TWinControl::VisibleChanged()
+{
+    if (handle)
+        ShowWindow(handle, Visible() ? SW_SHOWNOACTIVATE : SW_HIDE);
+}
+
+void TWinControl::EnabledChanged()
+{
+    if (handle)
+        EnableWindow(handle, Enabled() ? TRUE : FALSE);
+}
+
+} // namespace orvane::framework

@@ -1,0 +1,157 @@
+#include "core/puzzle/SavedGame.h"
+
+#include "FixedSeed.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+const std::string Zeros(CellCount, '0');
+
+std::string Lines(std::initializer_list<std::string> lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    return text;
+}
+
+// A game in progress: the known solution, a few givens, some entries (one of
+// them wrong) and level 3.
+SavedGame GameInProgress()
+{
+    SavedGame game;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const auto index = std::size_t(SavedGameCellIndex(x, y));
+            game.Solutions[index] = test::KnownSolutionRows[y - 1][x - 1] - '0';
+            game.Givens[index] = (x + y) % 3 == 0;
+            game.BoardDigits[index] = game.Givens[index] ? game.Solutions[index] : 0;
+        }
+    const auto right = std::size_t(SavedGameCellIndex(2, 1));
+    const auto wrong = std::size_t(SavedGameCellIndex(4, 5));
+    game.BoardDigits[right] = game.Solutions[right];
+    game.BoardDigits[wrong] = game.Solutions[wrong] % 9 + 1;
+    game.Level = 3;
+    return game;
+}
+
+void ExpectSameGame(const SavedGame& a, const SavedGame& b)
+{
+    EXPECT_EQ(a.Solutions, b.Solutions);
+    EXPECT_EQ(a.Givens, b.Givens);
+    EXPECT_EQ(a.BoardDigits, b.BoardDigits);
+    EXPECT_EQ(a.Level, b.Level);
+}
+
+TEST(SavedGame, BeforeTheFirstGameWritesZerosInEveryLine)
+{
+    EXPECT_EQ(SavedGameText(SavedGame{}), Lines({Zeros, Zeros, Zeros, "0"}));
+}
+
+TEST(SavedGame, ListsTheCellsColumnByColumn)
+{
+    SavedGame game;
+    game.Solutions[std::size_t(SavedGameCellIndex(1, 2))] = 4; // character 2
+    game.Givens[std::size_t(SavedGameCellIndex(2, 1))] = true; // character 10
+    game.BoardDigits[std::size_t(SavedGameCellIndex(9, 9))] = 6; // character 81
+    const std::string text = SavedGameText(game);
+    EXPECT_EQ(text.substr(0, 3), "040");
+    EXPECT_EQ(text.substr(83 + 9, 1), "1");
+    EXPECT_EQ(text.substr(2 * 83 + 80, 1), "6");
+}
+
+TEST(SavedGame, ReadsBackWhatItWrote)
+{
+    SavedGame game = GameInProgress();
+    for (const int level : {0, 3, 7}) {
+        game.Level = level;
+        const SavedGameReadResult read = ReadSavedGame(SavedGameText(game));
+        ASSERT_TRUE(read.Game) << read.Error;
+        ExpectSameGame(*read.Game, game);
+    }
+}
+
+TEST(SavedGame, ReadsAnyLineEnding)
+{
+    const SavedGame game = GameInProgress();
+    std::string crlf = SavedGameText(game);
+    std::string lf;
+    std::string cr;
+    for (const char c : crlf) {
+        if (c != '\r')
+            lf += c;
+        if (c != '\n')
+            cr += c;
+    }
+    const std::string noFinalBreak = crlf.substr(0, crlf.size() - 2);
+    for (const std::string& text : {lf, cr, noFinalBreak}) {
+        const SavedGameReadResult read = ReadSavedGame(text);
+        ASSERT_TRUE(read.Game) << read.Error;
+        ExpectSameGame(*read.Game, game);
+    }
+}
+
+TEST(SavedGame, MissingOrOtherGivenFlagsMakeGivens)
+{
+    const std::string givens = "0x1" + std::string(7, '0'); // the rest of the line is missing
+    const SavedGameReadResult read = ReadSavedGame(Lines({Zeros, givens, Zeros, "1"}));
+    ASSERT_TRUE(read.Game) << read.Error;
+    for (int index = 0; index < CellCount; ++index) {
+        const bool open = index == 0 || (index >= 3 && index < 10);
+        EXPECT_EQ(read.Game->Givens[std::size_t(index)], !open) << index;
+    }
+}
+
+// Each damaged file names the first bad character in the order in which the
+// lines are applied: line 1, then line 3, then line 4.
+TEST(SavedGame, RejectsADamagedFileWithTheFirstConversionError)
+{
+    std::string badSolution = Zeros;
+    badSolution[40] = 'x';
+    std::string badBoard = Zeros;
+    badBoard[80] = 'a';
+    const struct {
+        const char* what;
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {"a letter in line 1", Lines({badSolution, Zeros, Zeros, "0"}), "'x' is not a valid integer value"},
+        {"a short line 1", Lines({Zeros.substr(0, 80), Zeros, Zeros, "0"}), "'' is not a valid integer value"},
+        {"a blank in line 1", Lines({" " + Zeros.substr(1), Zeros, Zeros, "0"}), "' ' is not a valid integer value"},
+        {"a letter in line 3", Lines({Zeros, Zeros, badBoard, "0"}), "'a' is not a valid integer value"},
+        {"a short line 3", Lines({Zeros, Zeros, "123", "0"}), "'' is not a valid integer value"},
+        {"a word in line 4", Lines({Zeros, Zeros, Zeros, "Easy"}), "'Easy' is not a valid integer value"},
+        {"no line 4", Lines({Zeros, Zeros, Zeros}), "'' is not a valid integer value"},
+        {"line 1 before line 3", Lines({badSolution, Zeros, badBoard, "x"}), "'x' is not a valid integer value"},
+        {"line 3 before line 4", Lines({Zeros, Zeros, badBoard, "y"}), "'a' is not a valid integer value"},
+        {"an empty file", "", "'' is not a valid integer value"},
+    };
+    for (const auto& c : cases) {
+        const SavedGameReadResult read = ReadSavedGame(c.text);
+        EXPECT_FALSE(read.Game) << c.what;
+        EXPECT_EQ(read.Error, c.error) << c.what;
+    }
+}
+
+TEST(SavedGame, MovesSolutionsAndGivensBetweenPositionAndFile)
+{
+    const SavedGame game = GameInProgress();
+    PuzzlePosition position;
+    position.Node(3, 4).x = 3;
+    position.Node(3, 4).y = 4;
+    ApplySavedPosition(game, position);
+    EXPECT_EQ(position.Node(1, 2).solution, test::KnownSolutionRows[1][0] - '0');
+    EXPECT_EQ(position.Node(2, 1).given, game.Givens[std::size_t(SavedGameCellIndex(2, 1))]);
+    EXPECT_EQ(position.Node(3, 4).x, 3);
+    EXPECT_EQ(position.Node(5, 5).x, 0) << "record coordinates are not the file's business";
+
+    SavedGame taken;
+    TakeSavedPosition(position, taken);
+    EXPECT_EQ(taken.Solutions, game.Solutions);
+    EXPECT_EQ(taken.Givens, game.Givens);
+}
+
+} // namespace
+} // namespace orvane

@@ -1,0 +1,241 @@
+#!/usr/bin/env bash
+# Plays the real program under Wine as a player would, with xdotool, and keeps
+# screenshots of the main window and the solution window.
+#
+#   play.sh PROGRAM.exe OUTPUT-FOLDER
+#
+# Needs DISPLAY (an X server such as Xvfb) and WINEPREFIX (a prepared prefix,
+# see scripts/wine-env.sh). What the player did is checked through the window
+# captions, the saved game files and the pixels of the screenshots.
+set -euo pipefail
+program=$1
+out=$2
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+title="Orvane Sudoku 1.0"
+game_pid=""
+failures=0
+
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+note() { echo "e2e: $*"; }
+cleanup() { [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true; }
+trap cleanup EXIT
+
+# Waits until a window whose name matches the pattern is visible; prints its id.
+wait_window() {
+  local pattern=$1 id=""
+  for _ in $(seq 1 150); do
+    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+wait_gone() {
+  local pattern=$1
+  for _ in $(seq 1 150); do
+    xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+key() { xdotool key --delay 60 "$@"; sleep 0.3; }
+
+# Menu commands by keyboard: F10 enters the menu bar, arrows choose.
+menu_new_game() { # level index 0..4
+  key F10 Down
+  for _ in $(seq 1 "$1"); do key Down; done
+  key Return
+}
+menu_tools() { # item index: 0 Open, 1 Save, 2 Restart, 3 Show Solution, 4 Print
+  key F10 Right Down
+  for _ in $(seq 1 "$1"); do key Down; done
+  key Return
+}
+
+# The saves folder of the prefix's user.
+saves_folder() {
+  find "$WINEPREFIX/drive_c/users" -type d -path '*standard sudoku/saves' 2>/dev/null | head -n 1
+}
+
+save_as() { # file name without folder
+  menu_tools 1
+  local dialog
+  dialog=$(wait_window '^Save') || { fail "no save dialog"; return 1; }
+  sleep 0.5
+  xdotool type --delay 40 "$1"
+  key Return
+  wait_gone '^Save' || fail "the save dialog stayed"
+}
+
+open_file() {
+  menu_tools 0
+  wait_window '^Open' >/dev/null || { fail "no open dialog"; return 1; }
+  sleep 0.5
+  xdotool type --delay 40 "$1"
+  key Return
+  wait_gone '^Open' || fail "the open dialog stayed"
+}
+
+# Screen position of client point (x, y) of the main window: the frame is
+# the same width left, right and below; the caption and menu bar are above.
+client_origin() {
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  border=$(( (WIDTH - 517) / 2 ))
+  origin_x=$(( X + border ))
+  origin_y=$(( Y + HEIGHT - 484 - border ))
+}
+
+# The centre of cell (column, row) of the main board, in screen coordinates.
+# The board stands at (11, 16) in Panel1, which is one pixel inside Panel5.
+cell_point() {
+  local starts=(0 2 51 101 151 201 251 301 351 401)
+  cell_x=$(( origin_x + 1 + 11 + ${starts[$1]} + 24 ))
+  cell_y=$(( origin_y + 1 + 16 + ${starts[$2]} + 24 ))
+}
+
+click_cell() {
+  cell_point "$1" "$2"
+  xdotool mousemove "$cell_x" "$cell_y"; sleep 0.3
+  xdotool click 1; sleep 0.3
+}
+
+# Digit buttons: one column of 34-pixel buttons at the right, digit 1 first.
+click_digit_button() {
+  local index=$(( $1 == 0 ? 9 : $1 - 1 ))
+  xdotool mousemove $(( origin_x + 479 + 19 )) $(( origin_y + index * 34 + 17 )); sleep 0.2
+  xdotool click 1; sleep 0.3
+}
+
+click_check_button() {
+  xdotool mousemove $(( origin_x + 479 + 19 )) $(( origin_y + 10 * 34 + 17 )); sleep 0.2
+  xdotool click 1; sleep 0.5
+}
+
+pixel() { # file x y -> "r,g,b"
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# Checks the main window's layout on its screenshot: the board's outer lines
+# lie at 1 and 449 inside a 450-pixel board at (11, 16) of Panel1, that is
+# (12, 17) of the client area; the tool bar's column starts at x = 479.
+measure_layout() {
+  local shot=$1 left top
+  left=$(( origin_x - X + 12 ))
+  top=$(( origin_y - Y + 17 ))
+  local -A expect=(
+    ["$(( left + 1 )),$(( top + 25 ))"]="0,0,0"      # left frame line
+    ["$(( left + 449 )),$(( top + 25 ))"]="0,0,0"    # right frame line
+    ["$(( left + 25 )),$(( top + 1 ))"]="0,0,0"      # top frame line
+    ["$(( left + 25 )),$(( top + 449 ))"]="0,0,0"    # bottom frame line
+    ["$(( left + 25 )),$(( top + 150 ))"]="0,0,0"    # box line
+  )
+  local point
+  for point in "${!expect[@]}"; do
+    [ "$(pixel "$shot" "${point%,*}" "${point#*,}")" = "${expect[$point]}" ] || fail "no board line at $point of $shot"
+  done
+  [ "$(pixel "$shot" $(( left - 1 )) $(( top + 25 )))" != "0,0,0" ] || fail "the board starts left of (11, 16)"
+  [ "$(pixel "$shot" $(( left + 450 )) $(( top + 25 )))" != "0,0,0" ] || fail "the board is wider than 450"
+  note "layout: window ${WIDTH}x${HEIGHT} with its frame; board lines found for a 450x450 board at (11, 16) of Panel1"
+}
+
+# ---- start
+wine "$program" </dev/null >/dev/null 2>&1 &
+game_pid=$!
+main=$(wait_window "^$title\$") || { fail "the main window did not appear"; exit 1; }
+sleep 1
+client_origin
+note "main window $main, client area at ($origin_x, $origin_y)"
+saves=$(saves_folder)
+[ -n "$saves" ] || fail "the saves folder was not created"
+rm -f "$saves"/e2e-*.std
+
+# ---- New Game Normal
+xdotool mousemove "$origin_x" "$origin_y"
+menu_new_game 1
+caption=$(xdotool getwindowname "$main")
+[ "$caption" = "$title - Normal" ] || fail "caption after New Game Normal: '$caption'"
+note "caption: $caption"
+
+# The puzzle as the program saved it: line 1 the solution, line 2 the givens.
+save_as e2e-start
+start="$saves/e2e-start.std"
+[ -f "$start" ] || { fail "Save wrote no file"; exit 1; }
+solution=$(sed -n 1p "$start" | tr -d '\r')
+givens=$(sed -n 2p "$start" | tr -d '\r')
+open_cells=()
+for p in $(seq 0 80); do
+  [ "${givens:$p:1}" = 0 ] && open_cells+=("$p")
+done
+[ "${#open_cells[@]}" -ge 2 ] || fail "fewer than two open cells"
+first=${open_cells[0]}; second=${open_cells[1]}
+first_x=$(( first / 9 + 1 )); first_y=$(( first % 9 + 1 ))
+second_x=$(( second / 9 + 1 )); second_y=$(( second % 9 + 1 ))
+right_digit=${solution:$first:1}
+wrong_digit=$(( right_digit % 9 + 1 ))
+typed_digit=${solution:$second:1}
+
+# ---- a click with a chosen digit (a wrong one), a typed digit (a right one)
+click_digit_button "$wrong_digit"
+click_cell "$first_x" "$first_y"
+cell_point "$second_x" "$second_y"
+xdotool mousemove "$cell_x" "$cell_y"; sleep 0.3
+key "$typed_digit"
+
+# ---- Check Error: the wrong cell turns red
+click_check_button
+import -window root "$out/check-error-screen.png"
+cell_point "$first_x" "$first_y"
+red=$(pixel "$out/check-error-screen.png" $(( cell_x - 20 )) $(( cell_y - 20 )))
+[ "$red" = "255,0,0" ] || fail "the wrong cell is not red after Check Error ($red)"
+cell_point "$second_x" "$second_y"
+white=$(pixel "$out/check-error-screen.png" $(( cell_x - 20 )) $(( cell_y - 20 )))
+[ "$white" = "255,255,255" ] || fail "the right cell is not white after Check Error ($white)"
+
+# ---- Save, New Game, Open: the same board comes back
+save_as e2e-played
+played="$saves/e2e-played.std"
+board=$(sed -n 3p "$played" | tr -d '\r')
+[ "${board:$first:1}" = "$wrong_digit" ] || fail "the clicked digit is not in the saved game"
+[ "${board:$second:1}" = "$typed_digit" ] || fail "the typed digit is not in the saved game"
+[ "$(sed -n 4p "$played" | tr -d '\r')" = 1 ] || fail "the saved level is not Normal"
+menu_new_game 3
+[ "$(xdotool getwindowname "$main")" = "$title - Expert" ] || fail "New Game Expert"
+open_file e2e-played
+caption=$(xdotool getwindowname "$main")
+[ "$caption" = "$title - Normal" ] || fail "caption after Open: '$caption'"
+xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.5
+import -window "$main" "$out/main-window.png"
+note "screenshot of the main window: $out/main-window.png"
+measure_layout "$out/main-window.png"
+save_as e2e-reopened
+cmp -s "$played" "$saves/e2e-reopened.std" || fail "the reopened game saves differently"
+
+# ---- Show Solution
+menu_tools 3
+wait_window "^$title\$" >/dev/null || true
+key Return # Yes
+solution_window=$(wait_window '^Solution$') || fail "the solution window did not appear"
+if [ -n "${solution_window:-}" ]; then
+  sleep 0.8
+  import -window "$solution_window" "$out/solution-window.png"
+  note "screenshot of the solution window: $out/solution-window.png"
+  key alt+F4
+  wait_gone '^Solution$' || fail "the solution window did not close"
+fi
+
+# ---- Quit, answered Yes
+menu_new_game 5 # the separator is skipped
+key Return # Yes
+for _ in $(seq 1 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$game_pid" 2>/dev/null; then fail "the program did not end after Quit"; else game_pid=""; fi
+
+rm -f "$saves"/e2e-*.std
+if [ "$failures" -gt 0 ]; then
+  echo "e2e: $failures failure(s)" >&2
+  exit 1
+fi
+note "played a whole game"

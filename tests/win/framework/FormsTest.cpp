@@ -1,0 +1,188 @@
+#include "core/base/Exception.h"
+#include "framework/MessageBoxes.h"
+#include "framework/TApplication.h"
+#include "framework/TCommonDialog.h"
+#include "framework/TForm.h"
+#include "framework/TMemo.h"
+#include "framework/TMenu.h"
+#include "framework/TScreen.h"
+
+#include "ModalDriver.h"
+#include "WindowTesting.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace orvane::framework {
+namespace {
+
+using test::ModalDriver;
+using test::PumpMessages;
+
+class TKeyForm : public TForm {
+public:
+    explicit TKeyForm(TComponent* owner) : TForm(owner) {}
+};
+
+TEST(Forms, AFixedSingleBorderFormHasTheClientSizeItAskedForAtTheScreenCentre)
+{
+    TForm form(nullptr);
+    form.SetBorderStyle(TFormBorderStyle::bsSingle);
+    form.SetBorderIcons(biSystemMenu | biMinimize);
+    form.SetPosition(TPosition::poScreenCenter);
+    form.SetClientSize(517, 484);
+    form.SetCaption(L"Caption \u00e9\u4e2d");
+    auto* menu = new TMainMenu(&form);
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(L"Menu");
+    menu->Items().Add(item);
+    form.SetMenu(menu);
+    form.Show();
+    PumpMessages();
+
+    HWND window = form.Handle();
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 517);
+    EXPECT_EQ(client.bottom, 484);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
+    EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+    EXPECT_FALSE(style & WS_THICKFRAME) << "a fixed border";
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    EXPECT_NEAR((frame.left + frame.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((frame.top + frame.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+    EXPECT_EQ(test::WindowText(window), L"Caption \u00e9\u4e2d");
+    EXPECT_EQ(form.Width(), frame.right - frame.left);
+}
+
+TEST(Forms, KeyPreviewShowsTypedCharactersToTheFormBeforeTheFocusedControl)
+{
+    const struct {
+        bool keyPreview;
+        std::vector<wchar_t> previewed;
+        std::wstring typed;
+    } cases[] = {
+        {true, {L'a', L'x', L'b'}, L"ab"}, // the form consumes x
+        {false, {}, L"axb"},
+    };
+    for (const auto& c : cases) {
+        TKeyForm form(nullptr);
+        form.SetKeyPreview(c.keyPreview);
+        form.SetClientSize(200, 100);
+        auto* memo = new TMemo(&form);
+        memo->SetParent(&form);
+        std::vector<wchar_t> previewed;
+        form.OnKeyPress = [&](TObject*, wchar_t& key) {
+            previewed.push_back(key);
+            if (key == L'x')
+                key = 0;
+        };
+        form.Show();
+        memo->SetFocus();
+        PumpMessages();
+        for (const wchar_t key : {L'a', L'x', L'b'})
+            SendMessageW(GetFocus(), WM_CHAR, key, 1);
+        EXPECT_EQ(previewed, c.previewed) << c.keyPreview;
+        EXPECT_EQ(memo->Text(), c.typed) << c.keyPreview;
+    }
+}
+
+TEST(Forms, ShowModalDisablesTheOtherWindowsUntilTheFormCloses)
+{
+    TForm owner(nullptr);
+    owner.SetClientSize(200, 100);
+    owner.Show();
+    TForm dialog(nullptr);
+    dialog.SetClientSize(100, 50);
+    dialog.SetCaption(L"modal");
+    bool ownerDisabled = false;
+    bool dialogShown = false;
+    {
+        ModalDriver driver;
+        driver.CloseWindow(L"TForm", [&](HWND window) {
+            if (window != dialog.WindowHandle())
+                return;
+            dialogShown = IsWindowVisible(window) != FALSE;
+            ownerDisabled = !IsWindowEnabled(owner.Handle());
+        });
+        // The driver finds the owner first only when it is enabled: it is not.
+        EXPECT_EQ(dialog.ShowModal(), mrCancel);
+        EXPECT_TRUE(driver.Failures().empty());
+    }
+    EXPECT_TRUE(dialogShown);
+    EXPECT_TRUE(ownerDisabled);
+    EXPECT_TRUE(IsWindowEnabled(owner.Handle()));
+    EXPECT_FALSE(dialog.Visible());
+    EXPECT_THROW(owner.ShowModal(), Exception) << "a visible form cannot be made modal";
+}
+
+TEST(Application, TheDefaultHandlerShowsTheMessageInAnErrorBox)
+{
+    TForm form(nullptr);
+    form.SetClientSize(200, 100);
+    auto* menu = new TMainMenu(&form);
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(L"Fail");
+    item->OnClick = [](TObject*) { throw Exception("'q' is not a valid integer value"); };
+    menu->Items().Add(item);
+    form.SetMenu(menu);
+    form.Show();
+    PumpMessages();
+
+    ModalDriver driver;
+    driver.AnswerMessageBox(IDOK);
+    SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+    EXPECT_EQ(driver.MessageTexts(), (std::vector<std::wstring>{L"'q' is not a valid integer value"}));
+    EXPECT_TRUE(driver.Failures().empty());
+    EXPECT_TRUE(IsWindow(form.Handle())) << "the program goes on";
+}
+
+TEST(MessageBoxes, ReturnTheButtonThatClosedThem)
+{
+    for (const int answer : {IDYES, IDNO}) {
+        ModalDriver driver;
+        driver.AnswerMessageBox(answer);
+        EXPECT_EQ(AskYesNo(L"Go on?"), answer);
+        EXPECT_EQ(driver.MessageTexts(), (std::vector<std::wstring>{L"Go on?"}));
+    }
+}
+
+TEST(FileDialogs, StartInTheInitialFolderAndAppendTheDefaultExtension)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / L"dialogs \u00e9\u4e2d";
+    std::filesystem::create_directories(folder);
+    TForm form(nullptr);
+    form.SetClientSize(200, 100);
+    form.Show();
+    PumpMessages();
+    auto* save = new TSaveDialog(&form);
+    save->SetFilter(L"Standard Sudoku|*.std");
+    save->SetDefaultExt(L"std");
+    save->SetInitialDir(folder.wstring());
+    {
+        ModalDriver driver;
+        driver.ChooseFile(L"game");
+        ASSERT_TRUE(save->Execute());
+        ASSERT_EQ(driver.DialogFolders().size(), 1u);
+        EXPECT_EQ(std::filesystem::path(driver.DialogFolders()[0]), folder);
+    }
+    EXPECT_EQ(std::filesystem::path(save->FileName()), folder / L"game.std");
+    {
+        ModalDriver driver;
+        driver.CancelFileDialog();
+        EXPECT_FALSE(save->Execute());
+    }
+    // The file dialog made the chosen folder the current one.
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
+    std::filesystem::remove_all(folder);
+}
+
+} // namespace
+} // namespace orvane::framework

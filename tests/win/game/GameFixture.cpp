@@ -1,0 +1,110 @@
+#include "GameFixture.h"
+
+#include "framework/TApplication.h"
+#include "game/Ufrmda.h"
+#include "game/Ufrmtk.h"
+#include "game/umyfun.h"
+
+namespace orvane::game::test {
+
+using namespace framework;
+using orvane::test::Click;
+using orvane::test::MovePointerAway;
+using orvane::test::MovePointerTo;
+using orvane::test::PumpMessages;
+
+void Game::SetUp()
+{
+    Application->SetTitle(L"Orvane Sudoku 1.0");
+    Application->CreateForm(Form1);
+    Application->CreateForm(frmtk);
+    Application->CreateForm(frmda);
+    Application->CreateForm(myfun);
+    Form1->OpenWebAddress = [this](const std::wstring& address) { addresses.push_back(address); };
+    MovePointerAway();
+    Form1->Show();
+    PumpMessages();
+}
+
+void Game::TearDown()
+{
+    delete myfun;
+    delete frmda;
+    delete frmtk;
+    delete Form1;
+    myfun = nullptr;
+    frmda = nullptr;
+    frmtk = nullptr;
+    Form1 = nullptr;
+    MovePointerAway();
+}
+
+void Game::Choose(TMenuItem* item)
+{
+    SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+    PumpMessages();
+}
+
+void Game::Press(TToolButton* button)
+{
+    const RECT rect = Form1->ToolBar1->ButtonRect(*button);
+    Click(Form1->ToolBar1->Handle(), POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+void Game::ClickCell(int x, int y, UINT downMessage)
+{
+    MovePointerTo(*Cell(x, y));
+    orvane::test::ClickCentre(*Cell(x, y), downMessage);
+}
+
+void Game::TypeOnCell(int x, int y, wchar_t key)
+{
+    MovePointerTo(*Cell(x, y));
+    Type(key);
+}
+
+void Game::Type(wchar_t key)
+{
+    HWND focus = GetFocus();
+    if (!focus || (focus != Form1->Handle() && !IsChild(Form1->Handle(), focus)))
+        focus = Form1->Handle();
+    SendMessageW(focus, WM_CHAR, key, 1);
+    PumpMessages();
+}
+
+void Game::NewGame(int level)
+{
+    TMenuItem* const items[] = {Form1->Easy1, Form1->Standard1, Form1->Hard1, Form1->Expert1, Form1->Extreme1};
+    Choose(items[level]);
+}
+
+POINT Game::FirstOpenCell(int skip) const
+{
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            if (!Form1->QJ1->Node(x, y).given && skip-- == 0)
+                return POINT{x, y};
+    return POINT{0, 0};
+}
+
+Game::Snapshot Game::Take() const
+{
+    Snapshot snapshot;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const TCell* cell = Cell(x, y);
+            snapshot.texts.push_back(cell->Caption());
+            snapshot.values.push_back(cell->value());
+            snapshot.backgrounds.push_back(cell->Color());
+            snapshot.enabled.push_back(cell->Enabled());
+            snapshot.solutions.push_back(Form1->QJ1->Node(x, y).solution);
+            snapshot.givens.push_back(Form1->QJ1->Node(x, y).given);
+        }
+    snapshot.caption = Form1->Caption();
+    snapshot.level = Form1->curlevel;
+    return snapshot;
+}
+
+std::wstring Game::SavePath(const std::wstring& name) const { return Form1->SavesFolder() + L"\\" + name; }
+
+} // namespace orvane::game::test

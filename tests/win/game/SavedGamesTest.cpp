@@ -1,0 +1,218 @@
+#include "GameFixture.h"
+
+#include "framework/FileAccess.h"
+#include "framework/TApplication.h"
+
+#include <filesystem>
+
+namespace orvane::game::test {
+namespace {
+
+using namespace framework;
+using orvane::test::ModalDriver;
+
+const std::string Zeros(81, '0');
+
+// Saved games of one test, removed afterwards.
+class SavedGames : public Game {
+protected:
+    void TearDown() override
+    {
+        for (const std::wstring& path : files) {
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path.c_str());
+        }
+        Game::TearDown();
+    }
+    std::wstring NewFile(const std::wstring& name)
+    {
+        files.push_back(SavePath(name));
+        DeleteFileW(files.back().c_str());
+        return files.back();
+    }
+    void Save(const std::wstring& path, std::vector<int> answers = {})
+    {
+        ModalDriver driver;
+        driver.ChooseFile(path);
+        for (const int answer : answers)
+            driver.AnswerMessageBox(answer);
+        Choose(Form1->Save1);
+        EXPECT_TRUE(driver.AllStepsDone());
+        EXPECT_TRUE(driver.Failures().empty());
+        texts = driver.MessageTexts();
+        folders = driver.DialogFolders();
+    }
+    void Open(const std::wstring& path, bool expectError = false)
+    {
+        ModalDriver driver;
+        driver.ChooseFile(path);
+        if (expectError)
+            driver.AnswerMessageBox(IDOK);
+        Choose(Form1->Open1);
+        EXPECT_TRUE(driver.AllStepsDone());
+        EXPECT_TRUE(driver.Failures().empty());
+        texts = driver.MessageTexts();
+        folders = driver.DialogFolders();
+    }
+    // Enters a right digit, a wrong one and a cleared cell, and marks errors.
+    void PlaySome()
+    {
+        const POINT right = FirstOpenCell(0);
+        const POINT wrong = FirstOpenCell(1);
+        TypeOnCell(right.x, right.y, wchar_t(L'0' + SolutionAt(right.x, right.y)));
+        TypeOnCell(wrong.x, wrong.y, wchar_t(L'0' + SolutionAt(wrong.x, wrong.y) % 9 + 1));
+        orvane::test::MovePointerAway();
+        Press(Form1->btcheck);
+    }
+
+    std::vector<std::wstring> files;
+    std::vector<std::wstring> texts;
+    std::vector<std::wstring> folders;
+};
+
+TEST_F(SavedGames, SaveThenOpenGivesTheSameBoardAndTheSameMarks)
+{
+    NewGame(2);
+    PlaySome();
+    const Snapshot saved = Take();
+    const std::wstring path = NewFile(L"game \u00e9\u4e2d\u03a9.std");
+    Save(path);
+    ASSERT_TRUE(FileExists(path));
+    EXPECT_EQ(std::filesystem::path(folders.at(0)), std::filesystem::path(Form1->SavesFolder()))
+        << "the dialog starts in the saves folder";
+
+    // The file: solution, givens, board, level, column by column.
+    const std::string text = ReadWholeFile(path);
+    ASSERT_EQ(text.size(), 3 * 83 + 3u);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const std::size_t p = std::size_t(9 * (x - 1) + (y - 1));
+            EXPECT_EQ(text[p], char('0' + SolutionAt(x, y)));
+            EXPECT_EQ(text[83 + p], Form1->QJ1->Node(x, y).given ? '1' : '0');
+            EXPECT_EQ(text[166 + p], Cell(x, y)->Caption().empty() ? '0' : char('0' + Cell(x, y)->value()));
+        }
+    EXPECT_EQ(text.substr(249), "2\r\n");
+
+    NewGame(0);
+    Open(path);
+    EXPECT_TRUE(texts.empty());
+    Snapshot opened = Take();
+    EXPECT_EQ(opened.caption, L"Orvane Sudoku 1.0 - Hard");
+    EXPECT_EQ(opened.level, 2);
+    EXPECT_EQ(opened.texts, saved.texts);
+    EXPECT_EQ(opened.solutions, saved.solutions);
+    EXPECT_EQ(opened.givens, saved.givens);
+    EXPECT_EQ(opened.enabled, saved.enabled);
+    Press(Form1->btcheck);
+    EXPECT_EQ(Take().backgrounds, saved.backgrounds) << "Check Error marks the same cells";
+}
+
+TEST_F(SavedGames, OpenBeforeTheFirstGameEnablesTheGame)
+{
+    const std::wstring path = NewFile(L"opened first.std");
+    std::string solution;
+    std::string givens;
+    for (int x = 0; x < 9; ++x)
+        for (int y = 0; y < 9; ++y) {
+            solution += char('1' + (x * 3 + x / 3 + y) % 9);
+            givens += (x + y) % 2 ? '1' : '0';
+        }
+    std::string board = givens;
+    for (std::size_t i = 0; i < board.size(); ++i)
+        board[i] = givens[i] == '1' ? solution[i] : '0';
+    board[0] = '7';
+    WriteWholeFile(path, solution + "\r\n" + givens + "\r\n" + board + "\r\n4\r\n");
+    Open(path);
+    EXPECT_EQ(Form1->Caption(), L"Orvane Sudoku 1.0 - Extreme");
+    EXPECT_TRUE(Form1->stdsudoku1->Enabled());
+    EXPECT_TRUE(Form1->btcheck->Enabled());
+    EXPECT_TRUE(Form1->btprint->Enabled());
+    EXPECT_EQ(Cell(1, 1)->Caption(), L"7");
+    EXPECT_TRUE(Cell(1, 1)->Enabled());
+    EXPECT_FALSE(Cell(1, 2)->Enabled());
+
+    // Restart right after Open: the file's givens, every open cell empty.
+    ModalDriver driver;
+    driver.AnswerMessageBox(IDYES);
+    Choose(Form1->Restart1);
+    EXPECT_EQ(Cell(1, 1)->Caption(), L"");
+    EXPECT_EQ(Cell(1, 1)->value(), solution[0] - '0');
+}
+
+TEST_F(SavedGames, AnExistingNameIsOverwrittenOnlyOnYes)
+{
+    const std::wstring path = NewFile(L"existing.std");
+    WriteWholeFile(path, "earlier\r\n");
+    NewGame(1);
+    Save(path, {IDNO});
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"This File name already exits,OK to overwrite it?"}));
+    EXPECT_EQ(ReadWholeFile(path), "earlier\r\n");
+    Save(path, {IDYES});
+    EXPECT_EQ(ReadWholeFile(path).substr(249), "1\r\n");
+    EXPECT_EQ(ReadWholeFile(path).size(), 252u);
+}
+
+TEST_F(SavedGames, ADamagedFileLeavesTheGameAsItWas)
+{
+    NewGame(3);
+    PlaySome();
+    const Snapshot before = Take();
+    std::string board = Zeros;
+    board[40] = 'a';
+    const struct {
+        std::string content;
+        std::wstring error;
+    } damagedFiles[] = {
+        {"12345678x\r\n", L"'x' is not a valid integer value"},
+        {std::string(81, '5') + "\r\n" + Zeros + "\r\n" + board + "\r\n0\r\n", L"'a' is not a valid integer value"},
+        {std::string(81, '5') + "\r\n" + Zeros + "\r\n" + Zeros + "\r\nHard\r\n", L"'Hard' is not a valid integer value"},
+    };
+    for (const auto& file : damagedFiles) {
+        const std::wstring path = NewFile(L"damaged.std");
+        WriteWholeFile(path, file.content);
+        Open(path, true);
+        EXPECT_EQ(texts, (std::vector<std::wstring>{file.error}));
+        EXPECT_EQ(Take(), before);
+    }
+}
+
+TEST_F(SavedGames, ALevelOutsideTheNamesKeepsTheCaptionAndIsSavedAgain)
+{
+    NewGame(2);
+    const std::wstring path = NewFile(L"level seven.std");
+    Save(path);
+    std::string text = ReadWholeFile(path);
+    text[249] = '7';
+    WriteWholeFile(path, text);
+    NewGame(4);
+    Open(path);
+    EXPECT_EQ(Form1->Caption(), L"Orvane Sudoku 1.0 - Extreme") << "the caption stays as it was";
+    EXPECT_EQ(Form1->curlevel, 7);
+    const std::wstring again = NewFile(L"level seven again.std");
+    Save(again);
+    EXPECT_EQ(ReadWholeFile(again).substr(249), "7\r\n");
+}
+
+TEST_F(SavedGames, AFailedSaveReportsTheErrorAndKeepsTheOldFile)
+{
+    const std::wstring path = NewFile(L"in use.std");
+    WriteWholeFile(path, "earlier\r\n");
+    // Another program holds the file open, so it cannot be replaced.
+    HANDLE reader = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    NewGame(0);
+    Save(path, {IDYES, IDOK});
+    CloseHandle(reader);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_NE(texts[1].find(L"Cannot create file"), std::wstring::npos) << texts[1];
+    EXPECT_EQ(ReadWholeFile(path), "earlier\r\n");
+    std::size_t temporaries = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(Form1->SavesFolder()))
+        if (entry.path().extension() == L".tmp")
+            ++temporaries;
+    EXPECT_EQ(temporaries, 0u);
+}
+
+} // namespace
+} // namespace orvane::game::test

@@ -1,0 +1,185 @@
+#include "GameFixture.h"
+
+#include "FixedSeed.h"
+#include "core/puzzle/PuzzleChoice.h"
+#include "framework/FileAccess.h"
+#include "framework/TApplication.h"
+#include "game/DataFolder.h"
+#include "game/Ufrmda.h"
+#include "game/Ufrmtk.h"
+#include "game/umyfun.h"
+
+namespace orvane::game::test {
+namespace {
+
+using namespace framework;
+
+TEST_F(Game, StartsWithADisabledBoardTheBareTitleAndItsFolders)
+{
+    EXPECT_EQ(orvane::test::WindowText(Form1->Handle()), L"Orvane Sudoku 1.0");
+    EXPECT_FALSE(Form1->stdsudoku1->Enabled());
+    EXPECT_FALSE(Form1->btcheck->Enabled());
+    EXPECT_FALSE(Form1->btprint->Enabled());
+    EXPECT_TRUE(Form1->btvisit->Enabled());
+    EXPECT_TRUE(Form1->sz1->Down());
+    for (TToolButton* other : {Form1->sz2, Form1->sz9, Form1->sz0})
+        EXPECT_FALSE(other->Down());
+    EXPECT_EQ(Form1->curlevel, 0);
+    EXPECT_EQ(Form1->QJ1->GivensText(), std::string(81, '0'));
+
+    const std::wstring dataFolder = DataFolderPath();
+    ASSERT_FALSE(dataFolder.empty());
+    EXPECT_EQ(dataFolder.substr(dataFolder.size() - 17), L"\\standard sudoku\\");
+    EXPECT_TRUE(DirectoryExists(dataFolder));
+    EXPECT_EQ(Form1->SavesFolder(), dataFolder + L"saves");
+    EXPECT_TRUE(DirectoryExists(Form1->SavesFolder()));
+    EXPECT_EQ(Form1->OpenDialog1->InitialDir(), Form1->SavesFolder());
+    EXPECT_EQ(Form1->SaveDialog1->InitialDir(), Form1->SavesFolder());
+
+    // The four windows, in creation order; only the main window is shown.
+    ASSERT_EQ(Application->FormCount(), 4);
+    EXPECT_EQ(Application->Forms(0), Form1);
+    EXPECT_EQ(Application->Forms(1), frmtk);
+    EXPECT_EQ(Application->Forms(2), frmda);
+    EXPECT_EQ(Application->Forms(3), myfun);
+    EXPECT_EQ(Application->MainForm(), Form1);
+    EXPECT_FALSE(frmtk->Visible() || frmda->Visible() || myfun->Visible());
+    for (int level = 0; level < 5; ++level)
+        EXPECT_EQ(frmtk->LevelList(level)->LineCount(), 500) << level;
+    EXPECT_EQ(frmtk->tk0_bk->LineCount(), 500);
+    EXPECT_NE(SendMessageW(Form1->Handle(), WM_GETICON, ICON_BIG, 0), 0) << "the program icon";
+}
+
+TEST_F(Game, BeforeTheFirstGameClicksAndKeysDoNothing)
+{
+    const Snapshot before = Take();
+    ClickCell(3, 3);
+    ClickCell(4, 4, WM_RBUTTONDOWN);
+    TypeOnCell(5, 5, L'7');
+    EXPECT_EQ(Form1->selx, 0);
+    EXPECT_EQ(Take(), before);
+}
+
+TEST_F(Game, LaysOutTheMainWindowAsDesigned)
+{
+    HWND window = Form1->Handle();
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 517);
+    EXPECT_EQ(client.bottom, 484);
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    EXPECT_TRUE((style & WS_SYSMENU) && (style & WS_MINIMIZEBOX));
+    EXPECT_FALSE((style & WS_MAXIMIZEBOX) || (style & WS_THICKFRAME));
+
+    const auto boundsIn = [](TControl* control) {
+        return std::vector<int>{control->Left(), control->Top(), control->Width(), control->Height()};
+    };
+    EXPECT_EQ(boundsIn(Form1->Panel5), (std::vector<int>{0, 0, 473, 484}));
+    EXPECT_EQ(boundsIn(Form1->Panel1), (std::vector<int>{1, 1, 471, 482}));
+    EXPECT_EQ(boundsIn(Form1->stdsudoku1), (std::vector<int>{11, 16, 450, 450}));
+    EXPECT_EQ(boundsIn(Form1->ToolBar1), (std::vector<int>{479, 0, 38, 484}));
+    EXPECT_FALSE(Form1->Memo1->Visible() || Form1->QJ1->Visible());
+    EXPECT_EQ(Form1->stdsudoku1->Tag(), 9999);
+    EXPECT_EQ(Form1->ToolBar1->Tag(), 9999);
+
+    // Thirteen buttons, one column, each 38 x 34, images as listed.
+    ASSERT_EQ(Form1->ToolBar1->ButtonCount(), 13);
+    const int images[] = {2, 3, 4, 6, 7, 8, 9, 10, 11, 5, 0, 12, 13};
+    int top = -1;
+    for (int i = 0; i < 13; ++i) {
+        TToolButton* button = Form1->ToolBar1->Buttons(i);
+        const RECT rect = Form1->ToolBar1->ButtonRect(*button);
+        EXPECT_EQ(rect.left, 0) << i;
+        EXPECT_EQ(rect.right - rect.left, 38) << i;
+        EXPECT_EQ(rect.bottom - rect.top, 34) << i;
+        EXPECT_GT(rect.top, top) << i;
+        top = rect.top;
+        EXPECT_EQ(button->ImageIndex(), images[i]) << i;
+        EXPECT_EQ(button->Tag(), 9999) << i;
+    }
+    EXPECT_EQ(Form1->ImageList1->Count(), 14);
+    EXPECT_EQ(Form1->btcheck->Hint(), L"Check Error");
+
+    // The cells of the board and its lines (a thin line at 50, a thick one at 150).
+    EXPECT_EQ(boundsIn(Form1->stdsudoku1->Cells(1, 1)), (std::vector<int>{2, 2, 48, 48}));
+    EXPECT_EQ(boundsIn(Form1->stdsudoku1->Cells(9, 2)), (std::vector<int>{401, 51, 47, 48}));
+    HWND board = Form1->stdsudoku1->Handle();
+    EXPECT_EQ(orvane::test::ScreenPixel(board, POINT{25, 50}), RGB(0, 0, 0));
+    EXPECT_EQ(orvane::test::ScreenPixel(board, POINT{25, 149}), RGB(0, 0, 0));
+    EXPECT_EQ(orvane::test::ScreenPixel(board, POINT{25, 150}), RGB(0, 0, 0));
+    EXPECT_EQ(orvane::test::ScreenPixel(board, POINT{25, 30}), RGB(255, 255, 255));
+
+    // The menu bar.
+    HMENU bar = GetMenu(window);
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    const auto captionOf = [](HMENU menu, int position) {
+        wchar_t text[64] = {};
+        GetMenuStringW(menu, UINT(position), text, 64, MF_BYPOSITION);
+        return std::wstring(text);
+    };
+    EXPECT_EQ(captionOf(bar, 0), L"New Game");
+    EXPECT_EQ(captionOf(bar, 1), L"Tools");
+    const std::vector<std::wstring> newGame = {L"Easy", L"Normal", L"Hard", L"Expert", L"Extreme", L"", L"Quit"};
+    const std::vector<std::wstring> tools = {L"Open", L"Save", L"Restart", L"Show Solution", L"Print", L"",
+                                             L"Visit www.orvane.net"};
+    for (std::size_t i = 0; i < newGame.size(); ++i)
+        EXPECT_EQ(captionOf(GetSubMenu(bar, 0), int(i)), newGame[i]);
+    for (std::size_t i = 0; i < tools.size(); ++i)
+        EXPECT_EQ(captionOf(GetSubMenu(bar, 1), int(i)), tools[i]);
+}
+
+TEST_F(Game, NewGameDrawsFromTheLevelsListAndShowsIt)
+{
+    const wchar_t* const names[] = {L"Easy", L"Normal", L"Hard", L"Expert", L"Extreme"};
+    orvane::test::FixedSeed seed(0x2468ACE1u);
+    for (int level = 0; level < 5; ++level) {
+        seed.Set(0x1234567u * std::uint32_t(level + 1));
+        NewGame(level);
+
+        // The same seed picks the same line and varies it the same way.
+        PuzzlePosition expected;
+        expected.LoadPuzzle(PickPuzzleText(PuzzleLines(*frmtk->LevelList(level))));
+
+        EXPECT_EQ(orvane::test::WindowText(Form1->Handle()), std::wstring(L"Orvane Sudoku 1.0 - ") + names[level]);
+        EXPECT_EQ(Form1->curlevel, level);
+        EXPECT_TRUE(Form1->stdsudoku1->Enabled());
+        EXPECT_TRUE(Form1->btcheck->Enabled());
+        EXPECT_TRUE(Form1->btprint->Enabled());
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) {
+                const TNode& record = expected.Node(x, y);
+                ASSERT_EQ(Form1->QJ1->Node(x, y).solution, record.solution);
+                ASSERT_EQ(Form1->QJ1->Node(x, y).given, record.given);
+                const TCell* cell = Cell(x, y);
+                EXPECT_EQ(cell->value(), record.solution);
+                EXPECT_EQ(cell->Caption(), record.given ? std::to_wstring(record.solution) : L"");
+                EXPECT_EQ(cell->Enabled(), !record.given);
+                EXPECT_EQ(cell->Font().Color(), record.given ? clBlack : clBlue);
+                EXPECT_EQ(cell->Color(), clWhite);
+            }
+    }
+}
+
+TEST_F(Game, QuitAsksAndEndsTheProgramOnlyOnYes)
+{
+    NewGame(1);
+    const Snapshot before = Take();
+    {
+        orvane::test::ModalDriver driver;
+        driver.AnswerMessageBox(IDNO);
+        Choose(Form1->Quit1);
+        EXPECT_EQ(driver.MessageTexts(), (std::vector<std::wstring>{L"Do you really want to exit?"}));
+    }
+    EXPECT_EQ(Take(), before);
+    MSG quit{};
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+
+    orvane::test::ModalDriver driver;
+    driver.AnswerMessageBox(IDYES);
+    SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(Form1->Quit1->Command(), 0), 0);
+    // The message loop would end here; the test takes the quit message itself.
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+} // namespace
+} // namespace orvane::game::test

@@ -1,0 +1,13 @@
+// Entry point of the Windows test programs: one application object for the
+// whole run, as a program has.
+#include "framework/TApplication.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    orvane::framework::TApplication application;
+    application.SetTitle(L"Orvane Test");
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,96 @@
+#include "WindowTesting.h"
+
+#include "framework/TApplication.h"
+
+namespace orvane::test {
+
+namespace {
+
+constexpr int PumpRounds = 4;
+
+} // namespace
+
+void PumpMessages()
+{
+    for (int round = 0; round < PumpRounds; ++round) {
+        framework::Application->ProcessMessages();
+        framework::Application->DoIdleWork();
+    }
+}
+
+void MovePointerTo(const framework::TControl& control)
+{
+    MovePointerTo(control, POINT{control.Width() / 2, control.Height() / 2});
+}
+
+void MovePointerTo(const framework::TControl& control, POINT client)
+{
+    const POINT screen = control.ClientToScreen(client);
+    SetCursorPos(screen.x, screen.y);
+    PumpMessages();
+}
+
+void MovePointerAway()
+{
+    SetCursorPos(2, 2);
+    PumpMessages();
+}
+
+void Click(HWND window, POINT client, UINT downMessage)
+{
+    const LPARAM at = MAKELPARAM(client.x, client.y);
+    UINT upMessage = WM_LBUTTONUP;
+    WPARAM keys = MK_LBUTTON;
+    switch (downMessage) {
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+        upMessage = WM_RBUTTONUP;
+        keys = MK_RBUTTON;
+        break;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        upMessage = WM_MBUTTONUP;
+        keys = MK_MBUTTON;
+        break;
+    default:
+        break;
+    }
+    SendMessageW(window, downMessage, keys, at);
+    SendMessageW(window, upMessage, 0, at);
+    PumpMessages();
+}
+
+void ClickCentre(framework::TWinControl& control, UINT downMessage)
+{
+    RECT client{};
+    GetClientRect(control.Handle(), &client);
+    Click(control.Handle(), POINT{client.right / 2, client.bottom / 2}, downMessage);
+}
+
+COLORREF ScreenPixel(HWND window, POINT client)
+{
+    UpdateWindow(window);
+    ClientToScreen(window, &client);
+    HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, client.x, client.y);
+    ReleaseDC(nullptr, screen);
+    return color;
+}
+
+std::wstring WindowClassName(HWND window)
+{
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::wstring WindowText(HWND window)
+{
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    GetWindowTextW(window, text.data(), length + 1);
+    text.resize(std::size_t(length));
+    return text;
+}
+
+} // namespace orvane::test

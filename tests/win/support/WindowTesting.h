@@ -1,0 +1,33 @@
+#pragma once
+
+#include "framework/TControl.h"
+#include "framework/TWinControl.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace orvane::test {
+
+// Handles every waiting message and then the idle work (which follows the
+// pointer), a few times over, so that what a message starts is finished.
+void PumpMessages();
+
+// Moves the real pointer over a point of a control's client area (the centre
+// by default) and lets the program notice it.
+void MovePointerTo(const framework::TControl& control);
+void MovePointerTo(const framework::TControl& control, POINT client);
+// Moves the pointer to a screen point far from every window of the test.
+void MovePointerAway();
+
+// A click with a real button message pair sent to a window, at a client point.
+void Click(HWND window, POINT client, UINT downMessage = WM_LBUTTONDOWN);
+void ClickCentre(framework::TWinControl& control, UINT downMessage = WM_LBUTTONDOWN);
+
+// The colour of a pixel of a window's client area, as it is on the screen.
+COLORREF ScreenPixel(HWND window, POINT client);
+
+std::wstring WindowClassName(HWND window);
+std::wstring WindowText(HWND window);
+
+} // namespace orvane::test

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "core/raster/Bitmap.h"
+
+#include <vector>
+
+namespace orvane::art {
+
+constexpr int ToolImageExtent = 24;
+constexpr int ToolImageCount = 14;
+
+// The tool bar images in image-list order, as one strip of 24 x 24 images:
+//    0 tick (Check Error)      5 cross (eraser)       12 printer
+//    1 blue disc with "?"      6..11 digits 4 to 9    13 the site's logo
+//    2..4 digits 1 to 3
+Bitmap ToolBarStrip();
+
+// The program icon in the sizes Windows asks for.
+std::vector<Bitmap> MainIconImages();
+
+} // namespace orvane::art
