@@ -1,6 +1,6 @@
 #include "SkinPack.h"
 
-#include "FileBytes.h"
+#include "core/base/FileBytes.h"
 #include "SkinManifest.h"
 
 #include "core/base/Exception.h"

@@ -1,7 +1,7 @@
 // orvane-skin: packs, dumps, checks and previews skin packages.
 
 #include "ContactSheet.h"
-#include "FileBytes.h"
+#include "core/base/FileBytes.h"
 #include "PngFile.h"
 #include "SkinCheck.h"
 #include "SkinDump.h"

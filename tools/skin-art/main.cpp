@@ -3,7 +3,7 @@
 //
 //   skin-art default|plain MANIFEST OUT_DIR
 
-#include "FileBytes.h"
+#include "core/base/FileBytes.h"
 #include "SkinArt.h"
 #include "SkinManifest.h"
 

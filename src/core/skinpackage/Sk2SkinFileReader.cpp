@@ -1,6 +1,7 @@
 #include "core/skinpackage/Sk2SkinFileReader.h"
 
 #include "core/base/Exception.h"
+#include "core/base/FileBytes.h"
 #include "core/base/LittleEndian.h"
 #include "core/raster/WindowsBitmapFile.h"
 #include "core/skinpackage/ExtractSkinEntry.h"
@@ -10,8 +11,6 @@
 #include "core/text/IntegerText.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace orvane {
 namespace {
@@ -36,22 +35,7 @@ std::optional<std::int32_t> ParseValue(const std::vector<std::string>& lines, st
     const auto value = FindValue(lines, name);
     if (!value)
         return std::nullopt;
-    try {
-        return StrToInt(*value);
-    } catch (const Exception&) {
-        return std::nullopt;
-    }
-}
-
-std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad())
-        return std::nullopt;
-    return bytes;
+    return TryStrToInt(*value);
 }
 
 } // namespace
@@ -76,7 +60,7 @@ void Tsk2SkinFileReader::LoadSkinFile(const std::filesystem::path& packagePath, 
         case ExtractResult::ReadFailed:
             throw Exception(std::string(readFailedMessage));
         }
-        skinFile = ReadWholeFile(temporary.Path());
+        skinFile = ReadFileBytes(temporary.Path());
     }
     if (!skinFile)
         throw Exception(std::string(readFailedMessage));

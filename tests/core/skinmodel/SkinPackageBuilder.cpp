@@ -1,6 +1,6 @@
 #include "SkinPackageBuilder.h"
 
-#include "FileBytes.h"
+#include "core/base/FileBytes.h"
 #include "SkArchiveWriter.h"
 
 #include "core/raster/WindowsBitmapFile.h"

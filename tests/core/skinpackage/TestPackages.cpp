@@ -1,5 +1,6 @@
 #include "TestPackages.h"
 
+#include "core/base/FileBytes.h"
 #include "core/base/LittleEndian.h"
 #include "core/skinpackage/Crc32.h"
 #include "core/skinpackage/TraditionalCipher.h"
@@ -9,8 +10,6 @@
 
 #include <atomic>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -177,17 +176,11 @@ ScratchFolder::~ScratchFolder()
 
 void WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
 {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    if (!file)
+    if (!WriteFileBytes(path, bytes))
         throw std::runtime_error("cannot write " + path.string());
 }
 
-Bytes ReadFile(const std::filesystem::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return Bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-}
+Bytes ReadFile(const std::filesystem::path& path) { return ReadFileBytes(path).value_or(Bytes{}); }
 
 Bytes ZipWithTool(const std::filesystem::path& folder, const std::vector<std::string>& files,
     const std::string& options, bool keepPk)

@@ -1,6 +1,6 @@
 #include "SkArchiveWriter.h"
 
-#include "FileBytes.h"
+#include "core/base/FileBytes.h"
 
 #include "core/skinpackage/ExtractSkinEntry.h"
 

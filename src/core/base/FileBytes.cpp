@@ -1,4 +1,4 @@
-#include "FileBytes.h"
+#include "core/base/FileBytes.h"
 
 #include <fstream>
 #include <iterator>
