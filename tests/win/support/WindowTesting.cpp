@@ -69,7 +69,12 @@ void ClickCentre(framework::TWinControl& control, UINT downMessage)
 
 COLORREF ScreenPixel(HWND window, POINT client)
 {
-    UpdateWindow(window);
+    // Paint what is pending in the window and all its children (frames
+    // included) and hand the drawing to the display before reading it back:
+    // a child's changed border is otherwise painted only on a later pass.
+    PumpMessages();
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    GdiFlush();
     ClientToScreen(window, &client);
     HDC screen = GetDC(nullptr);
     const COLORREF color = GetPixel(screen, client.x, client.y);
