@@ -2,6 +2,13 @@
 # emulator. The emulator script carries the private Wine prefix of this build
 # folder; the display comes from the environment (scripts/test.sh starts Xvfb).
 set(ORVANE_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix CACHE PATH "Private Wine prefix of the Windows tests")
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(ORVANE_WINEARCH win64)
+  set(ORVANE_WINELOADER /usr/lib/wine/wine64)
+else()
+  set(ORVANE_WINEARCH win32)
+  set(ORVANE_WINELOADER /usr/lib/wine/wine)
+endif()
 configure_file(${CMAKE_SOURCE_DIR}/scripts/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run.sh @ONLY
                FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)

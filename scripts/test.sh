@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 #   core  native tests, also under AddressSanitizer and UndefinedBehaviorSanitizer
-#   win   Windows tests under Wine on a private Xvfb display
-#   e2e   the real program under Wine, played with xdotool
+#   win   Windows tests under Wine on a private Xvfb display, for the 64-bit
+#         program everywhere and for the 32-bit one where this machine runs
+#         32-bit programs
+#   e2e   the real programs under Wine, played with xdotool
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -29,5 +31,16 @@ echo "== Windows and end-to-end tests under Wine"
 source scripts/wine-env.sh
 trap orvane_stop_all EXIT
 orvane_start_display
-orvane_prepare_prefix "$root/build/win32/wineprefix"
-ctest --preset win32
+
+echo "== 64-bit program"
+orvane_use_wine win64 "$root/build/win64/wineprefix"
+ctest --preset win64
+orvane_stop_prefix
+
+if orvane_runs_win32; then
+  echo "== 32-bit program"
+  orvane_use_wine win32 "$root/build/win32/wineprefix"
+  ctest --preset win32
+else
+  echo "== 32-bit Windows tests skipped: $orvane_win32_missing (this machine cannot run 32-bit programs)"
+fi

@@ -4,8 +4,9 @@
 #
 #   play.sh PROGRAM.exe OUTPUT-FOLDER
 #
-# Needs DISPLAY (an X server such as Xvfb) and WINEPREFIX (a prepared prefix,
-# see scripts/wine-env.sh). What the player did is checked through the window
+# Needs DISPLAY (an X server such as Xvfb), WINEPREFIX (a prepared prefix, see
+# scripts/wine-env.sh) and WINELOADER (the loader for the program's
+# architecture; Debian's `wine` wrapper is used only when it is unset). What the player did is checked through the window
 # captions, the saved game files and the pixels of the screenshots.
 set -euo pipefail
 program=$1
@@ -143,7 +144,7 @@ measure_layout() {
 }
 
 # ---- start
-wine "$program" </dev/null >/dev/null 2>&1 &
+"${WINELOADER:-wine}" "$program" </dev/null >/dev/null 2>&1 &
 game_pid=$!
 main=$(wait_window "^$title\$") || { fail "the main window did not appear"; exit 1; }
 sleep 1
