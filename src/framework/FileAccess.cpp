@@ -27,10 +27,19 @@ std::string SystemErrorText(DWORD error)
     return Utf8FromWide(text);
 }
 
+[[noreturn]] void ThrowFileError(const char* what, const std::wstring& path, const std::string& reason)
+{
+    throw Exception(std::string(what) + " \"" + Utf8FromWide(path) + "\". " + reason);
+}
+
 [[noreturn]] void ThrowFileError(const char* what, const std::wstring& path, DWORD error)
 {
-    throw Exception(std::string(what) + " \"" + Utf8FromWide(path) + "\". " + SystemErrorText(error));
+    ThrowFileError(what, path, SystemErrorText(error));
 }
+
+// A saved game is four short lines; anything near this size is not one.
+constexpr LONGLONG LargestReadableFile = 64LL * 1024 * 1024;
+constexpr LONGLONG BytesPerMegabyte = 1024 * 1024;
 
 // Closes a file handle when it goes out of scope.
 class FileHandle {
@@ -89,10 +98,11 @@ std::string ReadWholeFile(const std::wstring& path)
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.Get(), &size))
         ThrowFileError("Cannot read file", path, GetLastError());
-    // A saved game is four short lines; anything near this size is not one.
-    constexpr LONGLONG LargestReadableFile = 64LL * 1024 * 1024;
     if (size.QuadPart > LargestReadableFile)
-        ThrowFileError("Cannot read file", path, ERROR_FILE_TOO_LARGE);
+        ThrowFileError("Cannot read file", path,
+                       "The file is too large: " + std::to_string(size.QuadPart) + " bytes, and the limit is " +
+                           std::to_string(LargestReadableFile / BytesPerMegabyte) + " MB (" +
+                           std::to_string(LargestReadableFile) + " bytes).");
     std::string bytes(std::size_t(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() && (!ReadFile(file.Get(), bytes.data(), DWORD(bytes.size()), &read, nullptr)))
@@ -103,9 +113,14 @@ std::string ReadWholeFile(const std::wstring& path)
 
 void WriteWholeFile(const std::wstring& path, const std::string& bytes)
 {
+    const std::wstring folder = FolderOf(path);
+    // Said plainly: the temporary file's own error would name a folder
+    // problem ("The directory name is invalid") without saying which.
+    if (!DirectoryExists(folder))
+        ThrowFileError("Cannot create file", path, "The folder \"" + Utf8FromWide(folder) + "\" does not exist.");
     std::vector<wchar_t> temporary(MAX_PATH + 1, L'\0');
     // GetTempFileName makes the file, so the name is ours alone.
-    if (!GetTempFileNameW(FolderOf(path).c_str(), TemporaryPrefix, 0, temporary.data()))
+    if (!GetTempFileNameW(folder.c_str(), TemporaryPrefix, 0, temporary.data()))
         ThrowFileError("Cannot create file", path, GetLastError());
     const std::wstring temporaryPath = temporary.data();
 

@@ -74,7 +74,7 @@ constexpr TPropertyInfo PublishedValue(const wchar_t* name, TPropertyKind kind)
                     (target.*Setter)(*text);
             } else if constexpr (std::is_pointer_v<Argument>) {
                 if (TObject* const* pointer = std::get_if<TObject*>(&value))
-                    (target.*Setter)(dynamic_cast<Argument>(*pointer));
+                    (target.*Setter)(As<std::remove_pointer_t<Argument>>(*pointer));
             } else {
                 if (const std::int32_t* number = std::get_if<std::int32_t>(&value))
                     (target.*Setter)(static_cast<Argument>(*number));

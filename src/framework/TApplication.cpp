@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace orvane::framework {
 
 TApplication* Application = nullptr;
@@ -15,10 +17,37 @@ namespace {
 
 constexpr wchar_t MainIconName[] = L"MAINICON";
 
+// Removes the entry with that token, if it is still there.
+template <class Entries>
+void RemoveByToken(Entries& entries, unsigned token)
+{
+    for (auto entry = entries.begin(); entry != entries.end(); ++entry)
+        if (entry->token == token) {
+            entries.erase(entry);
+            return;
+        }
+}
+
 HICON LoadMainIcon(int sizeMetricX, int sizeMetricY)
 {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MainIconName, IMAGE_ICON,
                                          GetSystemMetrics(sizeMetricX), GetSystemMetrics(sizeMetricY), 0));
+}
+
+// A message as a box can show it: the box ends its text at a NUL and shows
+// other control characters as nothing, so each is written as '#' and its
+// number; line breaks and tabs stay.
+std::wstring VisibleControlCharacters(const std::wstring& message)
+{
+    std::wstring shown;
+    shown.reserve(message.size());
+    for (const wchar_t c : message) {
+        if (c < L' ' && c != L'\r' && c != L'\n' && c != L'\t')
+            shown += L'#' + std::to_wstring(unsigned(c));
+        else
+            shown += c;
+    }
+    return shown;
 }
 
 } // namespace
@@ -38,6 +67,7 @@ TApplication::TApplication() : TComponent(nullptr), screen(std::make_unique<TScr
 TApplication::~TApplication()
 {
     Destroying();
+    FreeReleasedForms();
     // The forms go first, while Application and Screen still answer them.
     DestroyComponents();
     mainForm = nullptr;
@@ -55,7 +85,7 @@ int TApplication::FormCount() const
 {
     int count = 0;
     for (TComponent* component : ComponentList())
-        if (dynamic_cast<TCustomForm*>(component))
+        if (As<TCustomForm>(component))
             ++count;
     return count;
 }
@@ -63,7 +93,7 @@ int TApplication::FormCount() const
 TCustomForm* TApplication::Forms(int index) const
 {
     for (TComponent* component : ComponentList())
-        if (auto* form = dynamic_cast<TCustomForm*>(component); form && index-- == 0)
+        if (auto* form = As<TCustomForm>(component); form && index-- == 0)
             return form;
     return nullptr;
 }
@@ -80,6 +110,7 @@ void TApplication::FormDestroyed(TCustomForm* form)
 {
     if (mainForm == form)
         mainForm = nullptr;
+    std::erase(releasedForms, form);
 }
 
 void TApplication::Run()
@@ -104,14 +135,27 @@ bool TApplication::ProcessMessage()
         terminated = true;
         return true;
     }
-    bool handled = false;
-    if (OnMessage)
-        OnMessage(message, handled);
-    if (!handled) {
+    if (!FilterMessage(message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    // The message is over: what it left for later happens now.
+    FreeReleasedForms();
+    HandleQueuedExceptions();
     return true;
+}
+
+bool TApplication::FilterMessage(MSG& message)
+{
+    bool handled = false;
+    if (OnMessage)
+        OnMessage(message, handled);
+    // By token, not by position: a filter may add or remove filters.
+    for (std::size_t i = 0; i < messageFilters.entries.size() && !handled; ++i) {
+        const TMessageEvent filter = messageFilters.entries[i].handler;
+        filter(message, handled);
+    }
+    return handled;
 }
 
 void TApplication::HandleMessage()
@@ -135,6 +179,54 @@ void TApplication::DoIdleWork()
     bool done = true;
     if (OnIdle)
         OnIdle(this, done);
+    for (std::size_t i = 0; i < idleHandlers.entries.size(); ++i) {
+        const TIdleEvent handler = idleHandlers.entries[i].handler;
+        handler(this, done);
+    }
+}
+
+TApplication::THandlerToken TApplication::AddMessageFilter(TMessageEvent filter)
+{
+    messageFilters.entries.push_back({++messageFilters.lastToken, std::move(filter)});
+    return messageFilters.lastToken;
+}
+
+void TApplication::RemoveMessageFilter(THandlerToken token) { RemoveByToken(messageFilters.entries, token); }
+
+TApplication::THandlerToken TApplication::AddIdleHandler(TIdleEvent handler)
+{
+    idleHandlers.entries.push_back({++idleHandlers.lastToken, std::move(handler)});
+    return idleHandlers.lastToken;
+}
+
+void TApplication::RemoveIdleHandler(THandlerToken token) { RemoveByToken(idleHandlers.entries, token); }
+
+void TApplication::ReleaseForm(TCustomForm* form)
+{
+    if (std::find(releasedForms.begin(), releasedForms.end(), form) == releasedForms.end())
+        releasedForms.push_back(form);
+    WakeMessageLoop();
+}
+
+void TApplication::FreeReleasedForms()
+{
+    while (!releasedForms.empty()) {
+        TCustomForm* form = releasedForms.front();
+        releasedForms.erase(releasedForms.begin());
+        // The window goes while the form is whole; then the form.
+        form->DestroyHandle();
+        delete form;
+    }
+}
+
+void TApplication::WakeMessageLoop() { PostThreadMessageW(GetCurrentThreadId(), WM_NULL, 0, 0); }
+
+TCustomForm* TApplication::ActiveForm() const
+{
+    for (HWND window = GetActiveWindow(); window; window = GetParent(window))
+        if (auto* form = As<TCustomForm>(TWinControl::FindControl(window)))
+            return form;
+    return nullptr;
 }
 
 void TApplication::Terminate()
@@ -153,7 +245,24 @@ void TApplication::HandleException(const std::exception& error)
 
 void TApplication::ShowException(const std::exception& error)
 {
-    ShowMessageBox(WideFromUtf8(error.what()), MB_OK | MB_ICONSTOP);
+    ShowMessageBox(VisibleControlCharacters(ExceptionMessage(error)), MB_OK | MB_ICONSTOP);
+}
+
+void TApplication::QueueException(const std::exception& error)
+{
+    std::wstring message = ExceptionMessage(error);
+    if (std::find(queuedErrors.begin(), queuedErrors.end(), message) == queuedErrors.end())
+        queuedErrors.push_back(std::move(message));
+    WakeMessageLoop();
+}
+
+void TApplication::HandleQueuedExceptions()
+{
+    while (!queuedErrors.empty()) {
+        const Exception error(std::move(queuedErrors.front()));
+        queuedErrors.erase(queuedErrors.begin());
+        HandleException(error);
+    }
 }
 
 HWND TApplication::OwnerWindow() const
@@ -171,7 +280,10 @@ int TApplication::ShowMessageBox(const std::wstring& text, UINT flags, const std
     HWND ownerWindow = OwnerWindow();
     if (!ownerWindow)
         flags |= MB_TASKMODAL;
-    return ::MessageBoxW(ownerWindow, text.c_str(), (caption.empty() ? title : caption).c_str(), flags);
+    const int answer = ::MessageBoxW(ownerWindow, text.c_str(), (caption.empty() ? title : caption).c_str(), flags);
+    // The box may have closed over another control than the one entered.
+    UpdateMouseControl();
+    return answer;
 }
 
 void TApplication::SetHint(const std::wstring& value)
@@ -201,8 +313,16 @@ void TApplication::UpdateMouseControl()
     mouseControl = found;
     if (left)
         left->Perform(CM_MOUSELEAVE);
-    if (found && found == mouseControl)
-        found->Perform(CM_MOUSEENTER);
+    if (!found || found != mouseControl)
+        return;
+    // However the control was entered (a move, or a menu or window that
+    // closed over it), its window now reports the pointer leaving.
+    for (TControl* windowed = found; windowed; windowed = windowed->Parent())
+        if (auto* control = As<TWinControl>(windowed); control && control->HandleAllocated()) {
+            control->TrackMouseLeave();
+            break;
+        }
+    found->Perform(CM_MOUSEENTER);
 }
 
 void TApplication::ControlDestroyed(TControl* control)

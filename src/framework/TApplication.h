@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace orvane::framework {
 
@@ -26,7 +27,14 @@ using TIdleEvent = std::function<void(TObject* sender, bool& done)>;
 // It also tracks which control is under the pointer and sends CM_MOUSELEAVE
 // to the one it left before CM_MOUSEENTER to the one it entered. Only a
 // control that takes input counts: over a disabled control (or one inside a
-// disabled parent) the nearest enabled parent is under the pointer.
+// disabled parent) the nearest enabled parent is under the pointer. The
+// entered control's window is watched for the pointer leaving it, and the
+// pointer is looked at again whenever a menu or a modal window closes, so
+// that a control never stays entered after the pointer has gone.
+//
+// An exception that a window procedure cannot let through the system's
+// frames is queued here and shown once the message that raised it is over,
+// never inside a paint or a hook.
 class TApplication : public TComponent {
 public:
     static const TClassInfo ClassInfo;
@@ -48,7 +56,7 @@ public:
     template <class Form>
     void CreateForm(Form*& reference)
     {
-        reference = new Form(this);
+        reference = Create<Form>(this);
         FormCreated(reference);
     }
 
@@ -59,13 +67,20 @@ public:
     void HandleMessage();
     // Handles every message that is waiting, then returns.
     void ProcessMessages();
-    // The idle work without waiting: tracks the control under the pointer.
+    // The idle work without waiting: tracks the control under the pointer,
+    // then runs the idle handlers.
     void DoIdleWork();
     void Terminate();
     bool Terminated() const { return terminated; }
 
     void HandleException(const std::exception& error);
     void ShowException(const std::exception& error);
+    // Keeps an exception raised inside a message for the message loop, which
+    // hands it to HandleException once that message has been handled. The
+    // same message waiting twice is shown once.
+    void QueueException(const std::exception& error);
+    // Hands the queued exceptions on; the message loop calls it.
+    void HandleQueuedExceptions();
     // A modal system message box over the active window, captioned with the
     // title unless another caption is given.
     int ShowMessageBox(const std::wstring& text, UINT flags, const std::wstring& caption = {});
@@ -79,18 +94,48 @@ public:
     TControl* MouseControl() const { return mouseControl; }
     void UpdateMouseControl();
 
+    // The form whose window is active, or null when another program's is.
+    TCustomForm* ActiveForm() const;
+
     TExceptionEvent OnException;
     TMessageEvent OnMessage;
     TIdleEvent OnIdle;
     TNotifyEvent OnHint;
+
+    // Message filters and idle handlers beside OnMessage and OnIdle, any
+    // number of each, run in the order they were added. Adding returns a
+    // token for removing exactly that one; removing during a call is safe.
+    using THandlerToken = unsigned;
+    THandlerToken AddMessageFilter(TMessageEvent filter);
+    void RemoveMessageFilter(THandlerToken token);
+    THandlerToken AddIdleHandler(TIdleEvent handler);
+    void RemoveIdleHandler(THandlerToken token);
+
+    // Destroys the form once the message being handled is over: its window
+    // first, so that the window's last messages pass every procedure in front
+    // of it while the form is whole, then the form.
+    void ReleaseForm(TCustomForm* form);
 
     // Kept up to date by controls and forms.
     void ControlDestroyed(TControl* control);
     void FormDestroyed(TCustomForm* form);
 
 private:
+    template <class Handler>
+    struct THandlerList {
+        struct Entry {
+            THandlerToken token;
+            Handler handler;
+        };
+        std::vector<Entry> entries;
+        THandlerToken lastToken = 0;
+    };
+
     void FormCreated(TCustomForm* form);
     bool ProcessMessage();
+    bool FilterMessage(MSG& message);
+    void FreeReleasedForms();
+    void WakeMessageLoop();
     HWND OwnerWindow() const;
 
     std::wstring title;
@@ -101,6 +146,10 @@ private:
     std::wstring hint;
     TControl* mouseControl = nullptr;
     std::unique_ptr<TScreen> screen;
+    THandlerList<TMessageEvent> messageFilters;
+    THandlerList<TIdleEvent> idleHandlers;
+    std::vector<std::wstring> queuedErrors;
+    std::vector<TCustomForm*> releasedForms;
 };
 
 // The program's one application object.

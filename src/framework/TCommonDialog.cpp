@@ -1,6 +1,7 @@
 #include "framework/TCommonDialog.h"
 
 #include "framework/PublishedProperties.h"
+#include "framework/TApplication.h"
 
 #include <commdlg.h>
 
@@ -58,7 +59,11 @@ bool TOpenDialog::Execute()
     dialog.lpstrTitle = title.empty() ? nullptr : title.c_str();
     dialog.lpstrDefExt = defaultExt.empty() ? nullptr : defaultExt.c_str();
     dialog.Flags = DialogFlags() | OFN_EXPLORER;
-    if (!RunDialog(dialog))
+    const bool chose = RunDialog(dialog);
+    // The dialog may have closed over another control than the one entered.
+    if (Application)
+        Application->UpdateMouseControl();
+    if (!chose)
         return false;
     fileName = chosen.data();
     return true;

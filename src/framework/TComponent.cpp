@@ -20,11 +20,8 @@ const TClassInfo TComponent::ClassInfo{L"TComponent", &TObject::ClassInfo, Compo
 
 TComponent::TComponent(TComponent* newOwner)
 {
-    if (!newOwner)
-        return;
-    if (newOwner->IsLoading())
+    if (newOwner && newOwner->IsLoading())
         componentState |= csLoading;
-    newOwner->InsertComponent(this);
 }
 
 TComponent::~TComponent()

@@ -3,6 +3,7 @@
 #include "framework/TObject.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +22,18 @@ enum TComponentStateFlag : unsigned { csLoading = 1u << 0, csDesigning = 1u << 1
 // A component: it has an owner, which destroys it, and owns the components
 // created with it as owner. Every insertion into or removal from an owner is
 // announced to the owner and, through it, to all the owner's components.
+//
+// Components are made with Create<T>(owner, ...), which inserts the component
+// into its owner only once its constructor has finished: whoever hears of the
+// insertion sees the whole component (its class, its fields), never a
+// half-built base.
 class TComponent : public TObject {
 public:
     static const TClassInfo ClassInfo;
     const TClassInfo& ClassType() const override { return ClassInfo; }
 
-    // Inserts the component into `owner` (if any). A component created while
-    // its owner is loading starts in the loading state too.
+    // A component created for an owner that is loading starts in the loading
+    // state too. The constructor does not insert it: Create<T> does that.
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
 
@@ -86,5 +92,20 @@ private:
     std::int32_t componentTag = 0;
     unsigned componentState = 0;
 };
+
+// Constructs a component, then inserts it into its owner (if any), which
+// announces it to the owner's components. The owner then destroys it; a
+// component without owner belongs to the caller.
+template <class Component, class... Arguments>
+Component* Create(TComponent* owner, Arguments&&... arguments)
+{
+    auto made = std::make_unique<Component>(owner, std::forward<Arguments>(arguments)...);
+    if (!owner)
+        return made.release();
+    Component* component = made.release();
+    // Once inserted the owner holds it, even if a notification throws.
+    owner->InsertComponent(component);
+    return component;
+}
 
 } // namespace orvane::framework

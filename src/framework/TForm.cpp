@@ -11,8 +11,8 @@ namespace orvane::framework {
 
 namespace {
 
-// Posted to a form that closes with caFree: it is destroyed once the message
-// that closed it has been handled.
+// Posted to a form that closes with caFree: when it arrives, the application
+// destroys the form after that message, outside every window procedure.
 constexpr UINT CM_RELEASE = CM_BASE + 33;
 
 constexpr TPropertyInfo FormProperties[] = {
@@ -345,6 +345,7 @@ int TCustomForm::ShowModal()
     if (activeBefore && IsWindow(activeBefore))
         SetActiveWindow(activeBefore);
     modal = false;
+    Application->UpdateMouseControl();
     return modalResult;
 }
 
@@ -412,8 +413,14 @@ void TCustomForm::WndProc(TMessage& message)
         if (menu)
             ::SetMenu(WindowHandle(), nullptr);
         break;
+    case WM_EXITMENULOOP:
+        // The menu may have closed over another control than the one entered.
+        if (Application)
+            Application->UpdateMouseControl();
+        break;
     case CM_RELEASE:
-        delete this;
+        if (Application)
+            Application->ReleaseForm(this);
         return;
     default:
         break;

@@ -37,6 +37,21 @@ public:
     bool InheritsFrom(std::wstring_view ancestorName) const;
 };
 
+// The object as a `Target` when its class identity says it is one, else null.
+// The framework's class identity is the one test of a class: a class made
+// without ClassInfo of its own answers as its nearest ancestor that has one.
+template <class Target>
+Target* As(TObject* object)
+{
+    return object && object->InheritsFrom(Target::ClassInfo) ? static_cast<Target*>(object) : nullptr;
+}
+
+template <class Target>
+const Target* As(const TObject* object)
+{
+    return object && object->InheritsFrom(Target::ClassInfo) ? static_cast<const Target*>(object) : nullptr;
+}
+
 // True when `descendant` is `ancestor` or derives from it.
 bool ClassInheritsFrom(const TClassInfo& descendant, const TClassInfo& ancestor);
 bool ClassInheritsFrom(const TClassInfo& descendant, std::wstring_view ancestorName);

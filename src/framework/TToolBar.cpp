@@ -149,7 +149,7 @@ bool TToolBar::ButtonDown(const TToolButton& button) const
 void TToolBar::InsertControl(TControl* control)
 {
     TWinControl::InsertControl(control);
-    auto* button = dynamic_cast<TToolButton*>(control);
+    auto* button = As<TToolButton>(control);
     if (!button)
         return;
     buttons.push_back(button);
@@ -162,7 +162,7 @@ void TToolBar::InsertControl(TControl* control)
 void TToolBar::RemoveControl(TControl* control)
 {
     TWinControl::RemoveControl(control);
-    auto* button = dynamic_cast<TToolButton*>(control);
+    auto* button = As<TToolButton>(control);
     if (!button)
         return;
     const int index = button->Index();

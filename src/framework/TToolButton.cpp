@@ -31,7 +31,7 @@ TToolButton::~TToolButton()
     ReleaseCommandId(command);
 }
 
-TToolBar* TToolButton::ToolBar() const { return dynamic_cast<TToolBar*>(Parent()); }
+TToolBar* TToolButton::ToolBar() const { return As<TToolBar>(Parent()); }
 
 int TToolButton::Index() const
 {

@@ -59,12 +59,13 @@ WNDPROC RegisterWindowClass(const std::wstring& name, const wchar_t* systemClass
     return defaultProc;
 }
 
-void ReportException(const std::exception& error)
+// Hands an exception raised inside a message to the application, which shows
+// it once that message is over. Without an application there is no loop to
+// show it later, nor anyone to tell: the message just ends.
+void QueueException(const std::exception& error)
 {
     if (Application)
-        Application->HandleException(error);
-    else
-        MessageBoxW(nullptr, WideFromUtf8(error.what()).c_str(), L"Error", MB_OK | MB_ICONERROR);
+        Application->QueueException(error);
 }
 
 } // namespace
@@ -149,7 +150,7 @@ void TWinControl::CreateWnd()
         SendMessageW(handle, WM_SETFONT, WPARAM(Font().Handle()), FALSE);
     SyncBoundsWithWindow();
     for (std::size_t i = 0; i < controls.size(); ++i)
-        if (auto* child = dynamic_cast<TWinControl*>(controls[i]))
+        if (auto* child = As<TWinControl>(controls[i]))
             child->CreateHandle();
     Realign();
 }
@@ -178,14 +179,15 @@ LRESULT CALLBACK TWinControl::MainWndProc(HWND window, UINT message, WPARAM wPar
         control->Attach(window);
     }
     TMessage sent{message, wParam, lParam, 0};
-    // An exception must not unwind through the system's frames: the
-    // application's handler reports it and the message ends here.
+    // An exception must not unwind through the system's frames: the message
+    // ends here and the application reports the error after it, never from
+    // inside a paint or another message.
     try {
         control->WindowProc(sent);
     } catch (const std::exception& error) {
-        ReportException(error);
+        QueueException(error);
     } catch (...) {
-        ReportException(Exception("Unknown error"));
+        QueueException(Exception("Unknown error"));
     }
     if (message == WM_NCDESTROY)
         control->Detach();
@@ -314,7 +316,7 @@ void TWinControl::InsertControl(TControl* control)
 {
     controls.push_back(control);
     if (handle)
-        if (auto* child = dynamic_cast<TWinControl*>(control)) {
+        if (auto* child = As<TWinControl>(control)) {
             if (child->handle)
                 ::SetParent(child->handle, handle);
             else

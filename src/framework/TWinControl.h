@@ -61,6 +61,10 @@ public:
 
     POINT ClientToScreen(POINT point) const override;
 
+    // Asks the system to report (WM_MOUSELEAVE) when the pointer leaves the
+    // window; at once if it is not over it now.
+    void TrackMouseLeave();
+
     // A typed character. Setting the key to 0 consumes it.
     TKeyPressEvent OnKeyPress;
 
@@ -119,7 +123,6 @@ private:
     void Attach(HWND window);
     void Detach();
     void NotifyChildren(UINT message);
-    void TrackMouseLeave();
 
     HWND handle = nullptr;
     WNDPROC defaultProc = DefWindowProcW;

@@ -1,7 +1,5 @@
 #include "framework/WideText.h"
 
-#include <windows.h>
-
 #include <cwctype>
 
 namespace orvane::framework {
@@ -11,26 +9,6 @@ namespace {
 constexpr wchar_t HighestAscii = 0x7F;
 
 } // namespace
-
-std::wstring WideFromUtf8(std::string_view text)
-{
-    if (text.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(std::size_t(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
-}
-
-std::string Utf8FromWide(std::wstring_view text)
-{
-    if (text.empty())
-        return {};
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string narrow(std::size_t(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), narrow.data(), length, nullptr, nullptr);
-    return narrow;
-}
 
 std::wstring WideFromAscii(std::string_view text)
 {

@@ -1,14 +1,16 @@
 #pragma once
 
+#include "core/text/Utf8Text.h"
+
 #include <string>
 #include <string_view>
 
 namespace orvane::framework {
 
-// The framework works in UTF-16 like the wide Windows functions; messages of
-// the portable core (exceptions, texts) are UTF-8.
-std::wstring WideFromUtf8(std::string_view text);
-std::string Utf8FromWide(std::wstring_view text);
+// The framework works in UTF-16 like the wide Windows functions; texts of the
+// portable core are UTF-8.
+using orvane::Utf8FromWide;
+using orvane::WideFromUtf8;
 
 // Single-byte file text (the bank, saved games) as wide text and back: bytes
 // 0..127 map to themselves; a wide character outside that range becomes '?'.

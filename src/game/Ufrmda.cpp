@@ -28,7 +28,7 @@ Tfrmda::Tfrmda(framework::TComponent* owner) : TForm(owner)
     SetPosition(framework::TPosition::poScreenCenter);
     SetClientSize(SolutionClientWidth, SolutionClientHeight);
 
-    stdsudoku1 = new Tstdsudoku(this);
+    stdsudoku1 = Create<Tstdsudoku>(this);
     stdsudoku1->SetName(L"stdsudoku1");
     stdsudoku1->SetParent(this);
     stdsudoku1->SetBounds(SolutionBoardLeft, SolutionBoardTop, BoardPixels, BoardPixels);

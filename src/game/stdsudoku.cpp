@@ -32,7 +32,7 @@ Tstdsudoku::Tstdsudoku(framework::TComponent* owner) : TPanel(owner)
     const int pitchY = CellPitch(Height());
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y) {
-            auto* cell = new TCell(this);
+            auto* cell = Create<TCell>(this);
             cells[std::size_t(x - 1)][std::size_t(y - 1)] = cell;
             cell->SetParent(this);
             cell->SetBounds(CellStart(x, pitchX), CellStart(y, pitchY), CellExtent(x, pitchX), CellExtent(y, pitchY));

@@ -2,6 +2,7 @@
 
 #include "core/text/IntegerText.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace orvane {
@@ -42,6 +43,45 @@ std::string_view CharacterAt(std::string_view line, int index)
     return std::size_t(index) < line.size() ? line.substr(std::size_t(index), 1) : std::string_view{};
 }
 
+constexpr std::string_view Utf8ByteOrderMark = "\xEF\xBB\xBF";
+constexpr std::string_view Utf16LittleEndianMark = "\xFF\xFE";
+constexpr std::string_view Utf16BigEndianMark = "\xFE\xFF";
+
+// Whether the text opens with ASCII characters in UTF-16 of either byte
+// order: a NUL beside every character, for at least two characters.
+bool LooksLikeUnmarkedUtf16(std::string_view text)
+{
+    constexpr std::size_t BytesLookedAt = 16;
+    const std::size_t length = std::min(text.size(), BytesLookedAt) & ~std::size_t(1);
+    if (length < 4)
+        return false;
+    bool littleEndian = true;
+    bool bigEndian = true;
+    for (std::size_t i = 0; i < length; i += 2) {
+        littleEndian = littleEndian && text[i] != '\0' && text[i + 1] == '\0';
+        bigEndian = bigEndian && text[i] == '\0' && text[i + 1] != '\0';
+    }
+    return littleEndian || bigEndian;
+}
+
+// What a file that fails to read is, when its bytes say so: text saved by an
+// editor as UTF-8 with a byte-order mark, or as UTF-16. Empty when nothing
+// tells.
+std::string_view EncodingNote(std::string_view text)
+{
+    if (text.starts_with(Utf8ByteOrderMark))
+        return " (the file starts with a UTF-8 byte-order mark; a saved game is plain single-byte text)";
+    if (text.starts_with(Utf16LittleEndianMark) || text.starts_with(Utf16BigEndianMark) ||
+        LooksLikeUnmarkedUtf16(text))
+        return " (the file is UTF-16 text; a saved game is plain single-byte text)";
+    return {};
+}
+
+SavedGameReadResult Rejected(std::string_view text, std::string_view badCharacters)
+{
+    return {std::nullopt, ConversionErrorMessage(badCharacters) + std::string(EncodingNote(text))};
+}
+
 } // namespace
 
 std::string SavedGameText(const SavedGame& game)
@@ -74,7 +114,7 @@ SavedGameReadResult ReadSavedGame(std::string_view text)
         const std::string_view solution = CharacterAt(lines[SolutionLine], index);
         const std::optional<std::int32_t> digit = TryStrToInt(solution);
         if (!digit)
-            return {std::nullopt, ConversionErrorMessage(solution)};
+            return Rejected(text, solution);
         game.Solutions[std::size_t(index)] = *digit;
         game.Givens[std::size_t(index)] = CharacterAt(lines[GivenLine], index) != std::string_view(&OpenCellFlag, 1);
     }
@@ -82,12 +122,12 @@ SavedGameReadResult ReadSavedGame(std::string_view text)
         const std::string_view shown = CharacterAt(lines[BoardLine], index);
         const std::optional<std::int32_t> digit = TryStrToInt(shown);
         if (!digit)
-            return {std::nullopt, ConversionErrorMessage(shown)};
+            return Rejected(text, shown);
         game.BoardDigits[std::size_t(index)] = *digit;
     }
     const std::optional<std::int32_t> level = TryStrToInt(lines[LevelLine]);
     if (!level)
-        return {std::nullopt, ConversionErrorMessage(lines[LevelLine])};
+        return Rejected(text, lines[LevelLine]);
     game.Level = *level;
     return {game, {}};
 }

@@ -1,6 +1,7 @@
 #include "core/text/IntegerText.h"
 
 #include "core/base/Exception.h"
+#include "core/text/Utf8Text.h"
 
 #include <limits>
 
@@ -8,10 +9,7 @@ namespace orvane {
 
 std::string ConversionErrorMessage(std::string_view text)
 {
-    std::string message = "'";
-    message.append(text);
-    message.append("' is not a valid integer value");
-    return message;
+    return "'" + Utf8FromWide(VisibleText(text)) + "' is not a valid integer value";
 }
 
 std::optional<std::int32_t> TryStrToInt(std::string_view text)

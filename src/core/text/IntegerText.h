@@ -16,7 +16,9 @@ std::int32_t StrToInt(std::string_view text);
 // The same conversion as a value: nothing where StrToInt throws.
 std::optional<std::int32_t> TryStrToInt(std::string_view text);
 
-// The message of the conversion error for a text.
+// The message of the conversion error for a text, in UTF-8. Control
+// characters of the text appear as '#' and their number ("'#0' is not a
+// valid integer value" for a NUL), other bytes as Latin-1 characters.
 std::string ConversionErrorMessage(std::string_view text);
 
 } // namespace orvane

@@ -80,7 +80,7 @@ void TForm1::CreateLayout()
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnKeyPress = [this](TObject* sender, wchar_t& key) { FormKeyPress(sender, key); };
 
-    Panel5 = new TPanel(this);
+    Panel5 = Create<TPanel>(this);
     Panel5->SetName(L"Panel5");
     Panel5->SetParent(this);
     Panel5->SetAlign(TAlign::alLeft);
@@ -88,7 +88,7 @@ void TForm1::CreateLayout()
     Panel5->SetBevelOuter(TPanelBevel::bvRaised);
     Panel5->SetCaption(L"");
 
-    Panel1 = new TPanel(this);
+    Panel1 = Create<TPanel>(this);
     Panel1->SetName(L"Panel1");
     Panel1->SetParent(Panel5);
     Panel1->SetAlign(TAlign::alClient);
@@ -96,7 +96,7 @@ void TForm1::CreateLayout()
     Panel1->SetBevelOuter(TPanelBevel::bvSpace);
     Panel1->SetCaption(L" ");
 
-    stdsudoku1 = new Tstdsudoku(this);
+    stdsudoku1 = Create<Tstdsudoku>(this);
     stdsudoku1->SetName(L"stdsudoku1");
     stdsudoku1->SetParent(Panel1);
     stdsudoku1->SetBounds(BoardLeft, BoardTop, BoardPixels, BoardPixels);
@@ -104,14 +104,14 @@ void TForm1::CreateLayout()
     stdsudoku1->Setfixcolor(clBlack);
     stdsudoku1->Setbigcolor(clBlue);
 
-    Memo1 = new TMemo(this);
+    Memo1 = Create<TMemo>(this);
     Memo1->SetName(L"Memo1");
     Memo1->SetParent(Panel1);
     Memo1->SetLeft(LineBufferLeft);
     Memo1->SetTop(LineBufferTop);
     Memo1->SetVisible(false);
 
-    QJ1 = new TQJ(this);
+    QJ1 = Create<TQJ>(this);
     QJ1->SetName(L"QJ1");
     QJ1->SetParent(Panel1);
     QJ1->SetLeft(PositionPanelLeft);
@@ -119,11 +119,11 @@ void TForm1::CreateLayout()
 
     CreateToolBar();
 
-    OpenDialog1 = new TOpenDialog(this);
+    OpenDialog1 = Create<TOpenDialog>(this);
     OpenDialog1->SetName(L"OpenDialog1");
     OpenDialog1->SetDefaultExt(SavedGameExtension);
     OpenDialog1->SetFilter(SavedGameFilter);
-    SaveDialog1 = new TSaveDialog(this);
+    SaveDialog1 = Create<TSaveDialog>(this);
     SaveDialog1->SetName(L"SaveDialog1");
     SaveDialog1->SetDefaultExt(SavedGameExtension);
     SaveDialog1->SetFilter(SavedGameFilter);
@@ -133,7 +133,7 @@ void TForm1::CreateLayout()
 
 void TForm1::CreateToolBar()
 {
-    ToolBar1 = new TToolBar(this);
+    ToolBar1 = Create<TToolBar>(this);
     ToolBar1->SetName(L"ToolBar1");
     ToolBar1->SetParent(this);
     ToolBar1->SetAlign(TAlign::alRight);
@@ -160,7 +160,7 @@ void TForm1::CreateToolBar()
         {&TForm1::btvisit, L"btvisit", SiteLogoImage, false},
     };
     for (const ButtonLayout& layout : buttons) {
-        auto* button = new TToolButton(this);
+        auto* button = Create<TToolButton>(this);
         this->*layout.field = button;
         button->SetName(layout.name);
         button->SetParent(ToolBar1);
@@ -181,7 +181,7 @@ void TForm1::CreateToolBar()
     btprint->OnClick = [this](TObject* sender) { Print1Click(sender); };
     btvisit->OnClick = [this](TObject* sender) { btvisitClick(sender); };
 
-    ImageList1 = new TImageList(this);
+    ImageList1 = Create<TImageList>(this);
     ImageList1->SetName(L"ImageList1");
     ImageList1->SetWidth(ToolImageExtent);
     ImageList1->SetHeight(ToolImageExtent);
@@ -191,10 +191,10 @@ void TForm1::CreateToolBar()
 
 void TForm1::CreateMenu()
 {
-    MainMenu1 = new TMainMenu(this);
+    MainMenu1 = Create<TMainMenu>(this);
     MainMenu1->SetName(L"MainMenu1");
     auto item = [this](TMenuItem* parent, const wchar_t* name, const std::wstring& caption) {
-        auto* created = new TMenuItem(this);
+        auto* created = Create<TMenuItem>(this);
         created->SetName(name);
         created->SetCaption(caption);
         parent->Add(created);

@@ -127,6 +127,20 @@ TEST(SavedGame, RejectsADamagedFileWithTheFirstConversionError)
         {"line 1 before line 3", Lines({badSolution, Zeros, badBoard, "x"}), "'x' is not a valid integer value"},
         {"line 3 before line 4", Lines({Zeros, Zeros, badBoard, "y"}), "'a' is not a valid integer value"},
         {"an empty file", "", "'' is not a valid integer value"},
+        // Control characters are named, not cut off: a NUL would end a C string.
+        {"a NUL in line 1", Lines({std::string(1, '\0') + Zeros.substr(1), Zeros, Zeros, "0"}),
+         "'#0' is not a valid integer value"},
+        {"a tab in line 4", Lines({Zeros, Zeros, Zeros, "1\t2"}), "'1#92' is not a valid integer value"},
+        {"a byte above 127", Lines({"\xE9" + Zeros.substr(1), Zeros, Zeros, "0"}),
+         "'\xC3\xA9' is not a valid integer value"},
+        // Text saved by an editor in another encoding is named as such.
+        {"a UTF-8 byte-order mark", "\xEF\xBB\xBF" + Lines({Zeros, Zeros, Zeros, "0"}),
+         "'\xC3\xAF' is not a valid integer value (the file starts with a UTF-8 byte-order mark; a saved game is "
+         "plain single-byte text)"},
+        {"UTF-16 with its mark", std::string("\xFF\xFE" "0\0" "0\0", 6),
+         "'\xC3\xBF' is not a valid integer value (the file is UTF-16 text; a saved game is plain single-byte text)"},
+        {"UTF-16 without a mark", std::string("0\0" "0\0", 4),
+         "'#0' is not a valid integer value (the file is UTF-16 text; a saved game is plain single-byte text)"},
     };
     for (const auto& c : cases) {
         const SavedGameReadResult read = ReadSavedGame(c.text);

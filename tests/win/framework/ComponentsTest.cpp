@@ -3,6 +3,7 @@
 #include "framework/TForm.h"
 #include "framework/TImageList.h"
 #include "framework/TMemo.h"
+#include "framework/TMenu.h"
 #include "framework/TPanel.h"
 #include "framework/TToolBar.h"
 
@@ -46,6 +47,28 @@ private:
 
 const TClassInfo TWatcher::ClassInfo{L"TWatcher", &TComponent::ClassInfo, {}};
 
+// Records the class of every component inserted beside it.
+class TClassWatcher : public TComponent {
+public:
+    static const TClassInfo ClassInfo;
+    const TClassInfo& ClassType() const override { return ClassInfo; }
+
+    TClassWatcher(TComponent* owner, std::vector<std::wstring>& journal) : TComponent(owner), log(journal) {}
+
+    void Notification(TComponent* component, TOperation operation) override
+    {
+        TComponent::Notification(component, operation);
+        if (component != this && operation == TOperation::opInsert)
+            log.push_back(std::wstring(component->ClassName()) +
+                          (component->InheritsFrom(TControl::ClassInfo) ? L" control" : L" component"));
+    }
+
+private:
+    std::vector<std::wstring>& log;
+};
+
+const TClassInfo TClassWatcher::ClassInfo{L"TClassWatcher", &TComponent::ClassInfo, {}};
+
 // A form whose layout the test writes.
 class TLayoutForm : public TForm {
 public:
@@ -57,9 +80,9 @@ public:
 TEST(ClassIdentity, NamesAncestryAndWindowClassesAgree)
 {
     TLayoutForm form(nullptr);
-    auto* panel = new TPanel(&form);
+    auto* panel = Create<TPanel>(&form);
     panel->SetParent(&form);
-    auto* memo = new TMemo(&form);
+    auto* memo = Create<TMemo>(&form);
     memo->SetParent(&form);
     form.HandleNeeded();
 
@@ -80,7 +103,7 @@ TEST(ClassIdentity, NamesAncestryAndWindowClassesAgree)
 TEST(ClassIdentity, SuperclassedSystemControlsKeepTheirBehaviour)
 {
     TLayoutForm form(nullptr);
-    auto* memo = new TMemo(&form);
+    auto* memo = Create<TMemo>(&form);
     memo->SetParent(&form);
     memo->SetLines({L"first", L"second", L"third"});
     // The system's edit control answers its own messages through the superclass.
@@ -96,9 +119,9 @@ TEST(Components, OwnerDestroysWhatItOwnsAndTellsTheOthers)
     std::vector<std::wstring> log;
     {
         TComponent owner(nullptr);
-        auto* first = new TWatcher(&owner, log);
+        auto* first = Create<TWatcher>(&owner, log);
         first->SetName(L"first");
-        auto* second = new TWatcher(&owner, log);
+        auto* second = Create<TWatcher>(&owner, log);
         second->SetName(L"second");
         EXPECT_EQ(owner.FindComponent(L"SECOND"), second);
         EXPECT_EQ(log, (std::vector<std::wstring>{L"first saw insert"}));
@@ -111,6 +134,19 @@ TEST(Components, OwnerDestroysWhatItOwnsAndTellsTheOthers)
     EXPECT_EQ(log, (std::vector<std::wstring>{L"destroyed second"}));
 }
 
+TEST(Components, AnInsertNotificationSeesTheWholeComponent)
+{
+    // Rules such as "a menu was inserted: look after it" decide by the class
+    // of what was inserted, so the component must be built when they hear.
+    std::vector<std::wstring> log;
+    TLayoutForm form(nullptr);
+    Create<TClassWatcher>(&form, log);
+    Create<TPanel>(&form);
+    Create<TMainMenu>(&form);
+    Create<TWatcher>(&form, log)->SetName(L"watcher");
+    EXPECT_EQ(log, (std::vector<std::wstring>{L"TPanel control", L"TMainMenu component", L"TWatcher component"}));
+}
+
 TEST(Components, LayoutLoadsEveryComponentOnceAfterItsPropertiesAreSet)
 {
     std::vector<std::wstring> log;
@@ -118,10 +154,10 @@ TEST(Components, LayoutLoadsEveryComponentOnceAfterItsPropertiesAreSet)
     bool created = false;
     form.OnCreate = [&](TObject*) { created = true; };
     form.BeginLayout();
-    auto* watcher = new TWatcher(&form, log);
+    auto* watcher = Create<TWatcher>(&form, log);
     watcher->SetName(L"watcher");
     EXPECT_TRUE(watcher->IsLoading());
-    auto* panel = new TPanel(&form);
+    auto* panel = Create<TPanel>(&form);
     panel->SetParent(&form);
     EXPECT_FALSE(created);
     form.EndLayout();
@@ -135,8 +171,8 @@ TEST(Components, LayoutLoadsEveryComponentOnceAfterItsPropertiesAreSet)
 TEST(Components, ReferencesToARemovedComponentAreCleared)
 {
     TLayoutForm form(nullptr);
-    auto* images = new TImageList(&form);
-    auto* bar = new TToolBar(&form);
+    auto* images = Create<TImageList>(&form);
+    auto* bar = Create<TToolBar>(&form);
     bar->SetParent(&form);
     bar->SetImages(images);
     delete images;
@@ -146,9 +182,9 @@ TEST(Components, ReferencesToARemovedComponentAreCleared)
 TEST(PublishedProperties, AreFoundByNameThroughTheClassChain)
 {
     TLayoutForm form(nullptr);
-    auto* panel = new TPanel(&form);
-    auto* bar = new TToolBar(&form);
-    auto* images = new TImageList(&form);
+    auto* panel = Create<TPanel>(&form);
+    auto* bar = Create<TToolBar>(&form);
+    auto* images = Create<TImageList>(&form);
     bar->SetImages(images);
 
     EXPECT_TRUE(HasProperty(*panel, L"color"));

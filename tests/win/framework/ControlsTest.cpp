@@ -42,7 +42,7 @@ protected:
     }
     TPanel* AddPanel(TWinControl* parent, int left, int top, int width, int height, const wchar_t* name)
     {
-        auto* panel = new TPanel(form);
+        auto* panel = Create<TPanel>(form);
         panel->SetName(name);
         panel->SetParent(parent);
         panel->SetBounds(left, top, width, height);
@@ -168,10 +168,10 @@ TEST_F(Alignment, ASingleBorderShrinksThePanelsClientArea)
 
 TEST_F(ToolBars, ACheckGroupKeepsExactlyOneButtonDown)
 {
-    auto* images = new TImageList(form);
+    auto* images = Create<TImageList>(form);
     images->SetWidth(24);
     images->SetHeight(24);
-    auto* bar = new TToolBar(form);
+    auto* bar = Create<TToolBar>(form);
     bar->SetParent(form);
     bar->SetAlign(TAlign::alRight);
     bar->SetWidth(38);
@@ -182,7 +182,7 @@ TEST_F(ToolBars, ACheckGroupKeepsExactlyOneButtonDown)
     std::vector<TToolButton*> buttons;
     std::vector<std::wstring> clicks;
     for (int i = 0; i < 4; ++i) {
-        auto* button = new TToolButton(form);
+        auto* button = Create<TToolButton>(form);
         button->SetName(L"b" + std::to_wstring(i));
         button->SetParent(bar);
         button->SetWrap(true);
@@ -243,13 +243,13 @@ TEST_F(ToolBars, ACheckGroupKeepsExactlyOneButtonDown)
 
 TEST_F(Menus, CommandsReachTheirItemsAndHintsReachTheApplication)
 {
-    auto* menu = new TMainMenu(form);
-    auto* file = new TMenuItem(form);
+    auto* menu = Create<TMainMenu>(form);
+    auto* file = Create<TMenuItem>(form);
     file->SetCaption(L"File");
     menu->Items().Add(file);
     std::vector<std::int32_t> tags;
     for (int i = 0; i < 3; ++i) {
-        auto* item = new TMenuItem(form);
+        auto* item = Create<TMenuItem>(form);
         item->SetCaption(i == 1 ? L"-" : L"Item " + std::to_wstring(i));
         item->SetTag(10 + i);
         item->SetHint(L"Hint " + std::to_wstring(i));

@@ -64,10 +64,39 @@ TEST_F(FileAccessFolder, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(FilesInFolder(), 1u);
 }
 
-TEST_F(FileAccessFolder, ReportsFilesThatCannotBeOpenedOrCreated)
+// The message that a call throws, or a note that it threw nothing.
+template <class Call>
+std::wstring ErrorOf(Call call)
+{
+    try {
+        call();
+    } catch (const Exception& error) {
+        return error.Message();
+    }
+    return L"(no error)";
+}
+
+TEST_F(FileAccessFolder, ReportsFilesThatCannotBeOpenedOrCreatedInPlainWords)
 {
     EXPECT_THROW(ReadWholeFile((folder / L"missing.std").wstring()), Exception);
-    EXPECT_THROW(WriteWholeFile((folder / L"no such folder" / L"x.std").wstring(), "x"), Exception);
+
+    const std::wstring missingFolder = (folder / L"no such folder Ω").wstring();
+    const std::wstring intoMissingFolder = ErrorOf([&] { WriteWholeFile(missingFolder + L"\\x.std", "x"); });
+    EXPECT_NE(intoMissingFolder.find(L"The folder \"" + missingFolder + L"\" does not exist."), std::wstring::npos)
+        << Utf8FromWide(intoMissingFolder);
+
+    // A sparse file over the limit costs no disk space.
+    const std::wstring large = (folder / L"large.std").wstring();
+    HANDLE file = CreateFileW(large.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size{};
+    size.QuadPart = 64LL * 1024 * 1024 + 1;
+    SetFilePointerEx(file, size, nullptr, FILE_BEGIN);
+    SetEndOfFile(file);
+    CloseHandle(file);
+    const std::wstring tooLarge = ErrorOf([&] { ReadWholeFile(large); });
+    EXPECT_NE(tooLarge.find(L"The file is too large: 67108865 bytes, and the limit is 64 MB"), std::wstring::npos)
+        << Utf8FromWide(tooLarge);
 }
 
 } // namespace

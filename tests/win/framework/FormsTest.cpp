@@ -2,6 +2,7 @@
 #include "framework/MessageBoxes.h"
 #include "framework/TApplication.h"
 #include "framework/TCommonDialog.h"
+#include "framework/TCustomControl.h"
 #include "framework/TForm.h"
 #include "framework/TMemo.h"
 #include "framework/TMenu.h"
@@ -35,8 +36,8 @@ TEST(Forms, AFixedSingleBorderFormHasTheClientSizeItAskedForAtTheScreenCentre)
     form.SetPosition(TPosition::poScreenCenter);
     form.SetClientSize(517, 484);
     form.SetCaption(L"Caption \u00e9\u4e2d");
-    auto* menu = new TMainMenu(&form);
-    auto* item = new TMenuItem(&form);
+    auto* menu = Create<TMainMenu>(&form);
+    auto* item = Create<TMenuItem>(&form);
     item->SetCaption(L"Menu");
     menu->Items().Add(item);
     form.SetMenu(menu);
@@ -76,7 +77,7 @@ TEST(Forms, KeyPreviewShowsTypedCharactersToTheFormBeforeTheFocusedControl)
         TKeyForm form(nullptr);
         form.SetKeyPreview(c.keyPreview);
         form.SetClientSize(200, 100);
-        auto* memo = new TMemo(&form);
+        auto* memo = Create<TMemo>(&form);
         memo->SetParent(&form);
         std::vector<wchar_t> previewed;
         form.OnKeyPress = [&](TObject*, wchar_t& key) {
@@ -127,8 +128,8 @@ TEST(Application, TheDefaultHandlerShowsTheMessageInAnErrorBox)
 {
     TForm form(nullptr);
     form.SetClientSize(200, 100);
-    auto* menu = new TMainMenu(&form);
-    auto* item = new TMenuItem(&form);
+    auto* menu = Create<TMainMenu>(&form);
+    auto* item = Create<TMenuItem>(&form);
     item->SetCaption(L"Fail");
     item->OnClick = [](TObject*) { throw Exception("'q' is not a valid integer value"); };
     menu->Items().Add(item);
@@ -139,9 +140,106 @@ TEST(Application, TheDefaultHandlerShowsTheMessageInAnErrorBox)
     ModalDriver driver;
     driver.AnswerMessageBox(IDOK);
     SendMessageW(form.Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+    EXPECT_TRUE(driver.MessageTexts().empty()) << "the box waits until the command's message is over";
+    PumpMessages();
     EXPECT_EQ(driver.MessageTexts(), (std::vector<std::wstring>{L"'q' is not a valid integer value"}));
     EXPECT_TRUE(driver.Failures().empty());
     EXPECT_TRUE(IsWindow(form.Handle())) << "the program goes on";
+}
+
+// A control whose painting fails.
+class TFailingPaint : public TCustomControl {
+public:
+    explicit TFailingPaint(TComponent* owner) : TCustomControl(owner) {}
+
+protected:
+    void Paint() override
+    {
+        Canvas().FillRect(RECT{0, 0, 4, 4});
+        throw Exception(std::wstring(L"paint failed: \u03a9\0end", 17));
+    }
+};
+
+// Shown from inside the paint, the box's own loop would paint the other
+// failing controls and open a box for each, one inside the other.
+TEST(Application, AnErrorWhilePaintingIsShownOnceAfterThePaint)
+{
+    std::wstring shown;
+    {
+        TForm form(nullptr);
+        form.SetClientSize(300, 100);
+        for (int i = 0; i < 3; ++i) {
+            auto* control = Create<TFailingPaint>(&form);
+            control->SetBounds(10 + 90 * i, 10, 80, 80);
+            control->SetParent(&form);
+        }
+        ModalDriver driver;
+        driver.CloseWindow(L"#32770", [&](HWND box) {
+            EnumChildWindows(
+                box,
+                [](HWND child, LPARAM text) {
+                    if (test::WindowClassName(child) == L"Static" && !test::WindowText(child).empty())
+                        *reinterpret_cast<std::wstring*>(text) = test::WindowText(child);
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&shown));
+        });
+        form.Show();
+        PumpMessages();
+        PumpMessages();
+        EXPECT_TRUE(driver.AllStepsDone()) << "one box for the three failed paints";
+        EXPECT_TRUE(driver.Failures().empty()) << "no second box";
+        RECT invalid{};
+        for (int i = 0; i < form.ControlCount(); ++i)
+            EXPECT_FALSE(GetUpdateRect(static_cast<TWinControl*>(form.Controls(i))->Handle(), &invalid, FALSE))
+                << "the failed paint still ended";
+    }
+    EXPECT_EQ(shown, L"paint failed: \u03a9#0end") << "the whole message, its NUL named";
+}
+
+// Records whether its form is gone whenever a message comes back through it:
+// it stands for a skin that calls the form's procedure and then does its own
+// work with the form.
+struct TLayerAfterForm {
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        const LRESULT result = CallWindowProcW(saved, window, message, wParam, lParam);
+        if (formDestroyed && !windowGone)
+            touchedFreedForm = true;
+        if (message == WM_NCDESTROY)
+            windowGone = true;
+        return result;
+    }
+    static inline WNDPROC saved = nullptr;
+    static inline bool formDestroyed = false;
+    static inline bool windowGone = false;
+    static inline bool touchedFreedForm = false;
+};
+
+class TReleasedForm : public TForm {
+public:
+    explicit TReleasedForm(TComponent* owner) : TForm(owner)
+    {
+        OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::caFree; };
+    }
+    ~TReleasedForm() override { TLayerAfterForm::formDestroyed = true; }
+};
+
+TEST(Forms, AFormClosedWithFreeIsDestroyedOnlyAfterItsWindowsLastMessage)
+{
+    auto* form = Create<TReleasedForm>(Application);
+    form->SetClientSize(120, 80);
+    form->Show();
+    PumpMessages();
+    HWND window = form->Handle();
+    TLayerAfterForm::saved =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, LONG_PTR(&TLayerAfterForm::Procedure)));
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_TRUE(TLayerAfterForm::formDestroyed);
+    EXPECT_TRUE(TLayerAfterForm::windowGone);
+    EXPECT_FALSE(TLayerAfterForm::touchedFreedForm) << "the layer in front of the form outlived it";
+    EXPECT_FALSE(IsWindow(window));
 }
 
 TEST(MessageBoxes, ReturnTheButtonThatClosedThem)
@@ -162,7 +260,7 @@ TEST(FileDialogs, StartInTheInitialFolderAndAppendTheDefaultExtension)
     form.SetClientSize(200, 100);
     form.Show();
     PumpMessages();
-    auto* save = new TSaveDialog(&form);
+    auto* save = Create<TSaveDialog>(&form);
     save->SetFilter(L"Standard Sudoku|*.std");
     save->SetDefaultExt(L"std");
     save->SetInitialDir(folder.wstring());

@@ -41,6 +41,43 @@ TEST_F(Game, TheSelectionFollowsThePointerOverOpenCellsOnly)
     ADD_FAILURE() << "an Easy game without givens";
 }
 
+// A menu that closes over a cell leaves the pointer on the cell without any
+// pointer move reaching it. When the pointer then goes far from the window
+// and a digit is typed, the cell must have heard the pointer leave: the digit
+// lands nowhere. A window over the cell stands in for the menu; the pointer
+// and the key come from another thread, as a player's input arrives, and the
+// program runs its own message loop meanwhile.
+TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
+{
+    NewGame(4);
+    const POINT open = FirstOpenCell();
+    TCell* cell = Cell(open.x, open.y);
+    const POINT centre = cell->ClientToScreen(POINT{cell->Width() / 2, cell->Height() / 2});
+    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE,
+                                 centre.x - 40, centre.y - 40, 80, 80, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(cover);
+    SetCursorPos(centre.x, centre.y);
+    orvane::test::PumpMessages();
+    ASSERT_EQ(Form1->selx, 0) << "the covered cell is not under the pointer";
+
+    const int width = GetSystemMetrics(SM_CXSCREEN);
+    const int height = GetSystemMetrics(SM_CYSCREEN);
+    HWND focus = GetFocus() ? GetFocus() : Form1->Handle();
+    bool selectedAfterClosing = false;
+    orvane::test::RunMessageLoopWith(
+        {
+            {100, [&] { PostMessageW(cover, WM_CLOSE, 0, 0); }},
+            {400, [&] { selectedAfterClosing = Form1->selx == open.x && Form1->sely == open.y; }},
+            {500, [&] { SetCursorPos(width - 2, height - 2); }},
+            {1500, [&] { PostMessageW(focus, WM_CHAR, L'5', 1); }},
+        },
+        1800);
+    EXPECT_TRUE(selectedAfterClosing) << "the cell under the closed window is entered";
+    EXPECT_EQ(cell->Caption(), L"") << "the digit landed in the cell the pointer had left";
+    EXPECT_EQ(Form1->selx, 0);
+    EXPECT_EQ(cell->BorderStyle(), TBorderStyle::bsNone) << "no selection border stays behind";
+}
+
 TEST_F(Game, MouseAndKeysWriteDigitsAndClearTheMarks)
 {
     NewGame(1);

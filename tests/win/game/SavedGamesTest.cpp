@@ -166,6 +166,11 @@ TEST_F(SavedGames, ADamagedFileLeavesTheGameAsItWas)
         {"12345678x\r\n", L"'x' is not a valid integer value"},
         {std::string(81, '5') + "\r\n" + Zeros + "\r\n" + board + "\r\n0\r\n", L"'a' is not a valid integer value"},
         {std::string(81, '5') + "\r\n" + Zeros + "\r\n" + Zeros + "\r\nHard\r\n", L"'Hard' is not a valid integer value"},
+        // The message reaches the box whole: a NUL is named, not the end of it.
+        {std::string("12\0" "45", 5) + "\r\n", L"'#0' is not a valid integer value"},
+        {"\xEF\xBB\xBF" + std::string(81, '5') + "\r\n",
+         L"'\u00ef' is not a valid integer value (the file starts with a UTF-8 byte-order mark; a saved game is plain "
+         L"single-byte text)"},
     };
     for (const auto& file : damagedFiles) {
         const std::wstring path = NewFile(L"damaged.std");

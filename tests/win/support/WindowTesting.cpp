@@ -2,6 +2,9 @@
 
 #include "framework/TApplication.h"
 
+#include <atomic>
+#include <thread>
+
 namespace orvane::test {
 
 namespace {
@@ -16,6 +19,31 @@ void PumpMessages()
         framework::Application->ProcessMessages();
         framework::Application->DoIdleWork();
     }
+}
+
+void RunMessageLoopWith(const std::vector<TimedInput>& inputs, int totalMilliseconds)
+{
+    std::atomic<bool> finished{false};
+    const DWORD loopThread = GetCurrentThreadId();
+    std::thread hand([&] {
+        const DWORD start = GetTickCount();
+        const auto waitUntil = [&](int milliseconds) {
+            const DWORD elapsed = GetTickCount() - start;
+            if (DWORD(milliseconds) > elapsed)
+                Sleep(DWORD(milliseconds) - elapsed);
+        };
+        for (const TimedInput& input : inputs) {
+            waitUntil(input.atMilliseconds);
+            input.act();
+        }
+        waitUntil(totalMilliseconds);
+        finished = true;
+        // Wakes the loop from its wait; the message itself does nothing.
+        PostThreadMessageW(loopThread, WM_NULL, 0, 0);
+    });
+    while (!finished)
+        framework::Application->HandleMessage();
+    hand.join();
 }
 
 void MovePointerTo(const framework::TControl& control)

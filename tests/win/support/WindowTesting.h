@@ -5,9 +5,26 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace orvane::test {
+
+// Something a player's hand does at a moment after the start: move the
+// pointer, press a key. It runs on a thread of its own, as input arrives
+// while the program waits, so the program learns of it only through the
+// messages the system sends.
+struct TimedInput {
+    int atMilliseconds;
+    std::function<void()> act;
+};
+
+// Runs the application's own message loop (each message, then the idle work
+// when none is waiting, then a wait for the next) while the inputs happen,
+// and until `totalMilliseconds` have passed. No step is added that the real
+// loop does not take.
+void RunMessageLoopWith(const std::vector<TimedInput>& inputs, int totalMilliseconds);
 
 // Handles every waiting message and then the idle work (which follows the
 // pointer), a few times over, so that what a message starts is finished.
