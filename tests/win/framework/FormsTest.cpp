@@ -156,7 +156,7 @@ protected:
     void Paint() override
     {
         Canvas().FillRect(RECT{0, 0, 4, 4});
-        throw Exception(std::wstring(L"paint failed: \u03a9\0end", 17));
+        throw Exception(std::wstring(L"paint failed: \u03a9\0end", 19));
     }
 };
 

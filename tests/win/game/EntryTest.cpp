@@ -41,38 +41,60 @@ TEST_F(Game, TheSelectionFollowsThePointerOverOpenCellsOnly)
     ADD_FAILURE() << "an Easy game without givens";
 }
 
-// A menu that closes over a cell leaves the pointer on the cell without any
-// pointer move reaching it. When the pointer then goes far from the window
-// and a digit is typed, the cell must have heard the pointer leave: the digit
-// lands nowhere. A window over the cell stands in for the menu; the pointer
-// and the key come from another thread, as a player's input arrives, and the
-// program runs its own message loop meanwhile.
+// The screen rectangle of a menu item (by position) of a window's menu bar or
+// of the drop-down menu open now.
+RECT MenuItemRect(HWND window, HMENU menu, int position)
+{
+    RECT rect{};
+    GetMenuItemRect(window, menu, UINT(position), &rect);
+    return rect;
+}
+
+POINT Centre(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+
+// A real mouse click at a screen point, as the hand gives it.
+void ClickAt(POINT point)
+{
+    SetCursorPos(point.x, point.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, inputs, sizeof(INPUT));
+}
+
+// New Game > Extreme chosen with the mouse: the drop-down closes over a cell,
+// and no pointer move reaches that cell. The pointer then goes far from the
+// window and "5" is typed: the cell must have heard the pointer leave, so the
+// digit lands nowhere. The input comes from another thread, as a player's
+// does, while the program runs its own message loop.
 TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
 {
-    NewGame(4);
-    const POINT open = FirstOpenCell();
-    TCell* cell = Cell(open.x, open.y);
-    const POINT centre = cell->ClientToScreen(POINT{cell->Width() / 2, cell->Height() / 2});
-    HWND cover = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE,
-                                 centre.x - 40, centre.y - 40, 80, 80, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(cover);
-    SetCursorPos(centre.x, centre.y);
-    orvane::test::PumpMessages();
-    ASSERT_EQ(Form1->selx, 0) << "the covered cell is not under the pointer";
-
-    const int width = GetSystemMetrics(SM_CXSCREEN);
-    const int height = GetSystemMetrics(SM_CYSCREEN);
-    HWND focus = GetFocus() ? GetFocus() : Form1->Handle();
-    bool selectedAfterClosing = false;
+    HWND window = Form1->Handle();
+    HMENU bar = GetMenu(window);
+    HMENU levels = GetSubMenu(bar, 0);
+    POINT extreme{};
     orvane::test::RunMessageLoopWith(
         {
-            {100, [&] { PostMessageW(cover, WM_CLOSE, 0, 0); }},
-            {400, [&] { selectedAfterClosing = Form1->selx == open.x && Form1->sely == open.y; }},
-            {500, [&] { SetCursorPos(width - 2, height - 2); }},
-            {1500, [&] { PostMessageW(focus, WM_CHAR, L'5', 1); }},
+            {100, [&] { ClickAt(Centre(MenuItemRect(window, bar, 0))); }},
+            {600, [&] {
+                 extreme = Centre(MenuItemRect(window, levels, 4));
+                 ClickAt(extreme);
+             }},
+            {1100, [&] { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }},
+            {2100, [&] { PostMessageW(GetFocus() ? GetFocus() : window, WM_CHAR, L'5', 1); }},
         },
-        1800);
-    EXPECT_TRUE(selectedAfterClosing) << "the cell under the closed window is entered";
+        2400);
+    ASSERT_EQ(Form1->curlevel, 4) << "Extreme was chosen with the mouse";
+    POINT client = extreme;
+    ScreenToClient(Form1->stdsudoku1->Handle(), &client);
+    HWND under = ChildWindowFromPoint(Form1->stdsudoku1->Handle(), client);
+    TCell* cell = nullptr;
+    for (int x = 1; x <= 9 && !cell; ++x)
+        for (int y = 1; y <= 9 && !cell; ++y)
+            if (Cell(x, y)->Handle() == under)
+                cell = Cell(x, y);
+    ASSERT_TRUE(cell) << "the Extreme item lies over a cell";
     EXPECT_EQ(cell->Caption(), L"") << "the digit landed in the cell the pointer had left";
     EXPECT_EQ(Form1->selx, 0);
     EXPECT_EQ(cell->BorderStyle(), TBorderStyle::bsNone) << "no selection border stays behind";
