@@ -251,17 +251,28 @@ void TApplication::ShowException(const std::exception& error)
 void TApplication::QueueException(const std::exception& error)
 {
     std::wstring message = ExceptionMessage(error);
-    if (std::find(queuedErrors.begin(), queuedErrors.end(), message) == queuedErrors.end())
-        queuedErrors.push_back(std::move(message));
+    // The same failure again while its box is up (the box's own loop paints
+    // the other windows that fail alike) or while it waits: one box is enough.
+    if (std::find(errorsOnScreen.begin(), errorsOnScreen.end(), message) != errorsOnScreen.end() ||
+        std::find(queuedErrors.begin(), queuedErrors.end(), message) != queuedErrors.end())
+        return;
+    queuedErrors.push_back(std::move(message));
     WakeMessageLoop();
 }
 
 void TApplication::HandleQueuedExceptions()
 {
     while (!queuedErrors.empty()) {
-        const Exception error(std::move(queuedErrors.front()));
+        errorsOnScreen.push_back(std::move(queuedErrors.front()));
         queuedErrors.erase(queuedErrors.begin());
-        HandleException(error);
+        const Exception error(errorsOnScreen.back());
+        try {
+            HandleException(error);
+        } catch (...) {
+            errorsOnScreen.pop_back();
+            throw;
+        }
+        errorsOnScreen.pop_back();
     }
 }
 

@@ -149,6 +149,8 @@ private:
     THandlerList<TMessageEvent> messageFilters;
     THandlerList<TIdleEvent> idleHandlers;
     std::vector<std::wstring> queuedErrors;
+    // Messages whose boxes are up now (a box's loop may show another).
+    std::vector<std::wstring> errorsOnScreen;
     std::vector<TCustomForm*> releasedForms;
 };
 

@@ -10,13 +10,31 @@ void TCustomControl::WndProc(TMessage& message)
         TWinControl::WndProc(message);
         return;
     }
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(WindowHandle(), &paint);
+    // The paint ends, and the canvas lets go of its device context, even when
+    // Paint throws: otherwise the window stays invalid and is painted again
+    // and again, and the canvas keeps a dead context.
+    class TPaintScope {
+    public:
+        TPaintScope(HWND paintedWindow, TCanvas& paintCanvas) : window(paintedWindow), canvas(paintCanvas)
+        {
+            canvas.SetHandle(BeginPaint(window, &paint));
+        }
+        ~TPaintScope()
+        {
+            canvas.SetHandle(nullptr);
+            EndPaint(window, &paint);
+        }
+        TPaintScope(const TPaintScope&) = delete;
+        TPaintScope& operator=(const TPaintScope&) = delete;
+
+    private:
+        HWND window;
+        TCanvas& canvas;
+        PAINTSTRUCT paint{};
+    };
     controlCanvas.Font().Assign(Font());
-    controlCanvas.SetHandle(dc);
+    TPaintScope scope(WindowHandle(), controlCanvas);
     Paint();
-    controlCanvas.SetHandle(nullptr);
-    EndPaint(WindowHandle(), &paint);
 }
 
 } // namespace orvane::framework

@@ -186,6 +186,13 @@ cell_point "$second_x" "$second_y"
 xdotool mousemove "$cell_x" "$cell_y"; sleep 0.3
 key "$typed_digit"
 
+# ---- a digit typed with the pointer far outside the window lands nowhere
+third=${open_cells[2]:-$second}
+cell_point $(( third / 9 + 1 )) $(( third % 9 + 1 ))
+xdotool mousemove "$cell_x" "$cell_y"; sleep 0.3
+xdotool mousemove 1270 1010; sleep 1
+key 5
+
 # ---- Check Error: the wrong cell turns red
 click_check_button
 import -window root "$out/check-error-screen.png"
@@ -202,6 +209,10 @@ played="$saves/e2e-played.std"
 board=$(sed -n 3p "$played" | tr -d '\r')
 [ "${board:$first:1}" = "$wrong_digit" ] || fail "the clicked digit is not in the saved game"
 [ "${board:$second:1}" = "$typed_digit" ] || fail "the typed digit is not in the saved game"
+for p in "${open_cells[@]}"; do
+  [ "$p" = "$first" ] || [ "$p" = "$second" ] || [ "${board:$p:1}" = 0 ] ||
+    fail "a digit typed with the pointer outside the window landed in cell $p"
+done
 [ "$(sed -n 4p "$played" | tr -d '\r')" = 1 ] || fail "the saved level is not Normal"
 menu_new_game 3
 [ "$(xdotool getwindowname "$main")" = "$title - Expert" ] || fail "New Game Expert"

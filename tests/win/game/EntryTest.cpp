@@ -2,6 +2,8 @@
 
 #include "framework/TApplication.h"
 
+#include "FixedSeed.h"
+
 namespace orvane::game::test {
 namespace {
 
@@ -73,28 +75,47 @@ TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
     HWND window = Form1->Handle();
     HMENU bar = GetMenu(window);
     HMENU levels = GetSubMenu(bar, 0);
+    const POINT barItem = Centre(MenuItemRect(window, bar, 0));
+
+    // Where the Extreme item lies when its menu is open, and the cell below it.
     POINT extreme{};
+    orvane::test::RunMessageLoopWith({{100, [&] { ClickAt(barItem); }},
+                                      {600, [&] { extreme = Centre(MenuItemRect(window, levels, 4)); }},
+                                      {700, [&] { ClickAt(barItem); }}},
+                                     1000);
+    POINT client = extreme;
+    ScreenToClient(Form1->stdsudoku1->Handle(), &client);
+    HWND under = ChildWindowFromPoint(Form1->stdsudoku1->Handle(), client);
+    POINT below{0, 0};
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+            if (Cell(x, y)->Handle() == under)
+                below = POINT{x, y};
+    ASSERT_NE(below.x, 0) << "the Extreme item lies over a cell";
+
+    // A seed whose Extreme game leaves that cell open.
+    orvane::test::FixedSeed seed(1);
+    std::uint32_t chosen = 1;
+    for (; chosen < 1000; ++chosen) {
+        seed.Set(chosen);
+        NewGame(4);
+        if (!Form1->QJ1->Node(below.x, below.y).given)
+            break;
+    }
+    seed.Set(chosen);
+    NewGame(0);
+
     orvane::test::RunMessageLoopWith(
         {
-            {100, [&] { ClickAt(Centre(MenuItemRect(window, bar, 0))); }},
-            {600, [&] {
-                 extreme = Centre(MenuItemRect(window, levels, 4));
-                 ClickAt(extreme);
-             }},
+            {100, [&] { ClickAt(barItem); }},
+            {600, [&] { ClickAt(extreme); }},
             {1100, [&] { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }},
             {2100, [&] { PostMessageW(GetFocus() ? GetFocus() : window, WM_CHAR, L'5', 1); }},
         },
         2400);
     ASSERT_EQ(Form1->curlevel, 4) << "Extreme was chosen with the mouse";
-    POINT client = extreme;
-    ScreenToClient(Form1->stdsudoku1->Handle(), &client);
-    HWND under = ChildWindowFromPoint(Form1->stdsudoku1->Handle(), client);
-    TCell* cell = nullptr;
-    for (int x = 1; x <= 9 && !cell; ++x)
-        for (int y = 1; y <= 9 && !cell; ++y)
-            if (Cell(x, y)->Handle() == under)
-                cell = Cell(x, y);
-    ASSERT_TRUE(cell) << "the Extreme item lies over a cell";
+    ASSERT_FALSE(Form1->QJ1->Node(below.x, below.y).given);
+    TCell* cell = Cell(below.x, below.y);
     EXPECT_EQ(cell->Caption(), L"") << "the digit landed in the cell the pointer had left";
     EXPECT_EQ(Form1->selx, 0);
     EXPECT_EQ(cell->BorderStyle(), TBorderStyle::bsNone) << "no selection border stays behind";
