@@ -160,6 +160,14 @@ protected:
     }
 };
 
+// Keeps the text of a message box's static text control.
+BOOL CALLBACK KeepStaticText(HWND child, LPARAM text)
+{
+    if (test::WindowClassName(child) == L"Static" && !test::WindowText(child).empty())
+        *reinterpret_cast<std::wstring*>(text) = test::WindowText(child);
+    return TRUE;
+}
+
 // Shown from inside the paint, the box's own loop would paint the other
 // failing controls and open a box for each, one inside the other.
 TEST(Application, AnErrorWhilePaintingIsShownOnceAfterThePaint)
@@ -175,14 +183,7 @@ TEST(Application, AnErrorWhilePaintingIsShownOnceAfterThePaint)
         }
         ModalDriver driver;
         driver.CloseWindow(L"#32770", [&](HWND box) {
-            EnumChildWindows(
-                box,
-                [](HWND child, LPARAM text) {
-                    if (test::WindowClassName(child) == L"Static" && !test::WindowText(child).empty())
-                        *reinterpret_cast<std::wstring*>(text) = test::WindowText(child);
-                    return TRUE;
-                },
-                reinterpret_cast<LPARAM>(&shown));
+            EnumChildWindows(box, KeepStaticText, reinterpret_cast<LPARAM>(&shown));
         });
         form.Show();
         PumpMessages();
