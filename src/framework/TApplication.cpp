@@ -315,6 +315,13 @@ void TApplication::UpdateMouseControl()
         if (window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId())
             for (HWND climb = window; climb && !found; climb = GetAncestor(climb, GA_PARENT))
                 found = TWinControl::FindControl(climb);
+        // Over a windowless child of that window, the child is under the pointer.
+        if (auto* windowed = As<TWinControl>(found)) {
+            POINT client = cursor;
+            ScreenToClient(windowed->WindowHandle(), &client);
+            if (TControl* graphic = windowed->GraphicControlAt(client))
+                found = graphic;
+        }
     }
     while (found && !found->EnabledWithParents())
         found = found->Parent();

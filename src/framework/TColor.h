@@ -15,6 +15,7 @@ constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
 constexpr TColor clRed = 0x0000FF;
 constexpr TColor clBlue = 0xFF0000;
+constexpr TColor clLime = 0x00FF00;
 constexpr TColor clGray = 0x808080;
 constexpr TColor clNone = 0x1FFFFFFF;
 constexpr TColor clBtnFace = clSystemColor | COLOR_BTNFACE;

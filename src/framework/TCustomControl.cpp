@@ -35,6 +35,12 @@ void TCustomControl::WndProc(TMessage& message)
     controlCanvas.Font().Assign(Font());
     TPaintScope scope(WindowHandle(), controlCanvas);
     Paint();
+    // The canvas may have moved the context's objects; the children get the
+    // context as the paint began.
+    const HDC dc = controlCanvas.Handle();
+    controlCanvas.SetHandle(nullptr);
+    PaintControls(dc, nullptr);
+    controlCanvas.SetHandle(dc);
 }
 
 } // namespace orvane::framework

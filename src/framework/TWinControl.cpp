@@ -2,7 +2,10 @@
 
 #include "core/base/Exception.h"
 #include "framework/TApplication.h"
+#include "framework/TGraphicControl.h"
 #include "framework/WideText.h"
+
+#include <windowsx.h>
 
 #include <algorithm>
 #include <map>
@@ -247,6 +250,35 @@ void TWinControl::WndProc(TMessage& message)
         TrackMouseLeave();
         if (Application)
             Application->UpdateMouseControl();
+        if (RouteMouseToGraphicControl(message))
+            return;
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+    case WM_MBUTTONUP:
+        if (RouteMouseToGraphicControl(message))
+            return;
+        break;
+    case WM_PAINT:
+        // A window of the framework's own that draws nothing itself still
+        // paints its windowless children.
+        if (!systemControl && HasGraphicControls()) {
+            PAINTSTRUCT paint{};
+            HDC dc = BeginPaint(handle, &paint);
+            struct TEndPaint {
+                HWND window;
+                PAINTSTRUCT& paint;
+                ~TEndPaint() { EndPaint(window, &paint); }
+            } endPaint{handle, paint};
+            PaintControls(dc, &paint.rcPaint);
+            return;
+        }
         break;
     case WM_MOUSELEAVE:
         trackingMouse = false;
@@ -272,6 +304,87 @@ void TWinControl::WndProc(TMessage& message)
         break;
     }
     TControl::WndProc(message);
+}
+
+bool TWinControl::HasGraphicControls() const
+{
+    for (const TControl* control : controls)
+        if (As<TGraphicControl>(control))
+            return true;
+    return false;
+}
+
+TControl* TWinControl::GraphicControlAt(POINT client) const
+{
+    for (auto control = controls.rbegin(); control != controls.rend(); ++control) {
+        TControl* child = *control;
+        if (!As<TGraphicControl>(child) || !child->Visible() || !child->Enabled())
+            continue;
+        const RECT bounds = child->BoundsRect();
+        if (PtInRect(&bounds, client))
+            return child;
+    }
+    return nullptr;
+}
+
+bool TWinControl::RouteMouseToGraphicControl(TMessage& message)
+{
+    if (systemControl)
+        return false;
+    const POINT at{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)};
+    TControl* target = graphicCapture ? graphicCapture : GraphicControlAt(at);
+    if (!target)
+        return false;
+    switch (message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONDBLCLK:
+        graphicCapture = target;
+        SetCapture(handle);
+        break;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+        if (!(message.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON))) {
+            graphicCapture = nullptr;
+            if (GetCapture() == handle)
+                ReleaseCapture();
+        }
+        break;
+    default:
+        break;
+    }
+    const LPARAM local = MAKELPARAM(at.x - target->Left(), at.y - target->Top());
+    message.Result = target->Perform(message.Msg, message.WParam, local);
+    return true;
+}
+
+void TWinControl::PaintControls(HDC dc, const RECT* update)
+{
+    for (TControl* control : controls) {
+        auto* graphic = As<TGraphicControl>(control);
+        if (!graphic || !graphic->Visible())
+            continue;
+        const RECT bounds = graphic->BoundsRect();
+        RECT meeting{};
+        if (update && !IntersectRect(&meeting, &bounds, update))
+            continue;
+        // The child draws at its own origin and only inside its bounds.
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
+        POINT origin{};
+        GetViewportOrgEx(dc, &origin);
+        SetViewportOrgEx(dc, origin.x + bounds.left, origin.y + bounds.top, nullptr);
+        struct TRestoreDC {
+            HDC dc;
+            int saved;
+            ~TRestoreDC() { RestoreDC(dc, saved); }
+        } restore{dc, saved};
+        graphic->PaintTo(dc);
+    }
 }
 
 void TWinControl::NotifyChildren(UINT message)
@@ -332,6 +445,8 @@ void TWinControl::RemoveControl(TControl* control)
     if (found == controls.end())
         return;
     controls.erase(found);
+    if (graphicCapture == control)
+        graphicCapture = nullptr;
     if (!IsDestroying() && control->Align() != TAlign::alNone)
         Realign();
 }

@@ -65,6 +65,10 @@ public:
     // window; at once if it is not over it now.
     void TrackMouseLeave();
 
+    // The topmost visible, enabled windowless child at a point of the client
+    // area, or null.
+    TControl* GraphicControlAt(POINT client) const;
+
     // A typed character. Setting the key to 0 consumes it.
     TKeyPressEvent OnKeyPress;
 
@@ -118,10 +122,17 @@ protected:
     // Reads the window's place back after the system moved or sized it.
     void SyncBoundsWithWindow();
 
+    // Paints the windowless children that meet the rectangle (all of them
+    // without one) into the window's device context.
+    void PaintControls(HDC dc, const RECT* update);
+
 private:
     static LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Attach(HWND window);
     void Detach();
+    // Hands a mouse message over a windowless child to it; true if it took it.
+    bool RouteMouseToGraphicControl(TMessage& message);
+    bool HasGraphicControls() const;
     void NotifyChildren(UINT message);
 
     HWND handle = nullptr;
@@ -129,6 +140,9 @@ private:
     bool systemControl = false;
     bool trackingMouse = false;
     std::vector<TControl*> controls;
+    // The windowless child that a button went down on: it gets the mouse
+    // until the button comes up, as a window with the capture would.
+    TControl* graphicCapture = nullptr;
     int alignDisabled = 0;
     bool aligning = false;
 };

@@ -1,5 +1,6 @@
 #include "framework/TApplication.h"
 #include "framework/TForm.h"
+#include "framework/TGraphicControl.h"
 #include "framework/TImageList.h"
 #include "framework/TMenu.h"
 #include "framework/TMemo.h"
@@ -57,6 +58,43 @@ using PointerTracking = ShownForm;
 using Alignment = ShownForm;
 using ToolBars = ShownForm;
 using Menus = ShownForm;
+using GraphicControls = ShownForm;
+
+// A windowless control that fills itself with one colour and records what
+// reaches it.
+class TSwatch : public TGraphicControl {
+public:
+    static const TClassInfo ClassInfo;
+    const TClassInfo& ClassType() const override { return ClassInfo; }
+
+    TSwatch(TComponent* owner, std::vector<std::wstring>& journal) : TGraphicControl(owner), log(journal)
+    {
+        OnMouseDown = [this](TObject*, TMouseButton, unsigned, int x, int y) {
+            log.push_back(Name() + L" down " + std::to_wstring(x) + L"," + std::to_wstring(y));
+        };
+        OnClick = [this](TObject*) { log.push_back(Name() + L" click"); };
+    }
+
+protected:
+    void Paint() override
+    {
+        Canvas().Brush.Color = Color();
+        Canvas().FillRect(RECT{0, 0, Width(), Height()});
+    }
+    void WndProc(TMessage& message) override
+    {
+        if (message.Msg == CM_MOUSEENTER)
+            log.push_back(Name() + L" enter");
+        else if (message.Msg == CM_MOUSELEAVE)
+            log.push_back(Name() + L" leave");
+        TGraphicControl::WndProc(message);
+    }
+
+private:
+    std::vector<std::wstring>& log;
+};
+
+const TClassInfo TSwatch::ClassInfo{L"TSwatch", &TGraphicControl::ClassInfo, {}};
 
 TEST_F(WindowProcedure, AReplacementSeesEveryMessageFirstAndMayKeepIt)
 {
@@ -279,6 +317,53 @@ TEST_F(Menus, CommandsReachTheirItemsAndHintsReachTheApplication)
     GetMenuStringW(GetSubMenu(GetMenu(form->Handle()), 0), 0, caption, 32, MF_BYPOSITION);
     EXPECT_STREQ(caption, L"Renamed");
     EXPECT_EQ(GetMenu(form->Handle()), menu->Handle());
+}
+
+} // namespace
+} // namespace orvane::framework
+
+namespace orvane::framework {
+namespace {
+
+// Two windowless swatches, one on a panel and one on the form itself: each is
+// painted by its parent at its place, takes the mouse over its bounds in its
+// own coordinates, and is entered and left like a windowed control.
+TEST_F(GraphicControls, AreDrawnByTheirParentAndTakeTheMouseOverTheirBounds)
+{
+    std::vector<std::wstring> log;
+    TPanel* panel = AddPanel(form, 10, 10, 120, 100, L"panel");
+    panel->SetColor(clWhite);
+    auto* onPanel = Create<TSwatch>(form, log);
+    onPanel->SetName(L"onPanel");
+    onPanel->SetColor(clRed);
+    onPanel->SetBounds(30, 20, 40, 30);
+    onPanel->SetParent(panel);
+    auto* onForm = Create<TSwatch>(form, log);
+    onForm->SetName(L"onForm");
+    onForm->SetColor(clBlue);
+    onForm->SetBounds(200, 50, 30, 30);
+    onForm->SetParent(form);
+    Show();
+
+    EXPECT_EQ(test::ScreenPixel(panel->Handle(), POINT{35, 25}), RGB(255, 0, 0));
+    EXPECT_EQ(test::ScreenPixel(panel->Handle(), POINT{29, 25}), RGB(255, 255, 255)) << "clipped to its bounds";
+    EXPECT_EQ(test::ScreenPixel(form->Handle(), POINT{215, 65}), RGB(0, 0, 255));
+
+    MovePointerTo(*onPanel, POINT{5, 6});
+    EXPECT_EQ(Application->MouseControl(), onPanel);
+    test::Click(panel->Handle(), POINT{35, 26});
+    MovePointerTo(*onForm);
+    EXPECT_EQ(Application->MouseControl(), onForm);
+    MovePointerTo(*panel, POINT{100, 80});
+    EXPECT_EQ(Application->MouseControl(), panel);
+    EXPECT_EQ(log, (std::vector<std::wstring>{L"onPanel enter", L"onPanel down 5,6", L"onPanel click",
+                                              L"onPanel leave", L"onForm enter", L"onForm leave"}));
+
+    // Moved or recoloured, it is painted again at its new place.
+    onPanel->SetColor(clLime);
+    onPanel->SetLeft(60);
+    EXPECT_EQ(test::ScreenPixel(panel->Handle(), POINT{65, 25}), RGB(0, 255, 0));
+    EXPECT_EQ(test::ScreenPixel(panel->Handle(), POINT{35, 25}), RGB(255, 255, 255));
 }
 
 } // namespace
