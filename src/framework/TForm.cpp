@@ -11,6 +11,9 @@ namespace orvane::framework {
 
 namespace {
 
+// Command identifiers of the MDI children's entries in a window menu.
+constexpr UINT FirstMDIChildCommand = 0xFF00;
+
 // Posted to a form that closes with caFree: when it arrives, the application
 // destroys the form after that message, outside every window procedure.
 constexpr UINT CM_RELEASE = CM_BASE + 33;
@@ -82,7 +85,11 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner)
 TCustomForm::~TCustomForm()
 {
     Destroying();
-    DestroyHandle();
+    if (OnDestroy)
+        OnDestroy(this);
+    if (Application && mdiFilter)
+        Application->RemoveMessageFilter(mdiFilter);
+    DestroyFormWindow();
     if (Screen)
         Screen->RemoveForm(this);
     if (Application)
@@ -142,6 +149,40 @@ RECT TCustomForm::ClientRect() const
     return RECT{0, 0, clientWidth, clientHeight};
 }
 
+void TCustomForm::SetConstraints(const TSizeConstraints& value)
+{
+    constraints = value;
+    // The system asks for the limits again when the window is next sized.
+    if (HWND window = WindowHandle()) {
+        RECT frame{};
+        GetWindowRect(window, &frame);
+        SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+void TCustomForm::DestroyFormWindow()
+{
+    HWND window = WindowHandle();
+    // The client window destroys its MDI children, so that it activates the
+    // next one and takes the gone one off its window menu.
+    if (window && formStyle == TFormStyle::fsMDIChild && GetParent(window))
+        SendMessageW(GetParent(window), WM_MDIDESTROY, WPARAM(window), 0);
+    DestroyHandle();
+}
+
+void TCustomForm::RecreateWnd()
+{
+    HWND window = WindowHandle();
+    if (!window)
+        return;
+    const bool shown = IsWindowVisible(window) != FALSE;
+    DestroyFormWindow();
+    HandleNeeded();
+    if (shown)
+        ShowWindow(WindowHandle(), SW_SHOWNA);
+}
+
 void TCustomForm::SetClientSize(int newClientWidth, int newClientHeight)
 {
     clientWidth = newClientWidth;
@@ -166,8 +207,11 @@ void TCustomForm::FitClientSize()
     GetWindowRect(window, &frame);
     const int width = (frame.right - frame.left) + clientWidth - (client.right - client.left);
     const int height = (frame.bottom - frame.top) + clientHeight - (client.bottom - client.top);
-    if (width != frame.right - frame.left || height != frame.bottom - frame.top)
-        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (width == frame.right - frame.left && height == frame.bottom - frame.top)
+        return;
+    fittingClient = true;
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fittingClient = false;
 }
 
 void TCustomForm::CreateParams(TCreateParams& params)
@@ -226,11 +270,115 @@ void TCustomForm::CreateParams(TCreateParams& params)
     // above it and has no task bar button of its own.
     if (Application && Application->MainForm() && Application->MainForm() != this)
         params.WndParent = Application->MainForm()->Handle();
+    if (formStyle == TFormStyle::fsMDIChild)
+        MakeMDIChildParams(params);
+}
+
+TCustomForm* TCustomForm::MDIFrame() const
+{
+    if (auto* owner = As<TCustomForm>(Owner()); owner && owner->formStyle == TFormStyle::fsMDIForm)
+        return owner;
+    if (TCustomForm* main = Application ? Application->MainForm() : nullptr;
+        main && main->formStyle == TFormStyle::fsMDIForm)
+        return main;
+    return nullptr;
+}
+
+void TCustomForm::MakeMDIChildParams(TCreateParams& params)
+{
+    TCustomForm* frame = MDIFrame();
+    if (!frame)
+        throw Exception("An MDI child form needs an MDI frame form");
+    frame->HandleNeeded();
+    params.WndParent = frame->mdiClient;
+    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS;
+    params.ExStyle |= WS_EX_MDICHILD;
+}
+
+void TCustomForm::CreateMDIClient()
+{
+    CLIENTCREATESTRUCT client{};
+    client.idFirstChild = FirstMDIChildCommand;
+    RECT area{};
+    GetClientRect(WindowHandle(), &area);
+    mdiClient = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                                WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL, 0, 0, area.right,
+                                area.bottom, WindowHandle(), nullptr, GetModuleHandleW(nullptr), &client);
+    if (!mdiClient)
+        throw Exception("Error creating the MDI client window");
+    // Ctrl+F4, Ctrl+F6 and the child's system menu keys reach the children.
+    if (Application && !mdiFilter)
+        mdiFilter = Application->AddMessageFilter([this](MSG& message, bool& handled) {
+            if (mdiClient && !handled && TranslateMDISysAccel(mdiClient, &message))
+                handled = true;
+        });
+}
+
+std::vector<TCustomForm*> TCustomForm::MDIChildList() const
+{
+    std::vector<TCustomForm*> children;
+    if (!mdiClient)
+        return children;
+    for (HWND child = GetWindow(mdiClient, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (auto* form = As<TCustomForm>(FindControl(child)); form && form->formStyle == TFormStyle::fsMDIChild)
+            children.push_back(form);
+    return children;
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const
+{
+    if (!mdiClient)
+        return nullptr;
+    return As<TCustomForm>(FindControl(reinterpret_cast<HWND>(SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, 0))));
+}
+
+int TCustomForm::MDIChildCount() const { return int(MDIChildList().size()); }
+
+TCustomForm* TCustomForm::MDIChildren(int index) const
+{
+    const std::vector<TCustomForm*> children = MDIChildList();
+    return index >= 0 && std::size_t(index) < children.size() ? children[std::size_t(index)] : nullptr;
+}
+
+void TCustomForm::Cascade()
+{
+    if (mdiClient)
+        SendMessageW(mdiClient, WM_MDICASCADE, 0, 0);
+}
+
+void TCustomForm::Tile()
+{
+    if (mdiClient)
+        SendMessageW(mdiClient, WM_MDITILE, MDITILE_HORIZONTAL, 0);
+}
+
+void TCustomForm::AlignControls(RECT& rect)
+{
+    TWinControl::AlignControls(rect);
+    // The MDI client takes what the aligned controls leave.
+    if (mdiClient)
+        MoveWindow(mdiClient, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, TRUE);
+}
+
+void TCustomForm::DefaultHandler(TMessage& message)
+{
+    HWND window = WindowHandle();
+    if (window && formStyle == TFormStyle::fsMDIForm) {
+        message.Result = DefFrameProcW(window, mdiClient, message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    if (window && formStyle == TFormStyle::fsMDIChild) {
+        message.Result = DefMDIChildProcW(window, message.Msg, message.WParam, message.LParam);
+        return;
+    }
+    TWinControl::DefaultHandler(message);
 }
 
 void TCustomForm::CreateWnd()
 {
     HWND window = WindowHandle();
+    if (formStyle == TFormStyle::fsMDIForm)
+        CreateMDIClient();
     if (menu)
         ::SetMenu(window, menu->Handle());
     SetIcon(icon);
@@ -264,6 +412,10 @@ void TCustomForm::VisibleChanged()
 void TCustomForm::Show()
 {
     SetVisible(true);
+    if (formStyle == TFormStyle::fsMDIChild) {
+        SendMessageW(GetParent(WindowHandle()), WM_MDIACTIVATE, WPARAM(WindowHandle()), 0);
+        return;
+    }
     SetForegroundWindow(WindowHandle());
 }
 
@@ -349,6 +501,18 @@ int TCustomForm::ShowModal()
     return modalResult;
 }
 
+void TCustomForm::ApplyConstraints(MINMAXINFO& limits) const
+{
+    if (constraints.MinWidth > 0)
+        limits.ptMinTrackSize.x = constraints.MinWidth;
+    if (constraints.MinHeight > 0)
+        limits.ptMinTrackSize.y = constraints.MinHeight;
+    if (constraints.MaxWidth > 0)
+        limits.ptMaxTrackSize.x = limits.ptMaxSize.x = constraints.MaxWidth;
+    if (constraints.MaxHeight > 0)
+        limits.ptMaxTrackSize.y = limits.ptMaxSize.y = constraints.MaxHeight;
+}
+
 void TCustomForm::HandleOwnerDrawnMenu(TMessage& message)
 {
     if (message.Msg == WM_MEASUREITEM) {
@@ -412,6 +576,29 @@ void TCustomForm::WndProc(TMessage& message)
         // The menu belongs to its component, not to the window.
         if (menu)
             ::SetMenu(WindowHandle(), nullptr);
+        mdiClient = nullptr;
+        break;
+    case WM_GETMINMAXINFO:
+        DefaultHandler(message);
+        ApplyConstraints(*reinterpret_cast<MINMAXINFO*>(message.LParam));
+        return;
+    case WM_SIZE:
+        // The user's new size becomes the client size the form keeps.
+        if (message.WParam == SIZE_RESTORED && !fittingClient && clientWidth > 0 && clientHeight > 0 &&
+            IsWindowVisible(WindowHandle())) {
+            clientWidth = LOWORD(message.LParam);
+            clientHeight = HIWORD(message.LParam);
+        }
+        break;
+    case WM_WINDOWPOSCHANGED:
+        if (reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & SWP_FRAMECHANGED) {
+            // The size the new frame leaves is not the user's choice.
+            fittingClient = true;
+            TWinControl::WndProc(message);
+            fittingClient = false;
+            FitClientSize();
+            return;
+        }
         break;
     case WM_EXITMENULOOP:
         // The menu may have closed over another control than the one entered.

@@ -4,6 +4,7 @@
 #include "framework/TWinControl.h"
 
 #include <functional>
+#include <vector>
 
 namespace orvane::framework {
 
@@ -16,6 +17,15 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+
+// The smallest and largest size the user may give a form by its frame; 0 is
+// no limit.
+struct TSizeConstraints {
+    int MinWidth = 0;
+    int MinHeight = 0;
+    int MaxWidth = 0;
+    int MaxHeight = 0;
+};
 
 // Results of ShowModal.
 constexpr int mrNone = 0;
@@ -41,7 +51,11 @@ public:
     TPosition Position() const { return position; }
     void SetPosition(TPosition value) { position = value; }
     TFormStyle FormStyle() const { return formStyle; }
+    // Set before the window is made (in the layout); an MDI frame gets its
+    // client window, an MDI child goes into the main form's client window.
     void SetFormStyle(TFormStyle value) { formStyle = value; }
+    const TSizeConstraints& Constraints() const { return constraints; }
+    void SetConstraints(const TSizeConstraints& value);
     TWindowState WindowState() const { return windowState; }
     void SetWindowState(TWindowState value) { windowState = value; }
     bool KeyPreview() const { return keyPreview; }
@@ -57,7 +71,21 @@ public:
     RECT ClientRect() const override;
     void SetClientWidth(int value) { SetClientSize(value, ClientHeight()); }
     void SetClientHeight(int value) { SetClientSize(ClientWidth(), value); }
+    // The client size is kept when the frame around it changes (a menu bar,
+    // another border, a skin's frame): the window grows or shrinks instead.
     void SetClientSize(int clientWidth, int clientHeight);
+
+    // Makes the window again (after a change of style), with the same
+    // place, size, caption, visibility and children.
+    void RecreateWnd();
+
+    // MDI: the frame's client window, its children and their arrangement.
+    HWND ClientHandle() const { return mdiClient; }
+    TCustomForm* ActiveMDIChild() const;
+    int MDIChildCount() const;
+    TCustomForm* MDIChildren(int index) const;
+    void Cascade();
+    void Tile();
 
     void Show();
     void Close();
@@ -71,6 +99,8 @@ public:
     void Notification(TComponent* component, TOperation operation) override;
 
     TNotifyEvent OnCreate;
+    // Runs first when the form is destroyed, while it is whole.
+    TNotifyEvent OnDestroy;
     TNotifyEvent OnShow;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
@@ -82,6 +112,8 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void WndProc(TMessage& message) override;
+    void DefaultHandler(TMessage& message) override;
+    void AlignControls(RECT& rect) override;
     bool PreviewsKeys() const override { return keyPreview; }
     void VisibleChanged() override;
 
@@ -91,6 +123,13 @@ private:
     void PlaceWindow();
     void FitClientSize();
     void HandleOwnerDrawnMenu(TMessage& message);
+    void CreateMDIClient();
+    std::vector<TCustomForm*> MDIChildList() const;
+    // The MDI frame form this MDI child goes into: its owner, or the main form.
+    TCustomForm* MDIFrame() const;
+    void MakeMDIChildParams(TCreateParams& params);
+    void ApplyConstraints(MINMAXINFO& limits) const;
+    void DestroyFormWindow();
 
     TFormBorderStyle borderStyle = TFormBorderStyle::bsSizeable;
     unsigned borderIcons = biSystemMenu | biMinimize | biMaximize;
@@ -100,8 +139,13 @@ private:
     bool keyPreview = false;
     TMainMenu* menu = nullptr;
     HICON icon = nullptr;
+    TSizeConstraints constraints;
+    HWND mdiClient = nullptr;
+    unsigned mdiFilter = 0;
     int clientWidth = 0;
     int clientHeight = 0;
+    // Set while the form sizes its own window to keep the client size.
+    bool fittingClient = false;
     bool modal = false;
     int modalResult = mrNone;
 };

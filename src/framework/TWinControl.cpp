@@ -285,6 +285,12 @@ void TWinControl::WndProc(TMessage& message)
         if (Application)
             Application->UpdateMouseControl();
         break;
+    case WM_DESTROY:
+        // A system control keeps its text in its window: take it along, so
+        // that a window made again (RecreateWnd) gets it back.
+        if (systemControl)
+            TControl::StoreText(GetText());
+        break;
     case CM_COLORCHANGED:
         NotifyChildren(CM_PARENTCOLORCHANGED);
         break;

@@ -285,3 +285,131 @@ TEST(FileDialogs, StartInTheInitialFolderAndAppendTheDefaultExtension)
 
 } // namespace
 } // namespace orvane::framework
+
+namespace orvane::framework {
+namespace {
+
+TEST(Forms, KeepTheirClientSizeWhenTheFrameChangesAndStayWithinTheirConstraints)
+{
+    TForm form(nullptr);
+    form.SetBorderStyle(TFormBorderStyle::bsSizeable);
+    form.SetClientSize(300, 200);
+    form.SetConstraints(TSizeConstraints{200, 150, 500, 400});
+    form.Show();
+    PumpMessages();
+    HWND window = form.Handle();
+    const auto clientSize = [&] {
+        RECT client{};
+        GetClientRect(window, &client);
+        return POINT{client.right, client.bottom};
+    };
+
+    // A thinner frame, as a skin may give: the client area stays 300 x 200.
+    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) & ~LONG_PTR(WS_THICKFRAME));
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    EXPECT_EQ(clientSize().x, 300);
+    EXPECT_EQ(clientSize().y, 200);
+
+    // The user's sizing is limited by the constraints and then kept.
+    MINMAXINFO limits{};
+    SendMessageW(window, WM_GETMINMAXINFO, 0, LPARAM(&limits));
+    EXPECT_EQ(limits.ptMinTrackSize.x, 200);
+    EXPECT_EQ(limits.ptMinTrackSize.y, 150);
+    EXPECT_EQ(limits.ptMaxTrackSize.x, 500);
+    EXPECT_EQ(limits.ptMaxTrackSize.y, 400);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    SetWindowPos(window, nullptr, 0, 0, frame.right - frame.left + 20, frame.bottom - frame.top + 10,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_FRAMECHANGED);
+    EXPECT_EQ(clientSize().x, 320);
+    EXPECT_EQ(clientSize().y, 210);
+}
+
+TEST(Forms, AMadeAgainWindowKeepsCaptionPlaceVisibilityAndChildrenWithTheirText)
+{
+    std::vector<std::wstring> log;
+    {
+        TForm form(nullptr);
+        form.OnDestroy = [&](TObject* sender) {
+            log.push_back(L"destroying, caption " + static_cast<TForm*>(sender)->Caption());
+        };
+        form.SetCaption(L"again \u03a9");
+        form.SetBounds(40, 50, 300, 200);
+        auto* memo = Create<TMemo>(&form);
+        memo->SetParent(&form);
+        memo->SetBounds(5, 5, 200, 100);
+        form.Show();
+        PumpMessages();
+        memo->SetLines({L"typed", L"text"});
+        HWND before = form.Handle();
+        HWND memoBefore = memo->Handle();
+
+        form.RecreateWnd();
+        PumpMessages();
+        EXPECT_NE(form.Handle(), before);
+        EXPECT_FALSE(IsWindow(before));
+        EXPECT_TRUE(IsWindowVisible(form.Handle()));
+        EXPECT_EQ(test::WindowText(form.Handle()), L"again \u03a9");
+        RECT frame{};
+        GetWindowRect(form.Handle(), &frame);
+        EXPECT_EQ(frame.left, 40);
+        EXPECT_EQ(frame.top, 50);
+        EXPECT_NE(memo->Handle(), memoBefore);
+        EXPECT_EQ(GetParent(memo->Handle()), form.Handle());
+        EXPECT_EQ(memo->Lines(), (std::vector<std::wstring>{L"typed", L"text"}));
+        EXPECT_TRUE(log.empty());
+    }
+    EXPECT_EQ(log, (std::vector<std::wstring>{L"destroying, caption again \u03a9"}));
+}
+
+TEST(Forms, AnMdiFrameHoldsItsChildrenInItsClientWindowAndArrangesThem)
+{
+    TForm frame(nullptr);
+    frame.SetFormStyle(TFormStyle::fsMDIForm);
+    frame.SetBounds(0, 0, 600, 400);
+    frame.Show();
+    PumpMessages();
+    ASSERT_TRUE(frame.ClientHandle());
+    EXPECT_EQ(test::WindowClassName(frame.ClientHandle()), L"MDIClient");
+    EXPECT_EQ(frame.MDIChildCount(), 0);
+
+    TForm* children[2] = {};
+    for (TForm*& child : children) {
+        child = Create<TForm>(&frame);
+        child->SetFormStyle(TFormStyle::fsMDIChild);
+        child->SetBounds(0, 0, 200, 150);
+        child->Show();
+    }
+    PumpMessages();
+    EXPECT_EQ(frame.MDIChildCount(), 2);
+    EXPECT_EQ(GetParent(children[0]->Handle()), frame.ClientHandle());
+    EXPECT_EQ(frame.ActiveMDIChild(), children[1]) << "the last shown is active";
+
+    frame.Tile();
+    PumpMessages();
+    RECT first{};
+    RECT second{};
+    RECT overlap{};
+    GetWindowRect(children[0]->Handle(), &first);
+    GetWindowRect(children[1]->Handle(), &second);
+    EXPECT_FALSE(IntersectRect(&overlap, &first, &second)) << "tiled children do not overlap";
+    frame.Cascade();
+    PumpMessages();
+    GetWindowRect(children[0]->Handle(), &first);
+    GetWindowRect(children[1]->Handle(), &second);
+    EXPECT_TRUE(IntersectRect(&overlap, &first, &second)) << "cascaded children overlap";
+    EXPECT_NE(first.left, second.left);
+
+    // The child's default handling is the MDI child's: it maximizes inside the frame.
+    SendMessageW(frame.ClientHandle(), WM_MDIMAXIMIZE, WPARAM(children[0]->Handle()), 0);
+    PumpMessages();
+    EXPECT_TRUE(IsZoomed(children[0]->Handle()));
+    delete children[0];
+    PumpMessages();
+    EXPECT_EQ(frame.MDIChildCount(), 1);
+    EXPECT_EQ(frame.ActiveMDIChild(), children[1]);
+}
+
+} // namespace
+} // namespace orvane::framework
