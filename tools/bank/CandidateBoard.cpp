@@ -2,7 +2,7 @@
 
 namespace orvane::bank {
 
-CandidateBoard::CandidateBoard() { candidates_.fill(AllDigits); }
+CandidateBoard::CandidateBoard() { cellCandidates.fill(AllDigits); }
 
 CandidateBoard CandidateBoard::FromPuzzle(const Grid& puzzle)
 {
@@ -16,19 +16,19 @@ CandidateBoard CandidateBoard::FromPuzzle(const Grid& puzzle)
 CandidateBoard CandidateBoard::FromCandidates(const std::array<std::uint16_t, CellCount>& candidates)
 {
     CandidateBoard board;
-    board.candidates_ = candidates;
+    board.cellCandidates = candidates;
     return board;
 }
 
 void CandidateBoard::AttachSolution(const Grid& solution)
 {
-    solution_ = solution;
-    hasSolution_ = true;
+    referenceSolution = solution;
+    hasSolution = true;
     for (int cell = 0; cell < CellCount; ++cell) {
-        if (values_[cell] != 0 && values_[cell] != solution[cell])
-            faulty_ = true;
-        if (values_[cell] == 0 && !HasCandidate(cell, solution[cell]))
-            faulty_ = true;
+        if (values[cell] != 0 && values[cell] != solution[cell])
+            faultFound = true;
+        if (values[cell] == 0 && !HasCandidate(cell, solution[cell]))
+            faultFound = true;
     }
 }
 
@@ -38,7 +38,7 @@ std::uint16_t CandidateBoard::Positions(int unit, int digit) const
     std::uint16_t positions = 0;
     const auto& cells = Tables().unitCells[unit];
     for (int i = 0; i < GridSide; ++i)
-        if (candidates_[cells[i]] & bit)
+        if (cellCandidates[cells[i]] & bit)
             positions |= static_cast<std::uint16_t>(1u << i);
     return positions;
 }
@@ -47,39 +47,39 @@ std::uint16_t CandidateBoard::PlacedDigits(int unit) const
 {
     std::uint16_t placed = 0;
     for (int cell : Tables().unitCells[unit])
-        if (values_[cell] != 0)
-            placed |= DigitBit(values_[cell]);
+        if (values[cell] != 0)
+            placed |= DigitBit(values[cell]);
     return placed;
 }
 
 void CandidateBoard::Place(int cell, int digit)
 {
-    if (hasSolution_ && solution_[cell] != digit)
-        faulty_ = true;
-    if (recording_)
-        changes_.push_back({cell, digit, true});
-    values_[cell] = static_cast<std::uint8_t>(digit);
-    candidates_[cell] = 0;
+    if (hasSolution && referenceSolution[cell] != digit)
+        faultFound = true;
+    if (recordingChanges)
+        changes.push_back({cell, digit, true});
+    values[cell] = static_cast<std::uint8_t>(digit);
+    cellCandidates[cell] = 0;
     const std::uint16_t keep = static_cast<std::uint16_t>(~DigitBit(digit));
     for (int peer : Tables().peers[cell])
-        candidates_[peer] &= keep;
+        cellCandidates[peer] &= keep;
 }
 
 bool CandidateBoard::Eliminate(int cell, int digit)
 {
     if (!HasCandidate(cell, digit))
         return false;
-    if (hasSolution_ && solution_[cell] == digit)
-        faulty_ = true;
-    if (recording_)
-        changes_.push_back({cell, digit, false});
-    candidates_[cell] &= static_cast<std::uint16_t>(~DigitBit(digit));
+    if (hasSolution && referenceSolution[cell] == digit)
+        faultFound = true;
+    if (recordingChanges)
+        changes.push_back({cell, digit, false});
+    cellCandidates[cell] &= static_cast<std::uint16_t>(~DigitBit(digit));
     return true;
 }
 
 bool CandidateBoard::IsSolved() const
 {
-    for (auto value : values_)
+    for (auto value : values)
         if (value == 0)
             return false;
     return true;
@@ -88,12 +88,12 @@ bool CandidateBoard::IsSolved() const
 bool CandidateBoard::IsBroken() const
 {
     for (int cell = 0; cell < CellCount; ++cell)
-        if (values_[cell] == 0 && candidates_[cell] == 0)
+        if (values[cell] == 0 && cellCandidates[cell] == 0)
             return true;
     for (int unit = 0; unit < UnitCount; ++unit) {
         std::uint16_t covered = PlacedDigits(unit);
         for (int cell : Tables().unitCells[unit])
-            covered |= candidates_[cell];
+            covered |= cellCandidates[cell];
         if (covered != AllDigits)
             return true;
     }

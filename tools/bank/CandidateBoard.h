@@ -26,10 +26,10 @@ public:
 
     void AttachSolution(const Grid& solution);
 
-    std::uint16_t Candidates(int cell) const { return candidates_[cell]; }
-    bool HasCandidate(int cell, int digit) const { return candidates_[cell] & DigitBit(digit); }
-    int Value(int cell) const { return values_[cell]; }
-    bool IsOpen(int cell) const { return values_[cell] == 0; }
+    std::uint16_t Candidates(int cell) const { return cellCandidates[cell]; }
+    bool HasCandidate(int cell, int digit) const { return cellCandidates[cell] & DigitBit(digit); }
+    int Value(int cell) const { return values[cell]; }
+    bool IsOpen(int cell) const { return values[cell] == 0; }
 
     // The places left for digit in unit: bit i stands for the unit's i-th cell.
     std::uint16_t Positions(int unit, int digit) const;
@@ -43,9 +43,9 @@ public:
     bool IsSolved() const;
     // An open cell without candidates or a missing digit without a place.
     bool IsBroken() const;
-    bool Faulty() const { return faulty_; }
+    bool Faulty() const { return faultFound; }
 
-    Grid Values() const { return values_; }
+    Grid Values() const { return values; }
 
     // What each deduction did, in order, when recording is switched on.
     struct Change {
@@ -54,17 +54,17 @@ public:
         bool placed; // false: eliminated
         friend bool operator==(const Change&, const Change&) = default;
     };
-    void RecordChanges(bool on) { recording_ = on; }
-    const std::vector<Change>& Changes() const { return changes_; }
+    void RecordChanges(bool on) { recordingChanges = on; }
+    const std::vector<Change>& Changes() const { return changes; }
 
 private:
-    std::array<std::uint16_t, CellCount> candidates_;
-    Grid values_{};
-    Grid solution_{};
-    bool hasSolution_ = false;
-    bool faulty_ = false;
-    bool recording_ = false;
-    std::vector<Change> changes_;
+    std::array<std::uint16_t, CellCount> cellCandidates;
+    Grid values{};
+    Grid referenceSolution{};
+    bool hasSolution = false;
+    bool faultFound = false;
+    bool recordingChanges = false;
+    std::vector<Change> changes;
 };
 
 } // namespace orvane::bank

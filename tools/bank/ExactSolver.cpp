@@ -18,13 +18,13 @@ struct SearchState {
 class ExactSearch {
 public:
     ExactSearch(int limit, std::vector<Grid>* solutions, GeneratorRandom* random)
-        : limit_(limit), solutions_(solutions), random_(random)
+        : solutionLimit(limit), foundSolutions(solutions), shuffleRandom(random)
     {
     }
 
     int Run(const Grid& puzzle)
     {
-        if (limit_ <= 0)
+        if (solutionLimit <= 0)
             return 0;
         SearchState state;
         state.candidates.fill(AllDigits);
@@ -38,7 +38,7 @@ public:
                 return 0;
         }
         Search(state);
-        return count_;
+        return solutionCount;
     }
 
 private:
@@ -62,15 +62,15 @@ private:
             if (peerCandidates == 0)
                 return false;
             if (std::has_single_bit(peerCandidates))
-                queue_[queueSize_++] = static_cast<std::uint8_t>(peer);
+                peerQueue[queueSize++] = static_cast<std::uint8_t>(peer);
         }
         return true;
     }
 
     bool PlaceQueued(SearchState& state)
     {
-        while (queueSize_ > 0) {
-            const int cell = queue_[--queueSize_];
+        while (queueSize > 0) {
+            const int cell = peerQueue[--queueSize];
             if (state.placed[cell])
                 continue;
             if (!Place(state, cell, std::countr_zero(state.candidates[cell]) + 1))
@@ -115,26 +115,26 @@ private:
                 if (placedAny && !PlaceQueued(state))
                     return false;
             }
-            if (!placedAny && queueSize_ == 0)
+            if (!placedAny && queueSize == 0)
                 return true;
         }
     }
 
     void Search(SearchState& state)
     {
-        queueSize_ = 0;
+        queueSize = 0;
         for (int cell = 0; cell < CellCount; ++cell)
             if (!state.placed[cell] && std::has_single_bit(state.candidates[cell]))
-                queue_[queueSize_++] = static_cast<std::uint8_t>(cell);
+                peerQueue[queueSize++] = static_cast<std::uint8_t>(cell);
         if (!Propagate(state))
             return;
         if (state.placedCount == CellCount) {
-            ++count_;
-            if (solutions_) {
+            ++solutionCount;
+            if (foundSolutions) {
                 Grid solution;
                 for (int cell = 0; cell < CellCount; ++cell)
                     solution[cell] = static_cast<std::uint8_t>(std::countr_zero(state.candidates[cell]) + 1);
-                solutions_->push_back(solution);
+                foundSolutions->push_back(solution);
             }
             return;
         }
@@ -153,25 +153,25 @@ private:
         int digitCount = 0;
         for (std::uint16_t bits = state.candidates[branchCell]; bits; bits &= bits - 1)
             digits[digitCount++] = std::countr_zero(bits) + 1;
-        if (random_)
+        if (shuffleRandom)
             for (int i = digitCount; i > 1; --i)
-                std::swap(digits[i - 1], digits[random_->Below(static_cast<std::uint32_t>(i))]);
-        for (int i = 0; i < digitCount && count_ < limit_; ++i) {
+                std::swap(digits[i - 1], digits[shuffleRandom->Below(static_cast<std::uint32_t>(i))]);
+        for (int i = 0; i < digitCount && solutionCount < solutionLimit; ++i) {
             SearchState next = state;
-            queueSize_ = 0;
+            queueSize = 0;
             if (Place(next, branchCell, digits[i]))
                 Search(next);
         }
     }
 
-    int limit_;
-    std::vector<Grid>* solutions_;
-    GeneratorRandom* random_;
-    int count_ = 0;
+    int solutionLimit;
+    std::vector<Grid>* foundSolutions;
+    GeneratorRandom* shuffleRandom;
+    int solutionCount = 0;
     // Every peer enters the queue at most once per placement, so one search
     // level never queues more cells than the board has peers to lose.
-    std::array<std::uint8_t, CellCount * PeerCount> queue_{};
-    int queueSize_ = 0;
+    std::array<std::uint8_t, CellCount * PeerCount> peerQueue{};
+    int queueSize = 0;
 };
 
 } // namespace

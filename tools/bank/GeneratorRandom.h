@@ -10,11 +10,11 @@ namespace orvane::bank {
 // compiler and standard library (std::uniform_int_distribution does not).
 class GeneratorRandom {
 public:
-    explicit GeneratorRandom(std::uint64_t seed) : state_(seed) {}
+    explicit GeneratorRandom(std::uint64_t seed) : state(seed) {}
 
     std::uint64_t Next()
     {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
         z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
@@ -35,7 +35,7 @@ public:
     }
 
 private:
-    std::uint64_t state_;
+    std::uint64_t state;
 };
 
 } // namespace orvane::bank

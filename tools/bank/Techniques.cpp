@@ -315,7 +315,7 @@ bool WWing(CandidateBoard& board)
 // mixed chains; with A itself reached, A is true.
 class ChainSearch {
 public:
-    explicit ChainSearch(const CandidateBoard& board) : board_(board)
+    explicit ChainSearch(const CandidateBoard& board) : searchedBoard(board)
     {
         for (int cell = 0; cell < CellCount; ++cell) {
             const std::uint16_t candidates = board.Candidates(cell);
@@ -340,14 +340,14 @@ public:
         std::vector<bool> eliminated(NodeCount, false);
         std::vector<int> result;
         for (int start = 0; start < NodeCount; ++start) {
-            if (strong_[start].empty())
+            if (strongLinks[start].empty())
                 continue;
             Reach(start);
             ForEachWeak(start, [&](int candidate) {
                 if (eliminated[candidate])
                     return;
                 bool proven = false;
-                ForEachWeak(candidate, [&](int other) { proven = proven || reachedTrue_[other]; });
+                ForEachWeak(candidate, [&](int other) { proven = proven || reachedTrue[other]; });
                 if (proven) {
                     eliminated[candidate] = true;
                     result.push_back(candidate);
@@ -365,51 +365,51 @@ public:
 private:
     void AddStrong(int a, int b)
     {
-        strong_[a].push_back(static_cast<std::uint16_t>(b));
-        strong_[b].push_back(static_cast<std::uint16_t>(a));
+        strongLinks[a].push_back(static_cast<std::uint16_t>(b));
+        strongLinks[b].push_back(static_cast<std::uint16_t>(a));
     }
 
     template <typename Visit>
     void ForEachWeak(int node, Visit visit) const
     {
         const int cell = CellOfNode(node), digit = DigitOfNode(node);
-        ForEachDigit(board_.Candidates(cell) & static_cast<std::uint16_t>(~DigitBit(digit)),
+        ForEachDigit(searchedBoard.Candidates(cell) & static_cast<std::uint16_t>(~DigitBit(digit)),
                      [&](int other) { visit(Node(cell, other)); });
         for (int peer : Tables().peers[cell])
-            if (board_.HasCandidate(peer, digit))
+            if (searchedBoard.HasCandidate(peer, digit))
                 visit(Node(peer, digit));
     }
 
     // Breadth-first over (node, truth) from "start is false".
     void Reach(int start)
     {
-        reachedTrue_.assign(NodeCount, false);
-        reachedFalse_.assign(NodeCount, false);
+        reachedTrue.assign(NodeCount, false);
+        reachedFalse.assign(NodeCount, false);
         std::vector<int> queue; // node * 2 + (1 when true)
-        reachedFalse_[start] = true;
+        reachedFalse[start] = true;
         queue.push_back(start * 2);
         for (std::size_t head = 0; head < queue.size(); ++head) {
             const int node = queue[head] / 2;
             if (queue[head] % 2 == 0) {
-                for (int next : strong_[node])
-                    if (!reachedTrue_[next]) {
-                        reachedTrue_[next] = true;
+                for (int next : strongLinks[node])
+                    if (!reachedTrue[next]) {
+                        reachedTrue[next] = true;
                         queue.push_back(next * 2 + 1);
                     }
                 continue;
             }
             ForEachWeak(node, [&](int next) {
-                if (!reachedFalse_[next]) {
-                    reachedFalse_[next] = true;
+                if (!reachedFalse[next]) {
+                    reachedFalse[next] = true;
                     queue.push_back(next * 2);
                 }
             });
         }
     }
 
-    const CandidateBoard& board_;
-    std::array<std::vector<std::uint16_t>, NodeCount> strong_;
-    std::vector<bool> reachedTrue_, reachedFalse_;
+    const CandidateBoard& searchedBoard;
+    std::array<std::vector<std::uint16_t>, NodeCount> strongLinks;
+    std::vector<bool> reachedTrue, reachedFalse;
 };
 
 bool AlternatingChains(CandidateBoard& board)
