@@ -1,7 +1,12 @@
-# Warnings and build flags shared by every target of the project.
+# Warnings and build flags shared by every target of the project. Warnings
+# are errors, in every preset, so that none is left standing.
+option(ORVANE_WARNINGS_AS_ERRORS "Treat compiler warnings as errors" ON)
 add_library(orvane_options INTERFACE)
 if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
   target_compile_options(orvane_options INTERFACE -Wall -Wextra -Wshadow -Wno-unused-parameter)
+  if(ORVANE_WARNINGS_AS_ERRORS)
+    target_compile_options(orvane_options INTERFACE -Werror)
+  endif()
 endif()
 
 if(ORVANE_SANITIZE)

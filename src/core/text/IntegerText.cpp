@@ -9,7 +9,10 @@ namespace orvane {
 
 std::string ConversionErrorMessage(std::string_view text)
 {
-    return "'" + Utf8FromWide(VisibleText(text)) + "' is not a valid integer value";
+    std::string message = "'";
+    message += Utf8FromWide(VisibleText(text));
+    message += "' is not a valid integer value";
+    return message;
 }
 
 std::optional<std::int32_t> TryStrToInt(std::string_view text)
