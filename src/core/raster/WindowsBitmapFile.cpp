@@ -194,9 +194,10 @@ std::optional<BitmapHeaders> ReadHeaders(std::span<const std::uint8_t> file)
 //   0, n >= 3    n literal indexes follow: n bytes (8 bits) or n nibbles,
 //                high first (4 bits), padded to a 16-bit boundary
 //
-// Pixels that no run reaches keep palette index 0. A run or literal past the
-// row's end, a move past the image, data after the last row and data that
-// ends before the end-of-bitmap mark are damage.
+// Pixels that no run reaches keep palette index 0. Pixels past the row's end
+// are dropped: ImageMagick encodes each row to its padded length of whole
+// 32-bit words, and Windows clips such runs too. Pixels or moves above the
+// top row, and data that ends before the end-of-bitmap mark, are damage.
 bool DecodeRunLength(std::span<const std::uint8_t> data, int bitsPerPixel, const std::array<Pixel, 256>& palette,
     Bitmap& bitmap)
 {
@@ -205,7 +206,11 @@ bool DecodeRunLength(std::span<const std::uint8_t> data, int bitsPerPixel, const
     std::int64_t x = 0;
     std::int64_t y = 0; // rows counted from the bottom
     std::size_t pos = 0;
-    const auto put = [&](unsigned index) { bitmap.Row(int(height - 1 - y))[x++] = palette[index]; };
+    const auto put = [&](unsigned index) {
+        if (x < width)
+            bitmap.Row(int(height - 1 - y))[x] = palette[index];
+        ++x;
+    };
     const auto nibble = [](std::uint8_t byte, std::int64_t i) { return i % 2 == 0 ? byte >> 4 : byte & 0x0Fu; };
 
     for (;;) {
@@ -215,7 +220,7 @@ bool DecodeRunLength(std::span<const std::uint8_t> data, int bitsPerPixel, const
         const unsigned value = data[pos + 1];
         pos += 2;
         if (count > 0) {
-            if (y >= height || count > width - x)
+            if (y >= height)
                 return false;
             for (unsigned i = 0; i < count; ++i)
                 put(bitsPerPixel == 8 ? value : nibble(std::uint8_t(value), i));
@@ -235,13 +240,13 @@ bool DecodeRunLength(std::span<const std::uint8_t> data, int bitsPerPixel, const
             x += data[pos];
             y += data[pos + 1];
             pos += 2;
-            if (x > width || y > height)
+            if (y > height)
                 return false;
             break;
         default: {
             const std::size_t bytes = bitsPerPixel == 8 ? value : (value + 1) / 2;
             const std::size_t padded = (bytes + 1) & ~std::size_t(1);
-            if (data.size() - pos < padded || y >= height || value > width - x)
+            if (data.size() - pos < padded || y >= height)
                 return false;
             for (unsigned i = 0; i < value; ++i)
                 put(bitsPerPixel == 8 ? data[pos + i] : nibble(data[pos + i / 2], i));
