@@ -1,5 +1,6 @@
 // Windows bitmap files; what decodes must encode and decode to the same pixels.
 #include "core/raster/WindowsBitmapFile.h"
+#include "core/skinpackage/SkinLimits.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -7,10 +8,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const auto bitmap = orvane::DecodeWindowsBitmap({data, size});
+    // The limit the skin reader decodes with.
+    const auto bitmap = orvane::DecodeWindowsBitmap({data, size}, orvane::MaxSkinImagePixels);
     if (!bitmap)
         return 0;
-    const auto again = orvane::DecodeWindowsBitmap(orvane::EncodeWindowsBitmap(*bitmap, 32));
+    const auto again = orvane::DecodeWindowsBitmap(orvane::EncodeWindowsBitmap(*bitmap, 32), orvane::MaxSkinImagePixels);
     if (!again || !(*again == *bitmap))
         std::abort();
     return 0;

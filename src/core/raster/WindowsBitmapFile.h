@@ -3,7 +3,6 @@
 #include "core/raster/Bitmap.h"
 
 #include <cstdint>
-#include <limits>
 #include <optional>
 #include <span>
 #include <vector>
@@ -26,9 +25,9 @@ std::optional<WindowsBitmapSize> ReadWindowsBitmapSize(std::span<const std::uint
 // BitsPerPixel is the file's depth. Anything else, a file too short for what
 // its headers declare, damaged run-length data, or a size of more than
 // maxPixels pixels gives no bitmap; the size is checked before pixel memory
-// is taken.
-std::optional<Bitmap> DecodeWindowsBitmap(std::span<const std::uint8_t> file,
-    std::uint64_t maxPixels = std::numeric_limits<std::uint64_t>::max());
+// is taken. There is no default: a few bytes of run-length data declare any
+// size, so every caller of untrusted files says how much it accepts.
+std::optional<Bitmap> DecodeWindowsBitmap(std::span<const std::uint8_t> file, std::uint64_t maxPixels);
 
 // Encodes a bitmap as an uncompressed bottom-up Windows bitmap file of 24 or
 // 32 bits per pixel (32 keeps each pixel's X byte).
