@@ -83,19 +83,19 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const 
         const std::uint32_t entry = symbolEntries[symbol];
         if (length <= unsigned(tableBits)) {
             for (std::size_t slot = reversed; slot < mainSize; slot += std::size_t(1) << length)
-                table[slot] = entry | length;
+                table[slot] = entry + length + (length << 12);
             continue;
         }
         const unsigned prefix = reversed & MainMask();
         if ((table[prefix] & SubtableFlag) == 0) {
             std::fill_n(table.begin() + std::ptrdiff_t(nextSubtable), std::size_t(1) << subtableBits, undefinedEntry);
-            table[prefix] = ValueEntry(unsigned(nextSubtable), subtableBits) | SubtableFlag | unsigned(tableBits);
+            table[prefix] = ValueEntry(unsigned(nextSubtable)) | (subtableBits << 12) | SubtableFlag | unsigned(tableBits);
             nextSubtable += std::size_t(1) << subtableBits;
         }
         const std::size_t offset = Value(table[prefix]);
         const unsigned restLength = length - unsigned(tableBits);
         for (std::size_t slot = reversed >> tableBits; slot < (std::size_t(1) << subtableBits); slot += std::size_t(1) << restLength)
-            table[offset + slot] = entry | restLength;
+            table[offset + slot] = entry + restLength + (restLength << 12);
     }
     return true;
 }
@@ -105,11 +105,11 @@ std::uint32_t THuffmanTree::Decode(std::uint64_t bits, unsigned& consumed) const
     std::uint32_t entry = table[bits & MainMask()];
     consumed = 0;
     if (entry & SubtableFlag) {
-        consumed = CodeBits(entry);
+        consumed = ConsumedBits(entry);
         bits >>= consumed;
-        entry = table[Value(entry) + (bits & ((1u << ExtraBits(entry)) - 1))];
+        entry = table[Value(entry) + (bits & ((1u << SubtableBits(entry)) - 1))];
     }
-    consumed += CodeBits(entry);
+    consumed += ConsumedBits(entry);
     return entry;
 }
 

@@ -17,9 +17,13 @@ namespace orvane {
 //
 //   bits 31..16   value: literal byte, length or distance base, subtable
 //                 offset, or for an exceptional entry what it stands for
-//   bits 15..12   extra bits after the code; a subtable link: its index bits
+//   bits 15..12   the code's length at this level; a subtable link: the
+//                 subtable's index bits
 //   bits 11..8    flags: literal, subtable link, exceptional
-//   bits  7..0    bits the code takes at this level
+//   bits  7..0    bits to consume at this level: the code and the extra bits
+//                 that follow it (lengths and distances)
+//
+// So a length or distance is value + (the consumed bits >> the code's length).
 //
 // Exceptional entries stop the fast path: the end of the block, bits that
 // start no code, and symbols that a valid stream never uses.
@@ -33,9 +37,11 @@ public:
     static constexpr std::uint32_t ExceptionalFlag = 1u << 10;
     enum class Exception : std::uint16_t { EndOfBlock, UndefinedCode, InvalidSymbol };
 
+    // An entry before Build adds its code: the extra bits count towards the
+    // bits to consume.
     static constexpr std::uint32_t ValueEntry(unsigned value, unsigned extraBits = 0)
     {
-        return (std::uint32_t(value) << 16) | (std::uint32_t(extraBits) << 12);
+        return (std::uint32_t(value) << 16) | std::uint32_t(extraBits);
     }
     static constexpr std::uint32_t LiteralEntry(unsigned byte) { return ValueEntry(byte) | LiteralFlag; }
     static constexpr std::uint32_t ExceptionalEntry(Exception what)
@@ -43,8 +49,9 @@ public:
         return ValueEntry(unsigned(what)) | ExceptionalFlag;
     }
     static constexpr unsigned Value(std::uint32_t entry) { return entry >> 16; }
-    static constexpr unsigned ExtraBits(std::uint32_t entry) { return (entry >> 12) & 0xFu; }
-    static constexpr unsigned CodeBits(std::uint32_t entry) { return entry & 0xFFu; }
+    static constexpr unsigned CodeLength(std::uint32_t entry) { return (entry >> 12) & 0xFu; }
+    static constexpr unsigned SubtableBits(std::uint32_t entry) { return (entry >> 12) & 0xFu; }
+    static constexpr unsigned ConsumedBits(std::uint32_t entry) { return entry & 0xFFu; }
     static constexpr Exception ExceptionOf(std::uint32_t entry) { return Exception(Value(entry)); }
 
     // bitLimit: the longest code allowed (15, or 7 for the code-length code);
@@ -65,8 +72,8 @@ public:
     const std::uint32_t* Table() const { return table.data(); }
 
     // The entry for the code at the start of bits, through a subtable where
-    // the code is longer than the main table; consumed receives the code's
-    // whole length (bits taken at both levels).
+    // the code is longer than the main table; consumed receives the bits
+    // taken at both levels (extra bits included).
     std::uint32_t Decode(std::uint64_t bits, unsigned& consumed) const;
 
 private:

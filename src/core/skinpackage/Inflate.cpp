@@ -88,8 +88,17 @@ constexpr unsigned bitBufferFill = 56;
 static_assert(maxBitsPerMatch <= bitBufferFill);
 
 // Slack behind the buffers so that whole-word reads and writes near their
-// ends stay inside them.
+// ends stay inside them: a match copy writes at most 15 bytes past its end.
 constexpr std::size_t wordSlack = 16;
+// A byte times this fills every byte of a word with it.
+constexpr std::uint64_t repeatedByte = 0x0101010101010101u;
+
+inline void CopyWord(std::uint8_t* destination, const std::uint8_t* source)
+{
+    std::uint64_t word;
+    std::memcpy(&word, source, sizeof word);
+    std::memcpy(destination, &word, sizeof word);
+}
 
 // The fixed codes of block type 1, built once per process.
 struct FixedTrees {
@@ -126,8 +135,10 @@ inline std::uint64_t Load64LE(const std::uint8_t* p)
 class Inflater {
 public:
     Inflater(ByteReader& in, ByteWriter& out)
-        : input(in), output(out), inBuffer(new std::uint8_t[InflateInputBufferSize + wordSlack]()),
-          window(new std::uint8_t[InflateWindowSize + wordSlack]())
+        // Not cleared: every byte is written before it is read (a match copy
+        // reads only window bytes that the same or an earlier copy wrote).
+        : input(in), output(out), inBuffer(new std::uint8_t[InflateInputBufferSize + wordSlack]),
+          window(new std::uint8_t[InflateWindowSize + wordSlack])
     {
     }
 
@@ -346,10 +357,12 @@ InflateStatus Inflater::DynamicBlock()
 InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const THuffmanTree& distance)
 {
     using Tree = THuffmanTree;
+    // Both main tables are always filled to their full size, so their index
+    // masks are constants.
     const std::uint32_t* const literalTable = literalLength.Table();
-    const std::uint64_t literalMask = literalLength.MainMask();
+    constexpr std::uint64_t literalMask = (1u << literalLengthTableBits) - 1;
     const std::uint32_t* const distanceTable = distance.Table();
-    const std::uint64_t distanceMask = distance.MainMask();
+    constexpr std::uint64_t distanceMask = (1u << distanceTableBits) - 1;
     const std::uint8_t* const in = inBuffer.get();
     std::uint8_t* const out = window.get();
 
@@ -377,15 +390,19 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         b >>= count;
         n -= count;
     };
-    // The bits after an entry's code, as its extra-bit count says.
-    const auto extraValue = [&](std::uint32_t entry) {
-        return unsigned(b >> Tree::CodeBits(entry)) & ((1u << Tree::ExtraBits(entry)) - 1u);
+    // Consumes a length's or distance's code with its extra bits and gives
+    // base + the extra bits.
+    const auto takeValue = [&](std::uint32_t entry) {
+        const unsigned consumed = Tree::ConsumedBits(entry);
+        const auto taken = unsigned(b & ((std::uint64_t(1) << consumed) - 1));
+        consume(consumed);
+        return Tree::Value(entry) + (taken >> Tree::CodeLength(entry));
     };
     // Follows a subtable link: consumes the main table's bits and reads the
     // entry the following bits select.
     const auto resolve = [&](const std::uint32_t* table, std::uint32_t entry) {
-        consume(Tree::CodeBits(entry));
-        return table[Tree::Value(entry) + (b & ((1u << Tree::ExtraBits(entry)) - 1u))];
+        consume(Tree::ConsumedBits(entry));
+        return table[Tree::Value(entry) + (b & ((1u << Tree::SubtableBits(entry)) - 1u))];
     };
     const auto failure = [](std::uint32_t entry) {
         return Tree::ExceptionOf(entry) == Tree::Exception::InvalidSymbol ? InflateStatus::InvalidSymbol
@@ -409,15 +426,15 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
 
         std::uint32_t entry = literalTable[b & literalMask];
         if (entry & Tree::LiteralFlag) {
-            consume(Tree::CodeBits(entry));
+            consume(Tree::ConsumedBits(entry));
             out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
             entry = literalTable[b & literalMask];
             if (entry & Tree::LiteralFlag) {
-                consume(Tree::CodeBits(entry));
+                consume(Tree::ConsumedBits(entry));
                 out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
                 entry = literalTable[b & literalMask];
                 if (entry & Tree::LiteralFlag) {
-                    consume(Tree::CodeBits(entry));
+                    consume(Tree::ConsumedBits(entry));
                     out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
                 }
             }
@@ -433,7 +450,7 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         if (entry & Tree::SubtableFlag) {
             entry = resolve(literalTable, entry);
             if (entry & Tree::LiteralFlag) {
-                consume(Tree::CodeBits(entry));
+                consume(Tree::ConsumedBits(entry));
                 out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
                 if (w >= InflateWindowFlushAt) {
                     save();
@@ -447,20 +464,18 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         if (entry & Tree::ExceptionalFlag) {
             if (Tree::ExceptionOf(entry) != Tree::Exception::EndOfBlock)
                 return failure(entry);
-            consume(Tree::CodeBits(entry));
+            consume(Tree::ConsumedBits(entry));
             save();
             return InflateStatus::Done;
         }
-        const std::size_t length = Tree::Value(entry) + extraValue(entry);
-        consume(Tree::CodeBits(entry) + Tree::ExtraBits(entry));
+        const std::size_t length = takeValue(entry);
 
         entry = distanceTable[b & distanceMask];
         if (entry & Tree::SubtableFlag)
             entry = resolve(distanceTable, entry);
         if (entry & Tree::ExceptionalFlag)
             return failure(entry);
-        const std::size_t distanceValue = Tree::Value(entry) + extraValue(entry);
-        consume(Tree::CodeBits(entry) + Tree::ExtraBits(entry));
+        const std::size_t distanceValue = takeValue(entry);
         if (distanceValue > w)
             return InflateStatus::DistanceTooFar;
 
@@ -468,16 +483,29 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         const std::uint8_t* source = destination - distanceValue;
         w += length;
         if (distanceValue >= sizeof(std::uint64_t)) {
-            // Word copies; the last may run up to seven bytes past the match,
-            // into window slack that later output overwrites.
+            // Word copies, in order, so that a distance below 16 reads the
+            // words just written. The first two go unconditionally (most
+            // matches are at most 16 bytes long); the last may run up to 15
+            // bytes past the match, into window slack that later output
+            // overwrites.
             std::uint8_t* const stop = out + w;
-            do {
-                std::memcpy(destination, source, sizeof(std::uint64_t));
+            CopyWord(destination, source);
+            CopyWord(destination + sizeof(std::uint64_t), source + sizeof(std::uint64_t));
+            destination += 2 * sizeof(std::uint64_t);
+            source += 2 * sizeof(std::uint64_t);
+            while (destination < stop) {
+                CopyWord(destination, source);
                 destination += sizeof(std::uint64_t);
                 source += sizeof(std::uint64_t);
-            } while (destination < stop);
+            }
         } else if (distanceValue == 1) {
-            std::memset(destination, *source, length);
+            // A run of one byte: whole words of it.
+            const std::uint64_t run = *source * repeatedByte;
+            std::uint8_t* const stop = out + w;
+            do {
+                std::memcpy(destination, &run, sizeof run);
+                destination += sizeof run;
+            } while (destination < stop);
         } else {
             // A short distance repeats the bytes the copy itself writes.
             for (std::size_t i = 0; i < length; ++i)
