@@ -25,8 +25,10 @@ THuffmanTree::THuffmanTree(int limit, int mainBits) : bitLimit(limit), tableBits
     assert(mainBits >= 1 && mainBits <= limit && "the main table indexes at most the longest code");
     // The most room subtables can take: one per code longer than the main
     // table, each sized for the longest code.
-    const std::size_t subtableRoom = MaxSymbols << (limit - mainBits);
-    table.assign((std::size_t(1) << mainBits) + (mainBits < limit ? subtableRoom : 0), undefinedEntry);
+    const std::size_t mainSize = std::size_t(1) << mainBits;
+    const std::size_t subtableRoom = mainBits < limit ? MaxSymbols << (limit - mainBits) : 0;
+    table.reset(new std::uint32_t[mainSize + subtableRoom]);
+    std::fill_n(table.get(), mainSize, undefinedEntry);
 }
 
 bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const std::uint32_t> symbolEntries)
@@ -35,7 +37,7 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const 
     // A failed build leaves a table that defines no code.
     const auto fail = [&] {
         maxLen = 0;
-        std::fill_n(table.begin(), mainSize, undefinedEntry);
+        std::fill_n(table.get(), mainSize, undefinedEntry);
         return false;
     };
     if (lengths.size() > MaxSymbols || lengths.size() > symbolEntries.size())
@@ -72,7 +74,7 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const 
     // bit first, so a code's slot is its bit-reversed value, repeated for
     // every value of the bits after it. A code longer than the main table
     // continues in the subtable its first tableBits bits link to.
-    std::fill_n(table.begin(), mainSize, undefinedEntry);
+    std::fill_n(table.get(), mainSize, undefinedEntry);
     const unsigned subtableBits = maxLen > tableBits ? unsigned(maxLen - tableBits) : 0;
     std::size_t nextSubtable = mainSize;
     for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
@@ -88,7 +90,7 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const 
         }
         const unsigned prefix = reversed & MainMask();
         if ((table[prefix] & SubtableFlag) == 0) {
-            std::fill_n(table.begin() + std::ptrdiff_t(nextSubtable), std::size_t(1) << subtableBits, undefinedEntry);
+            std::fill_n(table.get() + nextSubtable, std::size_t(1) << subtableBits, undefinedEntry);
             table[prefix] = ValueEntry(unsigned(nextSubtable)) | (subtableBits << 12) | SubtableFlag | unsigned(tableBits);
             nextSubtable += std::size_t(1) << subtableBits;
         }

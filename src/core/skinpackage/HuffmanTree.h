@@ -2,8 +2,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
-#include <vector>
 
 namespace orvane {
 
@@ -69,7 +69,7 @@ public:
     int TableBits() const { return tableBits; }
     int MaxLen() const { return maxLen; }
     std::uint32_t MainMask() const { return (1u << tableBits) - 1u; }
-    const std::uint32_t* Table() const { return table.data(); }
+    const std::uint32_t* Table() const { return table.get(); }
 
     // The entry for the code at the start of bits, through a subtable where
     // the code is longer than the main table; consumed receives the bits
@@ -80,7 +80,9 @@ private:
     int bitLimit;
     int tableBits;
     int maxLen = 0;
-    std::vector<std::uint32_t> table;
+    // The main table, then room for the subtables; a subtable's slots are
+    // set when Build links it, so the room is not cleared beforehand.
+    std::unique_ptr<std::uint32_t[]> table;
 };
 
 } // namespace orvane

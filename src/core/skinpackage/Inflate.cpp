@@ -447,34 +447,40 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             }
             continue;
         }
-        if (entry & Tree::SubtableFlag) {
-            entry = resolve(literalTable, entry);
-            if (entry & Tree::LiteralFlag) {
-                consume(Tree::ConsumedBits(entry));
-                out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
-                if (w >= InflateWindowFlushAt) {
-                    save();
-                    if (!FlushWindow())
-                        return InflateStatus::OutputRefused;
-                    load();
+        // Subtable links and exceptional entries share one test, so that a
+        // length from the main table costs one branch.
+        if (entry & (Tree::SubtableFlag | Tree::ExceptionalFlag)) {
+            if (entry & Tree::SubtableFlag) {
+                entry = resolve(literalTable, entry);
+                if (entry & Tree::LiteralFlag) {
+                    consume(Tree::ConsumedBits(entry));
+                    out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
+                    if (w >= InflateWindowFlushAt) {
+                        save();
+                        if (!FlushWindow())
+                            return InflateStatus::OutputRefused;
+                        load();
+                    }
+                    continue;
                 }
-                continue;
             }
-        }
-        if (entry & Tree::ExceptionalFlag) {
-            if (Tree::ExceptionOf(entry) != Tree::Exception::EndOfBlock)
-                return failure(entry);
-            consume(Tree::ConsumedBits(entry));
-            save();
-            return InflateStatus::Done;
+            if (entry & Tree::ExceptionalFlag) {
+                if (Tree::ExceptionOf(entry) != Tree::Exception::EndOfBlock)
+                    return failure(entry);
+                consume(Tree::ConsumedBits(entry));
+                save();
+                return InflateStatus::Done;
+            }
         }
         const std::size_t length = takeValue(entry);
 
         entry = distanceTable[b & distanceMask];
-        if (entry & Tree::SubtableFlag)
-            entry = resolve(distanceTable, entry);
-        if (entry & Tree::ExceptionalFlag)
-            return failure(entry);
+        if (entry & (Tree::SubtableFlag | Tree::ExceptionalFlag)) {
+            if (entry & Tree::SubtableFlag)
+                entry = resolve(distanceTable, entry);
+            if (entry & Tree::ExceptionalFlag)
+                return failure(entry);
+        }
         const std::size_t distanceValue = takeValue(entry);
         if (distanceValue > w)
             return InflateStatus::DistanceTooFar;
