@@ -11,6 +11,7 @@ packages=(
   wine wine32:i386 wine64 fonts-wine
   xvfb xdotool imagemagick x11-utils
   zip unzip
+  valgrind
 )
 
 sudo_cmd=()

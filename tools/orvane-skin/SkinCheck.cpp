@@ -1,5 +1,8 @@
 #include "SkinCheck.h"
 
+#include "ExitStatus.h"
+#include "LoadFailureReport.h"
+
 #include "core/base/Exception.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "core/skinpackage/NameCompare.h"
@@ -114,8 +117,8 @@ int CheckSkin(const std::filesystem::path& package, const std::string& password,
     try {
         loaded.emplace(package, password);
     } catch (const Exception& error) {
-        errors << error.what() << '\n';
-        return 2;
+        ReportLoadFailure(package, error, errors);
+        return ExitCannotLoad;
     }
     const Tsk2SkinFileReader& reader = *loaded;
     int problems = 0;
@@ -170,7 +173,7 @@ int CheckSkin(const std::filesystem::path& package, const std::string& password,
 
     if (problems == 0)
         out << "ok: the engine finds every key it reads\n";
-    return problems == 0 ? 0 : 1;
+    return problems == 0 ? ExitOk : ExitProblems;
 }
 
 } // namespace orvane

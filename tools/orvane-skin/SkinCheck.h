@@ -10,8 +10,9 @@ namespace orvane {
 // absent, image strips whose width does not divide into their frame count,
 // region rows outside their band. Keys with a fallback (the menu-bar and
 // tool-bar images, the region rows, the flags) are reported as notes only.
-// Gives 0 when nothing is missing, 1 when something is, 2 when the package
-// cannot be read (the reader's message goes to `errors`).
+// Gives ExitOk when nothing is missing, ExitProblems when something is, and
+// ExitCannotLoad when the package does not load (the reader's message and the
+// step that failed go to `errors`).
 int CheckSkin(const std::filesystem::path& package, const std::string& password, std::ostream& out,
               std::ostream& errors);
 

@@ -1,5 +1,8 @@
 #include "SkinDump.h"
 
+#include "ExitStatus.h"
+#include "LoadFailureReport.h"
+
 #include "core/base/Exception.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "core/skinpackage/Sk2SkinFileReader.h"
@@ -64,10 +67,10 @@ int DumpSkin(const std::filesystem::path& package, const std::string& password, 
             const auto [name, value] = SplitLine(entry);
             line(name, "string") << value << '\n';
         }
-        return 0;
+        return ExitOk;
     } catch (const Exception& error) {
-        errors << error.what() << '\n';
-        return 1;
+        ReportLoadFailure(package, error, errors);
+        return ExitCannotLoad;
     }
 }
 

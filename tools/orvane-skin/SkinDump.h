@@ -9,7 +9,8 @@ namespace orvane {
 // Loads a package with the program's own reader and prints one line per
 // entry: name, kind (image, integer, bool, string) and value; images as
 // width x height and bits per pixel, colour keys with their #RRGGBB as well.
-// On failure prints the reader's message to `errors` and gives 1; else 0.
+// Gives ExitOk, or ExitCannotLoad after printing the reader's message and the
+// step that failed to `errors`.
 int DumpSkin(const std::filesystem::path& package, const std::string& password, std::ostream& out,
              std::ostream& errors);
 

@@ -6,6 +6,7 @@
 #include "core/base/Exception.h"
 #include "core/raster/WindowsBitmapFile.h"
 #include "core/skinpackage/Sk2Writer.h"
+#include "core/skinpackage/SkinLimits.h"
 
 namespace orvane {
 namespace {
@@ -45,7 +46,8 @@ std::vector<std::string> PackSkin(const std::filesystem::path& sourceFolder, con
                 problems.push_back("line " + std::to_string(entry.line) + ": cannot read " + path.string());
                 break;
             }
-            if (!DecodeWindowsBitmap(*bytes)) {
+            // The reader's limit for one image: a larger one would pack but not load.
+            if (!DecodeWindowsBitmap(*bytes, MaxSkinImagePixels)) {
                 problems.push_back("line " + std::to_string(entry.line) + ": " + path.string() +
                                    " is not a Windows bitmap the skin reader can load");
                 break;

@@ -1,6 +1,8 @@
 // orvane-skin: packs, dumps, checks and previews skin packages.
 
 #include "ContactSheet.h"
+#include "ExitStatus.h"
+#include "LoadFailureReport.h"
 #include "core/base/FileBytes.h"
 #include "PngFile.h"
 #include "SkinCheck.h"
@@ -17,9 +19,10 @@
 
 namespace {
 
-constexpr int ExitOk = 0;
-constexpr int ExitFailed = 1;
-constexpr int ExitUsage = 2;
+using orvane::ExitCannotLoad;
+using orvane::ExitOk;
+using orvane::ExitProblems;
+using orvane::ExitUsage;
 
 constexpr const char* Usage = R"(usage:
   orvane-skin pack SRC_DIR OUT.ssk [--password P] [--store]
@@ -35,6 +38,10 @@ dump   loads a package with the program's own reader and prints one line per
 check  lists what the skin engine would miss: keys it reads that are absent,
        image strips that do not divide into their frames, region rows outside
        their band. Exits 1 when something is missing.
+
+dump, check and sheet exit 3 when the package does not load, and say which
+step failed: not an SK archive, entry not found, damaged data, bad CRC-32,
+wrong password, over a limit, and so on.
 sheet  draws a contact sheet of the skin: a window drawn from it and every
        image with its key name, as a PNG picture.
 
@@ -111,7 +118,7 @@ int Pack(const Arguments& arguments)
     const auto problems = orvane::PackSkin(arguments.positional[0], arguments.positional[1], options);
     for (const std::string& problem : problems)
         std::cerr << "orvane-skin: " << problem << '\n';
-    return problems.empty() ? ExitOk : ExitFailed;
+    return problems.empty() ? ExitOk : ExitProblems;
 }
 
 int Sheet(const Arguments& arguments)
@@ -120,17 +127,17 @@ int Sheet(const Arguments& arguments)
         orvane::TvelSkinReader reader(arguments.positional[0], arguments.password);
         if (!reader.Ready()) {
             std::cerr << "orvane-skin: no such package " << arguments.positional[0] << '\n';
-            return ExitFailed;
+            return ExitCannotLoad;
         }
         const auto png = orvane::EncodePng(orvane::RenderContactSheet(reader));
         if (!orvane::WriteFileBytes(arguments.positional[1], png)) {
             std::cerr << "orvane-skin: cannot write " << arguments.positional[1] << '\n';
-            return ExitFailed;
+            return ExitProblems;
         }
         return ExitOk;
     } catch (const orvane::Exception& error) {
-        std::cerr << error.what() << '\n';
-        return ExitFailed;
+        orvane::ReportLoadFailure(arguments.positional[0], error, std::cerr);
+        return ExitCannotLoad;
     }
 }
 
@@ -152,7 +159,6 @@ int main(int argc, char** argv)
     if (arguments->command == "dump")
         return orvane::DumpSkin(arguments->positional[0], arguments->password, std::cout, std::cerr);
     if (arguments->command == "check")
-        return orvane::CheckSkin(arguments->positional[0], arguments->password, std::cout, std::cerr) == 0 ? ExitOk
-                                                                                                          : ExitFailed;
+        return orvane::CheckSkin(arguments->positional[0], arguments->password, std::cout, std::cerr);
     return Sheet(*arguments);
 }

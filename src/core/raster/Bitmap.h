@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace orvane {
@@ -37,8 +39,17 @@ public:
     int Height() const { return height; }
     bool Empty() const { return width <= 0 || height <= 0; }
 
-    // Resizes to width x height; the content is lost and every pixel set to fill.
+    // Resizes to width x height; the content is lost and every pixel set to
+    // fill. Throws std::length_error when the size has more pixels than memory
+    // can address, std::bad_alloc when there is no memory for them.
     void SetSize(int newWidth, int newHeight, Pixel fill = 0);
+
+    // The number of pixels of a width x height image (0 for a side of 0 or
+    // less), or nothing when it is more than one pixel vector can hold. The
+    // product is formed in 64 bits: in the 32-bit program a size_t product of
+    // two sides wraps, and a buffer sized by the wrapped count would be too
+    // small for the rows written into it.
+    static std::optional<std::size_t> PixelCount(int width, int height);
 
     Pixel& At(int x, int y) { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
     Pixel At(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }

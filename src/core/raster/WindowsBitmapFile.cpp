@@ -30,8 +30,15 @@ constexpr std::uint32_t v4HeaderSize = 108;
 constexpr std::uint32_t v5HeaderSize = 124;
 
 constexpr std::uint32_t compressionRgb = 0;
+constexpr std::uint32_t compressionRle8 = 1;
+constexpr std::uint32_t compressionRle4 = 2;
 constexpr std::uint32_t compressionBitFields = 3;
 constexpr std::uint32_t compressionAlphaBitFields = 6;
+
+// The escapes of run-length data: a run of count 0 followed by one of these.
+constexpr unsigned rleEndOfLine = 0;
+constexpr unsigned rleEndOfBitmap = 1;
+constexpr unsigned rleDelta = 2;
 
 constexpr std::size_t rgbMasksSize = 12;
 constexpr std::size_t rgbaMasksSize = 16;
@@ -93,96 +100,225 @@ constexpr Pixel MakePixel(std::uint32_t red, std::uint32_t green, std::uint32_t 
     return (x << 24) | (red << 16) | (green << 8) | blue;
 }
 
-} // namespace
+// What the headers of a bitmap file say, checked against the file's size
+// where they point into it.
+struct BitmapHeaders {
+    std::int64_t width = 0;
+    std::int64_t height = 0; // positive
+    bool topDown = false;
+    int bitsPerPixel = 0;
+    std::uint32_t compression = compressionRgb;
+    std::uint32_t pixelOffset = 0;
+    std::uint32_t colorsUsed = 0;
+    std::size_t paletteOffset = 0;
+    std::size_t paletteEntry = paletteEntrySize;
+    std::array<std::uint32_t, 4> masks{};
+    bool hasMasks = false;
 
-std::optional<Bitmap> DecodeWindowsBitmap(std::span<const std::uint8_t> file)
+    bool RunLength() const { return compression == compressionRle8 || compression == compressionRle4; }
+};
+
+std::optional<BitmapHeaders> ReadHeaders(std::span<const std::uint8_t> file)
 {
     if (file.size() < fileHeaderSize + 4 || ReadU16LE(file, 0) != fileSignature)
         return std::nullopt;
-    const std::uint32_t pixelOffset = ReadU32LE(file, pixelOffsetField);
+    BitmapHeaders headers;
+    headers.pixelOffset = ReadU32LE(file, pixelOffsetField);
     const auto info = file.subspan(fileHeaderSize);
     const std::uint32_t headerSize = ReadU32LE(info, 0);
     if (headerSize > info.size())
         return std::nullopt;
-
-    std::int64_t width = 0;
-    std::int64_t height = 0;
-    int bitsPerPixel = 0;
-    std::uint32_t compression = compressionRgb;
-    std::uint32_t colorsUsed = 0;
-    std::size_t paletteEntry = paletteEntrySize;
-    std::size_t afterHeader = fileHeaderSize + headerSize;
-    std::array<std::uint32_t, 4> masks{};
-    bool hasMasks = false;
+    headers.paletteOffset = fileHeaderSize + headerSize;
 
     if (headerSize == coreHeaderSize) {
-        width = ReadU16LE(info, 4);
-        height = ReadU16LE(info, 6);
-        bitsPerPixel = ReadU16LE(info, 10);
-        paletteEntry = corePaletteEntrySize;
+        headers.width = ReadU16LE(info, 4);
+        headers.height = ReadU16LE(info, 6);
+        headers.bitsPerPixel = ReadU16LE(info, 10);
+        headers.paletteEntry = corePaletteEntrySize;
     } else if (headerSize == infoHeaderSize || headerSize == infoHeaderWithRgbMasksSize
         || headerSize == infoHeaderWithAlphaMaskSize || headerSize == v4HeaderSize || headerSize == v5HeaderSize) {
-        width = ReadI32LE(info, 4);
-        height = ReadI32LE(info, 8);
-        bitsPerPixel = ReadU16LE(info, 14);
-        compression = ReadU32LE(info, 16);
-        colorsUsed = ReadU32LE(info, 32);
-        if (compression == compressionBitFields || compression == compressionAlphaBitFields) {
-            hasMasks = true;
-            const std::size_t maskCount = compression == compressionAlphaBitFields ? 4 : 3;
+        headers.width = ReadI32LE(info, 4);
+        headers.height = ReadI32LE(info, 8);
+        headers.bitsPerPixel = ReadU16LE(info, 14);
+        headers.compression = ReadU32LE(info, 16);
+        headers.colorsUsed = ReadU32LE(info, 32);
+        if (headers.compression == compressionBitFields || headers.compression == compressionAlphaBitFields) {
+            headers.hasMasks = true;
+            const std::size_t maskCount = headers.compression == compressionAlphaBitFields ? 4 : 3;
             std::span<const std::uint8_t> maskBytes = info.subspan(infoHeaderSize);
             if (headerSize == infoHeaderSize) {
                 // The masks follow a plain info header.
                 const std::size_t size = maskCount == 4 ? rgbaMasksSize : rgbMasksSize;
-                if (file.size() < afterHeader + size)
+                if (file.size() < headers.paletteOffset + size)
                     return std::nullopt;
-                maskBytes = file.subspan(afterHeader, size);
-                afterHeader += size;
+                maskBytes = file.subspan(headers.paletteOffset, size);
+                headers.paletteOffset += size;
             }
             for (std::size_t i = 0; i < maskCount && 4 * i + 4 <= maskBytes.size(); ++i)
-                masks[i] = ReadU32LE(maskBytes, 4 * i);
+                headers.masks[i] = ReadU32LE(maskBytes, 4 * i);
             if (headerSize >= infoHeaderWithAlphaMaskSize)
-                masks[3] = ReadU32LE(info, 52);
+                headers.masks[3] = ReadU32LE(info, 52);
         }
     } else {
         return std::nullopt;
     }
 
-    if (compression != compressionRgb && !(hasMasks && (bitsPerPixel == 16 || bitsPerPixel == 32)))
+    const int bits = headers.bitsPerPixel;
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return std::nullopt;
-    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 16 && bitsPerPixel != 24
-        && bitsPerPixel != 32)
+    const bool compressionFits = headers.compression == compressionRgb
+        || (headers.hasMasks && (bits == 16 || bits == 32)) || (headers.compression == compressionRle8 && bits == 8)
+        || (headers.compression == compressionRle4 && bits == 4);
+    if (!compressionFits)
         return std::nullopt;
-    const bool topDown = height < 0;
-    if (topDown)
-        height = -height;
+    headers.topDown = headers.height < 0;
+    if (headers.topDown)
+        headers.height = -headers.height;
+    // Run-length rows always run bottom-up; a negative height there is an error.
+    if (headers.topDown && headers.RunLength())
+        return std::nullopt;
     constexpr std::int64_t maxSide = std::numeric_limits<std::int32_t>::max();
-    if (width <= 0 || height <= 0 || width > maxSide || height > maxSide)
+    if (headers.width <= 0 || headers.height <= 0 || headers.width > maxSide || headers.height > maxSide)
+        return std::nullopt;
+    return headers;
+}
+
+// Run-length pixel data (BI_RLE8, BI_RLE4), read as pairs of bytes from the
+// bottom row up:
+//
+//   n > 0, v     a run of n pixels: index v (8 bits), or v's high and low
+//                nibbles alternating, high first (4 bits)
+//   0, 0         end of line: on to the start of the next row up
+//   0, 1         end of bitmap
+//   0, 2, dx, dy delta: dx pixels right, dy rows up
+//   0, n >= 3    n literal indexes follow: n bytes (8 bits) or n nibbles,
+//                high first (4 bits), padded to a 16-bit boundary
+//
+// Pixels that no run reaches keep palette index 0. Pixels past the row's end
+// are dropped: ImageMagick encodes each row to its padded length of whole
+// 32-bit words, and Windows clips such runs too. Pixels or moves above the
+// top row, and data that ends before the end-of-bitmap mark, are damage.
+bool DecodeRunLength(std::span<const std::uint8_t> data, int bitsPerPixel, const std::array<Pixel, 256>& palette,
+    Bitmap& bitmap)
+{
+    const std::int64_t width = bitmap.Width();
+    const std::int64_t height = bitmap.Height();
+    std::int64_t x = 0;
+    std::int64_t y = 0; // rows counted from the bottom
+    std::size_t pos = 0;
+    const auto put = [&](unsigned index) {
+        if (x < width)
+            bitmap.Row(int(height - 1 - y))[x] = palette[index];
+        ++x;
+    };
+    const auto nibble = [](std::uint8_t byte, std::int64_t i) { return i % 2 == 0 ? byte >> 4 : byte & 0x0Fu; };
+
+    for (;;) {
+        if (data.size() - pos < 2)
+            return false;
+        const unsigned count = data[pos];
+        const unsigned value = data[pos + 1];
+        pos += 2;
+        if (count > 0) {
+            if (y >= height)
+                return false;
+            for (unsigned i = 0; i < count; ++i)
+                put(bitsPerPixel == 8 ? value : nibble(std::uint8_t(value), i));
+            continue;
+        }
+        switch (value) {
+        case rleEndOfLine:
+            x = 0;
+            if (++y > height)
+                return false;
+            break;
+        case rleEndOfBitmap:
+            return true;
+        case rleDelta:
+            if (data.size() - pos < 2)
+                return false;
+            x += data[pos];
+            y += data[pos + 1];
+            pos += 2;
+            if (y > height)
+                return false;
+            break;
+        default: {
+            const std::size_t bytes = bitsPerPixel == 8 ? value : (value + 1) / 2;
+            const std::size_t padded = (bytes + 1) & ~std::size_t(1);
+            if (data.size() - pos < padded || y >= height)
+                return false;
+            for (unsigned i = 0; i < value; ++i)
+                put(bitsPerPixel == 8 ? data[pos + i] : nibble(data[pos + i / 2], i));
+            pos += padded;
+            break;
+        }
+        }
+    }
+}
+
+} // namespace
+
+std::optional<WindowsBitmapSize> ReadWindowsBitmapSize(std::span<const std::uint8_t> file)
+{
+    const auto headers = ReadHeaders(file);
+    if (!headers)
+        return std::nullopt;
+    return WindowsBitmapSize{int(headers->width), int(headers->height)};
+}
+
+std::optional<Bitmap> DecodeWindowsBitmap(std::span<const std::uint8_t> file, std::uint64_t maxPixels)
+{
+    const auto headers = ReadHeaders(file);
+    if (!headers)
+        return std::nullopt;
+    const std::int64_t width = headers->width;
+    const std::int64_t height = headers->height;
+    const int bitsPerPixel = headers->bitsPerPixel;
+    // Before any pixel memory is taken: run-length data of a few bytes can
+    // declare any size.
+    const auto pixelCount = Bitmap::PixelCount(int(width), int(height));
+    if (!pixelCount || *pixelCount > maxPixels)
         return std::nullopt;
 
     // The palette of an indexed image; indexes past its end read as black.
     std::array<Pixel, 1u << maxPaletteBits> palette{};
     if (bitsPerPixel <= maxPaletteBits) {
         const std::uint32_t full = 1u << bitsPerPixel;
+        const std::uint32_t colorsUsed = headers->colorsUsed;
         const std::uint32_t count = colorsUsed == 0 || colorsUsed > full ? full : colorsUsed;
-        if (file.size() < afterHeader || (file.size() - afterHeader) / paletteEntry < count)
+        const std::size_t afterHeader = headers->paletteOffset;
+        const std::size_t entry = headers->paletteEntry;
+        if (file.size() < afterHeader || (file.size() - afterHeader) / entry < count)
             return std::nullopt;
         for (std::uint32_t i = 0; i < count; ++i) {
-            const std::size_t at = afterHeader + i * paletteEntry;
+            const std::size_t at = afterHeader + i * entry;
             palette[i] = MakePixel(file[at + 2], file[at + 1], file[at]);
         }
     }
 
+    const std::uint32_t pixelOffset = headers->pixelOffset;
+    if (pixelOffset > file.size())
+        return std::nullopt;
+    if (headers->RunLength()) {
+        Bitmap bitmap(static_cast<int>(width), static_cast<int>(height), palette[0]);
+        bitmap.BitsPerPixel = bitsPerPixel;
+        if (!DecodeRunLength(file.subspan(pixelOffset), bitsPerPixel, palette, bitmap))
+            return std::nullopt;
+        return bitmap;
+    }
+
     const std::uint64_t stride = RowStride(std::uint64_t(width), bitsPerPixel);
-    if (pixelOffset > file.size() || (file.size() - pixelOffset) / stride < std::uint64_t(height))
+    if ((file.size() - pixelOffset) / stride < std::uint64_t(height))
         return std::nullopt;
 
+    const bool hasMasks = headers->hasMasks;
     PixelFormat format;
     if (hasMasks) {
-        const auto red = Channel::FromMask(masks[0]);
-        const auto green = Channel::FromMask(masks[1]);
-        const auto blue = Channel::FromMask(masks[2]);
-        const auto alpha = Channel::FromMask(masks[3]);
+        const auto red = Channel::FromMask(headers->masks[0]);
+        const auto green = Channel::FromMask(headers->masks[1]);
+        const auto blue = Channel::FromMask(headers->masks[2]);
+        const auto alpha = Channel::FromMask(headers->masks[3]);
         if (!red || !green || !blue || !alpha)
             return std::nullopt;
         format = {*red, *green, *blue, *alpha};
@@ -192,6 +328,7 @@ std::optional<Bitmap> DecodeWindowsBitmap(std::span<const std::uint8_t> file)
 
     Bitmap bitmap(static_cast<int>(width), static_cast<int>(height));
     bitmap.BitsPerPixel = bitsPerPixel;
+    const bool topDown = headers->topDown;
     for (std::int64_t row = 0; row < height; ++row) {
         const std::uint8_t* source = file.data() + pixelOffset + std::size_t(row) * stride;
         Pixel* target = bitmap.Row(int(topDown ? row : height - 1 - row));

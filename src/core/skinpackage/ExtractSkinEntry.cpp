@@ -4,6 +4,7 @@
 #include "core/skinpackage/Crc32.h"
 #include "core/skinpackage/Inflate.h"
 #include "core/skinpackage/NameCompare.h"
+#include "core/skinpackage/SkinLimits.h"
 #include "core/skinpackage/TraditionalCipher.h"
 #include "core/skinpackage/ZipRecords.h"
 
@@ -12,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <system_error>
+#include <variant>
 
 namespace orvane {
 namespace {
@@ -201,133 +203,166 @@ bool CopyStored(ByteReader& source, std::uint64_t size, ByteWriter& output)
     return true;
 }
 
+// How a walk ended: the result code and the step behind it.
+struct Outcome {
+    ExtractResult result;
+    SkinReadFailure failure;
+};
+constexpr Outcome extracted{ExtractResult::Extracted, SkinReadFailure::None};
+constexpr Outcome ReadFailed(SkinReadFailure failure) { return {ExtractResult::ReadFailed, failure}; }
+constexpr Outcome PasswordOrData(SkinReadFailure failure) { return {ExtractResult::WrongPassword, failure}; }
+
 // Finds the entry's directory header; leaves the source anywhere.
-std::optional<CentralDirectoryHeader> FindEntry(PackageSource& package, std::string_view entryName)
+std::variant<CentralDirectoryHeader, SkinReadFailure> FindEntry(PackageSource& package, std::string_view entryName)
 {
     std::array<std::uint8_t, signatureReadSize> signature;
     if (!package.ReadExact(signature) || (signature[0] | (signature[1] << 8)) != packageSignature)
-        return std::nullopt;
+        return SkinReadFailure::NotAnArchive;
 
     // Only a package without archive comment has its end record in the last
     // 22 bytes; anything else leaves no directory to read.
     if (package.Size() < EndOfCentralDirectory::Size)
-        return std::nullopt;
+        return SkinReadFailure::NotAnArchive;
     const std::uint64_t endPosition = package.Size() - EndOfCentralDirectory::Size;
     std::array<std::uint8_t, EndOfCentralDirectory::Size> endBytes;
     if (!package.Seek(endPosition) || !package.ReadExact(endBytes))
-        return std::nullopt;
+        return SkinReadFailure::NotAnArchive;
     const auto end = EndOfCentralDirectory::Read(endBytes);
     if (!end || end->commentLength != 0)
-        return std::nullopt;
+        return SkinReadFailure::NotAnArchive;
 
     if (!package.Seek(end->directoryOffset))
-        return std::nullopt;
+        return SkinReadFailure::DamagedDirectory;
     std::array<std::uint8_t, CentralDirectoryHeader::Size> headerBytes;
     std::array<char, maxEntryNameLength> nameBytes;
     while (package.Position() < endPosition) {
         if (!package.ReadExact(headerBytes))
-            return std::nullopt;
+            return SkinReadFailure::DamagedDirectory;
         const auto header = CentralDirectoryHeader::Read(headerBytes);
         if (!header || header->nameLength > maxEntryNameLength)
-            return std::nullopt;
+            return SkinReadFailure::DamagedDirectory;
         if (!package.ReadExact({reinterpret_cast<std::uint8_t*>(nameBytes.data()), header->nameLength}))
-            return std::nullopt;
+            return SkinReadFailure::DamagedDirectory;
         if (NamesEqualIgnoringCase({nameBytes.data(), header->nameLength}, entryName))
-            return header;
+            return *header;
         if (!package.Skip(std::uint64_t(header->extraLength) + header->commentLength))
-            return std::nullopt;
+            return SkinReadFailure::DamagedDirectory;
     }
-    return std::nullopt;
+    return SkinReadFailure::EntryNotFound;
 }
 
-ExtractResult Extract(PackageSource& package, std::string_view entryName, ByteWriter& destination, std::string_view password)
+Outcome Extract(PackageSource& package, std::string_view entryName, ByteWriter& destination, std::string_view password)
 {
-    const auto entry = FindEntry(package, entryName);
-    if (!entry)
-        return ExtractResult::ReadFailed;
+    const auto found = FindEntry(package, entryName);
+    if (const auto* failure = std::get_if<SkinReadFailure>(&found))
+        return ReadFailed(*failure);
+    const CentralDirectoryHeader& entry = std::get<CentralDirectoryHeader>(found);
+    // Checked before anything is decoded: a few kilobytes of deflated data
+    // can declare and produce gigabytes.
+    if (entry.uncompressedSize > MaxSkinRecordFileSize)
+        return ReadFailed(SkinReadFailure::OverLimit);
 
     std::array<std::uint8_t, LocalFileHeader::Size> localBytes;
-    if (!package.Seek(entry->localHeaderOffset) || !package.ReadExact(localBytes))
-        return ExtractResult::ReadFailed;
+    if (!package.Seek(entry.localHeaderOffset) || !package.ReadExact(localBytes))
+        return ReadFailed(SkinReadFailure::DamagedDirectory);
     const auto local = LocalFileHeader::Read(localBytes);
     if (!local || !package.Skip(std::uint64_t(local->nameLength) + local->extraLength))
-        return ExtractResult::ReadFailed;
+        return ReadFailed(SkinReadFailure::DamagedDirectory);
 
     ByteReader* data = &package;
-    std::uint64_t dataSize = entry->compressedSize;
+    std::uint64_t dataSize = entry.compressedSize;
     std::optional<TraditionalCipher> cipher;
     std::optional<DecryptingReader> decrypting;
-    if (entry->flags & CentralDirectoryHeader::EncryptedFlag) {
+    const bool encrypted = (entry.flags & CentralDirectoryHeader::EncryptedFlag) != 0;
+    if (encrypted) {
         if (password.empty())
-            return ExtractResult::WrongPassword;
+            return PasswordOrData(SkinReadFailure::PasswordNeeded);
         cipher.emplace(password);
         std::array<std::uint8_t, EncryptionHeaderSize> header;
         if (!package.ReadExact(header))
-            return ExtractResult::ReadFailed;
+            return ReadFailed(SkinReadFailure::DamagedData);
         for (std::uint8_t& byte : header)
             byte = cipher->Decrypt(byte);
         // The last header byte repeats the top byte of the CRC, or of the
         // modification time when the sizes and CRC follow the data.
-        const std::uint32_t check = (entry->flags & CentralDirectoryHeader::DataDescriptorFlag)
-            ? std::uint32_t(entry->modificationTime) << 16
-            : entry->crc32;
+        const std::uint32_t check = (entry.flags & CentralDirectoryHeader::DataDescriptorFlag)
+            ? std::uint32_t(entry.modificationTime) << 16
+            : entry.crc32;
         if (header.back() != (check >> 24))
-            return ExtractResult::WrongPassword;
+            return PasswordOrData(SkinReadFailure::WrongPassword);
         decrypting.emplace(package, *cipher);
         data = &*decrypting;
         dataSize = dataSize >= EncryptionHeaderSize ? dataSize - EncryptionHeaderSize : 0;
     }
 
-    EntryOutput output(destination, entry->uncompressedSize);
-    bool decoded = false;
-    if (entry->method == ZipMethodStored) {
-        // Stored data has no structure to fail on: its CRC is the only sign of
-        // a wrong password that passed the check byte, or of damage.
-        decoded = CopyStored(*data, dataSize, output) && output.Crc() == entry->crc32;
-    } else {
-        decoded = Inflate(*data, output) == InflateStatus::Done;
-    }
-
+    EntryOutput output(destination, entry.uncompressedSize);
+    const bool decoded = entry.method == ZipMethodStored ? CopyStored(*data, dataSize, output)
+                                                         : Inflate(*data, output) == InflateStatus::Done;
     if (output.Written() == 0 && decoded)
-        return ExtractResult::ReadFailed;
-    if (output.Written() != entry->uncompressedSize || !decoded)
-        return ExtractResult::WrongPassword;
-    return ExtractResult::Extracted;
+        return ReadFailed(SkinReadFailure::EmptyEntry);
+    // Past the check byte, a wrong password and damaged data look alike: a
+    // stream that does not decode, or bytes whose CRC-32 is not the recorded
+    // one. For an encrypted entry both report the password.
+    const SkinReadFailure damage = encrypted ? SkinReadFailure::WrongPassword : SkinReadFailure::DamagedData;
+    if (!decoded || output.Written() != entry.uncompressedSize)
+        return PasswordOrData(damage);
+    if (output.Crc() != entry.crc32)
+        return PasswordOrData(encrypted ? SkinReadFailure::WrongPassword : SkinReadFailure::BadCrc);
+    return extracted;
+}
+
+ExtractResult Report(Outcome outcome, SkinReadFailure* failure)
+{
+    if (failure != nullptr)
+        *failure = outcome.failure;
+    return outcome.result;
 }
 
 } // namespace
 
-ExtractResult ExtractSkinEntry(const std::filesystem::path& package, std::string_view entryName,
-    const std::filesystem::path& output, std::string_view password)
+ExtractResult ExtractSkinEntry(const std::filesystem::path& package, std::string_view entryName, ByteWriter& output,
+    std::string_view password, SkinReadFailure* failure)
 {
-    ExtractResult result = ExtractResult::ReadFailed;
     std::error_code error;
-    if (std::filesystem::is_regular_file(package, error)) {
-        FilePackageSource source(package);
-        if (source.IsOpen()) {
-            FileWriter writer(output);
-            if (writer.IsOpen()) {
-                result = Extract(source, entryName, writer, password);
-                if (!writer.Close() && result == ExtractResult::Extracted)
-                    result = ExtractResult::ReadFailed;
-            }
+    if (!std::filesystem::is_regular_file(package, error))
+        return Report(ReadFailed(SkinReadFailure::CannotOpen), failure);
+    FilePackageSource source(package);
+    if (!source.IsOpen())
+        return Report(ReadFailed(SkinReadFailure::CannotOpen), failure);
+    return Report(Extract(source, entryName, output, password), failure);
+}
+
+ExtractResult ExtractSkinEntry(const std::filesystem::path& package, std::string_view entryName,
+    const std::filesystem::path& output, std::string_view password, SkinReadFailure* failure)
+{
+    Outcome outcome = ReadFailed(SkinReadFailure::TemporaryFileFailed);
+    {
+        FileWriter writer(output);
+        if (writer.IsOpen()) {
+            SkinReadFailure step = SkinReadFailure::None;
+            outcome.result = ExtractSkinEntry(package, entryName, writer, password, &step);
+            outcome.failure = step;
+            if (!writer.Close() && outcome.result == ExtractResult::Extracted)
+                outcome = ReadFailed(SkinReadFailure::TemporaryFileFailed);
         }
     }
-    if (result != ExtractResult::Extracted)
+    if (outcome.result != ExtractResult::Extracted) {
+        std::error_code error;
         std::filesystem::remove(output, error);
-    return result;
+    }
+    return Report(outcome, failure);
 }
 
 ExtractResult ExtractSkinEntry(std::span<const std::uint8_t> package, std::string_view entryName,
-    std::vector<std::uint8_t>& output, std::string_view password)
+    std::vector<std::uint8_t>& output, std::string_view password, SkinReadFailure* failure)
 {
     output.clear();
     MemoryPackageSource source(package);
     VectorWriter writer(output);
-    const ExtractResult result = Extract(source, entryName, writer, password);
-    if (result != ExtractResult::Extracted)
+    const Outcome outcome = Extract(source, entryName, writer, password);
+    if (outcome.result != ExtractResult::Extracted)
         output.clear();
-    return result;
+    return Report(outcome, failure);
 }
 
 } // namespace orvane

@@ -1,26 +1,46 @@
 #include "core/skinpackage/HuffmanTree.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cassert>
 
 namespace orvane {
+namespace {
 
-THuffmanTree::THuffmanTree(int limit) : bitLimit(limit)
+constexpr std::uint32_t undefinedEntry = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::UndefinedCode);
+
+unsigned Reversed(unsigned code, unsigned length)
 {
-    assert(limit >= 1 && limit <= MaxBitLimit && "a DEFLATE code has at most 15 bits");
-    table.assign(1, EmptyEntry);
+    unsigned reversed = 0;
+    for (unsigned bit = 0; bit < length; ++bit, code >>= 1)
+        reversed = (reversed << 1) | (code & 1u);
+    return reversed;
 }
 
-bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const std::uint8_t> extraBits)
+} // namespace
+
+THuffmanTree::THuffmanTree(int limit, int mainBits) : bitLimit(limit), tableBits(mainBits)
 {
-    // A failed build leaves a tree that defines no code.
-    const auto fail = [this] {
+    assert(limit >= 1 && limit <= MaxBitLimit && "a DEFLATE code has at most 15 bits");
+    assert(mainBits >= 1 && mainBits <= limit && "the main table indexes at most the longest code");
+    // The most room subtables can take: one per code longer than the main
+    // table, each sized for the longest code.
+    const std::size_t mainSize = std::size_t(1) << mainBits;
+    const std::size_t subtableRoom = mainBits < limit ? MaxSymbols << (limit - mainBits) : 0;
+    table.reset(new std::uint32_t[mainSize + subtableRoom]);
+    std::fill_n(table.get(), mainSize, undefinedEntry);
+}
+
+bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const std::uint32_t> symbolEntries)
+{
+    const std::size_t mainSize = std::size_t(1) << tableBits;
+    // A failed build leaves a table that defines no code.
+    const auto fail = [&] {
         maxLen = 0;
-        table.assign(1, EmptyEntry);
+        std::fill_n(table.get(), mainSize, undefinedEntry);
         return false;
     };
-    if (lengths.size() > maxSymbols)
+    if (lengths.size() > MaxSymbols || lengths.size() > symbolEntries.size())
         return fail();
     std::array<unsigned, MaxBitLimit + 1> countOfLength{};
     int longest = 0;
@@ -50,44 +70,49 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const 
         nextCode[length] = code;
     }
 
-    // The symbols grouped by code length, in symbol order within a length.
-    std::array<unsigned, MaxBitLimit + 2> groupStart{};
-    for (int length = 1; length <= maxLen; ++length)
-        groupStart[length + 1] = groupStart[length] + countOfLength[length];
-    std::array<std::uint16_t, maxSymbols> bySymbolLength;
-    {
-        auto fill = groupStart;
-        for (std::size_t symbol = 0; symbol < lengths.size() && symbol < maxSymbols; ++symbol) {
-            if (lengths[symbol] != 0)
-                bySymbolLength[fill[lengths[symbol]]++] = static_cast<std::uint16_t>(symbol);
+    // Codes are sent most significant bit first and read least significant
+    // bit first, so a code's slot is its bit-reversed value, repeated for
+    // every value of the bits after it. A code longer than the main table
+    // continues in the subtable its first tableBits bits link to.
+    std::fill_n(table.get(), mainSize, undefinedEntry);
+    const unsigned subtableBits = maxLen > tableBits ? unsigned(maxLen - tableBits) : 0;
+    std::size_t nextSubtable = mainSize;
+    for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
+        const unsigned length = lengths[symbol];
+        if (length == 0)
+            continue;
+        const unsigned reversed = Reversed(nextCode[length]++, length);
+        const std::uint32_t entry = symbolEntries[symbol];
+        if (length <= unsigned(tableBits)) {
+            for (std::size_t slot = reversed; slot < mainSize; slot += std::size_t(1) << length)
+                table[slot] = entry + length + (length << 12);
+            continue;
         }
-    }
-
-    // The table grows by doubling: the entries for codes up to length L fill
-    // the first 2^L slots, one slot per code, then a copy of those slots
-    // repeats them for the next bit. Codes are sent most significant bit
-    // first and read least significant bit first, so a code's slot is its
-    // bit-reversed value. Slots no code reaches stay empty.
-    const std::size_t size = std::size_t(1) << maxLen;
-    if (table.size() < size)
-        table.resize(size);
-    table[0] = EmptyEntry;
-    if (size > 1)
-        table[1] = EmptyEntry;
-    for (int length = 1; length <= maxLen; ++length) {
-        const std::size_t filled = std::size_t(1) << length;
-        if (length > 1)
-            std::copy_n(table.begin(), filled / 2, table.begin() + std::ptrdiff_t(filled / 2));
-        for (unsigned i = groupStart[length]; i < groupStart[length + 1]; ++i) {
-            const unsigned symbol = bySymbolLength[i];
-            unsigned reversed = 0;
-            for (unsigned c = nextCode[length]++, bit = 0; bit < unsigned(length); ++bit, c >>= 1)
-                reversed = (reversed << 1) | (c & 1u);
-            const unsigned extra = symbol < extraBits.size() ? extraBits[symbol] : 0;
-            table[reversed] = MakeEntry(symbol, unsigned(length), extra);
+        const unsigned prefix = reversed & MainMask();
+        if ((table[prefix] & SubtableFlag) == 0) {
+            std::fill_n(table.get() + nextSubtable, std::size_t(1) << subtableBits, undefinedEntry);
+            table[prefix] = ValueEntry(unsigned(nextSubtable)) | (subtableBits << 12) | SubtableFlag | unsigned(tableBits);
+            nextSubtable += std::size_t(1) << subtableBits;
         }
+        const std::size_t offset = Value(table[prefix]);
+        const unsigned restLength = length - unsigned(tableBits);
+        for (std::size_t slot = reversed >> tableBits; slot < (std::size_t(1) << subtableBits); slot += std::size_t(1) << restLength)
+            table[offset + slot] = entry + restLength + (restLength << 12);
     }
     return true;
+}
+
+std::uint32_t THuffmanTree::Decode(std::uint64_t bits, unsigned& consumed) const
+{
+    std::uint32_t entry = table[bits & MainMask()];
+    consumed = 0;
+    if (entry & SubtableFlag) {
+        consumed = ConsumedBits(entry);
+        bits >>= consumed;
+        entry = table[Value(entry) + (bits & ((1u << SubtableBits(entry)) - 1))];
+    }
+    consumed += ConsumedBits(entry);
+    return entry;
 }
 
 } // namespace orvane

@@ -39,15 +39,47 @@ static constexpr std::array<std::uint8_t, maxDistanceCodes> distanceExtra = {
 static constexpr std::array<std::uint8_t, codeLengthCodes> codeLengthOrder = {
     16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
 
-// Extra-bit counts indexed by literal/length symbol, for the tree entries.
-constexpr std::array<std::uint8_t, fixedLiteralLengthSymbols> MakeLiteralLengthExtra()
+// Index bits of the main tables: the codes a block uses most are short, so
+// most symbols resolve in one read of a table that stays in the first-level
+// cache; longer codes take a second read in a subtable.
+constexpr int literalLengthTableBits = 11;
+constexpr int distanceTableBits = 8;
+
+// Each symbol's table entry without its code bits: literals carry their byte,
+// lengths and distances their base and extra-bit count, so that decoding reads
+// no second table per symbol.
+constexpr std::array<std::uint32_t, fixedLiteralLengthSymbols> MakeLiteralLengthEntries()
 {
-    std::array<std::uint8_t, fixedLiteralLengthSymbols> extra{};
+    std::array<std::uint32_t, fixedLiteralLengthSymbols> entries{};
+    for (unsigned symbol = 0; symbol < endOfBlock; ++symbol)
+        entries[symbol] = THuffmanTree::LiteralEntry(symbol);
+    entries[endOfBlock] = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::EndOfBlock);
     for (unsigned i = 0; i < lengthSymbols; ++i)
-        extra[firstLengthSymbol + i] = lengthExtra[i];
-    return extra;
+        entries[firstLengthSymbol + i] = THuffmanTree::ValueEntry(lengthBase[i], lengthExtra[i]);
+    for (unsigned symbol = lastLengthSymbol + 1; symbol < fixedLiteralLengthSymbols; ++symbol)
+        entries[symbol] = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::InvalidSymbol);
+    return entries;
 }
-static constexpr std::array<std::uint8_t, fixedLiteralLengthSymbols> literalLengthExtra = MakeLiteralLengthExtra();
+constexpr std::array<std::uint32_t, fixedDistanceSymbols> MakeDistanceEntries()
+{
+    std::array<std::uint32_t, fixedDistanceSymbols> entries{};
+    for (unsigned symbol = 0; symbol < maxDistanceCodes; ++symbol)
+        entries[symbol] = THuffmanTree::ValueEntry(distanceBase[symbol], distanceExtra[symbol]);
+    for (unsigned symbol = maxDistanceCodes; symbol < fixedDistanceSymbols; ++symbol)
+        entries[symbol] = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::InvalidSymbol);
+    return entries;
+}
+constexpr std::array<std::uint32_t, codeLengthCodes> MakeCodeLengthEntries()
+{
+    std::array<std::uint32_t, codeLengthCodes> entries{};
+    for (unsigned symbol = 0; symbol < codeLengthCodes; ++symbol)
+        entries[symbol] = THuffmanTree::ValueEntry(symbol);
+    return entries;
+}
+static constexpr auto literalLengthEntries = MakeLiteralLengthEntries();
+static constexpr auto distanceEntries = MakeDistanceEntries();
+static constexpr auto codeLengthEntries = MakeCodeLengthEntries();
+static_assert(lengthBase.back() == InflateMaxMatchLength);
 
 // The most bits one literal/length code with its extra bits and one distance
 // code with its extra bits take; one refill of the bit buffer covers them.
@@ -56,23 +88,32 @@ constexpr unsigned bitBufferFill = 56;
 static_assert(maxBitsPerMatch <= bitBufferFill);
 
 // Slack behind the buffers so that whole-word reads and writes near their
-// ends stay inside them.
+// ends stay inside them: a match copy writes at most 15 bytes past its end.
 constexpr std::size_t wordSlack = 16;
+// A byte times this fills every byte of a word with it.
+constexpr std::uint64_t repeatedByte = 0x0101010101010101u;
+
+inline void CopyWord(std::uint8_t* destination, const std::uint8_t* source)
+{
+    std::uint64_t word;
+    std::memcpy(&word, source, sizeof word);
+    std::memcpy(destination, &word, sizeof word);
+}
 
 // The fixed codes of block type 1, built once per process.
 struct FixedTrees {
-    THuffmanTree literalLength{huffmanBitLimit};
-    THuffmanTree distance{huffmanBitLimit};
+    THuffmanTree literalLength{huffmanBitLimit, literalLengthTableBits};
+    THuffmanTree distance{huffmanBitLimit, distanceTableBits};
 
     FixedTrees()
     {
         std::array<std::uint8_t, fixedLiteralLengthSymbols> lengths{};
         for (unsigned symbol = 0; symbol < fixedLiteralLengthSymbols; ++symbol)
             lengths[symbol] = symbol < 144 ? 8 : symbol < 256 ? 9 : symbol < 280 ? 7 : 8;
-        literalLength.Build(lengths, literalLengthExtra);
+        literalLength.Build(lengths, literalLengthEntries);
         std::array<std::uint8_t, fixedDistanceSymbols> distanceLengths{};
         distanceLengths.fill(5);
-        distance.Build(distanceLengths, distanceExtra);
+        distance.Build(distanceLengths, distanceEntries);
     }
 };
 
@@ -94,8 +135,10 @@ inline std::uint64_t Load64LE(const std::uint8_t* p)
 class Inflater {
 public:
     Inflater(ByteReader& in, ByteWriter& out)
-        : input(in), output(out), inBuffer(new std::uint8_t[InflateInputBufferSize + wordSlack]()),
-          window(new std::uint8_t[InflateWindowSize + wordSlack]())
+        // Not cleared: every byte is written before it is read (a match copy
+        // reads only window bytes that the same or an earlier copy wrote).
+        : input(in), output(out), inBuffer(new std::uint8_t[InflateInputBufferSize + wordSlack]),
+          window(new std::uint8_t[InflateWindowSize + wordSlack])
     {
     }
 
@@ -147,9 +190,9 @@ private:
     std::unique_ptr<std::uint8_t[]> window;
     std::size_t writePos = 0;
 
-    THuffmanTree codeLengthTree{codeLengthBitLimit};
-    THuffmanTree literalLengthTree{huffmanBitLimit};
-    THuffmanTree distanceTree{huffmanBitLimit};
+    THuffmanTree codeLengthTree{codeLengthBitLimit, codeLengthBitLimit};
+    THuffmanTree literalLengthTree{huffmanBitLimit, literalLengthTableBits};
+    THuffmanTree distanceTree{huffmanBitLimit, distanceTableBits};
 };
 
 void Inflater::ReadMoreInput()
@@ -264,7 +307,7 @@ InflateStatus Inflater::DynamicBlock()
             return InflateStatus::InputExhausted;
         codeLengthLengths[codeLengthOrder[i]] = static_cast<std::uint8_t>(TakeBits(3));
     }
-    if (!codeLengthTree.Build(codeLengthLengths))
+    if (!codeLengthTree.Build(codeLengthLengths, codeLengthEntries))
         return InflateStatus::BadCodeLengths;
 
     std::array<std::uint8_t, maxLiteralLengthCodes + maxDistanceCodes> lengths{};
@@ -272,11 +315,12 @@ InflateStatus Inflater::DynamicBlock()
     for (unsigned i = 0; i < total;) {
         if (!Refill())
             return InflateStatus::InputExhausted;
-        const std::uint32_t entry = codeLengthTree.Lookup(bits);
-        if (entry == THuffmanTree::EmptyEntry)
+        unsigned codeBits = 0;
+        const std::uint32_t entry = codeLengthTree.Decode(bits, codeBits);
+        if (entry & THuffmanTree::ExceptionalFlag)
             return InflateStatus::UndefinedCode;
-        TakeBits(THuffmanTree::CodeLength(entry));
-        const unsigned symbol = THuffmanTree::Symbol(entry);
+        TakeBits(codeBits);
+        const unsigned symbol = THuffmanTree::Value(entry);
         if (symbol < repeatPreviousSymbol) {
             lengths[i++] = static_cast<std::uint8_t>(symbol);
             continue;
@@ -304,18 +348,21 @@ InflateStatus Inflater::DynamicBlock()
     if (lengths[endOfBlock] == 0)
         return InflateStatus::BadCodeLengths;
     const std::span<const std::uint8_t> all(lengths.data(), total);
-    if (!literalLengthTree.Build(all.first(literalCount), literalLengthExtra)
-        || !distanceTree.Build(all.subspan(literalCount), distanceExtra))
+    if (!literalLengthTree.Build(all.first(literalCount), literalLengthEntries)
+        || !distanceTree.Build(all.subspan(literalCount), distanceEntries))
         return InflateStatus::BadCodeLengths;
     return HuffmanBlock(literalLengthTree, distanceTree);
 }
 
 InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const THuffmanTree& distance)
 {
+    using Tree = THuffmanTree;
+    // Both main tables are always filled to their full size, so their index
+    // masks are constants.
     const std::uint32_t* const literalTable = literalLength.Table();
-    const std::uint64_t literalMask = literalLength.TableMask();
+    constexpr std::uint64_t literalMask = (1u << literalLengthTableBits) - 1;
     const std::uint32_t* const distanceTable = distance.Table();
-    const std::uint64_t distanceMask = distance.TableMask();
+    constexpr std::uint64_t distanceMask = (1u << distanceTableBits) - 1;
     const std::uint8_t* const in = inBuffer.get();
     std::uint8_t* const out = window.get();
 
@@ -343,8 +390,29 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         b >>= count;
         n -= count;
     };
+    // Consumes a length's or distance's code with its extra bits and gives
+    // base + the extra bits.
+    const auto takeValue = [&](std::uint32_t entry) {
+        const unsigned consumed = Tree::ConsumedBits(entry);
+        const auto taken = unsigned(b & ((std::uint64_t(1) << consumed) - 1));
+        consume(consumed);
+        return Tree::Value(entry) + (taken >> Tree::CodeLength(entry));
+    };
+    // Follows a subtable link: consumes the main table's bits and reads the
+    // entry the following bits select.
+    const auto resolve = [&](const std::uint32_t* table, std::uint32_t entry) {
+        consume(Tree::ConsumedBits(entry));
+        return table[Tree::Value(entry) + (b & ((1u << Tree::SubtableBits(entry)) - 1u))];
+    };
+    const auto failure = [](std::uint32_t entry) {
+        return Tree::ExceptionOf(entry) == Tree::Exception::InvalidSymbol ? InflateStatus::InvalidSymbol
+                                                                           : InflateStatus::UndefinedCode;
+    };
 
     for (;;) {
+        // One refill gives at least 56 bits: enough for three literals of
+        // main-table codes (11 bits each), or one length and one distance
+        // with their extra bits (48).
         if (end - pos >= sizeof(std::uint64_t)) {
             b |= Load64LE(in + pos) << n;
             pos += (63 - n) >> 3;
@@ -357,18 +425,20 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         }
 
         std::uint32_t entry = literalTable[b & literalMask];
-        unsigned symbol = THuffmanTree::Symbol(entry);
-        if (symbol < endOfBlock) {
-            consume(THuffmanTree::CodeLength(entry));
-            out[w++] = static_cast<std::uint8_t>(symbol);
-            // One refill leaves enough bits for a second literal; anything
-            // else starts over with a full bit buffer.
+        if (entry & Tree::LiteralFlag) {
+            consume(Tree::ConsumedBits(entry));
+            out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
             entry = literalTable[b & literalMask];
-            symbol = THuffmanTree::Symbol(entry);
-            if (symbol < endOfBlock) {
-                consume(THuffmanTree::CodeLength(entry));
-                out[w++] = static_cast<std::uint8_t>(symbol);
+            if (entry & Tree::LiteralFlag) {
+                consume(Tree::ConsumedBits(entry));
+                out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
+                entry = literalTable[b & literalMask];
+                if (entry & Tree::LiteralFlag) {
+                    consume(Tree::ConsumedBits(entry));
+                    out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
+                }
             }
+            // Anything else starts over with a full bit buffer.
             if (w >= InflateWindowFlushAt) {
                 save();
                 if (!FlushWindow())
@@ -377,31 +447,41 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             }
             continue;
         }
-        if (entry == THuffmanTree::EmptyEntry) {
-            save();
-            return InflateStatus::UndefinedCode;
+        // Subtable links and exceptional entries share one test, so that a
+        // length from the main table costs one branch.
+        if (entry & (Tree::SubtableFlag | Tree::ExceptionalFlag)) {
+            if (entry & Tree::SubtableFlag) {
+                entry = resolve(literalTable, entry);
+                if (entry & Tree::LiteralFlag) {
+                    consume(Tree::ConsumedBits(entry));
+                    out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
+                    if (w >= InflateWindowFlushAt) {
+                        save();
+                        if (!FlushWindow())
+                            return InflateStatus::OutputRefused;
+                        load();
+                    }
+                    continue;
+                }
+            }
+            if (entry & Tree::ExceptionalFlag) {
+                if (Tree::ExceptionOf(entry) != Tree::Exception::EndOfBlock)
+                    return failure(entry);
+                consume(Tree::ConsumedBits(entry));
+                save();
+                return InflateStatus::Done;
+            }
         }
-        consume(THuffmanTree::CodeLength(entry));
-        if (symbol == endOfBlock) {
-            save();
-            return InflateStatus::Done;
-        }
-        if (symbol > lastLengthSymbol)
-            return InflateStatus::InvalidSymbol;
-        const unsigned lengthExtraBits = THuffmanTree::ExtraBits(entry);
-        const std::size_t length = lengthBase[symbol - firstLengthSymbol] + (b & ((1u << lengthExtraBits) - 1));
-        consume(lengthExtraBits);
+        const std::size_t length = takeValue(entry);
 
         entry = distanceTable[b & distanceMask];
-        if (entry == THuffmanTree::EmptyEntry)
-            return InflateStatus::UndefinedCode;
-        symbol = THuffmanTree::Symbol(entry);
-        if (symbol >= maxDistanceCodes)
-            return InflateStatus::InvalidSymbol;
-        consume(THuffmanTree::CodeLength(entry));
-        const unsigned distanceExtraBits = THuffmanTree::ExtraBits(entry);
-        const std::size_t distanceValue = distanceBase[symbol] + (b & ((1u << distanceExtraBits) - 1));
-        consume(distanceExtraBits);
+        if (entry & (Tree::SubtableFlag | Tree::ExceptionalFlag)) {
+            if (entry & Tree::SubtableFlag)
+                entry = resolve(distanceTable, entry);
+            if (entry & Tree::ExceptionalFlag)
+                return failure(entry);
+        }
+        const std::size_t distanceValue = takeValue(entry);
         if (distanceValue > w)
             return InflateStatus::DistanceTooFar;
 
@@ -409,16 +489,29 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         const std::uint8_t* source = destination - distanceValue;
         w += length;
         if (distanceValue >= sizeof(std::uint64_t)) {
-            // Word copies; the last may run up to seven bytes past the match,
-            // into window slack that later output overwrites.
+            // Word copies, in order, so that a distance below 16 reads the
+            // words just written. The first two go unconditionally (most
+            // matches are at most 16 bytes long); the last may run up to 15
+            // bytes past the match, into window slack that later output
+            // overwrites.
             std::uint8_t* const stop = out + w;
-            do {
-                std::memcpy(destination, source, sizeof(std::uint64_t));
+            CopyWord(destination, source);
+            CopyWord(destination + sizeof(std::uint64_t), source + sizeof(std::uint64_t));
+            destination += 2 * sizeof(std::uint64_t);
+            source += 2 * sizeof(std::uint64_t);
+            while (destination < stop) {
+                CopyWord(destination, source);
                 destination += sizeof(std::uint64_t);
                 source += sizeof(std::uint64_t);
-            } while (destination < stop);
+            }
         } else if (distanceValue == 1) {
-            std::memset(destination, *source, length);
+            // A run of one byte: whole words of it.
+            const std::uint64_t run = *source * repeatedByte;
+            std::uint8_t* const stop = out + w;
+            do {
+                std::memcpy(destination, &run, sizeof run);
+                destination += sizeof run;
+            } while (destination < stop);
         } else {
             // A short distance repeats the bytes the copy itself writes.
             for (std::size_t i = 0; i < length; ++i)

@@ -1,6 +1,7 @@
 #include "core/skinpackage/Sk2File.h"
 
 #include "core/base/LittleEndian.h"
+#include "core/skinpackage/SkinLimits.h"
 
 #include <array>
 #include <cstring>
@@ -50,13 +51,19 @@ std::optional<TSk2EntryHeader> TSk2EntryHeader::Read(std::span<const std::uint8_
     return header;
 }
 
-std::optional<std::vector<Sk2Entry>> ReadSk2File(std::span<const std::uint8_t> file)
+std::optional<std::vector<Sk2Entry>> ReadSk2File(std::span<const std::uint8_t> file, SkinReadFailure* failure)
 {
+    const auto fail = [failure](SkinReadFailure why) -> std::optional<std::vector<Sk2Entry>> {
+        if (failure != nullptr)
+            *failure = why;
+        return std::nullopt;
+    };
     const auto fileHeader = TSk2FileHeader::Read(file);
     if (!fileHeader)
-        return std::nullopt;
+        return fail(SkinReadFailure::DamagedRecordFile);
 
     std::vector<Sk2Entry> entries;
+    std::uint64_t copied = 0;
     std::unordered_set<std::uint32_t> visited{fileHeader->firstEntryOffset};
     auto header = TSk2EntryHeader::Read(file, fileHeader->firstEntryOffset);
     while (header && header->nextOffset != 0) {
@@ -66,18 +73,25 @@ std::optional<std::vector<Sk2Entry>> ReadSk2File(std::span<const std::uint8_t> f
         if (known) {
             if ((type == Sk2EntryType::Integer && header->dataSize != integerSize)
                 || (type == Sk2EntryType::Bool && header->dataSize != boolSize))
-                return std::nullopt;
+                return fail(SkinReadFailure::DamagedRecordFile);
             if (header->dataOffset > file.size() || file.size() - header->dataOffset < header->dataSize)
-                return std::nullopt;
+                return fail(SkinReadFailure::DamagedRecordFile);
+            // Records may name the same bytes again and again; each naming
+            // is a copy, so the copies are what the limit counts.
+            copied += header->dataSize;
+            if (copied > MaxSkinRecordBytesCopied)
+                return fail(SkinReadFailure::OverLimit);
             const auto data = file.subspan(header->dataOffset, header->dataSize);
             entries.push_back({std::move(header->name), type, {data.begin(), data.end()}});
         }
         if (!visited.insert(header->nextOffset).second)
-            return std::nullopt;
+            return fail(SkinReadFailure::DamagedRecordFile);
         header = TSk2EntryHeader::Read(file, header->nextOffset);
     }
     if (!header)
-        return std::nullopt;
+        return fail(SkinReadFailure::DamagedRecordFile);
+    if (failure != nullptr)
+        *failure = SkinReadFailure::None;
     return entries;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/skinpackage/SkinReadFailure.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -60,7 +62,10 @@ struct TSk2EntryHeader {
 // the known types in chain order. The header whose next offset is 0 ends the
 // chain; its own entry is not part of the file's content. Gives nothing for a
 // header or data outside the file, a header length above 24, an Integer or
-// Bool whose size is not 4 or 1, or a chain that comes back to a header.
-std::optional<std::vector<Sk2Entry>> ReadSk2File(std::span<const std::uint8_t> file);
+// Bool whose size is not 4 or 1, or a chain that comes back to a header
+// (failure DamagedRecordFile), and for records whose data together exceed
+// MaxSkinRecordBytesCopied (failure OverLimit).
+std::optional<std::vector<Sk2Entry>> ReadSk2File(std::span<const std::uint8_t> file,
+    SkinReadFailure* failure = nullptr);
 
 } // namespace orvane

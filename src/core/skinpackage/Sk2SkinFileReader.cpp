@@ -1,16 +1,19 @@
 #include "core/skinpackage/Sk2SkinFileReader.h"
 
 #include "core/base/Exception.h"
-#include "core/base/FileBytes.h"
 #include "core/base/LittleEndian.h"
 #include "core/raster/WindowsBitmapFile.h"
 #include "core/skinpackage/ExtractSkinEntry.h"
 #include "core/skinpackage/NameCompare.h"
 #include "core/skinpackage/Sk2File.h"
+#include "core/skinpackage/SkinLimits.h"
+#include "core/skinpackage/SkinReadError.h"
 #include "core/skinpackage/TemporaryFile.h"
 #include "core/text/IntegerText.h"
 
 #include <algorithm>
+#include <new>
+#include <stdexcept>
 
 namespace orvane {
 namespace {
@@ -42,38 +45,70 @@ std::optional<std::int32_t> ParseValue(const std::vector<std::string>& lines, st
 
 Tsk2SkinFileReader::Tsk2SkinFileReader(const std::filesystem::path& packagePath, const std::string& password)
 {
-    LoadSkinFile(packagePath, password);
+    // Memory can run out anywhere on the way, in the inflater's buffers as in
+    // the pixels; that is a package the program cannot load, not a reason to
+    // end the program. Unwinding has removed the temporary file by then.
+    try {
+        LoadSkinFile(packagePath, password);
+    } catch (const std::bad_alloc&) {
+        throw SkinReadError(std::string(readFailedMessage), SkinReadFailure::OutOfMemory);
+    } catch (const std::length_error&) {
+        throw SkinReadError(std::string(readFailedMessage), SkinReadFailure::OutOfMemory);
+    }
 }
 
 void Tsk2SkinFileReader::LoadSkinFile(const std::filesystem::path& packagePath, const std::string& password)
 {
+    const auto fail = [](SkinReadFailure failure, std::string detail = {}) {
+        return SkinReadError(std::string(readFailedMessage), failure, std::move(detail));
+    };
+
     std::optional<std::vector<std::uint8_t>> skinFile;
     {
         // The extracted record file lives only inside this block: the
         // temporary file goes whether extraction and reading succeed or not.
         TemporaryFile temporary;
-        switch (ExtractSkinEntry(packagePath, skinEntryName, temporary.Path(), password)) {
+        if (!temporary.IsOpen())
+            throw fail(SkinReadFailure::TemporaryFileFailed, "cannot create " + temporary.Path().string());
+        SkinReadFailure failure = SkinReadFailure::None;
+        switch (ExtractSkinEntry(packagePath, skinEntryName, temporary, password, &failure)) {
         case ExtractResult::Extracted:
             break;
         case ExtractResult::WrongPassword:
-            throw Exception(std::string(wrongPasswordMessage));
+            throw SkinReadError(std::string(wrongPasswordMessage), failure);
         case ExtractResult::ReadFailed:
-            throw Exception(std::string(readFailedMessage));
+            throw fail(failure);
         }
-        skinFile = ReadFileBytes(temporary.Path());
+        skinFile = temporary.ReadAll();
+        if (!skinFile)
+            throw fail(SkinReadFailure::TemporaryFileFailed, "cannot read back " + temporary.Path().string());
     }
-    if (!skinFile)
-        throw Exception(std::string(readFailedMessage));
-    auto entries = ReadSk2File(*skinFile);
+    SkinReadFailure failure = SkinReadFailure::None;
+    auto entries = ReadSk2File(*skinFile, &failure);
     if (!entries)
-        throw Exception(std::string(readFailedMessage));
+        throw fail(failure);
+    skinFile.reset();
 
+    std::uint64_t pixelsLeft = MaxSkinTotalPixels;
     for (Sk2Entry& entry : *entries) {
         switch (entry.type) {
         case Sk2EntryType::Image: {
-            auto bitmap = DecodeWindowsBitmap(entry.data);
+            // The size comes from the header, so that an image over a limit
+            // fails before its pixels take memory.
+            const auto size = ReadWindowsBitmapSize(entry.data);
+            if (!size)
+                throw fail(SkinReadFailure::DamagedImage, "image " + entry.name);
+            const std::uint64_t pixels = std::uint64_t(size->width) * std::uint64_t(size->height);
+            const std::string sizeText = std::to_string(size->width) + " x " + std::to_string(size->height);
+            if (pixels > MaxSkinImagePixels)
+                throw fail(SkinReadFailure::OverLimit, "image " + entry.name + " has " + sizeText + " pixels");
+            if (pixels > pixelsLeft)
+                throw fail(SkinReadFailure::OverLimit, "the images up to " + entry.name + " have too many pixels");
+            pixelsLeft -= pixels;
+            auto bitmap = DecodeWindowsBitmap(entry.data, pixels);
             if (!bitmap)
-                throw Exception(std::string(readFailedMessage));
+                throw fail(SkinReadFailure::DamagedImage, "image " + entry.name);
+            std::vector<std::uint8_t>().swap(entry.data);
             images.push_back({std::move(entry.name), std::make_unique<Bitmap>(std::move(*bitmap))});
             break;
         }

@@ -15,8 +15,10 @@ namespace orvane {
 // extracted, decrypted, inflated and parsed into four keyed tables.
 //
 // The constructor throws Exception("Wrong password!") or
-// Exception("Failed to read skin file!"); no reader remains then, and the
-// temporary file of the load is gone in every case.
+// Exception("Failed to read skin file!") (as a SkinReadError, which names the
+// step that failed); no reader remains then, and the temporary file of the
+// load is gone in every case. A package beyond the limits of SkinLimits.h,
+// and one that exhausts memory, fails with "Failed to read skin file!".
 class Tsk2SkinFileReader {
 public:
     struct ImageEntry {

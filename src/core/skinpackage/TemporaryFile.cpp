@@ -1,9 +1,22 @@
 #include "core/skinpackage/TemporaryFile.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <random>
 #include <system_error>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <share.h>
+#include <sys/stat.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace orvane {
 namespace {
@@ -14,6 +27,55 @@ constexpr std::uint8_t versionMask = 0x0F;
 constexpr std::uint8_t versionRandom = 0x40;
 constexpr std::uint8_t variantMask = 0x3F;
 constexpr std::uint8_t variantStandard = 0x80;
+
+// The most one read or write call moves; the Windows calls count in int.
+constexpr std::size_t maxTransfer = 1u << 30;
+
+#ifdef _WIN32
+// The C runtime's flags map onto CreateFileW: _O_CREAT | _O_EXCL is
+// CREATE_NEW, _O_TEMPORARY is FILE_FLAG_DELETE_ON_CLOSE, _O_SHORT_LIVED is
+// FILE_ATTRIBUTE_TEMPORARY, and _SH_DENYRW shares the file with no one.
+int CreateExclusive(const std::filesystem::path& path)
+{
+    return _wsopen(path.c_str(), _O_RDWR | _O_BINARY | _O_CREAT | _O_EXCL | _O_TEMPORARY | _O_SHORT_LIVED | _O_NOINHERIT,
+        _SH_DENYRW, _S_IREAD | _S_IWRITE);
+}
+long long WriteSome(int handle, const std::uint8_t* bytes, std::size_t count)
+{
+    return _write(handle, bytes, static_cast<unsigned>(count));
+}
+long long ReadSomeAt(int handle, std::uint8_t* bytes, std::size_t count, std::uint64_t offset)
+{
+    if (_lseeki64(handle, static_cast<long long>(offset), SEEK_SET) < 0)
+        return -1;
+    return _read(handle, bytes, static_cast<unsigned>(count));
+}
+void Close(int handle) { _close(handle); }
+#else
+constexpr mode_t ownerOnly = 0600;
+
+int CreateExclusive(const std::filesystem::path& path)
+{
+    return ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, ownerOnly);
+}
+long long WriteSome(int handle, const std::uint8_t* bytes, std::size_t count)
+{
+    ssize_t written;
+    do
+        written = ::write(handle, bytes, count);
+    while (written < 0 && errno == EINTR);
+    return written;
+}
+long long ReadSomeAt(int handle, std::uint8_t* bytes, std::size_t count, std::uint64_t offset)
+{
+    ssize_t read;
+    do
+        read = ::pread(handle, bytes, count, static_cast<off_t>(offset));
+    while (read < 0 && errno == EINTR);
+    return read;
+}
+void Close(int handle) { ::close(handle); }
+#endif
 
 } // namespace
 
@@ -44,13 +106,58 @@ std::string NewGuidText()
 TemporaryFile::TemporaryFile()
 {
     std::error_code error;
-    path = std::filesystem::temp_directory_path(error) / NewGuidText();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error)
+        return;
+    path = folder / NewGuidText();
+    handle = CreateExclusive(path);
+}
+
+TemporaryFile::TemporaryFile(std::filesystem::path exactPath) : path(std::move(exactPath))
+{
+    handle = CreateExclusive(path);
 }
 
 TemporaryFile::~TemporaryFile()
 {
+    // Only a file this object created is removed: without a handle, whatever
+    // is at the path belongs to someone else.
+    if (!IsOpen())
+        return;
+    Close(handle);
+#ifndef _WIN32
     std::error_code error;
     std::filesystem::remove(path, error);
+#endif
+}
+
+bool TemporaryFile::Write(std::span<const std::uint8_t> bytes)
+{
+    if (!IsOpen())
+        return false;
+    while (!bytes.empty()) {
+        const long long written = WriteSome(handle, bytes.data(), std::min(bytes.size(), maxTransfer));
+        if (written <= 0)
+            return false;
+        bytes = bytes.subspan(static_cast<std::size_t>(written));
+        size += static_cast<std::uint64_t>(written);
+    }
+    return true;
+}
+
+std::optional<std::vector<std::uint8_t>> TemporaryFile::ReadAll()
+{
+    if (!IsOpen() || size > std::numeric_limits<std::size_t>::max())
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const long long read = ReadSomeAt(handle, bytes.data() + done, std::min(bytes.size() - done, maxTransfer), done);
+        if (read <= 0)
+            return std::nullopt;
+        done += static_cast<std::size_t>(read);
+    }
+    return bytes;
 }
 
 } // namespace orvane

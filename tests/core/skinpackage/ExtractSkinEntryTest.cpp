@@ -1,6 +1,7 @@
 #include "core/skinpackage/ExtractSkinEntry.h"
 
 #include "core/base/LittleEndian.h"
+#include "core/skinpackage/SkinLimits.h"
 #include "core/skinpackage/TraditionalCipher.h"
 
 #include "TestPackages.h"
@@ -116,7 +117,7 @@ TEST(ExtractSkinEntry, FindsTheEntryWhateverTheCaseOfItsName)
     EXPECT_EQ(ExtractFromMemory(package, "", output, "SKINDATA.SK"), ExtractResult::ReadFailed);
 }
 
-TEST(ExtractSkinEntry, ReportsDamagedPackages)
+TEST(ExtractSkinEntry, ReportsDamagedPackagesWithTheFailingStep)
 {
     const Bytes data = SkinLikeData(20000);
     const Bytes good = test::BuildPackage({{std::string(entryName), data}});
@@ -129,47 +130,61 @@ TEST(ExtractSkinEntry, ReportsDamagedPackages)
 
     Bytes storedDamaged = test::BuildPackage({{std::string(entryName), data, false}});
     storedDamaged[test::LayoutOfSingleEntryPackage(storedDamaged).dataOffset + 100] ^= 1;
+    const auto overLimit = [&](std::uint32_t size) {
+        return changed([&](Bytes& p) { WriteU32LE(p, layout.directoryOffset + 24, size); });
+    };
 
     const struct {
         const char* what;
         Bytes package;
         ExtractResult result;
+        SkinReadFailure failure;
     } cases[] = {
-        {"empty file", {}, ExtractResult::ReadFailed},
-        {"only the signature", test::BytesOf("SK\x03\x04"), ExtractResult::ReadFailed},
-        {"PK signature", test::BuildPackage({{std::string(entryName), data}}, true), ExtractResult::ReadFailed},
-        {"no such entry", test::BuildPackage({{"OTHER.SK2", data}}), ExtractResult::ReadFailed},
+        {"empty file", {}, ExtractResult::ReadFailed, SkinReadFailure::NotAnArchive},
+        {"only the signature", test::BytesOf("SK\x03\x04"), ExtractResult::ReadFailed, SkinReadFailure::NotAnArchive},
+        {"PK signature", test::BuildPackage({{std::string(entryName), data}}, true), ExtractResult::ReadFailed,
+            SkinReadFailure::NotAnArchive},
+        {"no such entry", test::BuildPackage({{"OTHER.SK2", data}}), ExtractResult::ReadFailed,
+            SkinReadFailure::EntryNotFound},
         {"archive comment", changed([](Bytes& p) {
              p[p.size() - 2] = 3;
              p.insert(p.end(), {'a', 'b', 'c'});
          }),
-            ExtractResult::ReadFailed},
-        {"end record damaged", changed([](Bytes& p) { p[p.size() - 22] = 'Q'; }), ExtractResult::ReadFailed},
+            ExtractResult::ReadFailed, SkinReadFailure::NotAnArchive},
+        {"end record damaged", changed([](Bytes& p) { p[p.size() - 22] = 'Q'; }), ExtractResult::ReadFailed,
+            SkinReadFailure::NotAnArchive},
         {"directory offset past the end", changed([&](Bytes& p) {
              WriteU32LE(p, layout.endRecordOffset + 16, 0x7FFFFFF0);
          }),
-            ExtractResult::ReadFailed},
+            ExtractResult::ReadFailed, SkinReadFailure::DamagedDirectory},
         {"name longer than 259 bytes", test::BuildPackage({{std::string(300, 'N'), data}, {std::string(entryName), data}}),
-            ExtractResult::ReadFailed},
+            ExtractResult::ReadFailed, SkinReadFailure::DamagedDirectory},
         {"local header offset past the end", changed([&](Bytes& p) {
              WriteU32LE(p, layout.directoryOffset + 42, 0x7FFFFFF0);
          }),
-            ExtractResult::ReadFailed},
-        {"empty entry", test::BuildPackage({{std::string(entryName), {}}}), ExtractResult::ReadFailed},
-        {"recorded size larger", changed([&](Bytes& p) {
-             WriteU32LE(p, layout.directoryOffset + 24, std::uint32_t(data.size() + 1));
-         }),
-            ExtractResult::WrongPassword},
-        {"recorded size smaller", changed([&](Bytes& p) {
-             WriteU32LE(p, layout.directoryOffset + 24, std::uint32_t(data.size() - 1));
-         }),
-            ExtractResult::WrongPassword},
-        {"reserved block type", changed([&](Bytes& p) { p[layout.dataOffset] |= 0x06; }), ExtractResult::WrongPassword},
-        {"stored entry with a wrong CRC", storedDamaged, ExtractResult::WrongPassword},
+            ExtractResult::ReadFailed, SkinReadFailure::DamagedDirectory},
+        {"empty entry", test::BuildPackage({{std::string(entryName), {}}}), ExtractResult::ReadFailed,
+            SkinReadFailure::EmptyEntry},
+        {"recorded size larger", overLimit(std::uint32_t(data.size() + 1)), ExtractResult::WrongPassword,
+            SkinReadFailure::DamagedData},
+        {"recorded size smaller", overLimit(std::uint32_t(data.size() - 1)), ExtractResult::WrongPassword,
+            SkinReadFailure::DamagedData},
+        {"recorded size over the limit", overLimit(std::uint32_t(MaxSkinRecordFileSize + 1)), ExtractResult::ReadFailed,
+            SkinReadFailure::OverLimit},
+        {"recorded size near 4 GiB", overLimit(0xFFFFFFFFu), ExtractResult::ReadFailed, SkinReadFailure::OverLimit},
+        {"reserved block type", changed([&](Bytes& p) { p[layout.dataOffset] |= 0x06; }), ExtractResult::WrongPassword,
+            SkinReadFailure::DamagedData},
+        {"stored entry with a wrong CRC", storedDamaged, ExtractResult::WrongPassword, SkinReadFailure::BadCrc},
+        {"deflated entry with a wrong CRC", changed([&](Bytes& p) { p[layout.directoryOffset + 16] ^= 0x40; }),
+            ExtractResult::WrongPassword, SkinReadFailure::BadCrc},
+        {"encrypted entry without password", test::BuildPackage({{std::string(entryName), data, true, "pw"}}),
+            ExtractResult::WrongPassword, SkinReadFailure::PasswordNeeded},
     };
     for (const auto& c : cases) {
         Bytes output{1, 2, 3};
-        EXPECT_EQ(ExtractFromMemory(c.package, "", output), c.result) << c.what;
+        SkinReadFailure failure = SkinReadFailure::None;
+        EXPECT_EQ(ExtractSkinEntry(c.package, entryName, output, "", &failure), c.result) << c.what;
+        EXPECT_EQ(failure, c.failure) << c.what << ": " << DescribeSkinReadFailure(failure);
         EXPECT_TRUE(output.empty()) << c.what;
     }
 
@@ -180,6 +195,32 @@ TEST(ExtractSkinEntry, ReportsDamagedPackages)
             ExtractResult::Extracted)
             << cut;
     }
+}
+
+TEST(ExtractSkinEntry, NoBitFlipInDeflatedDataLoadsAsOtherBytes)
+{
+    // Many flips in a deflated stream still decode, to other bytes of the
+    // same length; only the CRC-32 tells them from the entry.
+    const Bytes data = SkinLikeData(3000);
+    const Bytes good = test::BuildPackage({{std::string(entryName), data}});
+    const auto layout = test::LayoutOfSingleEntryPackage(good);
+    int decodedToOtherBytes = 0;
+    for (std::size_t at = layout.dataOffset; at < layout.directoryOffset; ++at) {
+        for (int bit = 0; bit < 8; ++bit) {
+            Bytes package = good;
+            package[at] ^= std::uint8_t(1u << bit);
+            Bytes output;
+            SkinReadFailure failure = SkinReadFailure::None;
+            const ExtractResult result = ExtractSkinEntry(package, entryName, output, "", &failure);
+            if (result == ExtractResult::Extracted) {
+                EXPECT_TRUE(output == data) << "byte " << at << ", bit " << bit;
+                continue;
+            }
+            EXPECT_EQ(result, ExtractResult::WrongPassword);
+            decodedToOtherBytes += failure == SkinReadFailure::BadCrc;
+        }
+    }
+    EXPECT_GT(decodedToOtherBytes, 0); // the sample does reach the CRC check
 }
 
 class ExtractSkinEntryFile : public ::testing::Test {

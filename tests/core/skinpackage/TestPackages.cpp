@@ -174,6 +174,24 @@ ScratchFolder::~ScratchFolder()
     std::filesystem::remove_all(path, error);
 }
 
+TemporaryFolderRedirect::TemporaryFolderRedirect() : folder(scratch.Path() / "temp")
+{
+    const char* old = std::getenv("TMPDIR");
+    hadTmpDir = old != nullptr;
+    if (hadTmpDir)
+        oldTmpDir = old;
+    std::filesystem::create_directories(folder);
+    setenv("TMPDIR", folder.c_str(), 1);
+}
+
+TemporaryFolderRedirect::~TemporaryFolderRedirect()
+{
+    if (hadTmpDir)
+        setenv("TMPDIR", oldTmpDir.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+}
+
 void WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes)
 {
     if (!WriteFileBytes(path, bytes))

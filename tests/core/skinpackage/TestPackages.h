@@ -56,6 +56,22 @@ private:
     std::filesystem::path path;
 };
 
+// Points the system's temporary folder (TMPDIR) at a fresh empty folder for
+// the object's life, so that a test sees every file a load leaves behind.
+class TemporaryFolderRedirect {
+public:
+    TemporaryFolderRedirect();
+    ~TemporaryFolderRedirect();
+    const std::filesystem::path& Path() const { return folder; }
+    bool Empty() const { return std::filesystem::is_empty(folder); }
+
+private:
+    ScratchFolder scratch;
+    std::filesystem::path folder;
+    bool hadTmpDir = false;
+    std::string oldTmpDir;
+};
+
 void WriteFile(const std::filesystem::path& path, std::span<const std::uint8_t> bytes);
 Bytes ReadFile(const std::filesystem::path& path);
 

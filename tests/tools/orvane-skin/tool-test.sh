@@ -31,6 +31,17 @@ expect_run() {
 # set_signature FILE XX: the first two bytes of FILE become XX.
 set_signature() { printf '%s' "$2" | dd of="$1" bs=1 count=2 conv=notrunc status=none; }
 
+# flip_directory_byte FILE FIELD: inverts the low bit of the byte at offset
+# FIELD of the first central directory header (16: the CRC-32's low byte).
+flip_directory_byte() {
+  local size directory at byte
+  size=$(stat -c %s "$1")
+  directory=$(od -An -tu4 -j $((size - 6)) -N 4 "$1" | tr -d ' ')
+  at=$((directory + $2))
+  byte=$(od -An -tu1 -j "$at" -N 1 "$1" | tr -d ' ')
+  printf "\\$(printf '%03o' $((byte ^ 1)))" | dd of="$1" bs=1 seek="$at" count=1 conv=notrunc status=none
+}
+
 case $case_name in
 zip-packages)
   # The record file of the default skin, taken out of its package with unzip.
@@ -59,10 +70,33 @@ zip-packages)
     "$tool" dump "$work/$package.ssk" --password 'open sesame' >"$work/$package.txt" 2>&1 \
       || fail "$package package with its password does not load"
     cmp -s "$work/$package.txt" "$work/expected.txt" || fail "$package package dumps differently"
-    expect_run "$package without password" 1 "Wrong password!" -- "$tool" dump "$work/$package.ssk"
-    expect_run "$package with a wrong password" 1 "Wrong password!" -- "$tool" dump "$work/$package.ssk" --password 'open sesam'
+    expect_run "$package without password" 3 "Wrong password!" -- "$tool" dump "$work/$package.ssk"
+    expect_run "$package without password, step" 3 "encrypted entry, no password given" -- "$tool" dump "$work/$package.ssk"
+    expect_run "$package with a wrong password" 3 "Wrong password!" -- "$tool" dump "$work/$package.ssk" --password 'open sesam'
+    expect_run "$package with a wrong password, step" 3 ": wrong password" -- "$tool" dump "$work/$package.ssk" --password 'open sesam'
   done
-  expect_run "PK package" 1 "Failed to read skin file!" -- "$tool" dump "$work/pk.ssk"
+  expect_run "PK package" 3 "Failed to read skin file!" -- "$tool" dump "$work/pk.ssk"
+  expect_run "PK package, step" 3 "not an SK archive" -- "$tool" dump "$work/pk.ssk"
+
+  # A deflated entry whose bytes do not match its CRC-32 does not load, and
+  # the tool says so instead of blaming a password the package does not have.
+  cp "$work/deflated.ssk" "$work/bad-crc.ssk"
+  flip_directory_byte "$work/bad-crc.ssk" 16
+  expect_run "bad CRC" 3 "Wrong password!" -- "$tool" dump "$work/bad-crc.ssk"
+  expect_run "bad CRC, step" 3 "bad CRC-32" -- "$tool" dump "$work/bad-crc.ssk"
+  expect_run "check of a bad CRC" 3 "bad CRC-32" -- "$tool" check "$work/bad-crc.ssk"
+  cp "$work/deflated.ssk" "$work/bad-size.ssk"
+  flip_directory_byte "$work/bad-size.ssk" 24
+  expect_run "recorded size off by one" 3 "damaged data" -- "$tool" dump "$work/bad-size.ssk"
+
+  (cd "$work" && mv SKINDATA.SK2 OTHER.SK2 && zip -q -X other.ssk OTHER.SK2 \
+             && head -c 17000000 /dev/zero >SKINDATA.SK2 && zip -q -X huge.ssk SKINDATA.SK2) \
+    || fail "zip could not make the packages"
+  set_signature "$work/other.ssk" SK
+  set_signature "$work/huge.ssk" SK
+  expect_run "entry not found" 3 "entry not found" -- "$tool" dump "$work/other.ssk"
+  expect_run "record file over the limit" 3 "Failed to read skin file!" -- "$tool" dump "$work/huge.ssk"
+  expect_run "record file over the limit, step" 3 "over a limit" -- "$tool" check "$work/huge.ssk"
   ;;
 
 default-skin)
@@ -100,12 +134,13 @@ errors)
   expect_run "missing operand" 2 "dump takes 1 operand" -- "$tool" dump
   expect_run "option without value" 2 "--password needs a value" -- "$tool" dump x --password
   expect_run "store outside pack" 2 "--store belongs to pack" -- "$tool" dump x --store
-  expect_run "missing package" 1 "Failed to read skin file!" -- "$tool" dump "$work/none.ssk"
-  expect_run "folder as package" 1 "Failed to read skin file!" -- "$tool" dump "$work"
+  expect_run "missing package" 3 "Failed to read skin file!" -- "$tool" dump "$work/none.ssk"
+  expect_run "missing package, step" 3 "cannot open the package" -- "$tool" dump "$work/none.ssk"
+  expect_run "folder as package" 3 "Failed to read skin file!" -- "$tool" dump "$work"
   head -c 100 /dev/urandom >"$work/noise.ssk"
   set_signature "$work/noise.ssk" SK
-  expect_run "noise" 1 "Failed to read skin file!" -- "$tool" dump "$work/noise.ssk"
-  expect_run "check of noise" 1 "Failed to read skin file!" -- "$tool" check "$work/noise.ssk"
+  expect_run "noise" 3 "Failed to read skin file!" -- "$tool" dump "$work/noise.ssk"
+  expect_run "check of noise" 3 "not an SK archive" -- "$tool" check "$work/noise.ssk"
   expect_run "pack without manifest" 1 "cannot read" -- "$tool" pack "$work/nothing" "$work/out.ssk"
 
   mkdir -p "$work/bad"
