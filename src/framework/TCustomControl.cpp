@@ -1,22 +1,55 @@
 #include "framework/TCustomControl.h"
 
+#include "framework/GdiOwners.h"
+
 namespace orvane::framework {
 
 const TClassInfo TCustomControl::ClassInfo{L"TCustomControl", &TWinControl::ClassInfo, {}};
 
+namespace {
+
+// Gives a canvas a device context for as long as it exists.
+class TCanvasOnDC {
+public:
+    TCanvasOnDC(TCanvas& onCanvas, HDC dc) : canvas(onCanvas) { canvas.SetHandle(dc); }
+    ~TCanvasOnDC() { canvas.SetHandle(nullptr); }
+    TCanvasOnDC(const TCanvasOnDC&) = delete;
+    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
+
+private:
+    TCanvas& canvas;
+};
+
+} // namespace
+
+void TCustomControl::PaintTo(HDC dc)
+{
+    controlCanvas.Font().Assign(Font());
+    const TCanvasOnDC onDc(controlCanvas, dc);
+    Paint();
+}
+
 void TCustomControl::WndProc(TMessage& message)
 {
-    if (message.Msg != WM_PAINT || IsSystemControl()) {
+    if (IsSystemControl() || (message.Msg != WM_PAINT && message.Msg != WM_PRINTCLIENT)) {
         TWinControl::WndProc(message);
         return;
     }
-    PAINTSTRUCT paint{};
-    HDC dc = BeginPaint(WindowHandle(), &paint);
-    controlCanvas.Font().Assign(Font());
-    controlCanvas.SetHandle(dc);
-    Paint();
-    controlCanvas.SetHandle(nullptr);
-    EndPaint(WindowHandle(), &paint);
+    HDC given = reinterpret_cast<HDC>(message.WParam);
+    message.Result = 0;
+    if (message.Msg == WM_PRINTCLIENT) {
+        if (message.LParam & PRF_ERASEBKGND)
+            EraseBackground(given);
+        if (message.LParam & PRF_CLIENT)
+            PaintTo(given);
+        return;
+    }
+    if (given) {
+        PaintTo(given);
+        return;
+    }
+    const TPaintDC paint(WindowHandle());
+    PaintTo(paint.Handle());
 }
 
 } // namespace orvane::framework

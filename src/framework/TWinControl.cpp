@@ -1,6 +1,7 @@
 #include "framework/TWinControl.h"
 
 #include "core/base/Exception.h"
+#include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 #include "framework/WideText.h"
 
@@ -146,7 +147,7 @@ void TWinControl::CreateHandle()
 void TWinControl::CreateWnd()
 {
     if (systemControl)
-        SendMessageW(handle, WM_SETFONT, WPARAM(Font().Handle()), FALSE);
+        GiveFontToWindow(FALSE);
     SyncBoundsWithWindow();
     for (std::size_t i = 0; i < controls.size(); ++i)
         if (auto* child = dynamic_cast<TWinControl*>(controls[i]))
@@ -256,7 +257,7 @@ void TWinControl::WndProc(TMessage& message)
         break;
     case CM_FONTCHANGED:
         if (systemControl && handle)
-            SendMessageW(handle, WM_SETFONT, WPARAM(Font().Handle()), TRUE);
+            GiveFontToWindow(TRUE);
         NotifyChildren(CM_PARENTFONTCHANGED);
         break;
     case CM_SHOWHINTCHANGED:
@@ -270,6 +271,15 @@ void TWinControl::WndProc(TMessage& message)
         break;
     }
     TControl::WndProc(message);
+}
+
+void TWinControl::GiveFontToWindow(BOOL redraw)
+{
+    // The window keeps drawing with the handle it was given: hold a share in
+    // it until it has the next one.
+    TFont::TSharedHandle given = Font().SharedHandle();
+    SendMessageW(handle, WM_SETFONT, WPARAM(given->Get()), redraw);
+    windowFont = std::move(given);
 }
 
 void TWinControl::NotifyChildren(UINT message)
@@ -305,9 +315,8 @@ void TWinControl::EraseBackground(HDC dc)
 {
     RECT client{};
     GetClientRect(handle, &client);
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
+    const TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(dc, &client, brush.Get());
 }
 
 void TWinControl::InsertControl(TControl* control)

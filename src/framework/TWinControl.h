@@ -119,11 +119,13 @@ private:
     void Attach(HWND window);
     void Detach();
     void NotifyChildren(UINT message);
+    void GiveFontToWindow(BOOL redraw);
     void TrackMouseLeave();
 
     HWND handle = nullptr;
     WNDPROC defaultProc = DefWindowProcW;
     bool systemControl = false;
+    TFont::TSharedHandle windowFont;
     bool trackingMouse = false;
     std::vector<TControl*> controls;
     int alignDisabled = 0;
