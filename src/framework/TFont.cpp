@@ -2,6 +2,9 @@
 
 #include "framework/PublishedProperties.h"
 
+#include <map>
+#include <tuple>
+
 namespace orvane::framework {
 
 namespace {
@@ -17,6 +20,18 @@ constexpr TPropertyInfo FontProperties[] = {
     PublishedValue<TFont, &TFont::Size, &TFont::SetSize>(L"Size", TPropertyKind::Integer),
     PublishedValue<TFont, &TFont::Style, &TFont::SetStyle>(L"Style", TPropertyKind::Integer),
 };
+
+// What makes one GDI font differ from another: everything but the colour.
+using TFontKey = std::tuple<std::wstring, int, unsigned, BYTE>;
+
+// The GDI fonts in use, by description: fonts that describe the same GDI
+// font share one handle (the 81 cells of a board use one). The table does
+// not keep a font alive; the last share does.
+std::map<TFontKey, std::weak_ptr<const TFontHandle>>& FontsInUse()
+{
+    static std::map<TFontKey, std::weak_ptr<const TFontHandle>> fonts;
+    return fonts;
+}
 
 } // namespace
 
@@ -105,6 +120,13 @@ TFont::TSharedHandle TFont::SharedHandle() const
 {
     if (handle)
         return handle;
+    auto& fonts = FontsInUse();
+    const TFontKey key{name, height, style, charset};
+    if (const auto found = fonts.find(key); found != fonts.end()) {
+        handle = found->second.lock();
+        if (handle)
+            return handle;
+    }
     LOGFONTW description{};
     description.lfHeight = height;
     description.lfWeight = (style & fsBold) ? BoldWeight : NormalWeight;
@@ -118,6 +140,8 @@ TFont::TSharedHandle TFont::SharedHandle() const
     description.lfPitchAndFamily = DEFAULT_PITCH;
     lstrcpynW(description.lfFaceName, name.c_str(), LF_FACESIZE);
     handle = std::make_shared<const TFontHandle>(CreateFontIndirectW(&description));
+    std::erase_if(fonts, [](const auto& entry) { return entry.second.expired(); });
+    fonts[key] = handle;
     return handle;
 }
 
