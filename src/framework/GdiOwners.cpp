@@ -10,7 +10,7 @@ TGdiOwnerCounts counts;
 
 const TGdiOwnerCounts& GdiOwnerCounts() { return counts; }
 
-namespace gdi_detail {
+namespace detail {
 
 void ObjectTaken(HGDIOBJ object, bool font)
 {
@@ -31,11 +31,11 @@ void DCTaken(HDC dc)
 
 void DCGiven() { --counts.DCs; }
 
-} // namespace gdi_detail
+} // namespace detail
 
 TPaintDC::TPaintDC(HWND paintedWindow) : window(paintedWindow), dc(BeginPaint(paintedWindow, &paint))
 {
-    gdi_detail::DCTaken(dc);
+    detail::DCTaken(dc);
 }
 
 TPaintDC::~TPaintDC()
@@ -43,27 +43,27 @@ TPaintDC::~TPaintDC()
     if (!dc)
         return;
     EndPaint(window, &paint);
-    gdi_detail::DCGiven();
+    detail::DCGiven();
 }
 
-TClientDC::TClientDC(HWND ofWindow) : window(ofWindow), dc(GetDC(ofWindow)) { gdi_detail::DCTaken(dc); }
+TClientDC::TClientDC(HWND ofWindow) : window(ofWindow), dc(GetDC(ofWindow)) { detail::DCTaken(dc); }
 
 TClientDC::~TClientDC()
 {
     if (!dc)
         return;
     ReleaseDC(window, dc);
-    gdi_detail::DCGiven();
+    detail::DCGiven();
 }
 
-TMemoryDC::TMemoryDC(HDC compatibleWith) : dc(CreateCompatibleDC(compatibleWith)) { gdi_detail::DCTaken(dc); }
+TMemoryDC::TMemoryDC(HDC compatibleWith) : dc(CreateCompatibleDC(compatibleWith)) { detail::DCTaken(dc); }
 
 TMemoryDC::~TMemoryDC()
 {
     if (!dc)
         return;
     DeleteDC(dc);
-    gdi_detail::DCGiven();
+    detail::DCGiven();
 }
 
 void TSelectedObject::Select(HDC dc, HGDIOBJ object)

@@ -19,12 +19,12 @@ struct TGdiOwnerCounts {
 };
 const TGdiOwnerCounts& GdiOwnerCounts();
 
-namespace gdi_detail {
+namespace detail {
 void ObjectTaken(HGDIOBJ object, bool font);
 void ObjectGiven();
 void DCTaken(HDC dc);
 void DCGiven();
-} // namespace gdi_detail
+} // namespace detail
 
 // A GDI object (pen, brush, font, bitmap, region) that is deleted with its
 // owner. Select it into a device context only through a TSelectedObject that
@@ -34,7 +34,7 @@ class TGdiObject {
 public:
     TGdiObject() = default;
     // Takes a handle that was just made; null (a failed creation) is allowed.
-    explicit TGdiObject(Handle made) : handle(made) { gdi_detail::ObjectTaken(made, std::is_same_v<Handle, HFONT>); }
+    explicit TGdiObject(Handle made) : handle(made) { detail::ObjectTaken(made, std::is_same_v<Handle, HFONT>); }
     ~TGdiObject() { Reset(); }
     TGdiObject(TGdiObject&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
     TGdiObject& operator=(TGdiObject&& other) noexcept
@@ -55,7 +55,7 @@ public:
         if (!handle)
             return;
         DeleteObject(handle);
-        gdi_detail::ObjectGiven();
+        detail::ObjectGiven();
         handle = nullptr;
     }
 

@@ -50,13 +50,10 @@ std::vector<Color> ScreenColours(HWND window, int width, int height)
 class MemoryCanvas : public testing::Test {
 protected:
     void SetUp() override { canvas.SetHandle(dc); }
-    void TearDown() override
-    {
-        canvas.SetHandle(nullptr);
-        DeleteDC(dc);
-    }
+    void TearDown() override { canvas.SetHandle(nullptr); }
 
-    HDC dc = CreateCompatibleDC(nullptr);
+    TMemoryDC memoryDc;
+    HDC dc = memoryDc.Handle();
     TCanvas canvas;
 };
 
