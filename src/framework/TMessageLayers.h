@@ -23,7 +23,8 @@ public:
     using TBottom = std::function<void(TMessage& message)>;
     using TLayerId = unsigned long long;
 
-    // What a layer calls to hand the message on.
+    // What a layer calls to hand the message on; valid while the layer
+    // handles the message.
     class TNext {
     public:
         void operator()(TMessage& message) const { layers.CallBelow(index, message, bottom); }

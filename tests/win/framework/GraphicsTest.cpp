@@ -1,4 +1,5 @@
 #include "core/raster/Arrows.h"
+#include "core/raster/BitmapCopy.h"
 #include "core/raster/Canvas.h"
 #include "core/raster/Gradient.h"
 #include "framework/TApplication.h"
@@ -13,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -189,6 +191,44 @@ TEST_F(DibSections, APictureComposedByTheCoreReachesTheScreenInOneCopy)
     view->SetBounds(10, 10, width, height);
     Show();
     EXPECT_EQ(ScreenColours(view->Handle(), width, height), ColoursOf(bitmap));
+}
+
+TEST(BitmapCopies, OnACanvasMatchTheCoreCopies)
+{
+    // Four colours in a 2 x 2 bitmap; the top-right one is the transparent one.
+    constexpr Color colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x808080};
+    TBitmap source(2, 2);
+    for (int i = 0; i < 4; ++i)
+        source.CoreBitmap().SetColorAt(i % 2, i / 2, colours[i]);
+    source.SetTransparentColor(TColor(colours[1]));
+
+    const struct {
+        const char* name;
+        bool transparent;
+        std::function<void(TCanvas&)> onCanvas;
+        std::function<void(orvane::Canvas&, const orvane::Bitmap&)> inCore;
+    } cases[] = {
+        {"Draw", false, [&](TCanvas& c) { c.Draw(1, 1, source); },
+         [](orvane::Canvas& c, const orvane::Bitmap& b) { DrawBitmap(c, 1, 1, b); }},
+        {"transparent Draw", true, [&](TCanvas& c) { c.Draw(1, 1, source); },
+         [](orvane::Canvas& c, const orvane::Bitmap& b) { DrawBitmap(c, 1, 1, b); }},
+        {"StretchDraw", false, [&](TCanvas& c) { c.StretchDraw(RECT{0, 0, 4, 4}, source); },
+         [](orvane::Canvas& c, const orvane::Bitmap& b) { StretchDrawBitmap(c, Rect{0, 0, 4, 4}, b); }},
+        {"CopyRect", true, [&](TCanvas& c) { c.CopyRect(RECT{2, 0, 3, 4}, source, RECT{1, 0, 2, 2}); },
+         [](orvane::Canvas& c, const orvane::Bitmap& b) { StretchRect(c, Rect{2, 0, 3, 4}, b, Rect{1, 0, 2, 2}); }},
+    };
+    for (const auto& c : cases) {
+        source.SetTransparent(c.transparent);
+        TBitmap drawn(4, 4);
+        drawn.Canvas().Brush.Color = clWhite;
+        drawn.Canvas().FillRect(RECT{0, 0, 4, 4});
+        c.onCanvas(drawn.Canvas());
+        TBitmap expected(4, 4);
+        orvane::Canvas core(expected.CoreBitmap().View());
+        core.FillRect(Rect{0, 0, 4, 4}, Color(clWhite));
+        c.inCore(core, source.CoreBitmap());
+        EXPECT_EQ(ColoursOf(drawn), ColoursOf(expected)) << c.name;
+    }
 }
 
 using OutsidePainting = ShownForm;
