@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/GdiOwners.h"
 #include "framework/TColor.h"
 #include "framework/TFont.h"
 #include "framework/TObject.h"
@@ -10,10 +11,17 @@
 
 namespace orvane::framework {
 
+class TBitmap;
+
+// Whether text is drawn over its own background (in the brush's colour) or
+// straight onto what is there.
+enum class TBackgroundMode { bmTransparent, bmOpaque };
+
 // Drawing on a device context with a pen, a brush and a font that are made
 // and selected when an operation needs them. The canvas does not own the
 // device context; giving it another (or none) puts the context's own objects
-// back.
+// back. The pen and brush it made are its own; the font it selected it holds
+// a share in, so that the font may change while its handle is still selected.
 class TCanvas : public TObject {
 public:
     static const TClassInfo ClassInfo;
@@ -29,12 +37,15 @@ public:
 
     TCanvas() = default;
     ~TCanvas() override;
+    TCanvas(const TCanvas&) = delete;
+    TCanvas& operator=(const TCanvas&) = delete;
 
     HDC Handle() const { return dc; }
     void SetHandle(HDC newDc);
 
     TPen Pen;
     TBrush Brush;
+    TBackgroundMode BackgroundMode = TBackgroundMode::bmTransparent;
     TFont& Font() { return font; }
 
     void MoveTo(int x, int y);
@@ -44,26 +55,46 @@ public:
     // The three-dimensional frame of a bevel: top and left in `topLeft`,
     // bottom and right in `bottomRight`, `width` pixels; shrinks `rect` by it.
     void Frame3D(RECT& rect, TColor topLeft, TColor bottomRight, int width);
-    // Draws text in the font without a background, formatted by DrawText
-    // flags within the rectangle.
+
+    // Text in the font and its colour, over a background as BackgroundMode
+    // says.
+    void TextOut(int x, int y, const std::wstring& text);
+    // Formatted by DrawText flags within the rectangle (DT_CALCRECT measures
+    // into it); returns the height of the text.
+    int DrawText(const std::wstring& text, RECT& rect, UINT format);
+    // DrawText without a background, whatever BackgroundMode says.
     void TextRect(const std::wstring& text, RECT& rect, UINT format);
     SIZE TextExtent(const std::wstring& text);
+
+    // The whole bitmap at (x, y); a transparent bitmap leaves its transparent
+    // colour out.
+    void Draw(int x, int y, TBitmap& bitmap);
+    // The whole bitmap stretched over the rectangle, transparent as in Draw.
+    void StretchDraw(const RECT& destination, TBitmap& bitmap);
+    // A part of the bitmap copied (stretched if the sizes differ) into the
+    // destination rectangle, every pixel as it is.
+    void CopyRect(const RECT& destination, TBitmap& bitmap, const RECT& source);
 
 private:
     void RequirePen();
     void RequireBrush();
     void RequireFont();
+    void PrepareText(TBackgroundMode mode);
     void ReleaseObjects();
+    void Blit(const RECT& destination, TBitmap& bitmap, const RECT& source, bool honourTransparency);
 
     HDC dc = nullptr;
     TFont font;
-    HPEN pen = nullptr;
+    // Owners come before the selections, so that a selection is restored
+    // before the object it selected is deleted.
+    TPenHandle pen;
     TPen penMade;
-    HGDIOBJ originalPen = nullptr;
-    HBRUSH brush = nullptr;
+    TBrushHandle brush;
     TColor brushColorMade = clNone;
-    HGDIOBJ originalBrush = nullptr;
-    HGDIOBJ originalFont = nullptr;
+    TFont::TSharedHandle selectedFont;
+    TSelectedObject penSelection;
+    TSelectedObject brushSelection;
+    TSelectedObject fontSelection;
 };
 
 } // namespace orvane::framework

@@ -58,7 +58,6 @@ unsigned ShiftFromMouseKeys(WPARAM keys)
 
 TControl::TControl(TComponent* owner) : TComponent(owner), controlFont(std::make_unique<TFont>())
 {
-    WindowProc = [this](TMessage& message) { WndProc(message); };
     controlFont->OnChange = [this] {
         if (!adoptingFont)
             parentFont = false;
@@ -234,11 +233,28 @@ void TControl::SetParentShowHint(bool value)
 LRESULT TControl::Perform(UINT message, WPARAM wParam, LPARAM lParam)
 {
     TMessage sent{message, wParam, lParam, 0};
-    if (WindowProc)
-        WindowProc(sent);
-    else
-        WndProc(sent);
+    WindowProc(sent);
     return sent.Result;
+}
+
+void TControl::WindowProc(TMessage& message)
+{
+    if (!windowProcHooks || windowProcHooks->Empty()) {
+        WndProc(message);
+        return;
+    }
+    // The stack stays while the message passes through it, even if a hook
+    // takes itself out.
+    const std::shared_ptr<TMessageLayers> hooks = windowProcHooks;
+    hooks->Dispatch(message, [this](TMessage& passed) { WndProc(passed); });
+}
+
+TMessageLayerHandle TControl::HookWindowProc(TMessageLayers::TLayer hook)
+{
+    if (!windowProcHooks)
+        windowProcHooks = std::make_shared<TMessageLayers>();
+    const TMessageLayers::TLayerId id = windowProcHooks->Add(std::move(hook));
+    return TMessageLayerHandle(windowProcHooks, id);
 }
 
 void TControl::Invalidate() { Perform(CM_INVALIDATE); }

@@ -4,6 +4,7 @@
 #include "framework/TColor.h"
 #include "framework/TComponent.h"
 #include "framework/TFont.h"
+#include "framework/TMessageLayers.h"
 
 #include <windows.h>
 
@@ -40,14 +41,14 @@ enum TShiftFlag : unsigned {
 using TNotifyEvent = std::function<void(TObject* sender)>;
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, unsigned shift, int x, int y)>;
 using TKeyPressEvent = std::function<void(TObject* sender, wchar_t& key)>;
-// A control's message handler. Code outside the control (a control skin) may
-// save the current one and put its own in front of it.
+// A message handler.
 using TWndMethod = std::function<void(TMessage& message)>;
 
 // A visual component: parent, bounds, alignment, visibility, colour, font,
 // text and hint. Every message for the control, whether from its window or
-// from Perform, goes through WindowProc, which starts as the control's own
-// WndProc.
+// from Perform, goes through WindowProc: through the hooks that code outside
+// the control (a control skin) put in front of it, newest first, and then to
+// the control's own WndProc.
 class TControl : public TComponent {
 public:
     static const TClassInfo ClassInfo;
@@ -113,7 +114,10 @@ public:
     bool ParentShowHint() const { return parentShowHint; }
     void SetParentShowHint(bool value);
 
-    TWndMethod WindowProc;
+    void WindowProc(TMessage& message);
+    // Puts a procedure in front of the control's message handling, until the
+    // returned handle goes; hooks come off in any order.
+    [[nodiscard]] TMessageLayerHandle HookWindowProc(TMessageLayers::TLayer hook);
     // Sends a message straight to WindowProc and returns its result.
     LRESULT Perform(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 
@@ -175,6 +179,7 @@ private:
     bool controlShowHint = false;
     bool parentShowHint = true;
     bool leftPressed = false;
+    std::shared_ptr<TMessageLayers> windowProcHooks;
 };
 
 // The shift state of a mouse message's key flags.

@@ -1,46 +1,59 @@
 #include "framework/TCustomControl.h"
 
+#include "framework/GdiOwners.h"
+
 namespace orvane::framework {
 
 const TClassInfo TCustomControl::ClassInfo{L"TCustomControl", &TWinControl::ClassInfo, {}};
 
+namespace {
+
+// Gives a canvas a device context for as long as it exists.
+class TCanvasOnDC {
+public:
+    TCanvasOnDC(TCanvas& onCanvas, HDC dc) : canvas(onCanvas) { canvas.SetHandle(dc); }
+    ~TCanvasOnDC() { canvas.SetHandle(nullptr); }
+    TCanvasOnDC(const TCanvasOnDC&) = delete;
+    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
+
+private:
+    TCanvas& canvas;
+};
+
+} // namespace
+
+void TCustomControl::PaintTo(HDC dc)
+{
+    controlCanvas.Font().Assign(Font());
+    {
+        const TCanvasOnDC onDc(controlCanvas, dc);
+        Paint();
+    }
+    // The windowless children get the context as the paint found it.
+    PaintControls(dc, nullptr);
+}
+
 void TCustomControl::WndProc(TMessage& message)
 {
-    if (message.Msg != WM_PAINT || IsSystemControl()) {
+    if (IsSystemControl() || (message.Msg != WM_PAINT && message.Msg != WM_PRINTCLIENT)) {
         TWinControl::WndProc(message);
         return;
     }
-    // The paint ends, and the canvas lets go of its device context, even when
-    // Paint throws: otherwise the window stays invalid and is painted again
-    // and again, and the canvas keeps a dead context.
-    class TPaintScope {
-    public:
-        TPaintScope(HWND paintedWindow, TCanvas& paintCanvas) : window(paintedWindow), canvas(paintCanvas)
-        {
-            canvas.SetHandle(BeginPaint(window, &paint));
-        }
-        ~TPaintScope()
-        {
-            canvas.SetHandle(nullptr);
-            EndPaint(window, &paint);
-        }
-        TPaintScope(const TPaintScope&) = delete;
-        TPaintScope& operator=(const TPaintScope&) = delete;
-
-    private:
-        HWND window;
-        TCanvas& canvas;
-        PAINTSTRUCT paint{};
-    };
-    controlCanvas.Font().Assign(Font());
-    TPaintScope scope(WindowHandle(), controlCanvas);
-    Paint();
-    // The canvas may have moved the context's objects; the children get the
-    // context as the paint began.
-    const HDC dc = controlCanvas.Handle();
-    controlCanvas.SetHandle(nullptr);
-    PaintControls(dc, nullptr);
-    controlCanvas.SetHandle(dc);
+    HDC given = reinterpret_cast<HDC>(message.WParam);
+    message.Result = 0;
+    if (message.Msg == WM_PRINTCLIENT) {
+        if (message.LParam & PRF_ERASEBKGND)
+            EraseBackground(given);
+        if (message.LParam & PRF_CLIENT)
+            PaintTo(given);
+        return;
+    }
+    if (given) {
+        PaintTo(given);
+        return;
+    }
+    const TPaintDC paint(WindowHandle());
+    PaintTo(paint.Handle());
 }
 
 } // namespace orvane::framework

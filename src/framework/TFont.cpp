@@ -2,6 +2,9 @@
 
 #include "framework/PublishedProperties.h"
 
+#include <map>
+#include <tuple>
+
 namespace orvane::framework {
 
 namespace {
@@ -18,6 +21,18 @@ constexpr TPropertyInfo FontProperties[] = {
     PublishedValue<TFont, &TFont::Style, &TFont::SetStyle>(L"Style", TPropertyKind::Integer),
 };
 
+// What makes one GDI font differ from another: everything but the colour.
+using TFontKey = std::tuple<std::wstring, int, unsigned, BYTE>;
+
+// The GDI fonts in use, by description: fonts that describe the same GDI
+// font share one handle (the 81 cells of a board use one). The table does
+// not keep a font alive; the last share does.
+std::map<TFontKey, std::weak_ptr<const TFontHandle>>& FontsInUse()
+{
+    static std::map<TFontKey, std::weak_ptr<const TFontHandle>> fonts;
+    return fonts;
+}
+
 } // namespace
 
 const TClassInfo TFont::ClassInfo{L"TFont", &TObject::ClassInfo, FontProperties};
@@ -25,24 +40,34 @@ const TClassInfo TFont::ClassInfo{L"TFont", &TObject::ClassInfo, FontProperties}
 int ScreenPixelsPerInch()
 {
     static const int pixelsPerInch = [] {
-        HDC screen = GetDC(nullptr);
-        const int value = GetDeviceCaps(screen, LOGPIXELSY);
-        ReleaseDC(nullptr, screen);
-        return value;
+        const TClientDC screen(nullptr);
+        return GetDeviceCaps(screen.Handle(), LOGPIXELSY);
     }();
     return pixelsPerInch;
 }
 
-TFont::~TFont() { ReleaseHandle(); }
+TFont::~TFont() = default;
+
+bool TFont::SameHandleAs(const TFont& other) const
+{
+    return name == other.name && height == other.height && style == other.style && charset == other.charset;
+}
 
 void TFont::Assign(const TFont& source)
 {
+    if (&source == this)
+        return;
+    const bool sameHandle = SameHandleAs(source);
+    if (sameHandle && color == source.color)
+        return;
     name = source.name;
     height = source.height;
     style = source.style;
     color = source.color;
     charset = source.charset;
-    Changed();
+    if (!sameHandle)
+        handle = source.handle; // equal descriptions share one GDI font
+    Changed(THandleChange::Keep);
 }
 
 void TFont::SetName(const std::wstring& newName)
@@ -50,7 +75,7 @@ void TFont::SetName(const std::wstring& newName)
     if (newName == name)
         return;
     name = newName;
-    Changed();
+    Changed(THandleChange::Release);
 }
 
 void TFont::SetHeight(int newHeight)
@@ -58,7 +83,7 @@ void TFont::SetHeight(int newHeight)
     if (newHeight == height)
         return;
     height = newHeight;
-    Changed();
+    Changed(THandleChange::Release);
 }
 
 int TFont::Size() const { return -MulDiv(height, PointsPerInch, ScreenPixelsPerInch()); }
@@ -70,7 +95,7 @@ void TFont::SetStyle(unsigned newStyle)
     if (newStyle == style)
         return;
     style = newStyle;
-    Changed();
+    Changed(THandleChange::Release);
 }
 
 void TFont::SetColor(TColor newColor)
@@ -78,7 +103,7 @@ void TFont::SetColor(TColor newColor)
     if (newColor == color)
         return;
     color = newColor;
-    Changed();
+    Changed(THandleChange::Keep);
 }
 
 void TFont::SetCharset(BYTE newCharset)
@@ -86,13 +111,22 @@ void TFont::SetCharset(BYTE newCharset)
     if (newCharset == charset)
         return;
     charset = newCharset;
-    Changed();
+    Changed(THandleChange::Release);
 }
 
-HFONT TFont::Handle() const
+HFONT TFont::Handle() const { return SharedHandle()->Get(); }
+
+TFont::TSharedHandle TFont::SharedHandle() const
 {
     if (handle)
         return handle;
+    auto& fonts = FontsInUse();
+    const TFontKey key{name, height, style, charset};
+    if (const auto found = fonts.find(key); found != fonts.end()) {
+        handle = found->second.lock();
+        if (handle)
+            return handle;
+    }
     LOGFONTW description{};
     description.lfHeight = height;
     description.lfWeight = (style & fsBold) ? BoldWeight : NormalWeight;
@@ -105,22 +139,18 @@ HFONT TFont::Handle() const
     description.lfQuality = DEFAULT_QUALITY;
     description.lfPitchAndFamily = DEFAULT_PITCH;
     lstrcpynW(description.lfFaceName, name.c_str(), LF_FACESIZE);
-    handle = CreateFontIndirectW(&description);
+    handle = std::make_shared<const TFontHandle>(CreateFontIndirectW(&description));
+    std::erase_if(fonts, [](const auto& entry) { return entry.second.expired(); });
+    fonts[key] = handle;
     return handle;
 }
 
-void TFont::Changed()
+void TFont::Changed(THandleChange change)
 {
-    ReleaseHandle();
+    if (change == THandleChange::Release)
+        handle.reset();
     if (OnChange)
         OnChange();
-}
-
-void TFont::ReleaseHandle() const
-{
-    if (handle)
-        DeleteObject(handle);
-    handle = nullptr;
 }
 
 } // namespace orvane::framework

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "framework/GdiOwners.h"
 #include "framework/TColor.h"
 #include "framework/TObject.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace orvane::framework {
@@ -14,6 +16,11 @@ enum TFontStyleFlag : unsigned { fsBold = 1u << 0, fsItalic = 1u << 1, fsUnderli
 
 // A font description with its GDI font made on demand. The default is the
 // framework's window font, "MS Sans Serif" at 8 points.
+//
+// The colour is not part of the GDI font: changing it keeps the handle. The
+// handle is shared: a canvas that selects it, or a window that was given it,
+// holds a share, so that a change of the font never deletes a handle still in
+// use; the handle goes when the last share does.
 class TFont : public TObject {
 public:
     static const TClassInfo ClassInfo;
@@ -39,21 +46,26 @@ public:
     BYTE Charset() const { return charset; }
     void SetCharset(BYTE newCharset);
 
+    using TSharedHandle = std::shared_ptr<const TFontHandle>;
+
     HFONT Handle() const;
+    // The handle with a share in it, valid for as long as the share is held.
+    TSharedHandle SharedHandle() const;
 
     // Called after every change.
     std::function<void()> OnChange;
 
 private:
-    void Changed();
-    void ReleaseHandle() const;
+    enum class THandleChange { Keep, Release };
+    void Changed(THandleChange change);
+    bool SameHandleAs(const TFont& other) const;
 
     std::wstring name = L"MS Sans Serif";
     int height = -11;
     unsigned style = 0;
     TColor color = clWindowText;
     BYTE charset = DEFAULT_CHARSET;
-    mutable HFONT handle = nullptr;
+    mutable TSharedHandle handle;
 };
 
 // Logical pixels per inch of the screen.

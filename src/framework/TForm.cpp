@@ -1,6 +1,7 @@
 #include "framework/TForm.h"
 
 #include "core/base/Exception.h"
+#include "framework/GdiOwners.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TApplication.h"
 #include "framework/TScreen.h"
@@ -518,14 +519,13 @@ void TCustomForm::HandleOwnerDrawnMenu(TMessage& message)
     if (message.Msg == WM_MEASUREITEM) {
         auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
         auto* item = reinterpret_cast<TMenuItem*>(measure->itemData);
-        HDC dc = GetDC(WindowHandle());
+        const TClientDC dc(WindowHandle());
         TCanvas canvas;
-        canvas.SetHandle(dc);
+        canvas.SetHandle(dc.Handle());
         int width = 0;
         int height = 0;
         item->MeasureItem(canvas, width, height);
         canvas.SetHandle(nullptr);
-        ReleaseDC(WindowHandle(), dc);
         measure->itemWidth = UINT(width);
         measure->itemHeight = UINT(height);
     } else {

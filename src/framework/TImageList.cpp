@@ -1,5 +1,6 @@
 #include "framework/TImageList.h"
 
+#include "framework/GdiOwners.h"
 #include "framework/PublishedProperties.h"
 
 namespace orvane::framework {
@@ -64,13 +65,11 @@ int TCustomImageList::Add(HBITMAP image, HBITMAP mask) { return ImageList_Add(Ha
 int TCustomImageList::AddFromResource(const wchar_t* resourceName)
 {
     // A DIB section keeps the 32-bit pixels with their alpha as stored.
-    auto* image = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    const TBitmapHandle image(static_cast<HBITMAP>(
+        LoadImageW(GetModuleHandleW(nullptr), resourceName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!image)
         return -1;
-    const int first = Add(image, nullptr);
-    DeleteObject(image);
-    return first;
+    return Add(image.Get(), nullptr);
 }
 
 void TCustomImageList::Draw(TCanvas& canvas, int x, int y, int index, bool enabled)

@@ -1,6 +1,7 @@
 #include "framework/TWinControl.h"
 
 #include "core/base/Exception.h"
+#include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 #include "framework/TGraphicControl.h"
 #include "framework/WideText.h"
@@ -150,7 +151,7 @@ void TWinControl::CreateHandle()
 void TWinControl::CreateWnd()
 {
     if (systemControl)
-        SendMessageW(handle, WM_SETFONT, WPARAM(Font().Handle()), FALSE);
+        GiveFontToWindow(FALSE);
     SyncBoundsWithWindow();
     for (std::size_t i = 0; i < controls.size(); ++i)
         if (auto* child = As<TWinControl>(controls[i]))
@@ -269,14 +270,8 @@ void TWinControl::WndProc(TMessage& message)
         // A window of the framework's own that draws nothing itself still
         // paints its windowless children.
         if (!systemControl && HasGraphicControls()) {
-            PAINTSTRUCT paint{};
-            HDC dc = BeginPaint(handle, &paint);
-            struct TEndPaint {
-                HWND window;
-                PAINTSTRUCT& paint;
-                ~TEndPaint() { EndPaint(window, &paint); }
-            } endPaint{handle, paint};
-            PaintControls(dc, &paint.rcPaint);
+            const TPaintDC paint(handle);
+            PaintControls(paint.Handle(), &paint.Paint().rcPaint);
             return;
         }
         break;
@@ -296,7 +291,7 @@ void TWinControl::WndProc(TMessage& message)
         break;
     case CM_FONTCHANGED:
         if (systemControl && handle)
-            SendMessageW(handle, WM_SETFONT, WPARAM(Font().Handle()), TRUE);
+            GiveFontToWindow(TRUE);
         NotifyChildren(CM_PARENTFONTCHANGED);
         break;
     case CM_SHOWHINTCHANGED:
@@ -393,6 +388,15 @@ void TWinControl::PaintControls(HDC dc, const RECT* update)
     }
 }
 
+void TWinControl::GiveFontToWindow(BOOL redraw)
+{
+    // The window keeps drawing with the handle it was given: hold a share in
+    // it until it has the next one.
+    TFont::TSharedHandle given = Font().SharedHandle();
+    SendMessageW(handle, WM_SETFONT, WPARAM(given->Get()), redraw);
+    windowFont = std::move(given);
+}
+
 void TWinControl::NotifyChildren(UINT message)
 {
     for (std::size_t i = 0; i < controls.size(); ++i)
@@ -426,9 +430,8 @@ void TWinControl::EraseBackground(HDC dc)
 {
     RECT client{};
     GetClientRect(handle, &client);
-    HBRUSH brush = CreateSolidBrush(ColorToRGB(Color()));
-    FillRect(dc, &client, brush);
-    DeleteObject(brush);
+    const TBrushHandle brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(dc, &client, brush.Get());
 }
 
 void TWinControl::InsertControl(TControl* control)

@@ -134,10 +134,12 @@ private:
     bool RouteMouseToGraphicControl(TMessage& message);
     bool HasGraphicControls() const;
     void NotifyChildren(UINT message);
+    void GiveFontToWindow(BOOL redraw);
 
     HWND handle = nullptr;
     WNDPROC defaultProc = DefWindowProcW;
     bool systemControl = false;
+    TFont::TSharedHandle windowFont;
     bool trackingMouse = false;
     std::vector<TControl*> controls;
     // The windowless child that a button went down on: it gets the mouse

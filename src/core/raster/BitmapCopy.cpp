@@ -15,7 +15,7 @@ void Stretch(Canvas& canvas, const Rect& destination, const Bitmap& source, cons
         return;
     const std::int64_t dw = destination.Width(), dh = destination.Height();
     const std::int64_t sw = sourceRect.Width(), sh = sourceRect.Height();
-    Bitmap& target = canvas.Target();
+    const PixelView& target = canvas.Target();
     for (int y = clipped.top; y < clipped.bottom; ++y) {
         const int sy = sourceRect.top + int(((2 * std::int64_t(y - destination.top) + 1) * sh) / (2 * dh));
         if (sy < 0 || sy >= source.Height())

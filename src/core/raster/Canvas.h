@@ -1,23 +1,27 @@
 #pragma once
 
 #include "core/raster/Bitmap.h"
+#include "core/raster/PixelView.h"
 #include "core/raster/Rect.h"
 
 namespace orvane {
 
-// A drawing target: the bitmap that the primitives draw into, and a clip
+// A drawing target: the pixels that the primitives draw into (a bitmap's, or
+// any memory seen through a view, such as a DIB section's), and a clip
 // rectangle. Every operation clips to both, so callers may pass rectangles
-// that reach outside them, as they may with a device context.
+// that reach outside them, as they may with a device context. The canvas
+// keeps the bitmap's pixels as they are when it is made: resizing the bitmap
+// afterwards needs a new canvas.
 class Canvas {
 public:
-    explicit Canvas(Bitmap& bitmap) : target(bitmap) {}
+    explicit Canvas(Bitmap& bitmap) : target(bitmap.View()) {}
+    explicit Canvas(const PixelView& pixels) : target(pixels) {}
 
-    Bitmap& Target() { return target; }
-    const Bitmap& Target() const { return target; }
-    int Width() const { return target.Width(); }
-    int Height() const { return target.Height(); }
-    // The area that drawing may change: the clip rectangle within the bitmap.
-    Rect Bounds() const { return Intersect(clip, Rect{0, 0, target.Width(), target.Height()}); }
+    const PixelView& Target() const { return target; }
+    int Width() const { return target.width; }
+    int Height() const { return target.height; }
+    // The area that drawing may change: the clip rectangle within the pixels.
+    Rect Bounds() const { return Intersect(clip, Rect{0, 0, target.width, target.height}); }
     Rect Clip() const { return clip; }
     void SetClip(const Rect& rect) { clip = rect; }
 
@@ -32,7 +36,7 @@ public:
 private:
     static constexpr int Unbounded = 1 << 30;
 
-    Bitmap& target;
+    PixelView target;
     Rect clip{-Unbounded, -Unbounded, Unbounded, Unbounded};
 };
 

@@ -13,9 +13,12 @@ void ReplaceColor(Bitmap& bitmap, Color oldColor, Color newColor)
     // system-colour code) is no pixel's colour.
     if ((oldColor & 0xFF000000u) != 0)
         return;
-    for (Pixel& pixel : bitmap.Pixels())
-        if (pixel == oldPixel)
-            pixel = newPixel;
+    for (int y = 0; y < bitmap.Height(); ++y) {
+        Pixel* row = bitmap.Row(y);
+        for (int x = 0; x < bitmap.Width(); ++x)
+            if (row[x] == oldPixel)
+                row[x] = newPixel;
+    }
 }
 
 } // namespace orvane

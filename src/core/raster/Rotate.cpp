@@ -37,7 +37,20 @@ void RotateCCW90(Bitmap& bitmap)
 
 void Rotate180(Bitmap& bitmap)
 {
-    std::reverse(bitmap.Pixels().begin(), bitmap.Pixels().end());
+    // Row by row, so that the padding of a bitmap in a DIB section stays put.
+    const int h = bitmap.Height();
+    const int w = bitmap.Width();
+    for (int y = 0; y < (h + 1) / 2; ++y) {
+        Pixel* upper = bitmap.Row(y);
+        Pixel* lower = bitmap.Row(h - 1 - y);
+        if (upper == lower) {
+            std::reverse(upper, upper + w);
+            continue;
+        }
+        std::swap_ranges(upper, upper + w, lower);
+        std::reverse(upper, upper + w);
+        std::reverse(lower, lower + w);
+    }
 }
 
 void RotateCW90(Bitmap& bitmap)

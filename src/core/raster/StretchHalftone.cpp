@@ -73,7 +73,7 @@ void StretchHalftoneRect(const Bitmap& bitmap, const Rect& sourceRect, Canvas& c
 
     // Vertical pass, then rounding by the full weight sw * sh.
     const std::uint64_t total = std::uint64_t(sw) * std::uint64_t(sh);
-    Bitmap& target = canvas.Target();
+    const PixelView& target = canvas.Target();
     const Rect bounds = canvas.Bounds();
     for (int d = 0; d < dh; ++d) {
         const int y = destination.top + d;

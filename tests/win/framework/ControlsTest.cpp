@@ -101,20 +101,19 @@ TEST_F(WindowProcedure, AReplacementSeesEveryMessageFirstAndMayKeepIt)
     TPanel* panel = AddPanel(form, 10, 10, 50, 50, L"panel");
     Show();
     std::vector<UINT> seen;
-    const TWndMethod saved = panel->WindowProc;
     bool keepText = true;
-    panel->WindowProc = [&](TMessage& message) {
+    TMessageLayerHandle hook = panel->HookWindowProc([&](TMessage& message, const TMessageLayers::TNext& next) {
         seen.push_back(message.Msg);
         if (message.Msg == CM_TEXTCHANGED && keepText)
             return; // swallowed: the panel does not hear of it
-        saved(message);
-    };
+        next(message);
+    });
     panel->Perform(CM_MOUSEENTER);
     SendMessageW(panel->Handle(), WM_USER + 7, 0, 0);
     panel->SetCaption(L"changed");
     EXPECT_EQ(seen, (std::vector<UINT>{CM_MOUSEENTER, WM_USER + 7, WM_SETTEXT, CM_TEXTCHANGED}));
     EXPECT_EQ(panel->Perform(WM_GETDLGCODE), 0) << "unhandled messages still reach the window's default handling";
-    panel->WindowProc = saved;
+    hook.Remove();
     seen.clear();
     panel->Perform(CM_MOUSELEAVE);
     EXPECT_TRUE(seen.empty());
@@ -132,16 +131,15 @@ TEST_F(PointerTracking, LeaveComesBeforeEnterAndDisabledControlsPassToTheirParen
     Show();
 
     std::vector<std::wstring> events;
-    for (TControl* control : std::vector<TControl*>{form, left, right, disabled, holder, inner}) {
-        const TWndMethod saved = control->WindowProc;
-        control->WindowProc = [&events, control, saved](TMessage& message) {
+    std::vector<TMessageLayerHandle> hooks;
+    for (TControl* control : std::vector<TControl*>{form, left, right, disabled, holder, inner})
+        hooks.push_back(control->HookWindowProc([&events, control](TMessage& message, const TMessageLayers::TNext& next) {
             if (message.Msg == CM_MOUSEENTER)
                 events.push_back(L"enter " + control->Name());
             if (message.Msg == CM_MOUSELEAVE)
                 events.push_back(L"leave " + control->Name());
-            saved(message);
-        };
-    }
+            next(message);
+        }));
     form->SetName(L"form");
 
     const struct {

@@ -1,5 +1,6 @@
 #include "WindowTesting.h"
 
+#include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 
 #include <atomic>
@@ -104,10 +105,8 @@ COLORREF ScreenPixel(HWND window, POINT client)
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
     ClientToScreen(window, &client);
-    HDC screen = GetDC(nullptr);
-    const COLORREF color = GetPixel(screen, client.x, client.y);
-    ReleaseDC(nullptr, screen);
-    return color;
+    const framework::TClientDC screen(nullptr);
+    return GetPixel(screen.Handle(), client.x, client.y);
 }
 
 std::wstring WindowClassName(HWND window)
