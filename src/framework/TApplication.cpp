@@ -50,6 +50,24 @@ std::wstring VisibleControlCharacters(const std::wstring& message)
     return shown;
 }
 
+// Calls every handler of a list that is still there when its turn comes: a
+// handler may add or remove handlers, itself included, while it runs.
+template <class Entries, class Call>
+void CallEach(const Entries& entries, Call call)
+{
+    std::vector<unsigned> tokens;
+    tokens.reserve(entries.size());
+    for (const auto& entry : entries)
+        tokens.push_back(entry.token);
+    for (const unsigned token : tokens)
+        for (const auto& entry : entries)
+            if (entry.token == token) {
+                const auto handler = entry.handler; // the entry may go while it runs
+                call(handler);
+                break;
+            }
+}
+
 } // namespace
 
 const TClassInfo TApplication::ClassInfo{L"TApplication", &TComponent::ClassInfo, {}};
@@ -150,11 +168,10 @@ bool TApplication::FilterMessage(MSG& message)
     bool handled = false;
     if (OnMessage)
         OnMessage(message, handled);
-    // By token, not by position: a filter may add or remove filters.
-    for (std::size_t i = 0; i < messageFilters.entries.size() && !handled; ++i) {
-        const TMessageEvent filter = messageFilters.entries[i].handler;
-        filter(message, handled);
-    }
+    CallEach(messageFilters.entries, [&](const TMessageEvent& filter) {
+        if (!handled)
+            filter(message, handled);
+    });
     return handled;
 }
 
@@ -179,10 +196,7 @@ void TApplication::DoIdleWork()
     bool done = true;
     if (OnIdle)
         OnIdle(this, done);
-    for (std::size_t i = 0; i < idleHandlers.entries.size(); ++i) {
-        const TIdleEvent handler = idleHandlers.entries[i].handler;
-        handler(this, done);
-    }
+    CallEach(idleHandlers.entries, [&](const TIdleEvent& handler) { handler(this, done); });
 }
 
 TApplication::THandlerToken TApplication::AddMessageFilter(TMessageEvent filter)

@@ -289,6 +289,59 @@ TEST(FileDialogs, StartInTheInitialFolderAndAppendTheDefaultExtension)
 namespace orvane::framework {
 namespace {
 
+TEST(Application, RunsEveryMessageFilterAndIdleHandlerUntilItsTokenTakesItOff)
+{
+    TForm form(nullptr);
+    form.SetClientSize(120, 60);
+    form.Show();
+    PumpMessages();
+    EXPECT_EQ(Application->ActiveForm(), &form);
+
+    constexpr UINT Probe = WM_APP + 17;
+    std::vector<std::wstring> log;
+    int idleRuns = 0;
+    TApplication::THandlerToken second = 0;
+    const auto first = Application->AddMessageFilter([&](MSG& message, bool&) {
+        if (message.message == Probe)
+            log.push_back(L"first");
+    });
+    second = Application->AddMessageFilter([&](MSG& message, bool&) {
+        if (message.message != Probe)
+            return;
+        log.push_back(L"second, which leaves");
+        Application->RemoveMessageFilter(second);
+    });
+    const auto third = Application->AddMessageFilter([&](MSG& message, bool& handled) {
+        if (message.message == Probe) {
+            log.push_back(L"third, which keeps it");
+            handled = true;
+        }
+    });
+    const auto fourth = Application->AddMessageFilter([&](MSG& message, bool&) {
+        if (message.message == Probe)
+            log.push_back(L"fourth");
+    });
+    const auto idle = Application->AddIdleHandler([&](TObject*, bool&) { ++idleRuns; });
+
+    for (int round = 0; round < 2; ++round) {
+        PostMessageW(form.Handle(), Probe, 0, 0);
+        PumpMessages();
+    }
+    EXPECT_EQ(log, (std::vector<std::wstring>{L"first", L"second, which leaves", L"third, which keeps it", L"first",
+                                              L"third, which keeps it"}));
+    EXPECT_GT(idleRuns, 0);
+
+    for (const auto token : {first, third, fourth})
+        Application->RemoveMessageFilter(token);
+    Application->RemoveIdleHandler(idle);
+    log.clear();
+    const int idleRunsBefore = idleRuns;
+    PostMessageW(form.Handle(), Probe, 0, 0);
+    PumpMessages();
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(idleRuns, idleRunsBefore);
+}
+
 TEST(Forms, KeepTheirClientSizeWhenTheFrameChangesAndStayWithinTheirConstraints)
 {
     TForm form(nullptr);
