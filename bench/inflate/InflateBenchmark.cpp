@@ -46,15 +46,15 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 using Clock = std::chrono::steady_clock;
 
-constexpr int rawWindowBits = -15;
-constexpr int bestLevel = 9;
-constexpr double roundSeconds = 0.02;
-constexpr int rounds = 41;
+constexpr int RawWindowBits = -15;
+constexpr int BestLevel = 9;
+constexpr double RoundSeconds = 0.02;
+constexpr int Rounds = 41;
 
 Bytes Deflate(const Bytes& data)
 {
     z_stream stream{};
-    deflateInit2(&stream, bestLevel, Z_DEFLATED, rawWindowBits, 8, Z_DEFAULT_STRATEGY);
+    deflateInit2(&stream, BestLevel, Z_DEFLATED, RawWindowBits, 8, Z_DEFAULT_STRATEGY);
     Bytes out(deflateBound(&stream, uLong(data.size())));
     stream.next_in = const_cast<Bytef*>(data.data());
     stream.avail_in = uInt(data.size());
@@ -70,7 +70,7 @@ Bytes Deflate(const Bytes& data)
 bool ZlibInflate(const Bytes& stream, Bytes& output)
 {
     z_stream z{};
-    inflateInit2(&z, rawWindowBits);
+    inflateInit2(&z, RawWindowBits);
     z.next_in = const_cast<Bytef*>(stream.data());
     z.avail_in = uInt(stream.size());
     z.next_out = output.data();
@@ -203,7 +203,7 @@ double SecondsPerCall(const std::function<void()>& call)
         call();
         ++calls;
         elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-    } while (elapsed < roundSeconds);
+    } while (elapsed < RoundSeconds);
     return elapsed / calls;
 }
 
@@ -384,10 +384,10 @@ void Measure(const char* name, const Bytes& data, bool countInstructions)
 #endif
 
     // Rounds alternate between the contenders, so that a busy moment of the
-    // machine hits all of them alike; each figure is the median of its rounds
-    // and each speed ratio the median of the rounds' ratios.
+    // machine hits all of them alike; each figure is the median of its Rounds
+    // and each speed ratio the median of the Rounds' ratios.
     std::vector<std::vector<double>> speedOverZlib(contenders.size());
-    for (int round = 0; round < rounds; ++round) {
+    for (int round = 0; round < Rounds; ++round) {
         for (Contender& contender : contenders)
             contender.seconds.push_back(SecondsPerCall(contender.call));
         for (std::size_t i = 0; i < contenders.size(); ++i)

@@ -268,18 +268,12 @@ POINT TControl::ClientToScreen(POINT point) const
 
 void TControl::WndProc(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_MBUTTONUP:
+    if (IsMouseButtonMessage(message.Msg)) {
         HandleMouse(message);
-        break;
+        DefaultHandler(message);
+        return;
+    }
+    switch (message.Msg) {
     case CM_PARENTCOLORCHANGED:
         if (parentColor && parentControl)
             AdoptParentColor();

@@ -206,6 +206,8 @@ void TWinControl::DefaultHandler(TMessage& message)
 
 void TWinControl::WndProc(TMessage& message)
 {
+    if (IsMouseButtonMessage(message.Msg) && RouteMouseToGraphicControl(message))
+        return;
     switch (message.Msg) {
     case WM_ERASEBKGND:
         if (systemControl)
@@ -251,18 +253,6 @@ void TWinControl::WndProc(TMessage& message)
         TrackMouseLeave();
         if (Application)
             Application->UpdateMouseControl();
-        if (RouteMouseToGraphicControl(message))
-            return;
-        break;
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_LBUTTONUP:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONDOWN:
-    case WM_MBUTTONDBLCLK:
-    case WM_MBUTTONUP:
         if (RouteMouseToGraphicControl(message))
             return;
         break;

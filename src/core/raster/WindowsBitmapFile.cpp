@@ -12,9 +12,9 @@ namespace {
 
 // BITMAPFILEHEADER, 14 bytes:
 //   0 "BM"   2 file size   6 reserved   10 offset of the pixel data
-constexpr std::size_t fileHeaderSize = 14;
-constexpr std::uint16_t fileSignature = 0x4D42; // "BM"
-constexpr std::size_t pixelOffsetField = 10;
+constexpr std::size_t FileHeaderSize = 14;
+constexpr std::uint16_t FileSignature = 0x4D42; // "BM"
+constexpr std::size_t PixelOffsetField = 10;
 
 // Info headers by size: BITMAPCOREHEADER (12: u16 width, u16 height, planes,
 // bit count; palette of 3-byte entries), BITMAPINFOHEADER (40) and its
@@ -22,32 +22,32 @@ constexpr std::size_t pixelOffsetField = 10;
 //   0 size   4 width i32   8 height i32 (negative: top-down)   12 planes
 //  14 bit count   16 compression   20 image size   24, 28 resolution
 //  32 colours used   36 important colours   40 red, 44 green, 48 blue, 52 alpha mask
-constexpr std::uint32_t coreHeaderSize = 12;
-constexpr std::uint32_t infoHeaderSize = 40;
-constexpr std::uint32_t infoHeaderWithRgbMasksSize = 52;
-constexpr std::uint32_t infoHeaderWithAlphaMaskSize = 56;
-constexpr std::uint32_t v4HeaderSize = 108;
-constexpr std::uint32_t v5HeaderSize = 124;
+constexpr std::uint32_t CoreHeaderSize = 12;
+constexpr std::uint32_t InfoHeaderSize = 40;
+constexpr std::uint32_t InfoHeaderWithRgbMasksSize = 52;
+constexpr std::uint32_t InfoHeaderWithAlphaMaskSize = 56;
+constexpr std::uint32_t V4HeaderSize = 108;
+constexpr std::uint32_t V5HeaderSize = 124;
 
-constexpr std::uint32_t compressionRgb = 0;
-constexpr std::uint32_t compressionRle8 = 1;
-constexpr std::uint32_t compressionRle4 = 2;
-constexpr std::uint32_t compressionBitFields = 3;
-constexpr std::uint32_t compressionAlphaBitFields = 6;
+constexpr std::uint32_t CompressionRgb = 0;
+constexpr std::uint32_t CompressionRle8 = 1;
+constexpr std::uint32_t CompressionRle4 = 2;
+constexpr std::uint32_t CompressionBitFields = 3;
+constexpr std::uint32_t CompressionAlphaBitFields = 6;
 
 // The escapes of run-length data: a run of count 0 followed by one of these.
-constexpr unsigned rleEndOfLine = 0;
-constexpr unsigned rleEndOfBitmap = 1;
-constexpr unsigned rleDelta = 2;
+constexpr unsigned RleEndOfLine = 0;
+constexpr unsigned RleEndOfBitmap = 1;
+constexpr unsigned RleDelta = 2;
 
-constexpr std::size_t rgbMasksSize = 12;
-constexpr std::size_t rgbaMasksSize = 16;
-constexpr std::size_t corePaletteEntrySize = 3;
-constexpr std::size_t paletteEntrySize = 4;
-constexpr int maxPaletteBits = 8;
+constexpr std::size_t RgbMasksSize = 12;
+constexpr std::size_t RgbaMasksSize = 16;
+constexpr std::size_t CorePaletteEntrySize = 3;
+constexpr std::size_t PaletteEntrySize = 4;
+constexpr int MaxPaletteBits = 8;
 
 // The layout of 16-bit pixels without masks: X1 R5 G5 B5.
-constexpr std::uint32_t rgb555Red = 0x7C00, rgb555Green = 0x03E0, rgb555Blue = 0x001F;
+constexpr std::uint32_t Rgb555Red = 0x7C00, Rgb555Green = 0x03E0, Rgb555Blue = 0x001F;
 
 // One colour channel inside a pixel word, scaled to 8 bits.
 struct Channel {
@@ -107,48 +107,48 @@ struct BitmapHeaders {
     std::int64_t height = 0; // positive
     bool topDown = false;
     int bitsPerPixel = 0;
-    std::uint32_t compression = compressionRgb;
+    std::uint32_t compression = CompressionRgb;
     std::uint32_t pixelOffset = 0;
     std::uint32_t colorsUsed = 0;
     std::size_t paletteOffset = 0;
-    std::size_t paletteEntry = paletteEntrySize;
+    std::size_t paletteEntry = PaletteEntrySize;
     std::array<std::uint32_t, 4> masks{};
     bool hasMasks = false;
 
-    bool RunLength() const { return compression == compressionRle8 || compression == compressionRle4; }
+    bool RunLength() const { return compression == CompressionRle8 || compression == CompressionRle4; }
 };
 
 std::optional<BitmapHeaders> ReadHeaders(std::span<const std::uint8_t> file)
 {
-    if (file.size() < fileHeaderSize + 4 || ReadU16LE(file, 0) != fileSignature)
+    if (file.size() < FileHeaderSize + 4 || ReadU16LE(file, 0) != FileSignature)
         return std::nullopt;
     BitmapHeaders headers;
-    headers.pixelOffset = ReadU32LE(file, pixelOffsetField);
-    const auto info = file.subspan(fileHeaderSize);
+    headers.pixelOffset = ReadU32LE(file, PixelOffsetField);
+    const auto info = file.subspan(FileHeaderSize);
     const std::uint32_t headerSize = ReadU32LE(info, 0);
     if (headerSize > info.size())
         return std::nullopt;
-    headers.paletteOffset = fileHeaderSize + headerSize;
+    headers.paletteOffset = FileHeaderSize + headerSize;
 
-    if (headerSize == coreHeaderSize) {
+    if (headerSize == CoreHeaderSize) {
         headers.width = ReadU16LE(info, 4);
         headers.height = ReadU16LE(info, 6);
         headers.bitsPerPixel = ReadU16LE(info, 10);
-        headers.paletteEntry = corePaletteEntrySize;
-    } else if (headerSize == infoHeaderSize || headerSize == infoHeaderWithRgbMasksSize
-        || headerSize == infoHeaderWithAlphaMaskSize || headerSize == v4HeaderSize || headerSize == v5HeaderSize) {
+        headers.paletteEntry = CorePaletteEntrySize;
+    } else if (headerSize == InfoHeaderSize || headerSize == InfoHeaderWithRgbMasksSize
+        || headerSize == InfoHeaderWithAlphaMaskSize || headerSize == V4HeaderSize || headerSize == V5HeaderSize) {
         headers.width = ReadI32LE(info, 4);
         headers.height = ReadI32LE(info, 8);
         headers.bitsPerPixel = ReadU16LE(info, 14);
         headers.compression = ReadU32LE(info, 16);
         headers.colorsUsed = ReadU32LE(info, 32);
-        if (headers.compression == compressionBitFields || headers.compression == compressionAlphaBitFields) {
+        if (headers.compression == CompressionBitFields || headers.compression == CompressionAlphaBitFields) {
             headers.hasMasks = true;
-            const std::size_t maskCount = headers.compression == compressionAlphaBitFields ? 4 : 3;
-            std::span<const std::uint8_t> maskBytes = info.subspan(infoHeaderSize);
-            if (headerSize == infoHeaderSize) {
+            const std::size_t maskCount = headers.compression == CompressionAlphaBitFields ? 4 : 3;
+            std::span<const std::uint8_t> maskBytes = info.subspan(InfoHeaderSize);
+            if (headerSize == InfoHeaderSize) {
                 // The masks follow a plain info header.
-                const std::size_t size = maskCount == 4 ? rgbaMasksSize : rgbMasksSize;
+                const std::size_t size = maskCount == 4 ? RgbaMasksSize : RgbMasksSize;
                 if (file.size() < headers.paletteOffset + size)
                     return std::nullopt;
                 maskBytes = file.subspan(headers.paletteOffset, size);
@@ -156,7 +156,7 @@ std::optional<BitmapHeaders> ReadHeaders(std::span<const std::uint8_t> file)
             }
             for (std::size_t i = 0; i < maskCount && 4 * i + 4 <= maskBytes.size(); ++i)
                 headers.masks[i] = ReadU32LE(maskBytes, 4 * i);
-            if (headerSize >= infoHeaderWithAlphaMaskSize)
+            if (headerSize >= InfoHeaderWithAlphaMaskSize)
                 headers.masks[3] = ReadU32LE(info, 52);
         }
     } else {
@@ -166,9 +166,9 @@ std::optional<BitmapHeaders> ReadHeaders(std::span<const std::uint8_t> file)
     const int bits = headers.bitsPerPixel;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return std::nullopt;
-    const bool compressionFits = headers.compression == compressionRgb
-        || (headers.hasMasks && (bits == 16 || bits == 32)) || (headers.compression == compressionRle8 && bits == 8)
-        || (headers.compression == compressionRle4 && bits == 4);
+    const bool compressionFits = headers.compression == CompressionRgb
+        || (headers.hasMasks && (bits == 16 || bits == 32)) || (headers.compression == CompressionRle8 && bits == 8)
+        || (headers.compression == CompressionRle4 && bits == 4);
     if (!compressionFits)
         return std::nullopt;
     headers.topDown = headers.height < 0;
@@ -177,8 +177,8 @@ std::optional<BitmapHeaders> ReadHeaders(std::span<const std::uint8_t> file)
     // Run-length rows always run bottom-up; a negative height there is an error.
     if (headers.topDown && headers.RunLength())
         return std::nullopt;
-    constexpr std::int64_t maxSide = std::numeric_limits<std::int32_t>::max();
-    if (headers.width <= 0 || headers.height <= 0 || headers.width > maxSide || headers.height > maxSide)
+    constexpr std::int64_t MaxSide = std::numeric_limits<std::int32_t>::max();
+    if (headers.width <= 0 || headers.height <= 0 || headers.width > MaxSide || headers.height > MaxSide)
         return std::nullopt;
     return headers;
 }
@@ -227,14 +227,14 @@ bool DecodeRunLength(std::span<const std::uint8_t> data, int bitsPerPixel, const
             continue;
         }
         switch (value) {
-        case rleEndOfLine:
+        case RleEndOfLine:
             x = 0;
             if (++y > height)
                 return false;
             break;
-        case rleEndOfBitmap:
+        case RleEndOfBitmap:
             return true;
-        case rleDelta:
+        case RleDelta:
             if (data.size() - pos < 2)
                 return false;
             x += data[pos];
@@ -282,8 +282,8 @@ std::optional<Bitmap> DecodeWindowsBitmap(std::span<const std::uint8_t> file, st
         return std::nullopt;
 
     // The palette of an indexed image; indexes past its end read as black.
-    std::array<Pixel, 1u << maxPaletteBits> palette{};
-    if (bitsPerPixel <= maxPaletteBits) {
+    std::array<Pixel, 1u << MaxPaletteBits> palette{};
+    if (bitsPerPixel <= MaxPaletteBits) {
         const std::uint32_t full = 1u << bitsPerPixel;
         const std::uint32_t colorsUsed = headers->colorsUsed;
         const std::uint32_t count = colorsUsed == 0 || colorsUsed > full ? full : colorsUsed;
@@ -323,7 +323,7 @@ std::optional<Bitmap> DecodeWindowsBitmap(std::span<const std::uint8_t> file, st
             return std::nullopt;
         format = {*red, *green, *blue, *alpha};
     } else if (bitsPerPixel == 16) {
-        format = {*Channel::FromMask(rgb555Red), *Channel::FromMask(rgb555Green), *Channel::FromMask(rgb555Blue), {}};
+        format = {*Channel::FromMask(Rgb555Red), *Channel::FromMask(Rgb555Green), *Channel::FromMask(Rgb555Blue), {}};
     }
 
     Bitmap bitmap(static_cast<int>(width), static_cast<int>(height));
@@ -375,19 +375,19 @@ std::vector<std::uint8_t> EncodeWindowsBitmap(const Bitmap& bitmap, int bitsPerP
     const int height = bitmap.Height();
     const auto stride = static_cast<std::size_t>(RowStride(std::uint64_t(width), bitsPerPixel));
     const auto imageSize = static_cast<std::uint32_t>(stride * std::size_t(height));
-    const std::uint32_t pixelOffset = fileHeaderSize + infoHeaderSize;
+    const std::uint32_t pixelOffset = FileHeaderSize + InfoHeaderSize;
 
     std::vector<std::uint8_t> file(pixelOffset + imageSize, 0);
-    WriteU16LE(file, 0, fileSignature);
+    WriteU16LE(file, 0, FileSignature);
     WriteU32LE(file, 2, static_cast<std::uint32_t>(file.size()));
-    WriteU32LE(file, pixelOffsetField, pixelOffset);
-    const std::span<std::uint8_t> info(file.data() + fileHeaderSize, infoHeaderSize);
-    WriteU32LE(info, 0, infoHeaderSize);
+    WriteU32LE(file, PixelOffsetField, pixelOffset);
+    const std::span<std::uint8_t> info(file.data() + FileHeaderSize, InfoHeaderSize);
+    WriteU32LE(info, 0, InfoHeaderSize);
     WriteU32LE(info, 4, static_cast<std::uint32_t>(width));
     WriteU32LE(info, 8, static_cast<std::uint32_t>(height)); // positive: bottom-up
     WriteU16LE(info, 12, 1);
     WriteU16LE(info, 14, static_cast<std::uint16_t>(bitsPerPixel));
-    WriteU32LE(info, 16, compressionRgb);
+    WriteU32LE(info, 16, CompressionRgb);
     WriteU32LE(info, 20, imageSize);
 
     for (int y = 0; y < height; ++y) {

@@ -19,12 +19,12 @@ namespace orvane {
 namespace {
 
 // The signature test of a package: the low 16 bits of its first four bytes.
-constexpr std::uint16_t packageSignature = 0x4B53; // "SK"
-constexpr std::size_t signatureReadSize = 4;
+constexpr std::uint16_t PackageSignature = 0x4B53; // "SK"
+constexpr std::size_t SignatureReadSize = 4;
 // Longest entry name the walk accepts.
-constexpr std::size_t maxEntryNameLength = 259;
+constexpr std::size_t MaxEntryNameLength = 259;
 // Stored entries are copied in pieces of this size.
-constexpr std::size_t copyPieceSize = 16384;
+constexpr std::size_t CopyPieceSize = 16384;
 
 // A package opened for reading with random access.
 class PackageSource : public ByteReader {
@@ -190,7 +190,7 @@ private:
 // Copies a stored entry's data.
 bool CopyStored(ByteReader& source, std::uint64_t size, ByteWriter& output)
 {
-    std::array<std::uint8_t, copyPieceSize> piece;
+    std::array<std::uint8_t, CopyPieceSize> piece;
     while (size > 0) {
         const std::size_t want = std::size_t(std::min<std::uint64_t>(size, piece.size()));
         const std::size_t count = source.Read({piece.data(), want});
@@ -215,8 +215,8 @@ constexpr Outcome PasswordOrData(SkinReadFailure failure) { return {ExtractResul
 // Finds the entry's directory header; leaves the source anywhere.
 std::variant<CentralDirectoryHeader, SkinReadFailure> FindEntry(PackageSource& package, std::string_view entryName)
 {
-    std::array<std::uint8_t, signatureReadSize> signature;
-    if (!package.ReadExact(signature) || (signature[0] | (signature[1] << 8)) != packageSignature)
+    std::array<std::uint8_t, SignatureReadSize> signature;
+    if (!package.ReadExact(signature) || (signature[0] | (signature[1] << 8)) != PackageSignature)
         return SkinReadFailure::NotAnArchive;
 
     // Only a package without archive comment has its end record in the last
@@ -234,12 +234,12 @@ std::variant<CentralDirectoryHeader, SkinReadFailure> FindEntry(PackageSource& p
     if (!package.Seek(end->directoryOffset))
         return SkinReadFailure::DamagedDirectory;
     std::array<std::uint8_t, CentralDirectoryHeader::Size> headerBytes;
-    std::array<char, maxEntryNameLength> nameBytes;
+    std::array<char, MaxEntryNameLength> nameBytes;
     while (package.Position() < endPosition) {
         if (!package.ReadExact(headerBytes))
             return SkinReadFailure::DamagedDirectory;
         const auto header = CentralDirectoryHeader::Read(headerBytes);
-        if (!header || header->nameLength > maxEntryNameLength)
+        if (!header || header->nameLength > MaxEntryNameLength)
             return SkinReadFailure::DamagedDirectory;
         if (!package.ReadExact({reinterpret_cast<std::uint8_t*>(nameBytes.data()), header->nameLength}))
             return SkinReadFailure::DamagedDirectory;

@@ -7,7 +7,7 @@
 namespace orvane {
 namespace {
 
-constexpr std::uint32_t undefinedEntry = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::UndefinedCode);
+constexpr std::uint32_t UndefinedEntry = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::UndefinedCode);
 
 unsigned Reversed(unsigned code, unsigned length)
 {
@@ -28,7 +28,7 @@ THuffmanTree::THuffmanTree(int limit, int mainBits) : bitLimit(limit), tableBits
     const std::size_t mainSize = std::size_t(1) << mainBits;
     const std::size_t subtableRoom = mainBits < limit ? MaxSymbols << (limit - mainBits) : 0;
     table.reset(new std::uint32_t[mainSize + subtableRoom]);
-    std::fill_n(table.get(), mainSize, undefinedEntry);
+    std::fill_n(table.get(), mainSize, UndefinedEntry);
 }
 
 bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const std::uint32_t> symbolEntries)
@@ -37,7 +37,7 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const 
     // A failed build leaves a table that defines no code.
     const auto fail = [&] {
         maxLen = 0;
-        std::fill_n(table.get(), mainSize, undefinedEntry);
+        std::fill_n(table.get(), mainSize, UndefinedEntry);
         return false;
     };
     if (lengths.size() > MaxSymbols || lengths.size() > symbolEntries.size())
@@ -74,7 +74,7 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const 
     // bit first, so a code's slot is its bit-reversed value, repeated for
     // every value of the bits after it. A code longer than the main table
     // continues in the subtable its first tableBits bits link to.
-    std::fill_n(table.get(), mainSize, undefinedEntry);
+    std::fill_n(table.get(), mainSize, UndefinedEntry);
     const unsigned subtableBits = maxLen > tableBits ? unsigned(maxLen - tableBits) : 0;
     std::size_t nextSubtable = mainSize;
     for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
@@ -90,7 +90,7 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths, std::span<const 
         }
         const unsigned prefix = reversed & MainMask();
         if ((table[prefix] & SubtableFlag) == 0) {
-            std::fill_n(table.get() + nextSubtable, std::size_t(1) << subtableBits, undefinedEntry);
+            std::fill_n(table.get() + nextSubtable, std::size_t(1) << subtableBits, UndefinedEntry);
             table[prefix] = ValueEntry(unsigned(nextSubtable)) | (subtableBits << 12) | SubtableFlag | unsigned(tableBits);
             nextSubtable += std::size_t(1) << subtableBits;
         }

@@ -12,86 +12,86 @@ namespace orvane {
 namespace {
 
 // Symbol counts and limits of RFC 1951.
-constexpr unsigned fixedLiteralLengthSymbols = 288; // the fixed code also names 286 and 287
-constexpr unsigned fixedDistanceSymbols = 32;       // ... and distance codes 30 and 31
-constexpr unsigned maxLiteralLengthCodes = 286;     // HLIT limit
-constexpr unsigned maxDistanceCodes = 30;           // HDIST limit
-constexpr unsigned codeLengthCodes = 19;
-constexpr int codeLengthBitLimit = 7;
-constexpr int huffmanBitLimit = 15;
-constexpr unsigned endOfBlock = 256;
-constexpr unsigned firstLengthSymbol = 257;
-constexpr unsigned lastLengthSymbol = 285;
-constexpr unsigned lengthSymbols = lastLengthSymbol - firstLengthSymbol + 1;
-constexpr unsigned repeatPreviousSymbol = 16;
-constexpr unsigned repeatZeroShortSymbol = 17;
-constexpr unsigned repeatZeroLongSymbol = 18;
+constexpr unsigned FixedLiteralLengthSymbols = 288; // the fixed code also names 286 and 287
+constexpr unsigned FixedDistanceSymbols = 32;       // ... and distance codes 30 and 31
+constexpr unsigned MaxLiteralLengthCodes = 286;     // HLIT limit
+constexpr unsigned MaxDistanceCodes = 30;           // HDIST limit
+constexpr unsigned CodeLengthCodes = 19;
+constexpr int CodeLengthBitLimit = 7;
+constexpr int HuffmanBitLimit = 15;
+constexpr unsigned EndOfBlock = 256;
+constexpr unsigned FirstLengthSymbol = 257;
+constexpr unsigned LastLengthSymbol = 285;
+constexpr unsigned LengthSymbols = LastLengthSymbol - FirstLengthSymbol + 1;
+constexpr unsigned RepeatPreviousSymbol = 16;
+constexpr unsigned RepeatZeroShortSymbol = 17;
+constexpr unsigned RepeatZeroLongSymbol = 18;
 
-static constexpr std::array<std::uint16_t, lengthSymbols> lengthBase = {
+static constexpr std::array<std::uint16_t, LengthSymbols> LengthBase = {
     3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 15, 17, 19, 23, 27, 31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
-static constexpr std::array<std::uint8_t, lengthSymbols> lengthExtra = {
+static constexpr std::array<std::uint8_t, LengthSymbols> LengthExtra = {
     0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-static constexpr std::array<std::uint16_t, maxDistanceCodes> distanceBase = {
+static constexpr std::array<std::uint16_t, MaxDistanceCodes> DistanceBase = {
     1, 2, 3, 4, 5, 7, 9, 13, 17, 25, 33, 49, 65, 97, 129, 193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145,
     8193, 12289, 16385, 24577};
-static constexpr std::array<std::uint8_t, maxDistanceCodes> distanceExtra = {
+static constexpr std::array<std::uint8_t, MaxDistanceCodes> DistanceExtra = {
     0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
-static constexpr std::array<std::uint8_t, codeLengthCodes> codeLengthOrder = {
+static constexpr std::array<std::uint8_t, CodeLengthCodes> CodeLengthOrder = {
     16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15};
 
 // Index bits of the main tables: the codes a block uses most are short, so
 // most symbols resolve in one read of a table that stays in the first-level
 // cache; longer codes take a second read in a subtable.
-constexpr int literalLengthTableBits = 11;
-constexpr int distanceTableBits = 8;
+constexpr int LiteralLengthTableBits = 11;
+constexpr int DistanceTableBits = 8;
 
 // Each symbol's table entry without its code bits: literals carry their byte,
 // lengths and distances their base and extra-bit count, so that decoding reads
 // no second table per symbol.
-constexpr std::array<std::uint32_t, fixedLiteralLengthSymbols> MakeLiteralLengthEntries()
+constexpr std::array<std::uint32_t, FixedLiteralLengthSymbols> MakeLiteralLengthEntries()
 {
-    std::array<std::uint32_t, fixedLiteralLengthSymbols> entries{};
-    for (unsigned symbol = 0; symbol < endOfBlock; ++symbol)
+    std::array<std::uint32_t, FixedLiteralLengthSymbols> entries{};
+    for (unsigned symbol = 0; symbol < EndOfBlock; ++symbol)
         entries[symbol] = THuffmanTree::LiteralEntry(symbol);
-    entries[endOfBlock] = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::EndOfBlock);
-    for (unsigned i = 0; i < lengthSymbols; ++i)
-        entries[firstLengthSymbol + i] = THuffmanTree::ValueEntry(lengthBase[i], lengthExtra[i]);
-    for (unsigned symbol = lastLengthSymbol + 1; symbol < fixedLiteralLengthSymbols; ++symbol)
+    entries[EndOfBlock] = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::EndOfBlock);
+    for (unsigned i = 0; i < LengthSymbols; ++i)
+        entries[FirstLengthSymbol + i] = THuffmanTree::ValueEntry(LengthBase[i], LengthExtra[i]);
+    for (unsigned symbol = LastLengthSymbol + 1; symbol < FixedLiteralLengthSymbols; ++symbol)
         entries[symbol] = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::InvalidSymbol);
     return entries;
 }
-constexpr std::array<std::uint32_t, fixedDistanceSymbols> MakeDistanceEntries()
+constexpr std::array<std::uint32_t, FixedDistanceSymbols> MakeDistanceEntries()
 {
-    std::array<std::uint32_t, fixedDistanceSymbols> entries{};
-    for (unsigned symbol = 0; symbol < maxDistanceCodes; ++symbol)
-        entries[symbol] = THuffmanTree::ValueEntry(distanceBase[symbol], distanceExtra[symbol]);
-    for (unsigned symbol = maxDistanceCodes; symbol < fixedDistanceSymbols; ++symbol)
+    std::array<std::uint32_t, FixedDistanceSymbols> entries{};
+    for (unsigned symbol = 0; symbol < MaxDistanceCodes; ++symbol)
+        entries[symbol] = THuffmanTree::ValueEntry(DistanceBase[symbol], DistanceExtra[symbol]);
+    for (unsigned symbol = MaxDistanceCodes; symbol < FixedDistanceSymbols; ++symbol)
         entries[symbol] = THuffmanTree::ExceptionalEntry(THuffmanTree::Exception::InvalidSymbol);
     return entries;
 }
-constexpr std::array<std::uint32_t, codeLengthCodes> MakeCodeLengthEntries()
+constexpr std::array<std::uint32_t, CodeLengthCodes> MakeCodeLengthEntries()
 {
-    std::array<std::uint32_t, codeLengthCodes> entries{};
-    for (unsigned symbol = 0; symbol < codeLengthCodes; ++symbol)
+    std::array<std::uint32_t, CodeLengthCodes> entries{};
+    for (unsigned symbol = 0; symbol < CodeLengthCodes; ++symbol)
         entries[symbol] = THuffmanTree::ValueEntry(symbol);
     return entries;
 }
-static constexpr auto literalLengthEntries = MakeLiteralLengthEntries();
-static constexpr auto distanceEntries = MakeDistanceEntries();
-static constexpr auto codeLengthEntries = MakeCodeLengthEntries();
-static_assert(lengthBase.back() == InflateMaxMatchLength);
+static constexpr auto LiteralLengthEntries = MakeLiteralLengthEntries();
+static constexpr auto DistanceEntries = MakeDistanceEntries();
+static constexpr auto CodeLengthEntries = MakeCodeLengthEntries();
+static_assert(LengthBase.back() == InflateMaxMatchLength);
 
 // The most bits one literal/length code with its extra bits and one distance
 // code with its extra bits take; one refill of the bit buffer covers them.
-constexpr unsigned maxBitsPerMatch = 15 + 5 + 15 + 13;
-constexpr unsigned bitBufferFill = 56;
-static_assert(maxBitsPerMatch <= bitBufferFill);
+constexpr unsigned MaxBitsPerMatch = 15 + 5 + 15 + 13;
+constexpr unsigned BitBufferFill = 56;
+static_assert(MaxBitsPerMatch <= BitBufferFill);
 
 // Slack behind the buffers so that whole-word reads and writes near their
 // ends stay inside them: a match copy writes at most 15 bytes past its end.
-constexpr std::size_t wordSlack = 16;
+constexpr std::size_t WordSlack = 16;
 // A byte times this fills every byte of a word with it.
-constexpr std::uint64_t repeatedByte = 0x0101010101010101u;
+constexpr std::uint64_t RepeatedByte = 0x0101010101010101u;
 
 inline void CopyWord(std::uint8_t* destination, const std::uint8_t* source)
 {
@@ -102,18 +102,18 @@ inline void CopyWord(std::uint8_t* destination, const std::uint8_t* source)
 
 // The fixed codes of block type 1, built once per process.
 struct FixedTrees {
-    THuffmanTree literalLength{huffmanBitLimit, literalLengthTableBits};
-    THuffmanTree distance{huffmanBitLimit, distanceTableBits};
+    THuffmanTree literalLength{HuffmanBitLimit, LiteralLengthTableBits};
+    THuffmanTree distance{HuffmanBitLimit, DistanceTableBits};
 
     FixedTrees()
     {
-        std::array<std::uint8_t, fixedLiteralLengthSymbols> lengths{};
-        for (unsigned symbol = 0; symbol < fixedLiteralLengthSymbols; ++symbol)
+        std::array<std::uint8_t, FixedLiteralLengthSymbols> lengths{};
+        for (unsigned symbol = 0; symbol < FixedLiteralLengthSymbols; ++symbol)
             lengths[symbol] = symbol < 144 ? 8 : symbol < 256 ? 9 : symbol < 280 ? 7 : 8;
-        literalLength.Build(lengths, literalLengthEntries);
-        std::array<std::uint8_t, fixedDistanceSymbols> distanceLengths{};
+        literalLength.Build(lengths, LiteralLengthEntries);
+        std::array<std::uint8_t, FixedDistanceSymbols> distanceLengths{};
         distanceLengths.fill(5);
-        distance.Build(distanceLengths, distanceEntries);
+        distance.Build(distanceLengths, DistanceEntries);
     }
 };
 
@@ -137,8 +137,8 @@ public:
     Inflater(ByteReader& in, ByteWriter& out)
         // Not cleared: every byte is written before it is read (a match copy
         // reads only window bytes that the same or an earlier copy wrote).
-        : input(in), output(out), inBuffer(new std::uint8_t[InflateInputBufferSize + wordSlack]),
-          window(new std::uint8_t[InflateWindowSize + wordSlack])
+        : input(in), output(out), inBuffer(new std::uint8_t[InflateInputBufferSize + WordSlack]),
+          window(new std::uint8_t[InflateWindowSize + WordSlack])
     {
     }
 
@@ -153,7 +153,7 @@ private:
         if (inEnd - inPos >= sizeof(std::uint64_t)) {
             bits |= Load64LE(inBuffer.get() + inPos) << bitCount;
             inPos += (63 - bitCount) >> 3;
-            bitCount |= bitBufferFill;
+            bitCount |= BitBufferFill;
             return true;
         }
         return RefillSlow();
@@ -190,9 +190,9 @@ private:
     std::unique_ptr<std::uint8_t[]> window;
     std::size_t writePos = 0;
 
-    THuffmanTree codeLengthTree{codeLengthBitLimit, codeLengthBitLimit};
-    THuffmanTree literalLengthTree{huffmanBitLimit, literalLengthTableBits};
-    THuffmanTree distanceTree{huffmanBitLimit, distanceTableBits};
+    THuffmanTree codeLengthTree{CodeLengthBitLimit, CodeLengthBitLimit};
+    THuffmanTree literalLengthTree{HuffmanBitLimit, LiteralLengthTableBits};
+    THuffmanTree distanceTree{HuffmanBitLimit, DistanceTableBits};
 };
 
 void Inflater::ReadMoreInput()
@@ -212,7 +212,7 @@ void Inflater::ReadMoreInput()
         inEnd += count;
     }
     if (inputEnded)
-        std::memset(inBuffer.get() + inEnd, 0, wordSlack);
+        std::memset(inBuffer.get() + inEnd, 0, WordSlack);
 }
 
 bool Inflater::RefillSlow()
@@ -224,7 +224,7 @@ bool Inflater::RefillSlow()
     }
     // Near the end: byte by byte, then zeros that must never be consumed.
     bits &= bitCount == 0 ? 0 : (~std::uint64_t(0) >> (64 - bitCount));
-    while (bitCount < bitBufferFill) {
+    while (bitCount < BitBufferFill) {
         std::uint64_t byte = 0;
         if (inPos < inEnd)
             byte = inBuffer[inPos++];
@@ -298,19 +298,19 @@ InflateStatus Inflater::DynamicBlock()
     const unsigned literalCount = TakeBits(5) + 257;
     const unsigned distanceCount = TakeBits(5) + 1;
     const unsigned codeLengthCount = TakeBits(4) + 4;
-    if (literalCount > maxLiteralLengthCodes || distanceCount > maxDistanceCodes)
+    if (literalCount > MaxLiteralLengthCodes || distanceCount > MaxDistanceCodes)
         return InflateStatus::BadCodeLengths;
 
-    std::array<std::uint8_t, codeLengthCodes> codeLengthLengths{};
+    std::array<std::uint8_t, CodeLengthCodes> codeLengthLengths{};
     for (unsigned i = 0; i < codeLengthCount; ++i) {
         if (bitCount < 3 && !Refill())
             return InflateStatus::InputExhausted;
-        codeLengthLengths[codeLengthOrder[i]] = static_cast<std::uint8_t>(TakeBits(3));
+        codeLengthLengths[CodeLengthOrder[i]] = static_cast<std::uint8_t>(TakeBits(3));
     }
-    if (!codeLengthTree.Build(codeLengthLengths, codeLengthEntries))
+    if (!codeLengthTree.Build(codeLengthLengths, CodeLengthEntries))
         return InflateStatus::BadCodeLengths;
 
-    std::array<std::uint8_t, maxLiteralLengthCodes + maxDistanceCodes> lengths{};
+    std::array<std::uint8_t, MaxLiteralLengthCodes + MaxDistanceCodes> lengths{};
     const unsigned total = literalCount + distanceCount;
     for (unsigned i = 0; i < total;) {
         if (!Refill())
@@ -321,20 +321,20 @@ InflateStatus Inflater::DynamicBlock()
             return InflateStatus::UndefinedCode;
         TakeBits(codeBits);
         const unsigned symbol = THuffmanTree::Value(entry);
-        if (symbol < repeatPreviousSymbol) {
+        if (symbol < RepeatPreviousSymbol) {
             lengths[i++] = static_cast<std::uint8_t>(symbol);
             continue;
         }
         std::uint8_t value = 0;
         unsigned repeat = 0;
-        if (symbol == repeatPreviousSymbol) {
+        if (symbol == RepeatPreviousSymbol) {
             if (i == 0)
                 return InflateStatus::BadCodeLengths;
             value = lengths[i - 1];
             repeat = 3 + TakeBits(2);
-        } else if (symbol == repeatZeroShortSymbol) {
+        } else if (symbol == RepeatZeroShortSymbol) {
             repeat = 3 + TakeBits(3);
-        } else if (symbol == repeatZeroLongSymbol) {
+        } else if (symbol == RepeatZeroLongSymbol) {
             repeat = 11 + TakeBits(7);
         } else {
             return InflateStatus::BadCodeLengths; // the code-length code has no symbols past 18
@@ -345,11 +345,11 @@ InflateStatus Inflater::DynamicBlock()
         i += repeat;
     }
     // A block without an end-of-block code could never end.
-    if (lengths[endOfBlock] == 0)
+    if (lengths[EndOfBlock] == 0)
         return InflateStatus::BadCodeLengths;
     const std::span<const std::uint8_t> all(lengths.data(), total);
-    if (!literalLengthTree.Build(all.first(literalCount), literalLengthEntries)
-        || !distanceTree.Build(all.subspan(literalCount), distanceEntries))
+    if (!literalLengthTree.Build(all.first(literalCount), LiteralLengthEntries)
+        || !distanceTree.Build(all.subspan(literalCount), DistanceEntries))
         return InflateStatus::BadCodeLengths;
     return HuffmanBlock(literalLengthTree, distanceTree);
 }
@@ -360,9 +360,9 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
     // Both main tables are always filled to their full size, so their index
     // masks are constants.
     const std::uint32_t* const literalTable = literalLength.Table();
-    constexpr std::uint64_t literalMask = (1u << literalLengthTableBits) - 1;
+    constexpr std::uint64_t LiteralMask = (1u << LiteralLengthTableBits) - 1;
     const std::uint32_t* const distanceTable = distance.Table();
-    constexpr std::uint64_t distanceMask = (1u << distanceTableBits) - 1;
+    constexpr std::uint64_t DistanceMask = (1u << DistanceTableBits) - 1;
     const std::uint8_t* const in = inBuffer.get();
     std::uint8_t* const out = window.get();
 
@@ -390,6 +390,15 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         b >>= count;
         n -= count;
     };
+    // Hands the window on once it is full; false when the output refuses it.
+    const auto flushWhenFull = [&] {
+        if (w < InflateWindowFlushAt)
+            return true;
+        save();
+        const bool taken = FlushWindow();
+        load();
+        return taken;
+    };
     // Consumes a length's or distance's code with its extra bits and gives
     // base + the extra bits.
     const auto takeValue = [&](std::uint32_t entry) {
@@ -416,7 +425,7 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         if (end - pos >= sizeof(std::uint64_t)) {
             b |= Load64LE(in + pos) << n;
             pos += (63 - n) >> 3;
-            n |= bitBufferFill;
+            n |= BitBufferFill;
         } else {
             save();
             if (!RefillSlow())
@@ -424,27 +433,23 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             load();
         }
 
-        std::uint32_t entry = literalTable[b & literalMask];
+        std::uint32_t entry = literalTable[b & LiteralMask];
         if (entry & Tree::LiteralFlag) {
             consume(Tree::ConsumedBits(entry));
             out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
-            entry = literalTable[b & literalMask];
+            entry = literalTable[b & LiteralMask];
             if (entry & Tree::LiteralFlag) {
                 consume(Tree::ConsumedBits(entry));
                 out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
-                entry = literalTable[b & literalMask];
+                entry = literalTable[b & LiteralMask];
                 if (entry & Tree::LiteralFlag) {
                     consume(Tree::ConsumedBits(entry));
                     out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
                 }
             }
             // Anything else starts over with a full bit buffer.
-            if (w >= InflateWindowFlushAt) {
-                save();
-                if (!FlushWindow())
-                    return InflateStatus::OutputRefused;
-                load();
-            }
+            if (!flushWhenFull())
+                return InflateStatus::OutputRefused;
             continue;
         }
         // Subtable links and exceptional entries share one test, so that a
@@ -455,12 +460,8 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
                 if (entry & Tree::LiteralFlag) {
                     consume(Tree::ConsumedBits(entry));
                     out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
-                    if (w >= InflateWindowFlushAt) {
-                        save();
-                        if (!FlushWindow())
-                            return InflateStatus::OutputRefused;
-                        load();
-                    }
+                    if (!flushWhenFull())
+                        return InflateStatus::OutputRefused;
                     continue;
                 }
             }
@@ -474,7 +475,7 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         }
         const std::size_t length = takeValue(entry);
 
-        entry = distanceTable[b & distanceMask];
+        entry = distanceTable[b & DistanceMask];
         if (entry & (Tree::SubtableFlag | Tree::ExceptionalFlag)) {
             if (entry & Tree::SubtableFlag)
                 entry = resolve(distanceTable, entry);
@@ -506,7 +507,7 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             }
         } else if (distanceValue == 1) {
             // A run of one byte: whole words of it.
-            const std::uint64_t run = *source * repeatedByte;
+            const std::uint64_t run = *source * RepeatedByte;
             std::uint8_t* const stop = out + w;
             do {
                 std::memcpy(destination, &run, sizeof run);
@@ -517,12 +518,8 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             for (std::size_t i = 0; i < length; ++i)
                 destination[i] = source[i];
         }
-        if (w >= InflateWindowFlushAt) {
-            save();
-            if (!FlushWindow())
-                return InflateStatus::OutputRefused;
-            load();
-        }
+        if (!flushWhenFull())
+            return InflateStatus::OutputRefused;
     }
 }
 

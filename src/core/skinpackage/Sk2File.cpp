@@ -10,10 +10,10 @@
 namespace orvane {
 namespace {
 
-constexpr std::size_t headerLengthOffset = 12;
-constexpr std::size_t firstEntryOffsetField = 20;
-constexpr std::uint32_t integerSize = 4;
-constexpr std::uint32_t boolSize = 1;
+constexpr std::size_t HeaderLengthOffset = 12;
+constexpr std::size_t FirstEntryOffsetField = 20;
+constexpr std::uint32_t IntegerSize = 4;
+constexpr std::uint32_t BoolSize = 1;
 
 } // namespace
 
@@ -25,14 +25,14 @@ std::optional<TSk2FileHeader> TSk2FileHeader::Read(std::span<const std::uint8_t>
     // from as many bytes as the length says.
     std::array<std::uint8_t, Size> record{};
     std::memcpy(record.data(), file.data(), LengthFieldEnd);
-    const std::uint32_t length = ReadU32LE(record, headerLengthOffset);
+    const std::uint32_t length = ReadU32LE(record, HeaderLengthOffset);
     if (length > Size || length > file.size())
         return std::nullopt;
     std::memcpy(record.data(), file.data(), length);
 
     TSk2FileHeader header;
-    header.headerLength = ReadU32LE(record, headerLengthOffset);
-    header.firstEntryOffset = ReadU32LE(record, firstEntryOffsetField);
+    header.headerLength = ReadU32LE(record, HeaderLengthOffset);
+    header.firstEntryOffset = ReadU32LE(record, FirstEntryOffsetField);
     return header;
 }
 
@@ -71,8 +71,8 @@ std::optional<std::vector<Sk2Entry>> ReadSk2File(std::span<const std::uint8_t> f
         const bool known = type == Sk2EntryType::Image || type == Sk2EntryType::Integer
             || type == Sk2EntryType::Bool || type == Sk2EntryType::String;
         if (known) {
-            if ((type == Sk2EntryType::Integer && header->dataSize != integerSize)
-                || (type == Sk2EntryType::Bool && header->dataSize != boolSize))
+            if ((type == Sk2EntryType::Integer && header->dataSize != IntegerSize)
+                || (type == Sk2EntryType::Bool && header->dataSize != BoolSize))
                 return fail(SkinReadFailure::DamagedRecordFile);
             if (header->dataOffset > file.size() || file.size() - header->dataOffset < header->dataSize)
                 return fail(SkinReadFailure::DamagedRecordFile);

@@ -18,9 +18,9 @@
 namespace orvane {
 namespace {
 
-constexpr std::string_view skinEntryName = "SKINDATA.SK2";
-constexpr std::string_view wrongPasswordMessage = "Wrong password!";
-constexpr std::string_view readFailedMessage = "Failed to read skin file!";
+constexpr std::string_view SkinEntryName = "SKINDATA.SK2";
+constexpr std::string_view WrongPasswordMessage = "Wrong password!";
+constexpr std::string_view ReadFailedMessage = "Failed to read skin file!";
 
 // The value of the first line "NAME=VALUE" whose name matches, if any.
 std::optional<std::string_view> FindValue(const std::vector<std::string>& lines, std::string_view name)
@@ -51,16 +51,16 @@ Tsk2SkinFileReader::Tsk2SkinFileReader(const std::filesystem::path& packagePath,
     try {
         LoadSkinFile(packagePath, password);
     } catch (const std::bad_alloc&) {
-        throw SkinReadError(std::string(readFailedMessage), SkinReadFailure::OutOfMemory);
+        throw SkinReadError(std::string(ReadFailedMessage), SkinReadFailure::OutOfMemory);
     } catch (const std::length_error&) {
-        throw SkinReadError(std::string(readFailedMessage), SkinReadFailure::OutOfMemory);
+        throw SkinReadError(std::string(ReadFailedMessage), SkinReadFailure::OutOfMemory);
     }
 }
 
 void Tsk2SkinFileReader::LoadSkinFile(const std::filesystem::path& packagePath, const std::string& password)
 {
     const auto fail = [](SkinReadFailure failure, std::string detail = {}) {
-        return SkinReadError(std::string(readFailedMessage), failure, std::move(detail));
+        return SkinReadError(std::string(ReadFailedMessage), failure, std::move(detail));
     };
 
     std::optional<std::vector<std::uint8_t>> skinFile;
@@ -71,11 +71,11 @@ void Tsk2SkinFileReader::LoadSkinFile(const std::filesystem::path& packagePath, 
         if (!temporary.IsOpen())
             throw fail(SkinReadFailure::TemporaryFileFailed, "cannot create " + temporary.Path().string());
         SkinReadFailure failure = SkinReadFailure::None;
-        switch (ExtractSkinEntry(packagePath, skinEntryName, temporary, password, &failure)) {
+        switch (ExtractSkinEntry(packagePath, SkinEntryName, temporary, password, &failure)) {
         case ExtractResult::Extracted:
             break;
         case ExtractResult::WrongPassword:
-            throw SkinReadError(std::string(wrongPasswordMessage), failure);
+            throw SkinReadError(std::string(WrongPasswordMessage), failure);
         case ExtractResult::ReadFailed:
             throw fail(failure);
         }

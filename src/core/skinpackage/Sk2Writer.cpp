@@ -12,13 +12,13 @@ namespace {
 
 // What our writer puts into the header bytes that readers do not interpret:
 // a tag in bytes 0..11 and the entry count at 16.
-constexpr std::string_view fileTag = "OrvaneSkin2";
-constexpr std::size_t headerLengthOffset = 12;
-constexpr std::size_t entryCountOffset = 16;
-constexpr std::size_t firstEntryOffsetField = 20;
+constexpr std::string_view FileTag = "OrvaneSkin2";
+constexpr std::size_t HeaderLengthOffset = 12;
+constexpr std::size_t EntryCountOffset = 16;
+constexpr std::size_t FirstEntryOffsetField = 20;
 // The type byte of the terminating header: no type, so that even a reader
 // that loaded it would skip it.
-constexpr std::uint8_t terminatorType = 0xFF;
+constexpr std::uint8_t TerminatorType = 0xFF;
 
 void AppendEntryHeader(std::vector<std::uint8_t>& file, std::string_view name, std::uint8_t type,
     std::uint32_t dataOffset, std::uint32_t dataSize, std::uint32_t nextOffset)
@@ -38,10 +38,10 @@ void AppendEntryHeader(std::vector<std::uint8_t>& file, std::string_view name, s
 std::vector<std::uint8_t> WriteSk2File(const std::vector<Sk2Entry>& entries)
 {
     std::vector<std::uint8_t> file(TSk2FileHeader::Size, 0);
-    std::memcpy(file.data(), fileTag.data(), fileTag.size());
-    WriteU32LE(file, headerLengthOffset, TSk2FileHeader::Size);
-    WriteU32LE(file, entryCountOffset, static_cast<std::uint32_t>(entries.size()));
-    WriteU32LE(file, firstEntryOffsetField, TSk2FileHeader::Size);
+    std::memcpy(file.data(), FileTag.data(), FileTag.size());
+    WriteU32LE(file, HeaderLengthOffset, TSk2FileHeader::Size);
+    WriteU32LE(file, EntryCountOffset, static_cast<std::uint32_t>(entries.size()));
+    WriteU32LE(file, FirstEntryOffsetField, TSk2FileHeader::Size);
 
     for (const Sk2Entry& entry : entries) {
         if (entry.name.size() > TSk2EntryHeader::NameSize)
@@ -52,7 +52,7 @@ std::vector<std::uint8_t> WriteSk2File(const std::vector<Sk2Entry>& entries)
             dataOffset + dataSize);
         file.insert(file.end(), entry.data.begin(), entry.data.end());
     }
-    AppendEntryHeader(file, {}, terminatorType, 0, 0, 0);
+    AppendEntryHeader(file, {}, TerminatorType, 0, 0, 0);
     return file;
 }
 

@@ -21,15 +21,15 @@
 namespace orvane {
 namespace {
 
-constexpr std::size_t guidBytes = 16;
+constexpr std::size_t GuidBytes = 16;
 // The version-4 (random) GUID marks in bytes 6 and 8.
-constexpr std::uint8_t versionMask = 0x0F;
-constexpr std::uint8_t versionRandom = 0x40;
-constexpr std::uint8_t variantMask = 0x3F;
-constexpr std::uint8_t variantStandard = 0x80;
+constexpr std::uint8_t VersionMask = 0x0F;
+constexpr std::uint8_t VersionRandom = 0x40;
+constexpr std::uint8_t VariantMask = 0x3F;
+constexpr std::uint8_t VariantStandard = 0x80;
 
 // The most one read or write call moves; the Windows calls count in int.
-constexpr std::size_t maxTransfer = 1u << 30;
+constexpr std::size_t MaxTransfer = 1u << 30;
 
 #ifdef _WIN32
 // The C runtime's flags map onto CreateFileW: _O_CREAT | _O_EXCL is
@@ -52,11 +52,11 @@ long long ReadSomeAt(int handle, std::uint8_t* bytes, std::size_t count, std::ui
 }
 void Close(int handle) { _close(handle); }
 #else
-constexpr mode_t ownerOnly = 0600;
+constexpr mode_t OwnerOnly = 0600;
 
 int CreateExclusive(const std::filesystem::path& path)
 {
-    return ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, ownerOnly);
+    return ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, OwnerOnly);
 }
 long long WriteSome(int handle, const std::uint8_t* bytes, std::size_t count)
 {
@@ -82,18 +82,18 @@ void Close(int handle) { ::close(handle); }
 std::string NewGuidText()
 {
     std::random_device device;
-    std::array<std::uint8_t, guidBytes> bytes;
-    for (std::size_t i = 0; i < guidBytes; i += 4) {
+    std::array<std::uint8_t, GuidBytes> bytes;
+    for (std::size_t i = 0; i < GuidBytes; i += 4) {
         const std::uint32_t value = device();
         for (std::size_t k = 0; k < 4; ++k)
             bytes[i + k] = static_cast<std::uint8_t>(value >> (8 * k));
     }
-    bytes[6] = static_cast<std::uint8_t>((bytes[6] & versionMask) | versionRandom);
-    bytes[8] = static_cast<std::uint8_t>((bytes[8] & variantMask) | variantStandard);
+    bytes[6] = static_cast<std::uint8_t>((bytes[6] & VersionMask) | VersionRandom);
+    bytes[8] = static_cast<std::uint8_t>((bytes[8] & VariantMask) | VariantStandard);
 
     static constexpr char hexDigits[] = "0123456789ABCDEF";
     std::string text = "{";
-    for (std::size_t i = 0; i < guidBytes; ++i) {
+    for (std::size_t i = 0; i < GuidBytes; ++i) {
         if (i == 4 || i == 6 || i == 8 || i == 10)
             text += '-';
         text += hexDigits[bytes[i] >> 4];
@@ -136,7 +136,7 @@ bool TemporaryFile::Write(std::span<const std::uint8_t> bytes)
     if (!IsOpen())
         return false;
     while (!bytes.empty()) {
-        const long long written = WriteSome(handle, bytes.data(), std::min(bytes.size(), maxTransfer));
+        const long long written = WriteSome(handle, bytes.data(), std::min(bytes.size(), MaxTransfer));
         if (written <= 0)
             return false;
         bytes = bytes.subspan(static_cast<std::size_t>(written));
@@ -152,7 +152,7 @@ std::optional<std::vector<std::uint8_t>> TemporaryFile::ReadAll()
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     std::size_t done = 0;
     while (done < bytes.size()) {
-        const long long read = ReadSomeAt(handle, bytes.data() + done, std::min(bytes.size() - done, maxTransfer), done);
+        const long long read = ReadSomeAt(handle, bytes.data() + done, std::min(bytes.size() - done, MaxTransfer), done);
         if (read <= 0)
             return std::nullopt;
         done += static_cast<std::size_t>(read);

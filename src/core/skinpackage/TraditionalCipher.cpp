@@ -6,15 +6,15 @@ namespace orvane {
 namespace {
 
 // The initial keys and the multiplier of the traditional PKWARE encryption.
-constexpr std::uint32_t initialKey0 = 0x12345678u;
-constexpr std::uint32_t initialKey1 = 0x23456789u;
-constexpr std::uint32_t initialKey2 = 0x34567890u;
-constexpr std::uint32_t key1Multiplier = 0x08088405u;
+constexpr std::uint32_t InitialKey0 = 0x12345678u;
+constexpr std::uint32_t InitialKey1 = 0x23456789u;
+constexpr std::uint32_t InitialKey2 = 0x34567890u;
+constexpr std::uint32_t Key1Multiplier = 0x08088405u;
 
 } // namespace
 
 TraditionalCipher::TraditionalCipher(std::string_view password)
-    : key0(initialKey0), key1(initialKey1), key2(initialKey2)
+    : key0(InitialKey0), key1(InitialKey1), key2(InitialKey2)
 {
     for (const char c : password)
         UpdateKeys(static_cast<std::uint8_t>(c));
@@ -29,7 +29,7 @@ std::uint8_t TraditionalCipher::KeyStreamByte() const
 void TraditionalCipher::UpdateKeys(std::uint8_t plainByte)
 {
     key0 = Crc32Update(key0, plainByte);
-    key1 = (key1 + (key0 & 0xFFu)) * key1Multiplier + 1u;
+    key1 = (key1 + (key0 & 0xFFu)) * Key1Multiplier + 1u;
     key2 = Crc32Update(key2, static_cast<std::uint8_t>(key1 >> 24));
 }
 

@@ -29,17 +29,17 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text)
         return std::nullopt;
 
     // Accumulate in 64 bits so that the range check is exact at both ends.
-    constexpr std::int64_t limit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
+    constexpr std::int64_t Int32Limit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
     std::int64_t value = 0;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (c < '0' || c > '9')
             return std::nullopt;
         value = value * 10 + (c - '0');
-        if (value > limit)
+        if (value > Int32Limit)
             return std::nullopt;
     }
-    if (!negative && value == limit)
+    if (!negative && value == Int32Limit)
         return std::nullopt;
     return static_cast<std::int32_t>(negative ? -value : value);
 }

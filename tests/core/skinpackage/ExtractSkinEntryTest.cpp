@@ -16,7 +16,7 @@ namespace {
 using test::Bytes;
 using test::PackageEntry;
 
-constexpr std::string_view entryName = "SKINDATA.SK2";
+constexpr std::string_view EntryName = "SKINDATA.SK2";
 
 Bytes SkinLikeData(std::size_t size)
 {
@@ -31,7 +31,7 @@ Bytes SkinLikeData(std::size_t size)
 }
 
 ExtractResult ExtractFromMemory(const Bytes& package, std::string_view password, Bytes& output,
-    std::string_view name = entryName)
+    std::string_view name = EntryName)
 {
     return ExtractSkinEntry(package, name, output, password);
 }
@@ -54,7 +54,7 @@ TEST(ExtractSkinEntry, HandBuiltPackagesLoadWithTheRightPasswordOnly)
     };
     for (const auto& kind : kinds) {
         SCOPED_TRACE(kind.what);
-        PackageEntry entry{std::string(entryName), data, kind.deflated, kind.encrypted ? "right" : "", kind.timeCheck};
+        PackageEntry entry{std::string(EntryName), data, kind.deflated, kind.encrypted ? "right" : "", kind.timeCheck};
         const Bytes package = test::BuildPackage({{"README.TXT", test::BytesOf("hello")}, entry});
 
         Bytes output;
@@ -96,7 +96,7 @@ TEST(ExtractSkinEntry, AWrongPasswordPassingTheCheckByteStillFails)
     const Bytes data = SkinLikeData(3000);
     for (const bool deflated : {true, false}) {
         SCOPED_TRACE(deflated ? "deflated" : "stored");
-        const Bytes package = test::BuildPackage({{std::string(entryName), data, deflated, "right", true}});
+        const Bytes package = test::BuildPackage({{std::string(EntryName), data, deflated, "right", true}});
         const auto layout = test::LayoutOfSingleEntryPackage(package);
         const std::uint8_t checkByte = std::uint8_t(ReadU16LE(package, 10) >> 8); // time, high byte
         const std::string impostor = PasswordPassingTheCheckByte(package, layout.dataOffset, checkByte, "right");
@@ -120,7 +120,7 @@ TEST(ExtractSkinEntry, FindsTheEntryWhateverTheCaseOfItsName)
 TEST(ExtractSkinEntry, ReportsDamagedPackagesWithTheFailingStep)
 {
     const Bytes data = SkinLikeData(20000);
-    const Bytes good = test::BuildPackage({{std::string(entryName), data}});
+    const Bytes good = test::BuildPackage({{std::string(EntryName), data}});
     const auto layout = test::LayoutOfSingleEntryPackage(good);
     const auto changed = [&](auto&& change) {
         Bytes package = good;
@@ -128,7 +128,7 @@ TEST(ExtractSkinEntry, ReportsDamagedPackagesWithTheFailingStep)
         return package;
     };
 
-    Bytes storedDamaged = test::BuildPackage({{std::string(entryName), data, false}});
+    Bytes storedDamaged = test::BuildPackage({{std::string(EntryName), data, false}});
     storedDamaged[test::LayoutOfSingleEntryPackage(storedDamaged).dataOffset + 100] ^= 1;
     const auto overLimit = [&](std::uint32_t size) {
         return changed([&](Bytes& p) { WriteU32LE(p, layout.directoryOffset + 24, size); });
@@ -142,7 +142,7 @@ TEST(ExtractSkinEntry, ReportsDamagedPackagesWithTheFailingStep)
     } cases[] = {
         {"empty file", {}, ExtractResult::ReadFailed, SkinReadFailure::NotAnArchive},
         {"only the signature", test::BytesOf("SK\x03\x04"), ExtractResult::ReadFailed, SkinReadFailure::NotAnArchive},
-        {"PK signature", test::BuildPackage({{std::string(entryName), data}}, true), ExtractResult::ReadFailed,
+        {"PK signature", test::BuildPackage({{std::string(EntryName), data}}, true), ExtractResult::ReadFailed,
             SkinReadFailure::NotAnArchive},
         {"no such entry", test::BuildPackage({{"OTHER.SK2", data}}), ExtractResult::ReadFailed,
             SkinReadFailure::EntryNotFound},
@@ -157,13 +157,13 @@ TEST(ExtractSkinEntry, ReportsDamagedPackagesWithTheFailingStep)
              WriteU32LE(p, layout.endRecordOffset + 16, 0x7FFFFFF0);
          }),
             ExtractResult::ReadFailed, SkinReadFailure::DamagedDirectory},
-        {"name longer than 259 bytes", test::BuildPackage({{std::string(300, 'N'), data}, {std::string(entryName), data}}),
+        {"name longer than 259 bytes", test::BuildPackage({{std::string(300, 'N'), data}, {std::string(EntryName), data}}),
             ExtractResult::ReadFailed, SkinReadFailure::DamagedDirectory},
         {"local header offset past the end", changed([&](Bytes& p) {
              WriteU32LE(p, layout.directoryOffset + 42, 0x7FFFFFF0);
          }),
             ExtractResult::ReadFailed, SkinReadFailure::DamagedDirectory},
-        {"empty entry", test::BuildPackage({{std::string(entryName), {}}}), ExtractResult::ReadFailed,
+        {"empty entry", test::BuildPackage({{std::string(EntryName), {}}}), ExtractResult::ReadFailed,
             SkinReadFailure::EmptyEntry},
         {"recorded size larger", overLimit(std::uint32_t(data.size() + 1)), ExtractResult::WrongPassword,
             SkinReadFailure::DamagedData},
@@ -177,13 +177,13 @@ TEST(ExtractSkinEntry, ReportsDamagedPackagesWithTheFailingStep)
         {"stored entry with a wrong CRC", storedDamaged, ExtractResult::WrongPassword, SkinReadFailure::BadCrc},
         {"deflated entry with a wrong CRC", changed([&](Bytes& p) { p[layout.directoryOffset + 16] ^= 0x40; }),
             ExtractResult::WrongPassword, SkinReadFailure::BadCrc},
-        {"encrypted entry without password", test::BuildPackage({{std::string(entryName), data, true, "pw"}}),
+        {"encrypted entry without password", test::BuildPackage({{std::string(EntryName), data, true, "pw"}}),
             ExtractResult::WrongPassword, SkinReadFailure::PasswordNeeded},
     };
     for (const auto& c : cases) {
         Bytes output{1, 2, 3};
         SkinReadFailure failure = SkinReadFailure::None;
-        EXPECT_EQ(ExtractSkinEntry(c.package, entryName, output, "", &failure), c.result) << c.what;
+        EXPECT_EQ(ExtractSkinEntry(c.package, EntryName, output, "", &failure), c.result) << c.what;
         EXPECT_EQ(failure, c.failure) << c.what << ": " << DescribeSkinReadFailure(failure);
         EXPECT_TRUE(output.empty()) << c.what;
     }
@@ -202,7 +202,7 @@ TEST(ExtractSkinEntry, NoBitFlipInDeflatedDataLoadsAsOtherBytes)
     // Many flips in a deflated stream still decode, to other bytes of the
     // same length; only the CRC-32 tells them from the entry.
     const Bytes data = SkinLikeData(3000);
-    const Bytes good = test::BuildPackage({{std::string(entryName), data}});
+    const Bytes good = test::BuildPackage({{std::string(EntryName), data}});
     const auto layout = test::LayoutOfSingleEntryPackage(good);
     int decodedToOtherBytes = 0;
     for (std::size_t at = layout.dataOffset; at < layout.directoryOffset; ++at) {
@@ -211,7 +211,7 @@ TEST(ExtractSkinEntry, NoBitFlipInDeflatedDataLoadsAsOtherBytes)
             package[at] ^= std::uint8_t(1u << bit);
             Bytes output;
             SkinReadFailure failure = SkinReadFailure::None;
-            const ExtractResult result = ExtractSkinEntry(package, entryName, output, "", &failure);
+            const ExtractResult result = ExtractSkinEntry(package, EntryName, output, "", &failure);
             if (result == ExtractResult::Extracted) {
                 EXPECT_TRUE(output == data) << "byte " << at << ", bit " << bit;
                 continue;
@@ -237,21 +237,21 @@ protected:
 TEST_F(ExtractSkinEntryFile, WritesTheEntryOrRemovesTheOutputFile)
 {
     const Bytes data = SkinLikeData(150000);
-    const auto package = Package(test::BuildPackage({{std::string(entryName), data, true, "pw"}}));
+    const auto package = Package(test::BuildPackage({{std::string(EntryName), data, true, "pw"}}));
 
-    EXPECT_EQ(ExtractSkinEntry(package, entryName, Output(), "pw"), ExtractResult::Extracted);
+    EXPECT_EQ(ExtractSkinEntry(package, EntryName, Output(), "pw"), ExtractResult::Extracted);
     EXPECT_TRUE(test::ReadFile(Output()) == data);
 
     // An existing output file goes on failure, whatever the cause.
-    EXPECT_EQ(ExtractSkinEntry(package, entryName, Output(), "wrong"), ExtractResult::WrongPassword);
+    EXPECT_EQ(ExtractSkinEntry(package, EntryName, Output(), "wrong"), ExtractResult::WrongPassword);
     EXPECT_FALSE(std::filesystem::exists(Output()));
     test::WriteFile(Output(), test::BytesOf("old"));
     EXPECT_EQ(ExtractSkinEntry(package, "MISSING.SK2", Output(), "pw"), ExtractResult::ReadFailed);
     EXPECT_FALSE(std::filesystem::exists(Output()));
     test::WriteFile(Output(), test::BytesOf("old"));
-    EXPECT_EQ(ExtractSkinEntry(scratch.Path() / "no-such.ssk", entryName, Output(), "pw"), ExtractResult::ReadFailed);
+    EXPECT_EQ(ExtractSkinEntry(scratch.Path() / "no-such.ssk", EntryName, Output(), "pw"), ExtractResult::ReadFailed);
     EXPECT_FALSE(std::filesystem::exists(Output()));
-    EXPECT_EQ(ExtractSkinEntry(scratch.Path(), entryName, Output(), "pw"), ExtractResult::ReadFailed);
+    EXPECT_EQ(ExtractSkinEntry(scratch.Path(), EntryName, Output(), "pw"), ExtractResult::ReadFailed);
 }
 
 TEST_F(ExtractSkinEntryFile, ReadsPackagesMadeByTheZipTool)
@@ -274,14 +274,14 @@ TEST_F(ExtractSkinEntryFile, ReadsPackagesMadeByTheZipTool)
     for (const auto& kind : kinds) {
         SCOPED_TRACE(kind.what);
         const auto package = Package(test::ZipWithTool(scratch.Path(), files, kind.options));
-        EXPECT_EQ(ExtractSkinEntry(package, entryName, Output(), kind.password), ExtractResult::Extracted);
+        EXPECT_EQ(ExtractSkinEntry(package, EntryName, Output(), kind.password), ExtractResult::Extracted);
         EXPECT_TRUE(test::ReadFile(Output()) == data);
         if (!kind.password.empty()) {
-            EXPECT_EQ(ExtractSkinEntry(package, entryName, Output(), ""), ExtractResult::WrongPassword);
-            EXPECT_EQ(ExtractSkinEntry(package, entryName, Output(), "Secret"), ExtractResult::WrongPassword);
+            EXPECT_EQ(ExtractSkinEntry(package, EntryName, Output(), ""), ExtractResult::WrongPassword);
+            EXPECT_EQ(ExtractSkinEntry(package, EntryName, Output(), "Secret"), ExtractResult::WrongPassword);
         }
         const auto pkPackage = Package(test::ZipWithTool(scratch.Path(), files, kind.options, true), "original.zip");
-        EXPECT_EQ(ExtractSkinEntry(pkPackage, entryName, Output(), kind.password), ExtractResult::ReadFailed);
+        EXPECT_EQ(ExtractSkinEntry(pkPackage, EntryName, Output(), kind.password), ExtractResult::ReadFailed);
     }
 }
 

@@ -62,15 +62,15 @@ private:
     int bitCount = 0;
 };
 
-constexpr unsigned finalBlock = 1;
-constexpr unsigned storedType = 0, fixedType = 1, dynamicType = 2, reservedType = 3;
+constexpr unsigned FinalBlock = 1;
+constexpr unsigned StoredType = 0, FixedType = 1, DynamicType = 2, ReservedType = 3;
 
 // A dynamic block header: HLIT, HDIST and code-length code lengths in the
 // transmission order 16, 17, 18, 0, 8, 7, 9, 6, 10, 5, 11, 4, 12, 3, 13, 2, 14, 1, 15.
 BitWriter DynamicHeader(unsigned literalCount, unsigned distanceCount, std::vector<unsigned> codeLengthLengths)
 {
     BitWriter writer;
-    writer.Bits(finalBlock, 1).Bits(dynamicType, 2);
+    writer.Bits(FinalBlock, 1).Bits(DynamicType, 2);
     writer.Bits(literalCount - 257, 5).Bits(distanceCount - 1, 5).Bits(unsigned(codeLengthLengths.size()) - 4, 4);
     for (unsigned length : codeLengthLengths)
         writer.Bits(length, 3);
@@ -90,14 +90,14 @@ TEST(Inflate, DecodesHandMadeStreams)
         Bytes stream;
         std::string output;
     } cases[] = {
-        {"stored block", BitWriter().Bits(finalBlock, 1).Bits(storedType, 2).AlignToByte()
+        {"stored block", BitWriter().Bits(FinalBlock, 1).Bits(StoredType, 2).AlignToByte()
                               .Bits(3, 16).Bits(0xFFFC, 16).Byte('a').Byte('b').Byte('c').Done(), "abc"},
-        {"fixed literals", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed('h').Fixed(200).Fixed(256).Done(),
+        {"fixed literals", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed('h').Fixed(200).Fixed(256).Done(),
             "h\xC8"},
-        {"match repeating its own output", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed('a').Fixed('b')
+        {"match repeating its own output", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed('a').Fixed('b')
                               .Fixed(258).Code(1, 5).Fixed(256).Done(), "ababab"},
-        {"non-final block, then final", BitWriter().Bits(0, 1).Bits(fixedType, 2).Fixed('x').Fixed(256)
-                              .Bits(finalBlock, 1).Bits(storedType, 2).AlignToByte().Bits(1, 16).Bits(0xFFFE, 16)
+        {"non-final block, then final", BitWriter().Bits(0, 1).Bits(FixedType, 2).Fixed('x').Fixed(256)
+                              .Bits(FinalBlock, 1).Bits(StoredType, 2).AlignToByte().Bits(1, 16).Bits(0xFFFE, 16)
                               .Byte('y').Done(), "xy"},
         {"empty final block", {0x03, 0x00}, ""},
     };
@@ -120,36 +120,36 @@ TEST(Inflate, StopsWithAFailureOnDamagedStreams)
         Bytes stream;
         InflateStatus status;
     } cases[] = {
-        {"reserved block type", BitWriter().Bits(finalBlock, 1).Bits(reservedType, 2).Done(),
+        {"reserved block type", BitWriter().Bits(FinalBlock, 1).Bits(ReservedType, 2).Done(),
             InflateStatus::ReservedBlockType},
-        {"literal/length symbol 286", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed(286).Done(),
+        {"literal/length symbol 286", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed(286).Done(),
             InflateStatus::InvalidSymbol},
-        {"literal/length symbol 287", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed('a').Fixed(287).Done(),
+        {"literal/length symbol 287", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed('a').Fixed(287).Done(),
             InflateStatus::InvalidSymbol},
-        {"distance code 30", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed('a').Fixed(257).Code(30, 5)
+        {"distance code 30", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed('a').Fixed(257).Code(30, 5)
                                  .Fixed(256).Done(), InflateStatus::InvalidSymbol},
-        {"distance code 31", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed('a').Fixed(257).Code(31, 5)
+        {"distance code 31", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed('a').Fixed(257).Code(31, 5)
                                  .Fixed(256).Done(), InflateStatus::InvalidSymbol},
-        {"match before any output", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed(257).Code(0, 5)
+        {"match before any output", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed(257).Code(0, 5)
                                         .Fixed(256).Done(), InflateStatus::DistanceTooFar},
-        {"match further back than the output", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed('a')
+        {"match further back than the output", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed('a')
                                                    .Fixed(257).Code(1, 5).Fixed(256).Done(),
             InflateStatus::DistanceTooFar},
-        {"stored length without its complement", BitWriter().Bits(finalBlock, 1).Bits(storedType, 2).AlignToByte()
+        {"stored length without its complement", BitWriter().Bits(FinalBlock, 1).Bits(StoredType, 2).AlignToByte()
                                                      .Bits(3, 16).Bits(0, 16).Byte('a').Byte('b').Byte('c').Done(),
             InflateStatus::BadStoredLength},
-        {"stored block longer than the input", BitWriter().Bits(finalBlock, 1).Bits(storedType, 2).AlignToByte()
+        {"stored block longer than the input", BitWriter().Bits(FinalBlock, 1).Bits(StoredType, 2).AlignToByte()
                                                    .Bits(10, 16).Bits(0xFFF5, 16).Byte('a').Byte('b').Done(),
             InflateStatus::InputExhausted},
         {"empty input", {}, InflateStatus::InputExhausted},
         {"empty final block without its last byte", {0x03}, InflateStatus::InputExhausted},
-        {"block without its end", BitWriter().Bits(finalBlock, 1).Bits(fixedType, 2).Fixed('a').Fixed('b').Fixed('c')
+        {"block without its end", BitWriter().Bits(FinalBlock, 1).Bits(FixedType, 2).Fixed('a').Fixed('b').Fixed('c')
                                       .Fixed('d').Fixed('e').Done(), InflateStatus::InputExhausted},
-        {"final block missing", BitWriter().Bits(0, 1).Bits(fixedType, 2).Fixed('a').Fixed(256).Done(),
+        {"final block missing", BitWriter().Bits(0, 1).Bits(FixedType, 2).Fixed('a').Fixed(256).Done(),
             InflateStatus::InputExhausted},
-        {"HLIT 287", BitWriter().Bits(finalBlock, 1).Bits(dynamicType, 2).Bits(30, 5).Bits(0, 5).Bits(0, 4)
+        {"HLIT 287", BitWriter().Bits(FinalBlock, 1).Bits(DynamicType, 2).Bits(30, 5).Bits(0, 5).Bits(0, 4)
                          .Bits(0, 12).Done(), InflateStatus::BadCodeLengths},
-        {"HDIST 32", BitWriter().Bits(finalBlock, 1).Bits(dynamicType, 2).Bits(0, 5).Bits(31, 5).Bits(0, 4)
+        {"HDIST 32", BitWriter().Bits(FinalBlock, 1).Bits(DynamicType, 2).Bits(0, 5).Bits(31, 5).Bits(0, 4)
                          .Bits(0, 12).Done(), InflateStatus::BadCodeLengths},
         {"repeat with nothing before it", DynamicHeader(257, 1, lengths16to1).Code(0, 1).Bits(0, 2).Bits(0, 16).Done(),
             InflateStatus::BadCodeLengths},

@@ -16,7 +16,7 @@
 namespace orvane::test {
 namespace {
 
-constexpr int rawWindowBits = -15;
+constexpr int RawWindowBits = -15;
 
 void Append16(Bytes& out, std::uint16_t value)
 {
@@ -37,7 +37,7 @@ Bytes BytesOf(std::string_view text) { return Bytes(text.begin(), text.end()); }
 Bytes ZlibDeflate(std::span<const std::uint8_t> data, int level, int strategy)
 {
     z_stream stream{};
-    if (deflateInit2(&stream, level, Z_DEFLATED, rawWindowBits, 8, strategy) != Z_OK)
+    if (deflateInit2(&stream, level, Z_DEFLATED, RawWindowBits, 8, strategy) != Z_OK)
         throw std::runtime_error("deflateInit2");
     Bytes out(deflateBound(&stream, uLong(data.size())) + 16);
     stream.next_in = const_cast<Bytef*>(data.data());
@@ -55,7 +55,7 @@ Bytes ZlibDeflate(std::span<const std::uint8_t> data, int level, int strategy)
 bool ZlibInflate(std::span<const std::uint8_t> input, Bytes& output)
 {
     z_stream stream{};
-    if (inflateInit2(&stream, rawWindowBits) != Z_OK)
+    if (inflateInit2(&stream, RawWindowBits) != Z_OK)
         return false;
     output.clear();
     stream.next_in = const_cast<Bytef*>(input.data());

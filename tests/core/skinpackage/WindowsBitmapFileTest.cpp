@@ -82,9 +82,9 @@ Bytes BuildBmp(const BmpLayout& layout)
 }
 
 // The files here are small; the limit only has to let them through.
-constexpr std::uint64_t testPixelLimit = 1u << 20;
+constexpr std::uint64_t TestPixelLimit = 1u << 20;
 
-std::optional<Bitmap> Decode(const Bytes& file) { return DecodeWindowsBitmap(file, testPixelLimit); }
+std::optional<Bitmap> Decode(const Bytes& file) { return DecodeWindowsBitmap(file, TestPixelLimit); }
 
 // Pixels as 0xXXRRGGBB, rows top-down.
 std::vector<Pixel> PixelsOf(const Bitmap& bitmap) { return {bitmap.Pixels().begin(), bitmap.Pixels().end()}; }
@@ -193,8 +193,8 @@ TEST(WindowsBitmapFile, EncodedFilesDecodeToTheSamePixels)
             EXPECT_EQ(as24->At(x, y), bitmap.At(x, y) & 0xFFFFFFu);
 }
 
-constexpr std::uint32_t compressionRle8 = 1;
-constexpr std::uint32_t compressionRle4 = 2;
+constexpr std::uint32_t CompressionRle8 = 1;
+constexpr std::uint32_t CompressionRle4 = 2;
 
 // Palette colours named by their index: 0x0000i0 for index i, so that a
 // pixel's colour shows which index it came from.
@@ -220,7 +220,7 @@ std::vector<std::string> IndexRows(const Bitmap& bitmap)
 }
 
 // RLE8: 6 x 4; rows listed bottom row first in the data.
-const BmpLayout rle8Sample{.width = 6, .height = 4, .bitsPerPixel = 8, .compression = compressionRle8,
+const BmpLayout rle8Sample{.width = 6, .height = 4, .bitsPerPixel = 8, .compression = CompressionRle8,
     .colorsUsed = 4, .palette = IndexPalette(4),
     .runLengthData = {
         0x03, 0x01,                         // row 0: three of 1
@@ -237,7 +237,7 @@ const BmpLayout rle8Sample{.width = 6, .height = 4, .bitsPerPixel = 8, .compress
 const std::vector<std::string> rle8SampleRows = {"123000", "003300", "000000", "111231"};
 
 // RLE4: 7 x 3.
-const BmpLayout rle4Sample{.width = 7, .height = 3, .bitsPerPixel = 4, .compression = compressionRle4,
+const BmpLayout rle4Sample{.width = 7, .height = 3, .bitsPerPixel = 4, .compression = CompressionRle4,
     .colorsUsed = 16, .palette = IndexPalette(16),
     .runLengthData = {
         0x04, 0x12,                         // row 0: four pixels alternating 1 and 2
@@ -264,7 +264,7 @@ TEST(WindowsBitmapFile, DecodesRunLengthDataWithEveryEscape)
         {"RLE4", rle4Sample, rle4SampleRows},
         // ImageMagick encodes every row to its padded length: runs past the
         // row's end are dropped.
-        {"RLE8, runs past the row's end", {.width = 3, .height = 2, .bitsPerPixel = 8, .compression = compressionRle8,
+        {"RLE8, runs past the row's end", {.width = 3, .height = 2, .bitsPerPixel = 8, .compression = CompressionRle8,
              .colorsUsed = 4, .palette = IndexPalette(4),
              .runLengthData = {0x05, 0x01, 0x00, 0x00, 0x00, 0x04, 0x02, 0x02, 0x02, 0x03, 0x00, 0x01}},
             {"222", "111"}},
@@ -315,7 +315,7 @@ TEST(WindowsBitmapFile, SizesOverThePixelLimitAreRefusedFromTheHeader)
 {
     // Run-length data of a few bytes declares any size: a limit must hold
     // before the pixels are allocated.
-    BmpLayout huge{.width = 65536, .height = 65536, .bitsPerPixel = 8, .compression = compressionRle8,
+    BmpLayout huge{.width = 65536, .height = 65536, .bitsPerPixel = 8, .compression = CompressionRle8,
         .palette = IndexPalette(2), .runLengthData = {0x00, 0x01}};
     const Bytes hugeFile = BuildBmp(huge);
     const auto size = ReadWindowsBitmapSize(hugeFile);
@@ -374,7 +374,7 @@ TEST_F(ImageMagickReference, RunLengthFilesDecodeToImageMagicksPixels)
         Convert(std::string(file.arguments) + " -compress RLE BMP3:" + file.name);
         const Bytes bytes = File(file.name);
         ASSERT_GE(bytes.size(), 34u);
-        ASSERT_EQ(ReadU32LE(bytes, 30), compressionRle8); // ImageMagick did write run-length data
+        ASSERT_EQ(ReadU32LE(bytes, 30), CompressionRle8); // ImageMagick did write run-length data
         const auto ours = Decode(bytes);
         const auto reference = ReferencePixels(file.name);
         ASSERT_TRUE(ours);
