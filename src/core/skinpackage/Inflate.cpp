@@ -390,6 +390,10 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         b >>= count;
         n -= count;
     };
+    const auto emitLiteral = [&](std::uint32_t entry) {
+        consume(Tree::ConsumedBits(entry));
+        out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
+    };
     // Hands the window on once it is full; false when the output refuses it.
     const auto flushWhenFull = [&] {
         if (w < InflateWindowFlushAt)
@@ -435,17 +439,13 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
 
         std::uint32_t entry = literalTable[b & LiteralMask];
         if (entry & Tree::LiteralFlag) {
-            consume(Tree::ConsumedBits(entry));
-            out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
+            emitLiteral(entry);
             entry = literalTable[b & LiteralMask];
             if (entry & Tree::LiteralFlag) {
-                consume(Tree::ConsumedBits(entry));
-                out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
+                emitLiteral(entry);
                 entry = literalTable[b & LiteralMask];
-                if (entry & Tree::LiteralFlag) {
-                    consume(Tree::ConsumedBits(entry));
-                    out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
-                }
+                if (entry & Tree::LiteralFlag)
+                    emitLiteral(entry);
             }
             // Anything else starts over with a full bit buffer.
             if (!flushWhenFull())
@@ -458,8 +458,7 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             if (entry & Tree::SubtableFlag) {
                 entry = resolve(literalTable, entry);
                 if (entry & Tree::LiteralFlag) {
-                    consume(Tree::ConsumedBits(entry));
-                    out[w++] = static_cast<std::uint8_t>(Tree::Value(entry));
+                    emitLiteral(entry);
                     if (!flushWhenFull())
                         return InflateStatus::OutputRefused;
                     continue;
