@@ -65,6 +65,21 @@ void ClickAt(POINT point)
     SendInput(2, inputs, sizeof(INPUT));
 }
 
+// Waits, on the hand's thread, until a drop-down menu is open (or gone), as a
+// player looks before clicking; a loaded machine may take a while to show it.
+bool WaitForDropDown(bool open)
+{
+    constexpr DWORD Patience = 5000;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < Patience) {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if ((menu && IsWindowVisible(menu)) == open)
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
 // New Game > Extreme chosen with the mouse: the drop-down closes over a cell,
 // and no pointer move reaches that cell. The pointer then goes far from the
 // window and "5" is typed: the cell must have heard the pointer leave, so the
@@ -79,10 +94,16 @@ TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
 
     // Where the Extreme item lies when its menu is open, and the cell below it.
     POINT extreme{};
-    orvane::test::RunMessageLoopWith({{100, [&] { ClickAt(barItem); }},
-                                      {600, [&] { extreme = Centre(MenuItemRect(window, levels, 4)); }},
-                                      {700, [&] { ClickAt(barItem); }}},
-                                     1000);
+    bool opened = false;
+    orvane::test::RunMessageLoopWith({{100, [&] {
+                                           ClickAt(barItem);
+                                           opened = WaitForDropDown(true);
+                                           extreme = Centre(MenuItemRect(window, levels, 4));
+                                           ClickAt(barItem);
+                                           WaitForDropDown(false);
+                                       }}},
+                                     0);
+    ASSERT_TRUE(opened) << "the New Game menu opened";
     POINT client = extreme;
     ScreenToClient(Form1->stdsudoku1->Handle(), &client);
     HWND under = ChildWindowFromPoint(Form1->stdsudoku1->Handle(), client);
@@ -105,14 +126,21 @@ TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
     seed.Set(chosen);
     NewGame(0);
 
-    orvane::test::RunMessageLoopWith(
-        {
-            {100, [&] { ClickAt(barItem); }},
-            {600, [&] { ClickAt(extreme); }},
-            {1100, [&] { SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2); }},
-            {2100, [&] { PostMessageW(GetFocus() ? GetFocus() : window, WM_CHAR, L'5', 1); }},
-        },
-        2400);
+    // The player chooses Extreme, moves the pointer away, waits a moment and
+    // types; the loop runs on meanwhile.
+    orvane::test::RunMessageLoopWith({{100, [&] {
+                                           ClickAt(barItem);
+                                           WaitForDropDown(true);
+                                           ClickAt(extreme);
+                                           WaitForDropDown(false);
+                                           Sleep(500);
+                                           SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2,
+                                                        GetSystemMetrics(SM_CYSCREEN) - 2);
+                                           Sleep(1000);
+                                           PostMessageW(GetFocus() ? GetFocus() : window, WM_CHAR, L'5', 1);
+                                           Sleep(300);
+                                       }}},
+                                     0);
     ASSERT_EQ(Form1->curlevel, 4) << "Extreme was chosen with the mouse";
     ASSERT_FALSE(Form1->QJ1->Node(below.x, below.y).given);
     TCell* cell = Cell(below.x, below.y);
