@@ -101,6 +101,20 @@ private:
     HDC dc;
 };
 
+// The state of a device context (clipping, origin, selections) as it was
+// when made: SaveDC then, RestoreDC when gone.
+class TSavedDCState {
+public:
+    explicit TSavedDCState(HDC savedDc) : dc(savedDc), saved(SaveDC(savedDc)) {}
+    ~TSavedDCState() { RestoreDC(dc, saved); }
+    TSavedDCState(const TSavedDCState&) = delete;
+    TSavedDCState& operator=(const TSavedDCState&) = delete;
+
+private:
+    HDC dc;
+    int saved;
+};
+
 // A memory device context compatible with another (the screen for null).
 class TMemoryDC {
 public:

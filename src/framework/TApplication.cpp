@@ -21,11 +21,7 @@ constexpr wchar_t MainIconName[] = L"MAINICON";
 template <class Entries>
 void RemoveByToken(Entries& entries, unsigned token)
 {
-    for (auto entry = entries.begin(); entry != entries.end(); ++entry)
-        if (entry->token == token) {
-            entries.erase(entry);
-            return;
-        }
+    std::erase_if(entries, [token](const auto& entry) { return entry.token == token; });
 }
 
 HICON LoadMainIcon(int sizeMetricX, int sizeMetricY)
@@ -55,6 +51,9 @@ std::wstring VisibleControlCharacters(const std::wstring& message)
 template <class Entries, class Call>
 void CallEach(const Entries& entries, Call call)
 {
+    // Every message passes here: an empty list costs nothing.
+    if (entries.empty())
+        return;
     std::vector<unsigned> tokens;
     tokens.reserve(entries.size());
     for (const auto& entry : entries)

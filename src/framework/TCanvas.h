@@ -97,4 +97,17 @@ private:
     TSelectedObject fontSelection;
 };
 
+// Gives a canvas a device context for as long as it exists, and takes it
+// back (with the canvas's own objects) however the drawing ends.
+class TCanvasOnDC {
+public:
+    TCanvasOnDC(TCanvas& onCanvas, HDC dc) : canvas(onCanvas) { canvas.SetHandle(dc); }
+    ~TCanvasOnDC() { canvas.SetHandle(nullptr); }
+    TCanvasOnDC(const TCanvasOnDC&) = delete;
+    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
+
+private:
+    TCanvas& canvas;
+};
+
 } // namespace orvane::framework

@@ -6,22 +6,6 @@ namespace orvane::framework {
 
 const TClassInfo TCustomControl::ClassInfo{L"TCustomControl", &TWinControl::ClassInfo, {}};
 
-namespace {
-
-// Gives a canvas a device context for as long as it exists.
-class TCanvasOnDC {
-public:
-    TCanvasOnDC(TCanvas& onCanvas, HDC dc) : canvas(onCanvas) { canvas.SetHandle(dc); }
-    ~TCanvasOnDC() { canvas.SetHandle(nullptr); }
-    TCanvasOnDC(const TCanvasOnDC&) = delete;
-    TCanvasOnDC& operator=(const TCanvasOnDC&) = delete;
-
-private:
-    TCanvas& canvas;
-};
-
-} // namespace
-
 void TCustomControl::PaintTo(HDC dc)
 {
     controlCanvas.Font().Assign(Font());

@@ -364,16 +364,11 @@ void TWinControl::PaintControls(HDC dc, const RECT* update)
         if (update && !IntersectRect(&meeting, &bounds, update))
             continue;
         // The child draws at its own origin and only inside its bounds.
-        const int saved = SaveDC(dc);
+        const TSavedDCState restored(dc);
         IntersectClipRect(dc, bounds.left, bounds.top, bounds.right, bounds.bottom);
         POINT origin{};
         GetViewportOrgEx(dc, &origin);
         SetViewportOrgEx(dc, origin.x + bounds.left, origin.y + bounds.top, nullptr);
-        struct TRestoreDC {
-            HDC dc;
-            int saved;
-            ~TRestoreDC() { RestoreDC(dc, saved); }
-        } restore{dc, saved};
         graphic->PaintTo(dc);
     }
 }
