@@ -1,0 +1,47 @@
+#pragma once
+
+#include <string>
+
+namespace orvane {
+
+// What a skinned frame needs to know of its window to compose and measure
+// its frame. The Win32 side fills it from the window and its binding; tests
+// fill it by hand.
+enum class FrameWindowShow { Normal, Minimized, Maximized };
+
+struct FrameWindow {
+    int width = 0;  // W: the window rectangle's
+    int height = 0; // H
+    int menuBarHeight = 0;  // M: the skinned menu bar inside the client area, 0 when none
+    int titleHeight = 0;    // T: the skin's title height while the window has a caption and is skinned, else 0
+    int origTopHeight = 0;  // window top to client top before skinning, without a system menu bar
+    int titleExtra = 0;     // origTopHeight - titleHeight when positive, else 0
+    int mdiSideGap = 4;     // least side and bottom frame around the client area
+    int mdiBottomGap = 4;
+    bool hasCaption = true;
+    bool hasBorder = true;
+    bool hasSystemIcon = false;
+    bool hasCloseButton = true;
+    bool hasMaximizeButton = false;
+    bool hasMinimizeButton = false;
+    bool hasHelpButton = false;
+    bool hasToolBarUnderMenu = false;
+    bool isMDIFrame = false;
+    bool isMDIChild = false;
+    FrameWindowShow show = FrameWindowShow::Normal;
+    bool isActive = true;
+    bool buttonDown = false; // the left button went down on the title and has not come up
+    // The pointer in client coordinates with T added to y, as the title
+    // parts' hit rectangles (their drawn rectangles moved left by the left
+    // border width) are compared with it.
+    int pointerX = -100000;
+    int pointerY = -100000;
+    std::wstring wideCaption;  // empty when the window has no wide caption
+    std::string ansiCaption;
+
+    bool Minimized() const { return show == FrameWindowShow::Minimized; }
+    bool Maximized() const { return show == FrameWindowShow::Maximized; }
+    bool MaximizedMDIChild() const { return isMDIChild && Maximized(); }
+};
+
+} // namespace orvane
