@@ -56,6 +56,16 @@ TClientDC::~TClientDC()
     detail::DCGiven();
 }
 
+TWindowDC::TWindowDC(HWND ofWindow) : window(ofWindow), dc(GetWindowDC(ofWindow)) { detail::DCTaken(dc); }
+
+TWindowDC::~TWindowDC()
+{
+    if (!dc)
+        return;
+    ReleaseDC(window, dc);
+    detail::DCGiven();
+}
+
 TMemoryDC::TMemoryDC(HDC compatibleWith) : dc(CreateCompatibleDC(compatibleWith)) { detail::DCTaken(dc); }
 
 TMemoryDC::~TMemoryDC()

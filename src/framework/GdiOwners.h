@@ -101,6 +101,22 @@ private:
     HDC dc;
 };
 
+// The device context of a whole window, frame included (GetWindowDC), for
+// painting the non-client area: released when gone.
+class TWindowDC {
+public:
+    explicit TWindowDC(HWND ofWindow);
+    ~TWindowDC();
+    TWindowDC(const TWindowDC&) = delete;
+    TWindowDC& operator=(const TWindowDC&) = delete;
+
+    HDC Handle() const { return dc; }
+
+private:
+    HWND window;
+    HDC dc;
+};
+
 // The state of a device context (clipping, origin, selections) as it was
 // when made: SaveDC then, RestoreDC when gone.
 class TSavedDCState {

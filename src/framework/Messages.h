@@ -33,6 +33,9 @@ constexpr UINT CM_PARENTSHOWHINTCHANGED = CM_BASE + 24;
 constexpr UINT CM_PARENTCOLORCHANGED = CM_BASE + 25;
 constexpr UINT CM_PARENTFONTCHANGED = CM_BASE + 26;
 constexpr UINT CM_SHOWHINTCHANGED = CM_BASE + 29;
+// Posted to a form that closes with caFree: when it arrives, the application
+// destroys the form after that message, outside every window procedure.
+constexpr UINT CM_RELEASE = CM_BASE + 33;
 constexpr UINT CM_INVALIDATE = CM_BASE + 52;
 
 static_assert(CM_MOUSEENTER == 0xB013 && CM_MOUSELEAVE == 0xB014 && CM_INVALIDATE == 0xB034);

@@ -15,10 +15,6 @@ namespace {
 // Command identifiers of the MDI children's entries in a window menu.
 constexpr UINT FirstMDIChildCommand = 0xFF00;
 
-// Posted to a form that closes with caFree: when it arrives, the application
-// destroys the form after that message, outside every window procedure.
-constexpr UINT CM_RELEASE = CM_BASE + 33;
-
 constexpr TPropertyInfo FormProperties[] = {
     PublishedValue<TCustomForm, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons>(L"BorderIcons",
                                                                                            TPropertyKind::Integer),

@@ -18,4 +18,10 @@ Bitmap ToolBarStrip();
 // The program icon in the sizes Windows asks for.
 std::vector<Bitmap> MainIconImages();
 
+// The check mark of checked menu items until a skin brings its own: a black
+// tick on white, 16 x 16, two colours only, because menus draw it with white
+// as the transparent colour.
+constexpr int MenuCheckMarkExtent = 16;
+Bitmap MenuCheckMark();
+
 } // namespace orvane::art

@@ -1,6 +1,6 @@
 // Draws the game's pictures (the tool bar images and the program icon) and
 // writes them as Windows files that the Windows build embeds:
-//   orvane-game-art <folder>  ->  toolbar.bmp, mainicon.ico (+ .pam previews)
+//   orvane-game-art <folder>  ->  toolbar.bmp, mainicon.ico, menucheck.bmp (+ .pam previews)
 #include "GameArt.h"
 #include "ImageFiles.h"
 #include "core/raster/WindowsBitmapFile.h"
@@ -24,7 +24,9 @@ int main(int argc, char** argv)
     const bool written = WriteFileBytes((folder / "toolbar.bmp").string(), orvane::EncodeWindowsBitmap(strip, 32)) &&
                          WriteFileBytes((folder / "toolbar.pam").string(), EncodePam(strip)) &&
                          WriteFileBytes((folder / "mainicon.ico").string(), EncodeIconFile(icon)) &&
-                         WriteFileBytes((folder / "mainicon-48.pam").string(), EncodePam(icon[3]));
+                         WriteFileBytes((folder / "mainicon-48.pam").string(), EncodePam(icon[3])) &&
+                         WriteFileBytes((folder / "menucheck.bmp").string(),
+                                        orvane::EncodeWindowsBitmap(MenuCheckMark(), 24));
     if (!written) {
         std::fprintf(stderr, "orvane-game-art: cannot write into %s\n", folder.string().c_str());
         return 1;

@@ -1,0 +1,132 @@
+#include "skin/SkinRegistries.h"
+
+#include "framework/TControl.h"
+#include "skin/TvelSkinControl.h"
+
+namespace orvane::skin {
+
+namespace {
+
+std::vector<TControlSkinClass>& ControlRegistry()
+{
+    static std::vector<TControlSkinClass> registry;
+    return registry;
+}
+
+std::vector<TWindowSkinClass>& WindowRegistry()
+{
+    static std::vector<TWindowSkinClass> registry;
+    return registry;
+}
+
+// Button styles (the low bits of BS_*) as the window registry tells them apart.
+constexpr LONG GroupBoxBits = 7;
+constexpr LONG CheckBoxBits = 3;
+constexpr LONG AutoCheckBoxBit = 2; // bit 1
+constexpr LONG ThreeStateBits = 5;
+constexpr LONG RadioBits = 9;
+constexpr LONG RadioBit = 4; // bit 2
+constexpr LONG ComboKindBits = 3;
+constexpr LONG SimpleComboKind = 1;
+
+constexpr TControlSkinClass DescribedControlSkins[] = {
+    {L"TCustomControl", L"TvelSkinScrollWinControl", nullptr},
+    {L"TCustomFrame", L"TvelSkinFrame", nullptr},
+    {L"TScrollBox", L"TvelSkinScrollWinControl", nullptr},
+    {L"TCoolBar", L"TvelSkinPanel", nullptr},
+    {L"TToolBar", L"TvelSkinToolBar", nullptr},
+    {L"TCustomStatusBar", L"TvelSkinStatusBar", nullptr},
+    {L"TDateTimePicker", L"TvelSkinDateTimePicker", nullptr},
+    {L"TCustomTreeView", L"TvelSkinScrollWinControl", nullptr},
+    {L"TCustomUpDown", L"TvelSkinUpDown", nullptr},
+    {L"TCustomHotKey", L"TvelSkinBorderWinControl", nullptr},
+    {L"TProgressBar", L"TvelSkinProgressBar", nullptr},
+    {L"TTrackBar", L"TvelSkinTrackBar", nullptr},
+    {L"TCustomTabControl", L"TvelSkinTabControl", nullptr},
+    {L"TCustomGrid", L"TvelSkinGrid", nullptr},
+    {L"TSpeedButton", L"TvelSkinSpeedButton", nullptr},
+    {L"TCustomPanel", L"TvelSkinPanel", nullptr},
+    {L"TCustomGroupBox", L"TvelSkinGroupBox", nullptr},
+    {L"TScrollBar", L"TvelSkinScrollBar", nullptr},
+    {L"TCustomListControl", L"TvelSkinScrollWinControl", nullptr},
+    {L"TCustomListView", L"TvelSkinListView", nullptr},
+    {L"TRadioButton", L"TvelSkinRadioButton", nullptr},
+    {L"TCustomComboBox", L"TvelSkinComboBox", nullptr},
+    {L"TCustomComboBoxEx", L"TvelSkinComboBoxEx", nullptr},
+    {L"TCustomCheckBox", L"TvelSkinCheckBox", nullptr},
+    {L"TCustomEdit", L"TvelSkinScrollWinControl", nullptr},
+    {L"TButton", L"TvelSkinButton", nullptr},
+    {L"TCustomLabel", L"TvelSkinLabel", nullptr},
+};
+
+constexpr TWindowSkinClass DescribedWindowSkins[] = {
+    {"COMBOBOX", L"TvelSkinWndComboBox", nullptr},
+    {"COMBOBOXEX32", L"TvelSkinWndComboBox", nullptr},
+    {"BUTTON", L"TvelSkinWndButton", nullptr},
+    {"BUTTON_CHECKBOX", L"TvelSkinWndCheckBox", nullptr},
+    {"BUTTON_RADIOBUTTON", L"TvelSkinWndRadioButton", nullptr},
+    {"SYSTABCONTROL32", L"TvelSkinWndTabControl", nullptr},
+    {"TOOLBARWINDOW32", L"TvelSkinWndToolbarWindow32", nullptr},
+};
+
+} // namespace
+
+void RegisterControlSkins(std::span<const TControlSkinClass> table)
+{
+    ControlRegistry().insert(ControlRegistry().end(), table.begin(), table.end());
+}
+
+void RegisterWindowSkins(std::span<const TWindowSkinClass> table)
+{
+    WindowRegistry().insert(WindowRegistry().end(), table.begin(), table.end());
+}
+
+void ClearSkinRegistries()
+{
+    ControlRegistry().clear();
+    WindowRegistry().clear();
+}
+
+void RegisterDescribedSkinClasses()
+{
+    if (ControlRegistry().empty())
+        RegisterControlSkins(DescribedControlSkins);
+    if (WindowRegistry().empty())
+        RegisterWindowSkins(DescribedWindowSkins);
+}
+
+const TControlSkinClass* FindControlSkinClass(const framework::TControl& control)
+{
+    const auto& registry = ControlRegistry();
+    for (auto pair = registry.rbegin(); pair != registry.rend(); ++pair)
+        if (control.InheritsFrom(std::wstring_view(pair->FrameworkClass)))
+            return &*pair;
+    return nullptr;
+}
+
+const TWindowSkinClass* FindWindowSkinClass(std::string_view normalizedClassName)
+{
+    for (const auto& record : WindowRegistry())
+        if (normalizedClassName == record.NormalizedClassName)
+            return &record;
+    return nullptr;
+}
+
+std::string NormalizedWindowClass(const std::string& upperClassName, LONG style)
+{
+    if (upperClassName == "BUTTON") {
+        if ((style & GroupBoxBits) == GroupBoxBits)
+            return {};
+        if ((style & CheckBoxBits) == CheckBoxBits || (style & AutoCheckBoxBit) != 0 ||
+            (style & ThreeStateBits) == ThreeStateBits)
+            return "BUTTON_CHECKBOX";
+        if ((style & RadioBits) == RadioBits || (style & RadioBit) != 0)
+            return "BUTTON_RADIOBUTTON";
+        return "BUTTON";
+    }
+    if (upperClassName == "COMBOBOX" && (style & ComboKindBits) == SimpleComboKind)
+        return {};
+    return upperClassName;
+}
+
+} // namespace orvane::skin

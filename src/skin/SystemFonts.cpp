@@ -1,0 +1,42 @@
+#include "skin/SystemFonts.h"
+
+#include "framework/GdiOwners.h"
+
+namespace orvane::skin {
+
+using framework::TFontHandle;
+
+namespace {
+
+struct TNonClientFonts {
+    TFontHandle caption;
+    TFontHandle menu;
+};
+
+const TNonClientFonts& Fonts()
+{
+    static const TNonClientFonts fonts = [] {
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = sizeof(metrics);
+        TNonClientFonts made;
+        if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0)) {
+            made.caption = TFontHandle(CreateFontIndirectW(&metrics.lfCaptionFont));
+            made.menu = TFontHandle(CreateFontIndirectW(&metrics.lfMenuFont));
+        }
+        return made;
+    }();
+    return fonts;
+}
+
+HFONT OrSystemFont(const TFontHandle& font)
+{
+    return font ? font.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+} // namespace
+
+HFONT CaptionFont() { return OrSystemFont(Fonts().caption); }
+HFONT MenuFont() { return OrSystemFont(Fonts().menu); }
+COLORREF MenuFontColor() { return GetSysColor(COLOR_MENUTEXT); }
+
+} // namespace orvane::skin

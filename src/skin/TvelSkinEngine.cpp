@@ -1,0 +1,567 @@
+#include "skin/TvelSkinEngine.h"
+
+#include "core/base/Exception.h"
+#include "core/raster/CutFrame.h"
+#include "core/skinmodel/SkinKeys.h"
+#include "core/text/Utf8Text.h"
+#include "framework/FileAccess.h"
+#include "framework/TApplication.h"
+#include "framework/TForm.h"
+#include "framework/TMenu.h"
+#include "skin/CheckMarkImage.h"
+#include "skin/FormLookup.h"
+#include "skin/SkinClassLists.h"
+#include "skin/SkinMessages.h"
+#include "skin/SkinRegistries.h"
+#include "skin/StoredSkinPackage.h"
+#include "skin/TvelSkinControl.h"
+#include "skin/TvelSkinHook.h"
+#include "skin/TvelSkinSystemMenu.h"
+#include "skin/TvelSkinWindowForm.h"
+#include "skin/TvelSkinWindowWnd.h"
+#include "skin/User32Functions.h"
+
+#include <algorithm>
+#include <cwctype>
+#include <fstream>
+#include <iterator>
+
+namespace orvane::skin {
+
+using namespace framework;
+
+const TClassInfo TvelSkinEngine::ClassInfo{L"TvelSkinEngine", &TComponent::ClassInfo, {}};
+
+namespace {
+
+constexpr int MaxClassName = 100;
+constexpr LONG SizeGripStyle = 0x10; // SBS_SIZEGRIP
+constexpr wchar_t StoredPackageExtension[] = L".ssk";
+// Classes the hook treats apart from the auto-skin list.
+constexpr wchar_t TabDockHostClass[] = L"TTabDockHost";
+constexpr wchar_t ConjoinDockHostClass[] = L"TConjoinDockHost";
+constexpr wchar_t MessageFormClass[] = L"TMessageForm";
+constexpr wchar_t DialogClass[] = L"#32770";
+constexpr wchar_t PopupFormClass[] = L"TfrmMSNPopForm";
+
+// The form the engine is making a binding for outside the usual path (a
+// form not of the TForm family); the binding's Attach takes it from here.
+TCustomForm* formBeingSkinned = nullptr;
+// A skinned plain window that is going: its activation on the way out must
+// not skin it again.
+HWND ExcludedDialog = nullptr;
+
+std::wstring WindowClassName(HWND window)
+{
+    wchar_t name[MaxClassName + 1] = {};
+    const int length = GetClassNameW(window, name, MaxClassName + 1);
+    return std::wstring(name, std::size_t(length > 0 ? length : 0));
+}
+
+std::string UpperAnsiClassName(HWND window)
+{
+    char name[MaxClassName + 1] = {};
+    const int length = GetClassNameA(window, name, MaxClassName + 1);
+    std::string upper(name, std::size_t(length > 0 ? length : 0));
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    return upper;
+}
+
+bool IsFile(const std::wstring& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::wstring WithTrailingBackslash(std::wstring folder)
+{
+    if (!folder.empty() && folder.back() != L'\\')
+        folder += L'\\';
+    return folder;
+}
+
+std::wstring FileNamePart(const std::wstring& path)
+{
+    const auto slash = path.find_last_of(L"\\/:");
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+std::wstring ProgramFolder()
+{
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH + 1);
+    const std::wstring program(path, length);
+    const auto slash = program.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring() : program.substr(0, slash + 1);
+}
+
+std::wstring SystemFolder(UINT(WINAPI* query)(LPWSTR, UINT))
+{
+    wchar_t path[MAX_PATH + 1] = {};
+    const UINT length = query(path, MAX_PATH + 1);
+    return length == 0 || length > MAX_PATH ? std::wstring() : WithTrailingBackslash(std::wstring(path, length));
+}
+
+// The skin file a SkinFile value names: the value itself when that file
+// exists, else a file of the same name in the program's folder, the Windows
+// folder or the system folder; empty when none exists.
+std::wstring ResolveSkinFile(const std::wstring& value)
+{
+    if (value.empty())
+        return {};
+    if (IsFile(value))
+        return value;
+    const std::wstring name = FileNamePart(value);
+    if (name.empty())
+        return {};
+    for (const std::wstring& folder :
+         {ProgramFolder(), SystemFolder(&GetWindowsDirectoryW), SystemFolder(&GetSystemDirectoryW)}) {
+        if (!folder.empty() && IsFile(folder + name))
+            return folder + name;
+    }
+    return {};
+}
+
+// The system's error boxes for a missing drive or disk stay away while the
+// engine looks for a skin file.
+class TCriticalErrorsSilenced {
+public:
+    TCriticalErrorsSilenced() : previous(SetErrorMode(SEM_FAILCRITICALERRORS)) {}
+    ~TCriticalErrorsSilenced() { SetErrorMode(previous); }
+    TCriticalErrorsSilenced(const TCriticalErrorsSilenced&) = delete;
+    TCriticalErrorsSilenced& operator=(const TCriticalErrorsSilenced&) = delete;
+
+private:
+    UINT previous;
+};
+
+// A flag that is set for as long as the owner lives.
+class TFlagSet {
+public:
+    explicit TFlagSet(bool& flag) : target(flag) { target = true; }
+    ~TFlagSet() { target = false; }
+    TFlagSet(const TFlagSet&) = delete;
+    TFlagSet& operator=(const TFlagSet&) = delete;
+
+private:
+    bool& target;
+};
+
+} // namespace
+
+TvelSkinEngine::TvelSkinEngine(TComponent* owner)
+    : TComponent(owner), ownerForm(As<TCustomForm>(owner)), mainReader(std::make_unique<TvelSkinReader>()),
+      currentReader(mainReader.get())
+{
+    if (!ownerForm)
+        throw Exception(std::string_view("Must be placed on a Form"));
+    RegisterDescribedSkinClasses();
+    mainReader->OnLoaded = [this] { ApplyLoadedSkin(); };
+    systemMenu = std::make_unique<TvelSkinSystemMenu>(resSysMenuMin, resSysMenuMax, resSysMenuClose);
+    SkinMenu(systemMenu->Menu());
+    metrics.inactiveCaptionColor = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
+    if (!IsDesigning() && !TvelSkinHook::Installed()) {
+        TvelSkinHook::Install(*this);
+        hookOwner = TvelSkinHook::Engine() == this;
+    }
+}
+
+TvelSkinEngine::~TvelSkinEngine()
+{
+    Destroying();
+    if (hookOwner)
+        TvelSkinHook::Remove(*this);
+    while (!windows.empty()) {
+        TvelSkinWindow* window = windows.front();
+        TFlagSet freeing(releasing);
+        delete window; // its destructor takes it off the list
+        if (!windows.empty() && windows.front() == window)
+            windows.erase(windows.begin());
+    }
+    systemMenuWindow = nullptr;
+}
+
+// ---- properties
+
+void TvelSkinEngine::SetActive(bool value)
+{
+    active = value;
+    if (IsDesigning())
+        return;
+    // A window object may go while the look changes (a dialog closing).
+    const std::vector<TvelSkinWindow*> current = windows;
+    for (TvelSkinWindow* window : current)
+        if (std::find(windows.begin(), windows.end(), window) != windows.end())
+            window->SetSkinned(value);
+}
+
+bool TvelSkinEngine::Ready() const { return currentReader && currentReader->Ready(); }
+
+void TvelSkinEngine::SetSkinFile(const std::wstring& value)
+{
+    const TCriticalErrorsSilenced silenced;
+    const std::wstring resolved = ResolveSkinFile(value);
+    if (resolved.empty())
+        return;
+    skinFile = resolved;
+    LoadSkinFile(resolved);
+}
+
+void TvelSkinEngine::LoadSkinFile(const std::wstring& path)
+{
+    try {
+        mainReader->Load(std::filesystem::path(path), Utf8FromWide(password));
+    } catch (const Exception&) {
+        skinFile.clear();
+        if (!IsDesigning())
+            throw;
+    }
+}
+
+void TvelSkinEngine::SetSkinData(std::span<const std::uint8_t> package)
+{
+    const TStoredSkinPackage stored(package, TStoredSkinPackage::GuidBaseName(), StoredPackageExtension);
+    const std::wstring kept = skinFile;
+    try {
+        SetSkinFile(stored.Path().wstring());
+    } catch (...) {
+        skinFile = kept;
+        throw;
+    }
+    skinFile = kept;
+}
+
+std::vector<std::uint8_t> TvelSkinEngine::SkinData() const
+{
+    if (!builtIn || !IsFile(skinFile))
+        return {};
+    std::ifstream file(std::filesystem::path(skinFile), std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+void TvelSkinEngine::SetBuiltIn(bool value)
+{
+    if (IsLoading()) {
+        builtIn = value;
+        return;
+    }
+    if (!IsDesigning())
+        throw Exception(std::string_view("BuiltIn property only can be specified at design time!"));
+    if (value && !IsFile(skinFile))
+        throw Exception(std::string_view("Please specify the SkinFile property first!"));
+    builtIn = value;
+}
+
+void TvelSkinEngine::SetSkinAllForms(bool value)
+{
+    skinAllForms = value;
+    if (IsDesigning() || IsLoading())
+        return;
+    if (value)
+        SkinOpenForms();
+    else
+        UnskinOtherForms();
+}
+
+void TvelSkinEngine::SetResSysMenuMin(const std::wstring& value)
+{
+    resSysMenuMin = value;
+    systemMenu->SetCaption(TvelSkinSystemMenu::MinimizeItem, value);
+}
+
+void TvelSkinEngine::SetResSysMenuMax(const std::wstring& value)
+{
+    resSysMenuMax = value;
+    systemMenu->SetCaption(TvelSkinSystemMenu::MaximizeItem, value);
+}
+
+void TvelSkinEngine::SetResSysMenuClose(const std::wstring& value)
+{
+    resSysMenuClose = value;
+    systemMenu->SetCaption(TvelSkinSystemMenu::CloseItem, value);
+}
+
+void TvelSkinEngine::SetAdditionalBuiltInSkins(const TvelSkinCollection& value) { additionalSkins.Assign(value); }
+
+void TvelSkinEngine::SetAutoSkinWndClassNames(const std::vector<std::wstring>& value)
+{
+    autoSkinWndClassNames = value;
+    AddAutoSkinClassNames();
+}
+
+void TvelSkinEngine::AddAutoSkinClassNames()
+{
+    for (const auto& name : autoSkinWndClassNames)
+        AutoSkinClassNames().Add(name);
+}
+
+// ---- life cycle
+
+void TvelSkinEngine::Loaded()
+{
+    TComponent::Loaded();
+    if (!IsDesigning())
+        SkinForm(*ownerForm);
+    AddAutoSkinClassNames();
+}
+
+void TvelSkinEngine::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (IsDesigning() || !component || component == this)
+        return;
+    if (operation == TOperation::opInsert) {
+        if (As<TvelSkinEngine>(component) && component->Owner() == Owner())
+            throw Exception(std::string_view("One form can only catch one TvelSkinEngine!"));
+        if (auto* menu = As<TMenu>(component)) {
+            if (Skinning() && menu->Tag() != disabledTag)
+                SkinMenu(*menu);
+        } else if (auto* item = As<TMenuItem>(component)) {
+            if (Skinning())
+                SkinMenuItem(*item);
+        }
+        return;
+    }
+    if (auto* menu = As<TMenu>(component))
+        UnskinMenu(*menu);
+}
+
+bool TvelSkinEngine::Skinning() const { return active && Ready() && !IsDesigning(); }
+
+// ---- windows
+
+void TvelSkinEngine::SkinForm(TCustomForm& form)
+{
+    if (form.InheritsFrom(TForm::ClassInfo)) {
+        SkinWindow(form.Handle(), false);
+        return;
+    }
+    if (FindWindowObject(form.Handle()))
+        return;
+    formBeingSkinned = &form;
+    try {
+        auto* window = new TvelSkinWindowForm(nullptr, *this, false);
+        windows.push_back(window);
+        window->Start(form.Handle());
+    } catch (...) {
+        formBeingSkinned = nullptr;
+        throw;
+    }
+    formBeingSkinned = nullptr;
+}
+
+void TvelSkinEngine::SkinWindow(HWND window, bool createdByHook)
+{
+    if (!window || FindWindowObject(window))
+        return;
+    TCustomForm* form = FindFormByHandle(window);
+    // A form other than the engine's own owns its binding and frees it with
+    // itself; the engine frees the rest.
+    TComponent* owner = form && form != ownerForm ? form : nullptr;
+    TvelSkinWindow* made = nullptr;
+    if (form)
+        made = Create<TvelSkinWindowForm>(owner, *this, createdByHook);
+    else
+        made = new TvelSkinWindowWnd(nullptr, *this, createdByHook);
+    windows.push_back(made);
+    made->Start(window);
+    if (std::find(windows.begin(), windows.end(), made) != windows.end())
+        made->ReloadSkinFlags();
+}
+
+void TvelSkinEngine::UnskinWindow(HWND window)
+{
+    TvelSkinWindow* object = FindWindowObject(window);
+    if (!object)
+        return;
+    TFlagSet freeing(releasing);
+    delete object;
+}
+
+void TvelSkinEngine::SkinOpenForms()
+{
+    TFlagSet skinning(skinningForms);
+    if (!Application)
+        return;
+    for (int index = 0; index < Application->FormCount(); ++index) {
+        TCustomForm* form = Application->Forms(index);
+        if (!form || form->Tag() == disabledTag || form->ClassName() == PopupFormClass)
+            continue;
+        HWND handle = form->Handle();
+        if (IsSkinnedWindow(handle))
+            continue;
+        SkinWindow(handle, false);
+    }
+}
+
+void TvelSkinEngine::UnskinOtherForms()
+{
+    HWND own = ownerForm->WindowHandle();
+    const std::vector<TvelSkinWindow*> current = windows;
+    for (TvelSkinWindow* window : current)
+        if (std::find(windows.begin(), windows.end(), window) != windows.end() && window->Handle() != own)
+            UnskinWindow(window->Handle());
+}
+
+TvelSkinWindow* TvelSkinEngine::FindWindowObject(HWND window) const
+{
+    for (TvelSkinWindow* object : windows)
+        if (object->Handle() == window)
+            return object;
+    return nullptr;
+}
+
+void TvelSkinEngine::WindowObjectGone(TvelSkinWindow* window)
+{
+    std::erase(windows, window);
+    if (systemMenuWindow == window)
+        systemMenuWindow = nullptr;
+}
+
+void TvelSkinEngine::ExcludeDialogOnce(HWND window) { ExcludedDialog = window; }
+
+TvelSkinEngine* TvelSkinEngine::HookEngine() { return TvelSkinHook::Engine(); }
+
+TCustomForm* TvelSkinEngine::FormBeingSkinned() { return formBeingSkinned; }
+
+void TvelSkinEngine::HookWindowCreated(HWND window, const CBT_CREATEWNDW& creation, bool& refuse)
+{
+    const CREATESTRUCTW* create = creation.lpcs;
+    if (!create || UpperAnsiClassName(window) != "SCROLLBAR")
+        return;
+    if ((create->style & SizeGripStyle) && Skinning() && create->dwExStyle != WS_EX_NOPARENTNOTIFY)
+        refuse = true;
+}
+
+void TvelSkinEngine::HookWindowActivated(HWND window)
+{
+    const std::wstring name = WindowClassName(window);
+    if (name == TabDockHostClass || name == ConjoinDockHostClass) {
+        if (!IsSkinnedWindow(window))
+            SkinWindow(window, true);
+        return;
+    }
+    if (name == MessageFormClass || name == DialogClass) {
+        if (window != ExcludedDialog && skinDialogs && !IsSkinnedWindow(window))
+            SkinWindow(window, true);
+        ExcludedDialog = nullptr;
+        return;
+    }
+    if (AutoSkinClassNames().Contains(name) && !IsSkinnedWindow(window))
+        SkinWindow(window, false);
+}
+
+// ---- the skin
+
+void TvelSkinEngine::ApplyLoadedSkin()
+{
+    formBrush.Reset();
+    if (OnSkinChanging)
+        OnSkinChanging(this);
+
+    const TvelSkinReader& reader = *currentReader;
+    metrics = FrameMetricsFromSkin(reader, metrics.inactiveCaptionColor);
+    formBrush = TBrushHandle(CreateSolidBrush(COLORREF(metrics.formColor)));
+    for (int index = 0; index < MenuColorCount; ++index)
+        menuColors[std::size_t(index)] = reader.GetColor(SKIN2_MENUBARSTARTCOLOR + index);
+
+    scrollButtons.SetReader(&reader);
+    progressBars.SetReader(&reader);
+    tabs.SetReader(&reader);
+
+    if (const Bitmap* checkMark = reader.GetBitmap(SKIN2_CHECKEDMENUICON); checkMark && !checkMark->Empty())
+        TCheckMarkImage::Replace(*checkMark, metrics.transparentColor);
+
+    const auto getAncestor = User32Functions().GetAncestor;
+    const std::vector<TvelSkinWindow*> current = windows;
+    for (TvelSkinWindow* window : current) {
+        if (std::find(windows.begin(), windows.end(), window) == windows.end())
+            continue;
+        if (active) {
+            HWND handle = window->Handle();
+            const bool visible = IsWindowVisible(handle) != FALSE;
+            if (!getAncestor || !getAncestor(handle, GA_PARENT))
+                ShowWindow(handle, SW_HIDE);
+            window->SetSkinned(false);
+            window->SetSkinned(true);
+            if (visible) {
+                ShowWindow(handle, SW_SHOWNA);
+                if (!windows.empty())
+                    SetActiveWindow(windows.front()->Handle());
+            }
+        }
+        window->ReloadSkinFlags();
+    }
+
+    if (OnSkinChanged)
+        OnSkinChanged(this);
+}
+
+bool TvelSkinEngine::GetSkinBitmap(int index, Bitmap& target, int count, int frame) const
+{
+    const Bitmap* image = currentReader->GetBitmap(index);
+    if (!image)
+        return false;
+    if (count != 0 && frame != 0)
+        CutFrame(image, target, count, frame);
+    else
+        target = *image;
+    return true;
+}
+
+Color TvelSkinEngine::GetSkinColor(int index) const { return currentReader->GetColor(index); }
+bool TvelSkinEngine::GetSkinFlag(int index) const { return currentReader->GetFlag(index); }
+std::int32_t TvelSkinEngine::GetSkinInt(int index) const { return currentReader->GetInt(index); }
+
+// ---- control skins
+
+std::unique_ptr<TvelSkinControl> TvelSkinEngine::CreateControlSkin(TControl& control, TvelSkinWindow& window)
+{
+    const TControlSkinClass* skinClass = FindControlSkinClass(control);
+    if (!skinClass || !skinClass->Factory)
+        return nullptr;
+    return skinClass->Factory(control, window);
+}
+
+std::unique_ptr<TvelSkinControl> TvelSkinEngine::CreateWindowSkin(HWND child, TvelSkinWindow& window)
+{
+    std::string name = UpperAnsiClassName(child);
+    if (name == "SYSANIMATE32" || name == "MSCTLS_PROGRESS32") {
+        window.SetHasAnimatedChild();
+        return nullptr;
+    }
+    if (name == "COMBOBOXEX32") {
+        child = GetWindow(child, GW_CHILD);
+        if (!child)
+            return nullptr;
+    }
+    const std::string normalized = NormalizedWindowClass(name, GetWindowLongW(child, GWL_STYLE));
+    if (normalized.empty())
+        return nullptr;
+    const TWindowSkinClass* skinClass = FindWindowSkinClass(normalized);
+    if (!skinClass || !skinClass->Factory)
+        return nullptr;
+    return skinClass->Factory(child, window);
+}
+
+// ---- menus
+
+// The system draws menus until the skinned menu items exist: skinning a menu
+// then changes nothing, so that no menu is left owner-drawn with no one to
+// draw it.
+void TvelSkinEngine::SkinMenu(TMenu&) {}
+void TvelSkinEngine::SkinMenuItem(TMenuItem&) {}
+void TvelSkinEngine::UnskinMenu(TMenu&) {}
+void TvelSkinEngine::UnskinMenuItem(TMenuItem&) {}
+
+TMenu& TvelSkinEngine::SystemMenu() { return systemMenu->Menu(); }
+
+void TvelSkinEngine::PopupSystemMenu(TvelSkinWindow& window, POINT screen)
+{
+    systemMenuWindow = &window;
+    systemMenu->Popup(window, screen);
+}
+
+} // namespace orvane::skin

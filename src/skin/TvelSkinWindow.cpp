@@ -1,0 +1,652 @@
+#include "skin/TvelSkinWindow.h"
+
+#include "core/raster/BitmapCopy.h"
+#include "core/raster/Canvas.h"
+#include "core/skinframe/FrameBorders.h"
+#include "core/skinframe/NonClientArea.h"
+#include "core/skinframe/WindowRegion.h"
+#include "core/skinmodel/SkinKeys.h"
+#include "framework/GdiOwners.h"
+#include "framework/TApplication.h"
+#include "skin/GdiTextMeasurer.h"
+#include "skin/PlatformVersion.h"
+#include "skin/SkinMessages.h"
+#include "skin/SystemFonts.h"
+#include "skin/TvelSkinControl.h"
+#include "framework/TForm.h"
+#include "skin/TvelSkinEngine.h"
+#include "skin/User32Functions.h"
+#include "skin/WindowText.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace orvane::skin {
+
+using namespace framework;
+
+const TClassInfo TvelSkinWindow::ClassInfo{L"TvelSkinWindow", &TComponent::ClassInfo, {}};
+
+namespace {
+
+constexpr int IconExtent = 16;
+constexpr int MinimizedIconOffset = 24;
+constexpr LRESULT AnswerActive = 1;
+constexpr LRESULT AnswerInactive = 2;
+constexpr LRESULT AnswerSkinned = 1;
+// Messages after whose default processing the window may no longer exist
+// (CM_RELEASE: a form's release).
+bool MayDestroyWindow(UINT message)
+{
+    return message == WM_DESTROY || message == WM_ACTIVATEAPP || message == WM_COMMAND ||
+           message == WM_SYSCOMMAND || message == CM_RELEASE;
+}
+
+POINT PointFromLParam(LPARAM lParam)
+{
+    // Screen points in non-client messages: low and high 16 bits, unsigned.
+    return POINT{LONG(LOWORD(lParam)), LONG(HIWORD(lParam))};
+}
+
+HICON ProgramIcon()
+{
+    if (Application && Application->SmallIcon())
+        return Application->SmallIcon();
+    static const HICON mainIcon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, IconExtent, IconExtent, LR_DEFAULTCOLOR));
+    return mainIcon;
+}
+
+// A band bitmap of the given size, made anew only when its size changes.
+void SizeBand(TBitmap& band, int width, int height)
+{
+    if (band.Width() != width || band.Height() != height)
+        band.SetSize(std::max(width, 0), std::max(height, 0));
+}
+
+} // namespace
+
+TvelSkinWindow::TvelSkinWindow(TComponent* owner, TvelSkinEngine& owningEngine, bool byHook)
+    : TComponent(owner), skinEngine(owningEngine), madeByHook(byHook), skinned(owningEngine.Active())
+{
+}
+
+TvelSkinWindow::~TvelSkinWindow()
+{
+    // Every binding calls Shutdown first; this is the last guard.
+    skinEngine.WindowObjectGone(this);
+}
+
+void TvelSkinWindow::Start(HWND window)
+{
+    Attach(window);
+    SkinControls();
+    SetSkinned(skinned);
+}
+
+void TvelSkinWindow::Shutdown()
+{
+    if (shutDown)
+        return;
+    shutDown = true;
+    destroying = true;
+    skinEngine.WindowObjectGone(this);
+    SetSkinned(false);
+    UnskinControls();
+    Detach();
+}
+
+// ---- look on and off
+
+bool TvelSkinWindow::LookOn() const { return skinEngine.Skinning() && skinAllowed && skinned; }
+
+void TvelSkinWindow::SetSkinned(bool on)
+{
+    skinned = on && skinAllowed;
+    if (initialized) {
+        ApplySkin();
+        if (skinned)
+            UpdateRegion();
+        return;
+    }
+    HWND window = Handle();
+    if (window && (IsWindowVisible(window) || InitWhileHidden()))
+        InitializeFrame();
+}
+
+void TvelSkinWindow::InitializeFrame()
+{
+    CaptureGeometry();
+    initialized = true;
+    SetSkinned(skinned);
+}
+
+void TvelSkinWindow::ReloadSkinFlags()
+{
+    titleNeedsRegion = skinEngine.GetSkinFlag(SKIN2_TITLEBARNEEDREGION);
+    bottomNeedsRegion = skinEngine.GetSkinFlag(SKIN2_BOTTOMBORDERNEEDREGION);
+    if (titleNeedsRegion && !titleBandOut)
+        titleBandOut = std::make_unique<TBitmap>();
+    if (!titleNeedsRegion)
+        titleBandOut.reset();
+    if (bottomNeedsRegion && !bottomBandOut)
+        bottomBandOut = std::make_unique<TBitmap>();
+    if (!bottomNeedsRegion)
+        bottomBandOut.reset();
+    if (skinEngine.Active()) {
+        PaintFrame();
+        UpdateRegion();
+    }
+}
+
+void TvelSkinWindow::SetHasCaption(bool value)
+{
+    hasCaption = value;
+    if (HWND window = Handle())
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PaintFrame();
+}
+
+void TvelSkinWindow::SetHasBorder(bool value)
+{
+    hasBorder = value;
+    if (HWND window = Handle())
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PaintFrame();
+}
+
+// ---- sizes
+
+int TvelSkinWindow::TitleHeight() const { return hasCaption && skinned ? skinEngine.Metrics().titleHeight : 0; }
+
+int TvelSkinWindow::WindowWidth() const
+{
+    RECT bounds{};
+    GetWindowRect(Handle(), &bounds);
+    return bounds.right - bounds.left;
+}
+
+int TvelSkinWindow::WindowHeight() const
+{
+    RECT bounds{};
+    GetWindowRect(Handle(), &bounds);
+    return bounds.bottom - bounds.top;
+}
+
+std::string TvelSkinWindow::GetAnsiCaption() const { return GetAnsiWindowText(Handle()); }
+
+int TvelSkinWindow::SystemMenuBarHeight() const
+{
+    HWND window = Handle();
+    if (!window || (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) || !GetMenu(window))
+        return 0;
+    return GetSystemMetrics(SM_CYMENU);
+}
+
+Rect TvelSkinWindow::SystemMenuBarRect(const FrameWindow& frame) const
+{
+    const FrameMetrics& metrics = skinEngine.Metrics();
+    const int top = frame.titleHeight + frame.titleExtra;
+    return Rect{std::max(metrics.leftBorderWidth, 4), top, frame.width - std::max(metrics.rightBorderWidth, 4),
+                top + SystemMenuBarHeight()};
+}
+
+FrameWindow TvelSkinWindow::Describe() const
+{
+    HWND window = Handle();
+    FrameWindow frame;
+    frame.width = WindowWidth();
+    frame.height = WindowHeight();
+    frame.menuBarHeight = MenuBarHeight();
+    frame.titleHeight = TitleHeight();
+    frame.origTopHeight = origTopHeight;
+    frame.titleExtra = titleExtra;
+    frame.mdiSideGap = mdiSideGap;
+    frame.mdiBottomGap = mdiBottomGap;
+    frame.hasCaption = hasCaption;
+    frame.hasBorder = hasBorder;
+    frame.hasSystemIcon = HasSystemIcon();
+    frame.hasCloseButton = HasCloseButton();
+    frame.hasMaximizeButton = HasMaximizeButton();
+    frame.hasMinimizeButton = HasMinimizeButton();
+    frame.hasHelpButton = HasHelpButton();
+    frame.hasToolBarUnderMenu = HasToolBarUnderMenu();
+    frame.isMDIFrame = IsMDIFrame();
+    frame.isMDIChild = IsMDIChild();
+    frame.show = IsIconic(window)   ? FrameWindowShow::Minimized
+                 : IsZoomed(window) ? FrameWindowShow::Maximized
+                                    : FrameWindowShow::Normal;
+    frame.isActive = isActive;
+    frame.buttonDown = buttonDown;
+    POINT pointer{};
+    if (GetCursorPos(&pointer) && ScreenToClient(window, &pointer)) {
+        frame.pointerX = pointer.x;
+        frame.pointerY = pointer.y + frame.titleHeight;
+    }
+    frame.wideCaption = GetWideCaption();
+    frame.ansiCaption = GetAnsiCaption();
+    return frame;
+}
+
+// ---- painting
+
+void TvelSkinWindow::PaintFrame()
+{
+    HWND window = Handle();
+    if (!LookOn() || !window || !IsWindow(window))
+        return;
+    const FrameWindow frame = Describe();
+    const TWindowDC windowDc(window);
+    if (!windowDc.Handle())
+        return;
+    if (frame.hasCaption && !frame.MaximizedMDIChild())
+        PaintTitle(windowDc.Handle(), frame);
+    else if (frame.MaximizedMDIChild() && Application && Application->MainForm())
+        PostMessageW(Application->MainForm()->WindowHandle(), SKM_REPAINTFRAME, 0, 0);
+    PaintSystemMenuBar(windowDc.Handle(), frame);
+    if (ShowsBorders(frame))
+        PaintBorders(windowDc.Handle(), frame);
+}
+
+void TvelSkinWindow::PaintTitle(HDC windowDc, const FrameWindow& frame)
+{
+    const FrameMetrics& metrics = skinEngine.Metrics();
+    SizeBand(titleBand, frame.width, TitleBandHeight(frame));
+    if (titleBand.Empty())
+        return;
+    TCanvas& bandCanvas = titleBand.Canvas();
+    HDC bandDc = bandCanvas.Handle();
+    TSelectedObject font;
+    font.Select(bandDc, CaptionFont());
+    const TGdiTextMeasurer measurer(bandDc);
+    TitleBandResult result;
+    {
+        Canvas pixels(titleBand.CoreBitmap());
+        result = ComposeTitleBand(skinEngine.Reader(), metrics, frame, measurer, pixels);
+    }
+    hotButton = result.hotButton;
+    maxButtonShown = result.maxButtonShown;
+    maxItemEnabled = result.maxItemEnabled;
+    minItemEnabled = result.minItemEnabled;
+    closeItemEnabled = result.closeItemEnabled;
+    buttonsLeft = result.buttonsLeft;
+
+    if (result.drawIcon) {
+        HICON icon = IconHandle();
+        if (!icon)
+            icon = ProgramIcon();
+        if (icon)
+            DrawIconEx(bandDc, result.iconRect.left, result.iconRect.top, icon, IconExtent, IconExtent, 0, nullptr,
+                       DI_NORMAL);
+    }
+    const CaptionPlacement& caption = result.caption;
+    SetBkMode(bandDc, TRANSPARENT);
+    SetTextColor(bandDc, COLORREF(caption.color));
+    if (!caption.wideText.empty()) {
+        RECT area{caption.x, caption.top, 2048, 100};
+        DrawTextW(bandDc, caption.wideText.c_str(), int(caption.wideText.size()), &area,
+                  DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+    } else if (!caption.ansiText.empty()) {
+        TextOutA(bandDc, caption.x, caption.top, caption.ansiText.c_str(), int(caption.ansiText.size()));
+    }
+    font.Restore();
+    GdiFlush();
+    titleBand.CoreBitmap().Transparent = titleNeedsRegion;
+    titleBand.CoreBitmap().TransparentColor = metrics.transparentColor;
+    OutputBand(windowDc, titleBand, titleNeedsRegion ? titleBandOut.get() : nullptr, 0);
+}
+
+void TvelSkinWindow::OutputBand(HDC windowDc, TBitmap& band, TBitmap* bandOut, int y)
+{
+    TBitmap* shown = &band;
+    if (bandOut) {
+        // The transparent corners show the form colour: they lie outside the
+        // window region, and the form colour is what shows while the region
+        // is being changed.
+        SizeBand(*bandOut, band.Width(), band.Height());
+        Canvas out(bandOut->CoreBitmap());
+        out.FillRect(Rect{0, 0, band.Width(), band.Height()}, skinEngine.FormColor());
+        DrawBitmap(out, 0, 0, band.CoreBitmap());
+        shown = bandOut;
+    }
+    BitBlt(windowDc, 0, y, shown->Width(), shown->Height(), shown->Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+void TvelSkinWindow::PaintBorders(HDC windowDc, const FrameWindow& frame)
+{
+    const FrameMetrics& metrics = skinEngine.Metrics();
+    for (FrameSide side : {FrameSide::Left, FrameSide::Right}) {
+        const Rect area = SideStripRect(metrics, frame, side);
+        if (area.Empty())
+            continue;
+        TBitmap& strip = side == FrameSide::Left ? leftStrip : rightStrip;
+        SizeBand(strip, area.Width(), area.Height());
+        {
+            Canvas pixels(strip.CoreBitmap());
+            ComposeSideStrip(skinEngine.Reader(), metrics, frame, side, pixels);
+        }
+        BitBlt(windowDc, area.left, area.top, area.Width(), area.Height(), strip.Canvas().Handle(), 0, 0, SRCCOPY);
+    }
+    const Bitmap* bottomImage = skinEngine.Reader().GetBitmap(SKIN2_FORMBOTTOMBORDER1);
+    const int bandHeight = bottomImage ? bottomImage->Height() : 0;
+    SizeBand(bottomBand, frame.width, bandHeight);
+    if (!bottomBand.Empty()) {
+        {
+            Canvas pixels(bottomBand.CoreBitmap());
+            ComposeBottomBand(skinEngine.Reader(), frame, pixels);
+        }
+        bottomBand.CoreBitmap().Transparent = bottomNeedsRegion;
+        bottomBand.CoreBitmap().TransparentColor = metrics.transparentColor;
+        OutputBand(windowDc, bottomBand, bottomNeedsRegion ? bottomBandOut.get() : nullptr,
+                   frame.height - metrics.bottomBorderHeight);
+    }
+    const Rect gap = BottomGapRect(metrics, frame);
+    if (!gap.Empty()) {
+        const RECT fill{gap.left, gap.top, gap.right, gap.bottom};
+        FillRect(windowDc, &fill, skinEngine.FormBrush());
+    }
+}
+
+void TvelSkinWindow::PaintSystemMenuBar(HDC windowDc, const FrameWindow& frame)
+{
+    if (SystemMenuBarHeight() == 0)
+        return;
+    const auto drawMenuBarTemp = User32Functions().DrawMenuBarTemp;
+    const Rect area = SystemMenuBarRect(frame);
+    RECT bar{area.left, area.top, area.right, area.bottom};
+    if (drawMenuBarTemp) {
+        // Drawing the bar here also tells the system where its items are, so
+        // that its own menu tracking highlights and opens them in place.
+        drawMenuBarTemp(Handle(), windowDc, &bar, GetMenu(Handle()), nullptr);
+        return;
+    }
+    FillRect(windowDc, &bar, GetSysColorBrush(COLOR_MENU));
+}
+
+// ---- regions
+
+void TvelSkinWindow::UpdateRegion()
+{
+    HWND window = Handle();
+    if (IsWin95() || !CanSetRegion() || skinEngine.IsDesigning() || !window || !LookOn())
+        return;
+    const int width = WindowWidth();
+    const int height = WindowHeight();
+    HRGN region = nullptr;
+    if (!titleNeedsRegion && !bottomNeedsRegion) {
+        region = CreateRectRgn(0, 0, width, height);
+    } else {
+        const Bitmap* title = titleNeedsRegion && !titleBand.Empty() ? &titleBand.CoreBitmap() : nullptr;
+        const Bitmap* bottom = bottomNeedsRegion && !bottomBand.Empty() ? &bottomBand.CoreBitmap() : nullptr;
+        const std::vector<Rect> rectangles = BuildWindowRegion(title, bottom, width, height, skinEngine.Metrics());
+        std::vector<std::uint8_t> data(sizeof(RGNDATAHEADER) + rectangles.size() * sizeof(RECT));
+        auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
+        header->dwSize = sizeof(RGNDATAHEADER);
+        header->iType = RDH_RECTANGLES;
+        header->nCount = DWORD(rectangles.size());
+        header->nRgnSize = DWORD(rectangles.size() * sizeof(RECT));
+        header->rcBound = RECT{0, 0, width, height};
+        auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
+        for (std::size_t index = 0; index < rectangles.size(); ++index)
+            rects[index] = RECT{rectangles[index].left, rectangles[index].top, rectangles[index].right,
+                                rectangles[index].bottom};
+        region = ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+    }
+    // The window owns the region from here on, also when setting it fails.
+    if (region && !SetWindowRgn(window, region, TRUE))
+        DeleteObject(region);
+}
+
+// ---- commands
+
+void TvelSkinWindow::PostSystemCommand(WPARAM command) { PostMessageW(Handle(), WM_SYSCOMMAND, command, 0); }
+
+void TvelSkinWindow::CloseWindow() { PostSystemCommand(SC_CLOSE); }
+void TvelSkinWindow::ShowContextHelp() { PostSystemCommand(SC_CONTEXTHELP); }
+
+void TvelSkinWindow::MaximizeOrRestore()
+{
+    HWND window = Handle();
+    if (IsIconic(window))
+        PostSystemCommand(SC_MAXIMIZE);
+    else if (IsZoomed(window))
+        PostSystemCommand(SC_RESTORE);
+    else if (maxButtonShown)
+        PostSystemCommand(SC_MAXIMIZE);
+}
+
+void TvelSkinWindow::MinimizeOrRestore() { PostSystemCommand(IsIconic(Handle()) ? SC_RESTORE : SC_MINIMIZE); }
+
+void TvelSkinWindow::PopupSystemMenuAtIcon()
+{
+    HWND window = Handle();
+    POINT corner{0, 0};
+    ClientToScreen(window, &corner);
+    corner.x = std::max<LONG>(corner.x, 0);
+    if (IsIconic(window))
+        corner.y += MinimizedIconOffset - TitleHeight();
+    skinEngine.PopupSystemMenu(*this, corner);
+}
+
+void TvelSkinWindow::PopupSystemMenuAt(POINT screen) { skinEngine.PopupSystemMenu(*this, screen); }
+
+// ---- messages
+
+void TvelSkinWindow::HandleMessage(TMessage& message)
+{
+    if (!initialized && !InitWhileHidden() && message.Msg == WM_PAINT)
+        InitializeFrame();
+    if (message.Msg == 0)
+        return;
+    if (!skinEngine.Skinning() || !skinAllowed) {
+        if (message.Msg == WM_SIZE)
+            RememberClientSize();
+        CallDefault(message);
+        return;
+    }
+    if (!HandleBeforeDefault(message))
+        return;
+    if (!BeforeDefault(message))
+        return;
+    CallDefault(message);
+    if (MayDestroyWindow(message.Msg))
+        return;
+    AfterDefault(message);
+    HandleAfterDefault(message);
+}
+
+// True when the message goes on to default processing.
+bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_NCPAINT:
+        if (!skinned)
+            return true;
+        PaintFrame();
+        return false;
+    case WM_NCLBUTTONDOWN:
+        if (!skinned)
+            return true;
+        buttonDown = true;
+        PaintFrame();
+        if (message.WParam == HTCAPTION && (hotButton != NoTitlePart || IsZoomed(Handle())))
+            message.WParam = HTNOWHERE;
+        SetActiveWindow(Handle());
+        return true;
+    case WM_NCLBUTTONDBLCLK:
+        if (!skinned)
+            return true;
+        PaintFrame();
+        if (hotButton == NoTitlePart && message.WParam == HTCAPTION) {
+            MaximizeOrRestore();
+            buttonDown = false;
+            PaintFrame();
+            return false;
+        }
+        if (hotButton == IconPart) {
+            CloseWindow();
+            buttonDown = false;
+            return false;
+        }
+        message.WParam = HTNOWHERE;
+        return true;
+    case WM_CTLCOLORDLG:
+        message.Result = LRESULT(skinEngine.FormBrush());
+        return false;
+    case WM_NCACTIVATE:
+        if (!skinned)
+            return true;
+        PaintFrame();
+        if (!IsMDIFrame() && OwnsNCActivate() && skinEngine.Form().FormStyle() != TFormStyle::fsMDIChild) {
+            isActive = message.WParam != FALSE;
+            PaintFrame();
+            message.Result = TRUE;
+            return false;
+        }
+        return true;
+    default:
+        return true;
+    }
+}
+
+void TvelSkinWindow::HandleAfterDefault(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_NCCALCSIZE:
+        CalculateClientArea(message);
+        return;
+    case WM_NCACTIVATE:
+        isActive = (message.WParam & 0xFF) != 0;
+        PaintFrame();
+        return;
+    case WM_NCLBUTTONUP:
+        buttonDown = false;
+        PaintFrame();
+        switch (hotButton) {
+        case IconPart: PopupSystemMenuAtIcon(); break;
+        case ClosePart: CloseWindow(); break;
+        case MaximizePart: MaximizeOrRestore(); break;
+        case MinimizePart: MinimizeOrRestore(); break;
+        case HelpPart: ShowContextHelp(); break;
+        default: break;
+        }
+        return;
+    case WM_NCRBUTTONDOWN:
+        PaintFrame();
+        if (message.WParam == HTCAPTION && hotButton == NoTitlePart)
+            PopupSystemMenuAt(PointFromLParam(message.LParam));
+        return;
+    case WM_NCMOUSEMOVE:
+        if (message.WParam != HTCAPTION)
+            return;
+        if (buttonDown) {
+            PaintFrame();
+            if (hotButton == NoTitlePart)
+                buttonDown = false;
+        }
+        PaintFrame();
+        return;
+    case WM_ACTIVATE:
+        isActive = LOWORD(message.WParam) != WA_INACTIVE;
+        PaintFrame();
+        UpdateRegion();
+        return;
+    case WM_SETTEXT:
+    case CM_TEXTCHANGED:
+        PaintFrame();
+        UpdateRegion();
+        return;
+    case WM_NCHITTEST:
+        HitTest(message);
+        return;
+    case SKM_ISACTIVE:
+        message.Result = isActive ? AnswerActive : AnswerInactive;
+        return;
+    case SKM_ISSKINNED:
+        message.Result = AnswerSkinned;
+        return;
+    case SKM_MENUBARHEIGHT:
+        message.Result = MenuBarHeight();
+        return;
+    case SKM_REPAINTFRAME:
+        if (IsMDIFrame())
+            PaintFrame();
+        return;
+    default:
+        return;
+    }
+}
+
+void TvelSkinWindow::CalculateClientArea(TMessage& message)
+{
+    if (madeByHook && !initialized)
+        return;
+    if (!skinned)
+        return;
+    if (!message.WParam) {
+        message.Result = 0;
+        return;
+    }
+    auto* sizes = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam);
+    const WINDOWPOS* position = sizes->lppos;
+    if (!position)
+        return;
+    const Rect proposed{position->x, position->y, position->x + position->cx, position->y + position->cy};
+    const Rect defaultClient{sizes->rgrc[0].left, sizes->rgrc[0].top, sizes->rgrc[0].right, sizes->rgrc[0].bottom};
+    FrameWindow frame = Describe();
+    frame.width = position->cx;
+    frame.height = position->cy;
+    const NonClientResult result = SkinnedClientRect(skinEngine.Metrics(), frame, proposed, defaultClient);
+    titleExtra = result.titleExtra;
+    RECT client{result.client.left, result.client.top, result.client.right, result.client.bottom};
+    client.top = std::min<LONG>(client.top + SystemMenuBarHeight(), client.bottom);
+    sizes->rgrc[0] = client;
+    sizes->rgrc[1] = client;
+    message.Result = WVR_VALIDRECTS;
+}
+
+void TvelSkinWindow::HitTest(TMessage& message)
+{
+    if (!skinned)
+        return;
+    HWND window = Handle();
+    const POINT screen = PointFromLParam(message.LParam);
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const int x = int(screen.x) - bounds.left;
+    const int y = int(screen.y) - bounds.top;
+    const FrameMetrics& metrics = skinEngine.Metrics();
+    const LRESULT answer = message.Result;
+
+    if ((answer == HTTOP || answer == HTTOPRIGHT) && metrics.buttonY < 4) {
+        POINT client = screen;
+        ScreenToClient(window, &client);
+        const FrameWindow frame = Describe();
+        if (IsTitleButtonPointAtTopEdge(metrics, frame, buttonsLeft, client.x, client.y))
+            message.Result = HTCAPTION;
+        return;
+    }
+    // The system measures the frame by its own caption and buttons, not the
+    // skin's: anything it calls a caption button, or finds nowhere, inside
+    // the skinned title is the title, and the skinned frame finds its
+    // buttons by position.
+    const int title = TitleHeight();
+    const bool sizingEdge = answer == HTTOP || answer == HTTOPLEFT || answer == HTTOPRIGHT || answer == HTLEFT ||
+                            answer == HTRIGHT || answer == HTBOTTOM || answer == HTBOTTOMLEFT ||
+                            answer == HTBOTTOMRIGHT;
+    if (!sizingEdge && answer != HTCLIENT && y >= 0 && y < title && x >= 0 && x < bounds.right - bounds.left) {
+        message.Result = HTCAPTION;
+        return;
+    }
+    if (answer != HTCLIENT && SystemMenuBarHeight() > 0) {
+        const FrameWindow frame = Describe();
+        const Rect bar = SystemMenuBarRect(frame);
+        if (x >= bar.left && x < bar.right && y >= bar.top && y < bar.bottom)
+            message.Result = HTMENU;
+    }
+}
+
+} // namespace orvane::skin

@@ -1,0 +1,182 @@
+#pragma once
+
+#include "core/skinframe/FrameWindow.h"
+#include "core/skinframe/TitleBand.h"
+#include "framework/Messages.h"
+#include "framework/TBitmap.h"
+#include "framework/TComponent.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace orvane::skin {
+
+class TvelSkinEngine;
+class TvelSkinControl;
+
+// The skinned frame of one top-level window: while the engine is active it
+// takes over the window's non-client area (size, painting, hit testing, the
+// title buttons) and paints title bar and borders from the skin, composed off
+// screen and put on the window in one copy each, with a window region that
+// cuts the skin's transparent corners away.
+//
+// Abstract about the window it serves: TvelSkinWindowForm binds it to a
+// framework form, TvelSkinWindowWnd to a plain window (a message box, a
+// system dialog). Only the engine makes and frees these objects; it calls
+// Start right after construction, and each binding's destructor calls
+// Shutdown first, while the whole object still exists.
+class TvelSkinWindow : public framework::TComponent {
+public:
+    static const framework::TClassInfo ClassInfo;
+    const framework::TClassInfo& ClassType() const override { return ClassInfo; }
+
+    TvelSkinWindow(framework::TComponent* owner, TvelSkinEngine& owningEngine, bool createdByHook);
+    ~TvelSkinWindow() override;
+
+    // Binds to the window and switches the look on as the engine is.
+    void Start(HWND window);
+
+    // The window procedure of the skinned window: every message comes here
+    // first; CallDefault hands it to the window's own procedure.
+    void HandleMessage(framework::TMessage& message);
+
+    void SetSkinned(bool on);
+    void InitializeFrame();
+    void ReloadSkinFlags();
+    void SetHasCaption(bool value);
+    void SetHasBorder(bool value);
+
+    void PaintFrame();
+    void UpdateRegion();
+
+    // Posted system commands (they run once the current message is over).
+    void CloseWindow();
+    void ShowContextHelp();
+    void MaximizeOrRestore();
+    void MinimizeOrRestore();
+    void PopupSystemMenuAtIcon();
+    void PopupSystemMenuAt(POINT screen);
+
+    int TitleHeight() const;
+    int WindowWidth() const;
+    int WindowHeight() const;
+    std::string GetAnsiCaption() const;
+
+    TvelSkinEngine& Engine() const { return skinEngine; }
+    bool Skinned() const { return skinned; }
+    bool Initialized() const { return initialized; }
+    bool SkinAllowed() const { return skinAllowed; }
+    bool IsActive() const { return isActive; }
+    bool HasCaption() const { return hasCaption; }
+    bool HasBorder() const { return hasBorder; }
+    bool CreatedByHook() const { return madeByHook; }
+    int HotButton() const { return hotButton; }
+    bool ButtonDown() const { return buttonDown; }
+    int ButtonsLeft() const { return buttonsLeft; }
+    bool MaxButtonShown() const { return maxButtonShown; }
+    bool MaxItemEnabled() const { return maxItemEnabled; }
+    bool MinItemEnabled() const { return minItemEnabled; }
+    bool CloseItemEnabled() const { return closeItemEnabled; }
+    int OrigTopHeight() const { return origTopHeight; }
+    int OrigClientWidth() const { return origClientWidth; }
+    int OrigClientHeight() const { return origClientHeight; }
+    int MDISideGap() const { return mdiSideGap; }
+    int MDIBottomGap() const { return mdiBottomGap; }
+    bool TitleNeedsRegion() const { return titleNeedsRegion; }
+    bool BottomNeedsRegion() const { return bottomNeedsRegion; }
+    const std::vector<std::unique_ptr<TvelSkinControl>>& ControlSkins() const { return controlSkins; }
+    // The window holds an animation or progress control (no hover timers in it).
+    bool HasAnimatedChild() const { return hasAnimatedChild; }
+    void SetHasAnimatedChild() { hasAnimatedChild = true; }
+
+    // Binding-specific operations; the defaults are those of a plain frame.
+    virtual std::wstring GetWideCaption() const { return {}; }
+    virtual void ApplySkin() = 0;
+    virtual void CallDefault(framework::TMessage& message) = 0;
+    virtual void CaptureGeometry() {}
+    virtual void SkinControls() = 0;
+    virtual void UnskinControls() = 0;
+    virtual bool CanSetRegion() const { return true; }
+    virtual int MenuBarHeight() const { return 0; }
+    virtual HICON IconHandle() const { return nullptr; }
+    virtual bool HasHelpButton() const { return false; }
+    virtual bool IsMDIFrame() const { return false; }
+    virtual bool IsMDIChild() const { return false; }
+    virtual bool HasSystemIcon() const { return false; }
+    virtual bool HasCloseButton() const { return true; }
+    virtual bool HasMaximizeButton() const { return false; }
+    virtual bool HasMinimizeButton() const { return false; }
+    virtual bool InitWhileHidden() const { return false; }
+    virtual bool HasToolBarUnderMenu() const { return false; }
+    virtual bool OwnsNCActivate() const { return false; }
+    virtual HWND Handle() const = 0;
+    virtual void RememberClientSize() {}
+    virtual bool BeforeDefault(framework::TMessage&) { return true; }
+    virtual void AfterDefault(framework::TMessage&) {}
+    virtual void Attach(HWND window) = 0;
+    virtual void Detach() = 0;
+
+protected:
+    // Unbinds: the first step of every binding's destructor.
+    void Shutdown();
+
+    std::vector<std::unique_ptr<TvelSkinControl>> controlSkins;
+    bool destroying = false;
+    bool hasCaption = true;
+    bool hasBorder = true;
+    bool skinAllowed = true;
+    bool isActive = true;
+    bool mdiMaximized = false;
+    int origClientWidth = 0;
+    int origClientHeight = 0;
+    int origTopHeight = 0;
+    int origLeftWidth = 0;
+    int origBottomHeight = 0;
+    int mdiBottomGap = 4;
+    int mdiSideGap = 4;
+    int titleExtra = 0;
+
+private:
+    bool LookOn() const;
+    framework::TMessage* ForwardIfOff(framework::TMessage& message);
+    bool HandleBeforeDefault(framework::TMessage& message);
+    void HandleAfterDefault(framework::TMessage& message);
+    void CalculateClientArea(framework::TMessage& message);
+    void HitTest(framework::TMessage& message);
+    FrameWindow Describe() const;
+    void PaintTitle(HDC windowDc, const FrameWindow& frame);
+    void PaintBorders(HDC windowDc, const FrameWindow& frame);
+    void PaintSystemMenuBar(HDC windowDc, const FrameWindow& frame);
+    void OutputBand(HDC windowDc, framework::TBitmap& band, framework::TBitmap* bandOut, int y);
+    void PostSystemCommand(WPARAM command);
+    // The height of a system menu bar the window still has (a form's menu
+    // until the skinned menu bar replaces it), drawn below the title.
+    int SystemMenuBarHeight() const;
+    Rect SystemMenuBarRect(const FrameWindow& frame) const;
+
+    TvelSkinEngine& skinEngine;
+    bool madeByHook;
+    bool skinned;
+    bool initialized = false;
+    bool shutDown = false;
+    bool hasAnimatedChild = false;
+    bool titleNeedsRegion = false;
+    bool bottomNeedsRegion = false;
+    int hotButton = NoTitlePart;
+    bool buttonDown = false;
+    int buttonsLeft = 10000;
+    bool maxButtonShown = false;
+    bool maxItemEnabled = false;
+    bool minItemEnabled = false;
+    bool closeItemEnabled = false;
+    framework::TBitmap titleBand;
+    std::unique_ptr<framework::TBitmap> titleBandOut;
+    framework::TBitmap bottomBand;
+    std::unique_ptr<framework::TBitmap> bottomBandOut;
+    framework::TBitmap leftStrip;
+    framework::TBitmap rightStrip;
+};
+
+} // namespace orvane::skin

@@ -1,0 +1,317 @@
+#include "skin/TvelSkinWindowWnd.h"
+
+#include "framework/TPanel.h"
+#include "skin/PlatformVersion.h"
+#include "skin/SkinMessages.h"
+#include "skin/TvelSkinControl.h"
+#include "skin/TvelSkinEngine.h"
+#include "skin/WindowText.h"
+
+#include "core/skinmodel/SkinKeys.h"
+
+#include <algorithm>
+#include <string>
+
+namespace orvane::skin {
+
+using namespace framework;
+
+const TClassInfo TvelSkinWindowWnd::ClassInfo{L"TvelSkinWindowWnd", &TvelSkinWindow::ClassInfo, {}};
+
+namespace {
+
+constexpr int LeastFrame = 4;
+constexpr double WideDialogFactor = 1.5;
+constexpr int MaxClassName = 100;
+
+void FrameChanged(HWND window)
+{
+    if (window && IsWindow(window))
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string UpperClassName(HWND window)
+{
+    char name[MaxClassName + 1] = {};
+    const int length = GetClassNameA(window, name, MaxClassName + 1);
+    std::string upper(name, std::size_t(length > 0 ? length : 0));
+    for (char& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = char(c - 'a' + 'A');
+    return upper;
+}
+
+RECT WindowBounds(HWND window)
+{
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    return bounds;
+}
+
+// The window's rectangle in its parent's coordinates (screen for top level).
+RECT WindowPlace(HWND window)
+{
+    RECT bounds = WindowBounds(window);
+    if (HWND parent = GetParent(window); parent && (GetWindowLongW(window, GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+} // namespace
+
+TvelSkinWindowWnd::TvelSkinWindowWnd(TComponent* owner, TvelSkinEngine& owningEngine, bool byHook)
+    : TvelSkinWindow(owner, owningEngine, byHook)
+{
+}
+
+TvelSkinWindowWnd::~TvelSkinWindowWnd()
+{
+    *alive = false;
+    Shutdown();
+}
+
+void TvelSkinWindowWnd::Attach(HWND handle)
+{
+    window = handle;
+    eraseStyleTaken = false;
+    grown = isFileDialog = isBrowseDialog = false;
+    std::weak_ptr<bool> living = alive;
+    subclass = TWindowSubclass(window, [this, living](TMessage& message, const TMessageLayers::TNext& next) {
+        if (message.Msg == WM_DESTROY && (!Engine().Skinning() || !SkinAllowed())) {
+            // Unskinned or not: the object goes with its window.
+            next(message);
+            TvelSkinEngine& engine = Engine();
+            engine.ExcludeDialogOnce(window);
+            engine.UnskinWindow(window);
+            return;
+        }
+        const TMessageLayers::TNext* outer = defaultProc;
+        defaultProc = &next;
+        HandleMessage(message);
+        if (auto stillAlive = living.lock(); stillAlive && *stillAlive)
+            defaultProc = outer;
+    });
+}
+
+void TvelSkinWindowWnd::Detach()
+{
+    subclass.Remove();
+    defaultProc = nullptr;
+    FrameChanged(window);
+    if (dialogChildSubclass.Active()) {
+        dialogChildSubclass.Remove();
+        FrameChanged(dialogChild);
+    }
+}
+
+void TvelSkinWindowWnd::CallDefault(TMessage& message)
+{
+    if (defaultProc) {
+        (*defaultProc)(message);
+        return;
+    }
+    message.Result = DefWindowProcW(window, message.Msg, message.WParam, message.LParam);
+}
+
+std::wstring TvelSkinWindowWnd::GetWideCaption() const { return GetWindowTextWide(window); }
+
+void TvelSkinWindowWnd::CaptureGeometry()
+{
+    origStyle = GetWindowLongW(window, GWL_STYLE);
+    RECT client{};
+    GetClientRect(window, &client);
+    origClientWidth = client.right;
+    origClientHeight = client.bottom;
+    POINT clientTop{0, 0};
+    ClientToScreen(window, &clientTop);
+    origTopHeight = clientTop.y - WindowBounds(window).top;
+    mdiBottomGap = mdiSideGap = LeastFrame;
+}
+
+void TvelSkinWindowWnd::SkinControls()
+{
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!(GetWindowLongW(child, GWL_STYLE) & WS_CHILD) || SendMessageW(child, SKM_ISSKINNED, 0, 0) == 1)
+            continue;
+        if (auto skin = Engine().CreateWindowSkin(child, *this))
+            controlSkins.push_back(std::move(skin));
+    }
+}
+
+void TvelSkinWindowWnd::UnskinControls()
+{
+    while (!controlSkins.empty()) {
+        std::unique_ptr<TvelSkinControl> skin = std::move(controlSkins.front());
+        controlSkins.erase(controlSkins.begin());
+        skin->Detach();
+    }
+}
+
+void TvelSkinWindowWnd::ApplySkin()
+{
+    if (!IsWindow(window))
+        return;
+    if (!destroying)
+        for (const auto& controlSkin : controlSkins) {
+            try {
+                controlSkin->Refresh();
+                if (HWND child = controlSkin->Handle())
+                    PostMessageW(child, WM_PAINT, 0, 0);
+            } catch (...) {
+            }
+        }
+    const FrameMetrics& metrics = Engine().Metrics();
+    const RECT place = WindowPlace(window);
+    if (Skinned()) {
+        SetWindowLongW(window, GWL_STYLE, origStyle & ~LONG(WS_SYSMENU));
+        SetMenu(window, nullptr);
+        const int width = place.right - place.left + metrics.leftBorderWidth + metrics.rightBorderWidth;
+        const int height = TitleHeight() + place.bottom + MenuBarHeight() +
+                           std::max(LeastFrame, metrics.bottomBorderHeight) - place.top - origTopHeight;
+        MoveWindow(window, place.left, place.top, width, height, TRUE);
+        FrameChanged(window);
+        return;
+    }
+    if (destroying)
+        return;
+    const LONG style = eraseStyleTaken ? eraseStyle : origStyle;
+    // The style the window had when it first painted, keeping whether it is
+    // visible now.
+    SetWindowLongW(window, GWL_STYLE, (style & ~LONG(WS_VISIBLE)) | (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE));
+    const int title = metrics.titleHeight;
+    const int width = place.right - place.left - metrics.rightBorderWidth - metrics.leftBorderWidth;
+    const int height = place.bottom + origTopHeight - place.top - title - MenuBarHeight() - metrics.bottomBorderHeight;
+    MoveWindow(window, place.left, place.top, width, height, TRUE);
+    SetWindowRgn(window, nullptr, TRUE);
+    FrameChanged(window);
+}
+
+bool TvelSkinWindowWnd::ColorDialogControl(TMessage& message)
+{
+    SetBkMode(HDC(message.WParam), TRANSPARENT);
+    message.Result = LRESULT(Engine().FormBrush());
+    return false;
+}
+
+bool TvelSkinWindowWnd::BeforeDefault(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_ERASEBKGND:
+        if (!eraseStyleTaken) {
+            eraseStyle = GetWindowLongW(window, GWL_STYLE);
+            eraseStyleTaken = true;
+        }
+        return true;
+    case WM_DESTROY: {
+        // The dialog's own procedure still hears of its end; then this object
+        // goes, and the handle is kept from being skinned again as it goes.
+        CallDefault(message);
+        TvelSkinEngine& engine = Engine();
+        HWND handle = window;
+        engine.ExcludeDialogOnce(handle);
+        engine.UnskinWindow(handle); // frees this object
+        return false;
+    }
+    case WM_SYSCOMMAND:
+        if ((message.WParam & 0xFFF0) == SC_CLOSE) {
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            return false;
+        }
+        return true;
+    case WM_SHOWWINDOW:
+        InspectDialog();
+        return true;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        return ColorDialogControl(message);
+    case WM_SIZE:
+        if ((IsVista() && isFileDialog) || isBrowseDialog) {
+            UpdateRegion();
+            return false;
+        }
+        return true;
+    default:
+        return true;
+    }
+}
+
+void TvelSkinWindowWnd::AfterDefault(TMessage& message)
+{
+    if (message.Msg != WM_SIZE)
+        return;
+    RECT client{};
+    GetClientRect(window, &client);
+    if (!IsZoomed(window) && client.bottom < origClientHeight && client.right > WideDialogFactor * origClientWidth &&
+        !grown) {
+        grown = true;
+        const RECT bounds = WindowBounds(window);
+        const FrameMetrics& metrics = Engine().Metrics();
+        const int height =
+            (bounds.bottom - bounds.top) + TitleHeight() + MenuBarHeight() + metrics.bottomBorderHeight - origTopHeight;
+        SetWindowPos(window, nullptr, 0, 0, bounds.right - bounds.left, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    UpdateRegion();
+}
+
+void TvelSkinWindowWnd::InspectDialog()
+{
+    bool shellView = false;
+    bool toolBar = false;
+    bool listBox = false;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const std::string name = UpperClassName(child);
+        if (name == "SHELLDLL_DEFVIEW")
+            shellView = true;
+        else if (name == "TOOLBARWINDOW32")
+            toolBar = true;
+        else if (name == "LISTBOX")
+            listBox = true;
+        else if (name == "SHBROWSEFORFOLDER SHELLNAMESPACE CONTROL")
+            isBrowseDialog = true;
+        else if (isBrowseDialog && name == "SCROLLBAR")
+            ShowWindow(child, SW_HIDE);
+        else if (name == "#32770") {
+            dialogChild = child;
+            break;
+        }
+    }
+    if (shellView && toolBar && listBox)
+        isFileDialog = true;
+    if (!dialogChild || dialogChildSubclass.Active())
+        return;
+    dialogChildSubclass = TWindowSubclass(dialogChild, [this](TMessage& message, const TMessageLayers::TNext& next) {
+        DialogChildProc(message, next);
+    });
+    const TColor formColor = TColor(Engine().GetSkinColor(SKIN2_FORMCOLOR));
+    for (HWND child = GetWindow(dialogChild, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (UpperClassName(child) != "TPANEL")
+            continue;
+        auto* panel = As<TCustomPanel>(TWinControl::FindControl(child));
+        if (!panel)
+            continue;
+        panel->SetColor(formColor);
+        for (int index = 0; index < panel->ControlCount(); ++index)
+            if (auto* inner = As<TCustomPanel>(panel->Controls(index)))
+                inner->SetColor(panel->Color());
+    }
+}
+
+void TvelSkinWindowWnd::DialogChildProc(TMessage& message, const TMessageLayers::TNext& next)
+{
+    switch (message.Msg) {
+    case WM_CTLCOLORDLG:
+        message.Result = LRESULT(Engine().FormBrush());
+        return;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        ColorDialogControl(message);
+        return;
+    default:
+        next(message);
+        return;
+    }
+}
+
+} // namespace orvane::skin

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "framework/TMessageLayers.h"
+#include "framework/TWindowSubclass.h"
+#include "skin/TvelSkinWindow.h"
+
+#include <memory>
+
+namespace orvane::skin {
+
+// The skinned frame of a window the framework does not own: a message box or
+// a system dialog such as the common file dialogs. It subclasses the window,
+// grows it so that its client area survives the skin's frame, paints dialog
+// backgrounds in the skin's form colour, and turns the skinned close button
+// into the dialog's Cancel.
+class TvelSkinWindowWnd : public TvelSkinWindow {
+public:
+    static const framework::TClassInfo ClassInfo;
+    const framework::TClassInfo& ClassType() const override { return ClassInfo; }
+
+    TvelSkinWindowWnd(framework::TComponent* owner, TvelSkinEngine& owningEngine, bool byHook);
+    ~TvelSkinWindowWnd() override;
+
+    std::wstring GetWideCaption() const override;
+    void ApplySkin() override;
+    void CallDefault(framework::TMessage& message) override;
+    void CaptureGeometry() override;
+    void SkinControls() override;
+    void UnskinControls() override;
+    HWND Handle() const override { return window; }
+    bool BeforeDefault(framework::TMessage& message) override;
+    void AfterDefault(framework::TMessage& message) override;
+    void Attach(HWND handle) override;
+    void Detach() override;
+
+    bool IsFileDialog() const { return isFileDialog; }
+    bool IsBrowseDialog() const { return isBrowseDialog; }
+    HWND DialogChild() const { return dialogChild; }
+
+private:
+    void InspectDialog();
+    void DialogChildProc(framework::TMessage& message, const framework::TMessageLayers::TNext& next);
+    bool ColorDialogControl(framework::TMessage& message);
+
+    HWND window = nullptr;
+    framework::TWindowSubclass subclass;
+    const framework::TMessageLayers::TNext* defaultProc = nullptr;
+    LONG origStyle = 0;
+    LONG eraseStyle = 0;
+    bool eraseStyleTaken = false;
+    bool grown = false;
+    bool isFileDialog = false;
+    bool isBrowseDialog = false;
+    HWND dialogChild = nullptr;
+    framework::TWindowSubclass dialogChildSubclass;
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
+};
+
+} // namespace orvane::skin
