@@ -2,6 +2,7 @@
 
 #include "core/base/Exception.h"
 #include "core/puzzle/Levels.h"
+#include "framework/BuiltInResource.h"
 #include "framework/WideText.h"
 #include "game/GameResources.h"
 
@@ -22,13 +23,10 @@ constexpr int ListSpacing = 8;
 // The bytes of a built-in RCDATA resource.
 std::string_view BuiltInData(const wchar_t* name)
 {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC found = FindResourceW(module, name, RT_RCDATA);
-    if (!found)
+    const std::span<const std::uint8_t> bytes = framework::BuiltInResourceBytes(name);
+    if (bytes.empty())
         throw Exception("The program's puzzle bank is missing: " + framework::Utf8FromWide(name));
-    HGLOBAL loaded = LoadResource(module, found);
-    const auto* bytes = static_cast<const char*>(LockResource(loaded));
-    return std::string_view(bytes, SizeofResource(module, found));
+    return std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size());
 }
 
 } // namespace

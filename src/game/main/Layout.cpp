@@ -2,6 +2,7 @@
 
 #include "core/puzzle/BoardGeometry.h"
 #include "core/puzzle/WebAddresses.h"
+#include "framework/BuiltInResource.h"
 #include "framework/Shell.h"
 #include "framework/TApplication.h"
 #include "framework/WideText.h"
@@ -51,6 +52,8 @@ enum ToolImage {
     ToolImageCount
 };
 static_assert(ToolImageCount == 14);
+
+constexpr wchar_t DesignTimeSkinFile[] = L"D:\\Orvane\\Skins\\Orvane Slate.ssk";
 
 constexpr wchar_t SavedGameFilter[] = L"Standard Sudoku|*.std";
 constexpr wchar_t SavedGameExtension[] = L"std";
@@ -129,6 +132,7 @@ void TForm1::CreateLayout()
     SaveDialog1->SetFilter(SavedGameFilter);
 
     CreateMenu();
+    CreateSkinEngine();
 }
 
 void TForm1::CreateToolBar()
@@ -231,6 +235,19 @@ void TForm1::CreateMenu()
     Print1->OnClick = [this](TObject* sender) { Print1Click(sender); };
     VisitOrvanenet1->OnClick = [this](TObject* sender) { btvisitClick(sender); };
     SetMenu(MainMenu1);
+}
+
+void TForm1::CreateSkinEngine()
+{
+    velSkinEngine1 = Create<skin::TvelSkinEngine>(this);
+    velSkinEngine1->SetName(L"velSkinEngine1");
+    velSkinEngine1->SetActive(true);
+    velSkinEngine1->SetDisabledTag(UnskinnedTag);
+    velSkinEngine1->SetBuiltIn(true);
+    // Where the skin lay when the layout was made; no player has it, so the
+    // stored package below is the one that counts.
+    velSkinEngine1->SetSkinFile(DesignTimeSkinFile);
+    velSkinEngine1->SetSkinData(BuiltInResourceBytes(StoredSkinResource));
 }
 
 void TForm1::FormCreate(TObject*)

@@ -9,6 +9,7 @@
 #include "framework/TToolBar.h"
 #include "game/QJ.h"
 #include "game/stdsudoku.h"
+#include "skin/TvelSkinEngine.h"
 
 #include <cstdint>
 #include <functional>
@@ -67,6 +68,7 @@ public:
     framework::TMenuItem* Print1 = nullptr;
     framework::TMenuItem* N1 = nullptr;
     framework::TMenuItem* VisitOrvanenet1 = nullptr;
+    skin::TvelSkinEngine* velSkinEngine1 = nullptr;
 
     // The level index of the current game, 0 before the first.
     std::int32_t curlevel = 0;
@@ -108,6 +110,7 @@ private:
     void CreateLayout();
     void CreateToolBar();
     void CreateMenu();
+    void CreateSkinEngine();
     // The digit of the pressed button of the digit group: 1..9, 0 for the
     // eraser.
     int ChosenDigit() const;
