@@ -31,6 +31,8 @@ Rect SideStripRect(const FrameMetrics& metrics, const FrameWindow& window, Frame
 // image, and where the border is narrower than mdiSideGap the form-colour gap
 // with the menu-bar strip beside a skinned menu bar (image, solid colour or
 // gradient) and the two lines under it when a tool bar sits under the menu.
+// Pixels that none of these cover (the gap beside the rows of the title band
+// below T) keep what the canvas held, as the window keeps the title band there.
 void ComposeSideStrip(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
                       FrameSide side, Canvas& strip);
 

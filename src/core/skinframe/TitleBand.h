@@ -56,7 +56,10 @@ int TitleBandHeight(const FrameWindow& window);
 // maximized MDI child into a canvas of TitleBandHeight rows and W columns
 // (the canvas's pixels at (0, 0) are the window's top-left corner): the
 // title images, filler, gap fills and title buttons in their normal, hot or
-// pressed frames. Text widths come from the measurer in the caption font.
+// pressed frames. The images go in as they are, transparent-colour pixels
+// included, since those are what the window region cuts away; only the
+// buttons are drawn masked, and only when SKIN2_TITLEBTNTRANS is set. Text
+// widths come from the measurer in the caption font.
 TitleBandResult ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
                                  const TextMeasurer& captionFont, Canvas& band);
 

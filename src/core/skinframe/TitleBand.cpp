@@ -1,0 +1,273 @@
+#include "core/skinframe/TitleBand.h"
+
+#include "core/raster/BitmapCopy.h"
+#include "core/raster/EllipsizeText.h"
+#include "core/skinmodel/SkinKeys.h"
+#include "core/skinmodel/TvelSkinReader.h"
+
+#include <algorithm>
+
+namespace orvane {
+namespace {
+
+// The button strip: 18 equal frames, three states (normal, hot, pressed) per
+// button, numbered from 1.
+constexpr int ButtonStripFrames = 18;
+constexpr int HelpFrame = 4;
+constexpr int MaximizeFrame = 7;
+constexpr int RestoreFrame = 10;
+constexpr int MinimizeFrame = 13;
+constexpr int CloseFrame = 16;
+constexpr int HotOffset = 1;
+constexpr int PressedOffset = 2;
+
+// Room between the caption's start and the icon's place: the caption begins
+// this far right of the icon x, and that much further left without an icon.
+constexpr int CaptionOffset = 20;
+constexpr int IconSize = 16;
+// Space kept free between the shortened caption and the button reserve.
+constexpr int CaptionMargin = 4;
+// Gap between two title buttons, and the reserve's fixed part.
+constexpr int ButtonGap = 2;
+constexpr int ReserveBase = 15;
+// The plate behind a five-section caption reaches this far past the text.
+constexpr int PlateMargin = 2;
+
+// Minimized windows centre their parts in a 26-pixel title and keep them at
+// least 22 pixels deep; they start 5 pixels from the right edge.
+constexpr int MinimizedTitleHeight = 26;
+constexpr int MinimizedPartDepth = 22;
+constexpr int MinimizedPartShift = 2;
+constexpr int MinimizedButtonMargin = 5;
+constexpr int MinimizedCaptionTop = 4;
+// A normal window's parts start no higher than this row (the icon would
+// touch the top edge).
+constexpr int LowestPartTop = 4;
+
+int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
+int HeightOf(const Bitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
+
+// Every title image goes into the band as it is, transparent-colour pixels
+// included: those pixels are what the window region cuts away, and the form
+// colour shows through them when the band is put on the screen.
+void Draw(Canvas& band, int x, int y, const Bitmap* image)
+{
+    if (image)
+        CopyRect(band, x, y, *image, Rect{0, 0, image->Width(), image->Height()});
+}
+
+void Stretch(Canvas& band, const Rect& destination, const Bitmap* image)
+{
+    if (image)
+        StretchRect(band, destination, *image, Rect{0, 0, image->Width(), image->Height()});
+}
+
+struct ButtonStrip {
+    const Bitmap* image = nullptr;
+    int frameWidth = 0;
+    int frameHeight = 0;
+    bool masked = false;
+    Color transparent = 0;
+
+    // Draws frame `index` (from 1) at (x, y); the strip's pixels are copied
+    // straight from their frame, which is what cutting the frame out first
+    // and drawing it would give.
+    void DrawFrame(Canvas& band, int x, int y, int index) const
+    {
+        if (!image || frameWidth <= 0)
+            return;
+        const Rect source = RectOfSize((index - 1) * frameWidth, 0, frameWidth, frameHeight);
+        if (masked)
+            CopyRectMasked(band, x, y, *image, source, transparent);
+        else
+            CopyRect(band, x, y, *image, source);
+    }
+};
+
+Rect HitRect(const Rect& drawn, int leftBorderWidth)
+{
+    return Rect{drawn.left - leftBorderWidth, drawn.top, drawn.right - leftBorderWidth, drawn.bottom};
+}
+
+} // namespace
+
+int TitleButtonReserve(const FrameWindow& window, int buttonFrameWidth)
+{
+    const int shown = int(window.hasCloseButton) + int(window.hasMaximizeButton) + int(window.hasMinimizeButton);
+    return shown * buttonFrameWidth + ButtonGap * (shown - 1) + ReserveBase;
+}
+
+int TitleBandHeight(const FrameWindow& window) { return std::max(window.titleHeight, window.origTopHeight); }
+
+TitleBandResult ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
+                                 const TextMeasurer& captionFont, Canvas& band)
+{
+    TitleBandResult result;
+    const int w = window.width;
+    const int t = window.titleHeight;
+    const int bandHeight = TitleBandHeight(window);
+    const int leftBorder = metrics.leftBorderWidth;
+    const int rightBorder = metrics.rightBorderWidth;
+
+    ButtonStrip strip;
+    strip.image = skin.GetBitmap(SKIN2_TITLEBUTTONS);
+    strip.frameWidth = WidthOf(strip.image) / ButtonStripFrames;
+    strip.frameHeight = HeightOf(strip.image);
+    strip.masked = skin.GetFlag(SKIN2_TITLEBTNTRANS);
+    strip.transparent = metrics.transparentColor;
+    const int bw = strip.frameWidth;
+    int reserve = TitleButtonReserve(window, bw);
+
+    band.FillRect(Rect{0, 0, w, t}, metrics.formColor);
+    // Below a title lower than the unskinned one lies the menu bar, or the form.
+    if (t < window.origTopHeight)
+        band.FillRect(Rect{0, t, w, window.origTopHeight},
+                      window.menuBarHeight >= 1 ? skin.GetColor(SKIN2_MENUBARSTARTCOLOR) : metrics.formColor);
+
+    int captionX = metrics.iconX + CaptionOffset;
+    std::wstring wideCaption;
+    std::string ansiCaption;
+    const auto shortenCaption = [&] {
+        const int room = w - captionX - reserve - CaptionMargin;
+        if (!window.wideCaption.empty())
+            wideCaption = EllipsizeText(captionFont, window.wideCaption, room);
+        ansiCaption = EllipsizeText(captionFont, window.ansiCaption, room);
+    };
+
+    if (window.Minimized()) {
+        Stretch(band, Rect{0, 0, w, window.height}, skin.GetBitmap(SKIN2_MINIMIZEDTITLE));
+        shortenCaption();
+    } else {
+        const bool fiveSections = skin.GetFlag(SKIN2_TITLEFIVESECT);
+        const Bitmap* rightCap = skin.GetBitmap(fiveSections ? SKIN2_TITLEBAR5 : SKIN2_TITLEBAR3);
+        const Bitmap* left = skin.GetBitmap(SKIN2_TITLEBAR1);
+        const int capWidth = WidthOf(rightCap);
+        const int r = w - capWidth;
+        Draw(band, r, 0, rightCap);
+        Draw(band, 0, 0, left);
+        const int l1 = WidthOf(left);
+        const bool leftFillsWindow = l1 >= w;
+        int x = l1;
+
+        const Bitmap* filler = nullptr;
+        if (fiveSections) {
+            // The caption sits on a plate (TITLEBAR2) that ends in TITLEBAR3
+            // just past the text; TITLEBAR4 fills the rest up to the right cap.
+            const Bitmap* plateEnd = skin.GetBitmap(SKIN2_TITLEBAR3);
+            reserve += WidthOf(plateEnd);
+            shortenCaption();
+            const int e = captionFont.TextWidth(ansiCaption) + captionX;
+            const Bitmap* plate = skin.GetBitmap(SKIN2_TITLEBAR2);
+            Stretch(band, Rect{l1, 0, e + PlateMargin, HeightOf(plate)}, plate);
+            Draw(band, e + PlateMargin, 0, plateEnd);
+            x = e + PlateMargin + WidthOf(plateEnd);
+            filler = skin.GetBitmap(SKIN2_TITLEBAR4);
+        } else {
+            shortenCaption();
+            filler = skin.GetBitmap(SKIN2_TITLEBAR2);
+        }
+        if (x < r)
+            Stretch(band, Rect{x, 0, r, HeightOf(filler)}, filler);
+
+        // The image whose foot the form colour continues below, when the band
+        // is deeper than it.
+        const Bitmap* reference = filler;
+        if (w - reserve < l1) {
+            // Too narrow for the left section and the buttons: the right cap
+            // goes back on top of whatever the left section covered, and the
+            // left section is squeezed between the left border and the cap.
+            if (w - capWidth > leftBorder) {
+                Draw(band, w - capWidth, 0, rightCap);
+            } else if (rightCap && w - leftBorder > 0) {
+                const int columns = w - leftBorder;
+                CopyRect(band, leftBorder, 0, *rightCap,
+                         Rect{capWidth - columns, 0, capWidth, HeightOf(rightCap)});
+            }
+            Stretch(band, Rect{leftBorder, 0, std::max(leftBorder, w - capWidth), bandHeight}, left);
+            reference = left;
+        } else if (leftFillsWindow) {
+            // Kept for windows no wider than the left section; with a reserve
+            // of at least 13 pixels such a window is always narrow above.
+            if (rightCap)
+                CopyRect(band, w - rightBorder, 0, *rightCap,
+                         Rect{capWidth - rightBorder, 0, capWidth, HeightOf(rightCap)});
+            reference = rightCap;
+        }
+        const int referenceHeight = HeightOf(reference);
+        if (referenceHeight < bandHeight) {
+            if (window.hasBorder)
+                band.FillRect(Rect{leftBorder, referenceHeight + window.titleExtra, w - rightBorder, bandHeight},
+                              metrics.formColor);
+            else
+                band.FillRect(Rect{0, referenceHeight, w, bandHeight}, metrics.formColor);
+        }
+    }
+
+    // Title parts. The icon and the buttons are hit-tested against the
+    // pointer with their drawn rectangles moved left by the left border,
+    // all four edges inside; a later part wins where two overlap.
+    const int frameHeight = strip.frameHeight;
+    int y = metrics.iconY;
+    if (window.Minimized()) {
+        y = std::max((MinimizedTitleHeight - frameHeight) / 2, 0);
+        if (frameHeight + y < MinimizedPartDepth)
+            y += MinimizedPartShift;
+    } else if (y < LowestPartTop) {
+        y = LowestPartTop;
+    }
+    const auto isHot = [&](const Rect& drawn) {
+        return PointInRect(window.pointerX, window.pointerY, HitRect(drawn, leftBorder));
+    };
+
+    if (window.hasSystemIcon) {
+        const int ix = std::max(metrics.iconX, 0);
+        result.drawIcon = true;
+        result.iconRect = RectOfSize(ix, y, IconSize, IconSize);
+        if (isHot(result.iconRect))
+            result.hotButton = IconPart;
+    } else {
+        captionX -= CaptionOffset;
+    }
+
+    int x = window.Minimized() ? w - bw - MinimizedButtonMargin : w - metrics.buttonX - bw;
+    if (!window.Minimized())
+        y = metrics.buttonY;
+    const auto drawButton = [&](TitlePart part, int firstFrame) {
+        const Rect drawn = RectOfSize(x, y, bw, frameHeight);
+        int frame = firstFrame;
+        if (isHot(drawn)) {
+            result.hotButton = part;
+            frame += window.buttonDown ? PressedOffset : HotOffset;
+        }
+        strip.DrawFrame(band, x, y, frame);
+    };
+    if (window.hasCloseButton) {
+        drawButton(ClosePart, CloseFrame);
+        result.closeItemEnabled = true;
+        x -= bw + ButtonGap;
+    }
+    if (window.hasMaximizeButton) {
+        drawButton(MaximizePart, window.Maximized() ? RestoreFrame : MaximizeFrame);
+        result.maxButtonShown = true;
+        result.maxItemEnabled = true;
+        x -= bw + ButtonGap;
+    }
+    if (window.hasMinimizeButton) {
+        drawButton(MinimizePart, window.Minimized() ? RestoreFrame : MinimizeFrame);
+        result.minItemEnabled = true;
+        x -= bw + ButtonGap;
+    }
+    // Help sits left of the others and leaves x where it is.
+    if (window.hasHelpButton)
+        drawButton(HelpPart, HelpFrame);
+    result.buttonsLeft = x + bw;
+
+    result.caption.x = captionX;
+    result.caption.top = window.Minimized() ? MinimizedCaptionTop : metrics.captionTop;
+    result.caption.color = window.isActive ? metrics.activeCaptionColor : metrics.inactiveCaptionColor;
+    result.caption.wideText = std::move(wideCaption);
+    result.caption.ansiText = std::move(ansiCaption);
+    return result;
+}
+
+} // namespace orvane

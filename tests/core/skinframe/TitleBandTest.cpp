@@ -1,0 +1,323 @@
+#include "core/skinframe/TitleBand.h"
+
+#include "FrameSkin.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace orvane {
+namespace {
+
+using test::AreaRows;
+using test::FixedWidthFont;
+using test::FrameSkin;
+using test::FrameSkinOptions;
+using test::RowText;
+using test::TestWindow;
+
+// Pixels that no step paints stay '~'.
+constexpr Color Unpainted = '~';
+
+struct Composed {
+    Bitmap band;
+    TitleBandResult result;
+};
+
+Composed Compose(const FrameSkin& skin, const FrameWindow& window)
+{
+    Composed composed{Bitmap(window.width, TitleBandHeight(window), PixelFromColor(Unpainted)), {}};
+    Canvas canvas(composed.band);
+    composed.result = ComposeTitleBand(skin.Reader(), skin.Metrics(), window, FixedWidthFont{}, canvas);
+    return composed;
+}
+
+std::string Repeat(char c, int n) { return std::string(std::size_t(n), c); }
+
+TEST(TitleBand, ThreeSectionsWithCloseAndMinimize)
+{
+    // W 40: TITLEBAR1 at 0, the right cap at 37, TITLEBAR2 stretched between;
+    // close at 40 - 2 - 3 = 35 and minimize 5 further left, at y 2, each
+    // frame with its transparent corner copied as it is.
+    const FrameSkin skin;
+    const Composed composed = Compose(skin, TestWindow(40));
+    EXPECT_EQ(AreaRows(composed.band, 0, 0, 40, 6), (std::vector<std::string>{
+                                                        "#AAAA" + Repeat('B', 32) + "CGK",
+                                                        "AAAAA" + Repeat('B', 32) + "CGK",
+                                                        "AAAAA" + Repeat('B', 25) + "#mmBB#ppGK",
+                                                        "AAAAA" + Repeat('B', 25) + "mmmBBpppGK",
+                                                        "AAAAA" + Repeat('B', 25) + "mmmBBpppGK",
+                                                        "AAAAA" + Repeat('B', 25) + "mmmBBpppGK",
+                                                    }));
+    const TitleBandResult& result = composed.result;
+    EXPECT_EQ(result.hotButton, NoTitlePart);
+    EXPECT_TRUE(result.closeItemEnabled);
+    EXPECT_TRUE(result.minItemEnabled);
+    EXPECT_FALSE(result.maxButtonShown);
+    EXPECT_FALSE(result.maxItemEnabled);
+    EXPECT_EQ(result.buttonsLeft, 28);
+    EXPECT_FALSE(result.drawIcon);
+}
+
+TEST(TitleBand, TransparentButtonsLetTheTitleThrough)
+{
+    const FrameSkin skin({.transparentButtons = true});
+    const Composed composed = Compose(skin, TestWindow(40));
+    EXPECT_EQ(RowText(composed.band, 2), "AAAAA" + Repeat('B', 25) + "BmmBBBppGK");
+}
+
+TEST(TitleBand, ButtonReserveCountsCloseMaximizeAndMinimizeOnly)
+{
+    struct Case {
+        bool close, maximize, minimize, help;
+        int frameWidth;
+        int reserve;
+    };
+    for (const Case& c : {Case{false, false, false, false, 3, 13}, Case{false, false, false, true, 3, 13},
+                          Case{true, false, false, false, 3, 18}, Case{true, false, true, true, 3, 23},
+                          Case{true, true, true, false, 3, 3 * 3 + 19}, Case{true, true, true, true, 25, 3 * 25 + 19}}) {
+        FrameWindow window;
+        window.hasCloseButton = c.close;
+        window.hasMaximizeButton = c.maximize;
+        window.hasMinimizeButton = c.minimize;
+        window.hasHelpButton = c.help;
+        EXPECT_EQ(TitleButtonReserve(window, c.frameWidth), c.reserve)
+            << c.close << c.maximize << c.minimize << c.help << " bw " << c.frameWidth;
+    }
+}
+
+TEST(TitleBand, ButtonsStandRightToLeftWithHelpLeftOfTheOthers)
+{
+    // Row 3 from x 15 on: frames 'd' help, 'g' maximize, 'j' restore,
+    // 'm' minimize, 'p' close.
+    struct Case {
+        const char* name;
+        bool close, maximize, minimize, help;
+        FrameWindowShow show;
+        const char* row;
+        int buttonsLeft;
+    };
+    const FrameSkin skin;
+    for (const Case& c : {
+             Case{"all four", true, true, true, true, FrameWindowShow::Normal, "BBBBBdddBBmmmBBgggBBpppGK", 23},
+             Case{"maximized", true, true, true, true, FrameWindowShow::Maximized, "BBBBBdddBBmmmBBjjjBBpppGK", 23},
+             Case{"close and help", true, false, false, true, FrameWindowShow::Normal, "BBBBBBBBBBBBBBBdddBBpppGK",
+                  33},
+             Case{"help alone", false, false, false, true, FrameWindowShow::Normal, "BBBBBBBBBBBBBBBBBBBBdddGK", 38},
+             Case{"none", false, false, false, false, FrameWindowShow::Normal, "BBBBBBBBBBBBBBBBBBBBBBCGK", 38},
+         }) {
+        FrameWindow window = TestWindow(40);
+        window.hasCloseButton = c.close;
+        window.hasMaximizeButton = c.maximize;
+        window.hasMinimizeButton = c.minimize;
+        window.hasHelpButton = c.help;
+        window.show = c.show;
+        const Composed composed = Compose(skin, window);
+        EXPECT_EQ(RowText(composed.band, 3).substr(15), c.row) << c.name;
+        EXPECT_EQ(composed.result.buttonsLeft, c.buttonsLeft) << c.name;
+        EXPECT_EQ(composed.result.maxButtonShown, c.maximize) << c.name;
+        EXPECT_EQ(composed.result.maxItemEnabled, c.maximize) << c.name;
+        EXPECT_EQ(composed.result.minItemEnabled, c.minimize) << c.name;
+        EXPECT_EQ(composed.result.closeItemEnabled, c.close) << c.name;
+    }
+}
+
+TEST(TitleBand, ThePartUnderThePointerIsHotAndPressedWhileTheButtonIsDown)
+{
+    // Drawn at y 2..6 (edges inclusive): help x 20, minimize 25, maximize 30,
+    // close 35, each 3 wide; the icon at (3, 4) 16 x 16. The pointer is
+    // compared with these moved left by the left border (2).
+    struct Case {
+        int x, y;
+        bool down;
+        FrameWindowShow show;
+        int hot;
+        const char* frames; // help, minimize, maximize, close
+    };
+    const FrameSkin skin;
+    for (const Case& c : {
+             Case{33, 2, false, FrameWindowShow::Normal, ClosePart, "dmgq"},
+             Case{36, 6, false, FrameWindowShow::Normal, ClosePart, "dmgq"},
+             Case{33, 2, true, FrameWindowShow::Normal, ClosePart, "dmgr"},
+             Case{37, 4, false, FrameWindowShow::Normal, NoTitlePart, "dmgp"},
+             Case{33, 7, true, FrameWindowShow::Normal, NoTitlePart, "dmgp"},
+             Case{32, 4, true, FrameWindowShow::Normal, NoTitlePart, "dmgp"},
+             Case{28, 4, true, FrameWindowShow::Normal, MaximizePart, "dmip"},
+             Case{28, 4, false, FrameWindowShow::Maximized, MaximizePart, "dmkp"},
+             Case{23, 4, false, FrameWindowShow::Normal, MinimizePart, "dngp"},
+             Case{18, 2, true, FrameWindowShow::Normal, HelpPart, "fmgp"},
+             Case{1, 4, false, FrameWindowShow::Normal, IconPart, "dmgp"},
+             Case{17, 20, true, FrameWindowShow::Normal, IconPart, "dmgp"},
+             Case{0, 4, false, FrameWindowShow::Normal, NoTitlePart, "dmgp"},
+         }) {
+        FrameWindow window = TestWindow(40);
+        window.hasMaximizeButton = true;
+        window.hasHelpButton = true;
+        window.hasSystemIcon = true;
+        window.show = c.show;
+        window.pointerX = c.x;
+        window.pointerY = c.y;
+        window.buttonDown = c.down;
+        const Composed composed = Compose(skin, window);
+        const std::string row = RowText(composed.band, 3);
+        const std::string frames{row[21], row[26], row[31], row[36]};
+        EXPECT_EQ(composed.result.hotButton, c.hot) << c.x << "," << c.y;
+        EXPECT_EQ(frames, c.frames) << c.x << "," << c.y;
+    }
+}
+
+TEST(TitleBand, IconPlaceAndCaptionPlacement)
+{
+    // Caption x is the icon x + 20, and 20 less without an icon. Its room is
+    // W - (icon x + 20) - reserve - 4 = 61 - 23 - 23 - 4 = 11 pixels, 2 per
+    // character: a caption that does not fit becomes the first "..."
+    // candidate at least that wide, one character more than the room here.
+    struct Case {
+        const char* name;
+        bool icon;
+        bool active;
+        FrameWindowShow show;
+        std::string ansi;
+        std::wstring wide;
+        int x, top;
+        Color color;
+        std::string ansiShown;
+        std::wstring wideShown;
+    };
+    const FrameSkin skin;
+    for (const Case& c : {
+             Case{"fits", false, true, FrameWindowShow::Normal, "Hello", L"", 3, 2, 'F', "Hello", L""},
+             Case{"too long", true, true, FrameWindowShow::Normal, "Hello!", L"", 23, 2, 'F', "Hel...", L""},
+             Case{"wide and ansi apart", false, false, FrameWindowShow::Normal, "Hello", L"Wide text!", 3, 2, 'f',
+                  "Hello", L"Wid..."},
+             Case{"minimized", false, true, FrameWindowShow::Minimized, "Hello!", L"", 3, 4, 'F', "Hel...", L""},
+         }) {
+        FrameWindow window = TestWindow(61);
+        window.hasSystemIcon = c.icon;
+        window.isActive = c.active;
+        window.show = c.show;
+        window.ansiCaption = c.ansi;
+        window.wideCaption = c.wide;
+        const Composed composed = Compose(skin, window);
+        const CaptionPlacement& caption = composed.result.caption;
+        EXPECT_EQ(caption.x, c.x) << c.name;
+        EXPECT_EQ(caption.top, c.top) << c.name;
+        EXPECT_EQ(caption.color, c.color) << c.name;
+        EXPECT_EQ(caption.ansiText, c.ansiShown) << c.name;
+        EXPECT_TRUE(caption.wideText == c.wideShown) << c.name;
+        EXPECT_EQ(composed.result.drawIcon, c.icon) << c.name;
+        if (c.icon) // y 1 of the skin is raised to 4
+            EXPECT_EQ(composed.result.iconRect, (Rect{3, 4, 19, 20})) << c.name;
+    }
+}
+
+TEST(TitleBand, FiveSectionPlateEndsJustPastTheShortenedAnsiCaption)
+{
+    // W 60, reserve 23 + width(TITLEBAR3) 3 = 26, caption room 60 - 23 - 26 -
+    // 4 = 7. The plate (TITLEBAR2) runs from 5 to e + 2 with e = the ANSI
+    // caption's width + 23, TITLEBAR3 follows, TITLEBAR4 fills up to the
+    // right cap TITLEBAR5 (whose transparent pixel stays in the band).
+    struct Case {
+        std::string ansi;
+        std::wstring wide;
+        std::string row0;
+    };
+    const FrameSkin skin({.fiveSections = true});
+    for (const Case& c : {
+             Case{"Hi", L"", "#AAAA" + Repeat('B', 24) + "CGK" + Repeat('D', 24) + "EEE#"},
+             Case{"Hello", L"", "#AAAA" + Repeat('B', 28) + "CGK" + Repeat('D', 20) + "EEE#"}, // "H..."
+             Case{"Hi", L"A much longer wide caption", "#AAAA" + Repeat('B', 24) + "CGK" + Repeat('D', 24) + "EEE#"},
+         }) {
+        FrameWindow window = TestWindow(60);
+        window.ansiCaption = c.ansi;
+        window.wideCaption = c.wide;
+        const Composed composed = Compose(skin, window);
+        EXPECT_EQ(RowText(composed.band, 0), c.row0) << c.ansi;
+    }
+}
+
+TEST(TitleBand, NarrowWindowsSqueezeTheLeftSectionBeforeTheRightCap)
+{
+    // Reserve 23: from W < 5 + 23 the cap is drawn again at W - 3 and
+    // TITLEBAR1 stretched from the left border (2) to it; its transparent
+    // first column widens with it. A window no wider than the left border
+    // plus the cap gets the cap's rightmost W - 2 columns after the border.
+    struct Case {
+        int width;
+        std::string row0;
+        std::string row1;
+    };
+    const FrameSkin skin;
+    for (const Case& c : {
+             Case{28, "#AAAA" + Repeat('B', 20) + "CGK", "AAAAA" + Repeat('B', 20) + "CGK"},
+             Case{27, "#A####" + Repeat('A', 18) + "CGK", Repeat('A', 24) + "CGK"},
+             Case{20, "#A###" + Repeat('A', 12) + "CGK", Repeat('A', 17) + "CGK"},
+             Case{5, "#ACGK", "AACGK"},
+             Case{4, "#AGK", "AAGK"},
+             Case{2, "#A", "AA"},
+         }) {
+        const Composed composed = Compose(skin, TestWindow(c.width));
+        EXPECT_EQ(RowText(composed.band, 0), c.row0) << c.width;
+        EXPECT_EQ(RowText(composed.band, 1), c.row1) << c.width;
+    }
+}
+
+TEST(TitleBand, BelowALowTitleTheMenuBarColourOrTheFormShows)
+{
+    // The unskinned top was 9 rows, the skin's title is 6: rows 6..8 take the
+    // menu bar's colour when there is a menu bar, else the form's; without a
+    // border the form colour covers them from the title's foot.
+    struct Case {
+        const char* name;
+        int width;
+        bool border;
+        int menuBar;
+        std::string row7;
+    };
+    const FrameSkin skin;
+    for (const Case& c : {
+             Case{"no menu", 40, true, 0, Repeat('.', 40)},
+             Case{"menu", 40, true, 5, Repeat('M', 40)},
+             Case{"no border", 40, false, 5, Repeat('.', 40)},
+             Case{"narrow", 20, true, 5, "MM" + Repeat('A', 15) + "MMM"},
+         }) {
+        FrameWindow window = TestWindow(c.width);
+        window.origTopHeight = 9;
+        window.titleExtra = 3;
+        window.hasBorder = c.border;
+        window.menuBarHeight = c.menuBar;
+        const Composed composed = Compose(skin, window);
+        ASSERT_EQ(composed.band.Height(), 9);
+        EXPECT_EQ(RowText(composed.band, 7), c.row7) << c.name;
+    }
+}
+
+TEST(TitleBand, MinimizedWindowsCentreTheirButtonsInTheMinimizedTitle)
+{
+    // Close at W - 3 - 5 = 32, minimize (drawn as restore, 'j') at 27; the
+    // top is (26 - frame height) div 2, at least 0, and 2 lower when the
+    // buttons would end above row 22.
+    struct Case {
+        int buttonHeight;
+        int top;
+    };
+    for (const Case& c : {Case{18, 4}, Case{16, 7}, Case{30, 0}, Case{17, 6}}) {
+        const FrameSkin skin({.buttonHeight = c.buttonHeight});
+        FrameWindow window = TestWindow(40);
+        window.show = FrameWindowShow::Minimized;
+        window.origTopHeight = 40;
+        const Composed composed = Compose(skin, window);
+        const Bitmap& band = composed.band;
+        EXPECT_EQ(band.ColorAt(33, c.top), Color('p')) << c.buttonHeight;
+        EXPECT_EQ(band.ColorAt(33, c.top + c.buttonHeight - 1), Color('p')) << c.buttonHeight;
+        EXPECT_EQ(band.ColorAt(28, c.top + 1), Color('j')) << c.buttonHeight;
+        if (c.top > 0)
+            EXPECT_EQ(band.ColorAt(33, c.top - 1), Color('Z')) << c.buttonHeight;
+        EXPECT_NE(band.ColorAt(33, c.top + c.buttonHeight), Color('p')) << c.buttonHeight;
+        EXPECT_EQ(band.ColorAt(1, 1), Color('Z')) << c.buttonHeight; // no title sections
+        EXPECT_EQ(composed.result.buttonsLeft, 25) << c.buttonHeight;
+    }
+}
+
+} // namespace
+} // namespace orvane
