@@ -109,36 +109,50 @@ int Run(const std::filesystem::path& package)
         rectangles = BuildWindowRegion(regionTitle, regionBottom, window.width, window.height, metrics).size();
     };
 
-    const Bitmap source(window.width, window.height, 0x00336699);
-    Bitmap target(window.width, window.height);
-    const auto copyWindow = [&] {
-        Canvas canvas(target);
-        CopyRect(canvas, 0, 0, source, Rect{0, 0, window.width, window.height});
-    };
-
-    // Rounds alternate between the three, so that a busy moment of the
-    // machine hits all of them alike; each ratio is the median of the
-    // rounds' ratios.
-    std::vector<double> copySeconds, frameSeconds, regionSeconds, frameRatios, regionRatios;
-    for (int round = 0; round < Rounds; ++round) {
-        copySeconds.push_back(SecondsPerCall(copyWindow));
-        frameSeconds.push_back(SecondsPerCall(composeFrame));
-        regionSeconds.push_back(SecondsPerCall(buildRegion));
-        frameRatios.push_back(frameSeconds.back() / copySeconds.back());
-        regionRatios.push_back(regionSeconds.back() / copySeconds.back());
-    }
-
+    // Two references: one copy of the window's whole area, and one copy of a
+    // rectangle as wide as the window holding as many pixels as the frame.
     const long framePixels = long(titleBand.Width()) * titleBand.Height() +
                              long(bottomBand.Width()) * bottomBand.Height() +
                              long(leftStrip.Width()) * leftStrip.Height() + long(rightStrip.Width()) * rightStrip.Height();
-    std::printf("window %d x %d, title %d, borders %d/%d/%d; frame %ld pixels of %ld\n", window.width, window.height,
-                metrics.titleHeight, metrics.leftBorderWidth, metrics.rightBorderWidth, metrics.bottomBorderHeight,
-                framePixels, long(window.width) * window.height);
-    std::printf("  %-34s %10s %16s\n", "", "us/call", "time / copy");
-    std::printf("  %-34s %10.2f %16.2f\n", "copy of the window's area", Median(copySeconds) * 1e6, 1.0);
-    std::printf("  %-34s %10.2f %16.2f\n", "compose title, bottom, two sides", Median(frameSeconds) * 1e6,
-                Median(frameRatios));
-    std::printf("  %-34s %10.2f %16.2f\n", "build window region", Median(regionSeconds) * 1e6, Median(regionRatios));
+    const int frameRows = int((framePixels + window.width - 1) / window.width);
+    const Bitmap source(window.width, window.height, 0x00336699);
+    Bitmap target(window.width, window.height);
+    const auto copyRows = [&](int rows) {
+        return [&, rows] {
+            Canvas canvas(target);
+            CopyRect(canvas, 0, 0, source, Rect{0, 0, window.width, rows});
+        };
+    };
+    const std::function<void()> copyWindow = copyRows(window.height);
+    const std::function<void()> copyFrameArea = copyRows(frameRows);
+
+    // Rounds alternate between the four, so that a busy moment of the machine
+    // hits all of them alike; each ratio is the median of the rounds' ratios.
+    struct Figure {
+        const char* name;
+        std::function<void()> call;
+        std::vector<double> seconds, overWindow, overFrameArea;
+    };
+    std::vector<Figure> figures = {{"copy of the window's area", copyWindow, {}, {}, {}},
+                                   {"copy of the frame's area", copyFrameArea, {}, {}, {}},
+                                   {"compose title, bottom, two sides", composeFrame, {}, {}, {}},
+                                   {"build window region", buildRegion, {}, {}, {}}};
+    for (int round = 0; round < Rounds; ++round) {
+        for (Figure& figure : figures)
+            figure.seconds.push_back(SecondsPerCall(figure.call));
+        for (Figure& figure : figures) {
+            figure.overWindow.push_back(figure.seconds.back() / figures[0].seconds.back());
+            figure.overFrameArea.push_back(figure.seconds.back() / figures[1].seconds.back());
+        }
+    }
+
+    std::printf("window %d x %d, title %d, borders %d/%d/%d; frame %ld pixels of %ld (copied as %d x %d)\n",
+                window.width, window.height, metrics.titleHeight, metrics.leftBorderWidth, metrics.rightBorderWidth,
+                metrics.bottomBorderHeight, framePixels, long(window.width) * window.height, window.width, frameRows);
+    std::printf("  %-34s %10s %14s %18s\n", "", "us/call", "time / window", "time / frame area");
+    for (const Figure& figure : figures)
+        std::printf("  %-34s %10.2f %14.3f %18.3f\n", figure.name, Median(figure.seconds) * 1e6,
+                    Median(figure.overWindow), Median(figure.overFrameArea));
     std::printf("  region: %zu rectangles, title rows %d..%d, bottom rows %d..%d%s\n", rectangles,
                 metrics.titleRegionMinY, metrics.titleRegionMaxY, metrics.bottomRegionMinY, metrics.bottomRegionMaxY,
                 both ? " (skin marks no band: both scanned)" : "");

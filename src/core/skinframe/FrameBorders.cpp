@@ -17,7 +17,6 @@ constexpr Color MenuShadowColor = 0x808080;
 constexpr Color MenuHighlightColor = 0xFFFFFF;
 
 int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
-int HeightOf(const Bitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
 
 // Border images go in as they are, like the title's: the bottom band's
 // transparent-colour pixels are what the window region cuts away.

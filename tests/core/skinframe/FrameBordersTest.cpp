@@ -1,6 +1,7 @@
 #include "core/skinframe/FrameBorders.h"
 
 #include "FrameSkin.h"
+#include "Pictures.h"
 
 #include <gtest/gtest.h>
 

@@ -206,8 +206,9 @@ TEST(TitleBand, IconPlaceAndCaptionPlacement)
         EXPECT_EQ(caption.ansiText, c.ansiShown) << c.name;
         EXPECT_TRUE(caption.wideText == c.wideShown) << c.name;
         EXPECT_EQ(composed.result.drawIcon, c.icon) << c.name;
-        if (c.icon) // y 1 of the skin is raised to 4
+        if (c.icon) { // y 1 of the skin is raised to 4
             EXPECT_EQ(composed.result.iconRect, (Rect{3, 4, 19, 20})) << c.name;
+        }
     }
 }
 
@@ -311,8 +312,9 @@ TEST(TitleBand, MinimizedWindowsCentreTheirButtonsInTheMinimizedTitle)
         EXPECT_EQ(band.ColorAt(33, c.top), Color('p')) << c.buttonHeight;
         EXPECT_EQ(band.ColorAt(33, c.top + c.buttonHeight - 1), Color('p')) << c.buttonHeight;
         EXPECT_EQ(band.ColorAt(28, c.top + 1), Color('j')) << c.buttonHeight;
-        if (c.top > 0)
+        if (c.top > 0) {
             EXPECT_EQ(band.ColorAt(33, c.top - 1), Color('Z')) << c.buttonHeight;
+        }
         EXPECT_NE(band.ColorAt(33, c.top + c.buttonHeight), Color('p')) << c.buttonHeight;
         EXPECT_EQ(band.ColorAt(1, 1), Color('Z')) << c.buttonHeight; // no title sections
         EXPECT_EQ(composed.result.buttonsLeft, 25) << c.buttonHeight;
