@@ -113,7 +113,8 @@ int Run(const std::filesystem::path& package)
     // rectangle as wide as the window holding as many pixels as the frame.
     const long framePixels = long(titleBand.Width()) * titleBand.Height() +
                              long(bottomBand.Width()) * bottomBand.Height() +
-                             long(leftStrip.Width()) * leftStrip.Height() + long(rightStrip.Width()) * rightStrip.Height();
+                             long(leftStrip.Width()) * leftStrip.Height() +
+                             long(rightStrip.Width()) * rightStrip.Height();
     const int frameRows = int((framePixels + window.width - 1) / window.width);
     const Bitmap source(window.width, window.height, 0x00336699);
     Bitmap target(window.width, window.height);

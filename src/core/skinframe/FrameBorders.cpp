@@ -59,7 +59,8 @@ void ComposeBottomBand(const TvelSkinReader& skin, const FrameWindow& window, Ca
 Rect SideStripRect(const FrameMetrics& metrics, const FrameWindow& window, FrameSide side)
 {
     const int top = BorderTop(window);
-    const int bottom = window.height - metrics.bottomBorderHeight;
+    // A window lower than its title and bottom border has strips of no height.
+    const int bottom = std::max(window.height - metrics.bottomBorderHeight, top);
     if (side == FrameSide::Left)
         return Rect{0, top, std::max(metrics.leftBorderWidth, window.mdiSideGap), bottom};
     return Rect{window.width - std::max(metrics.rightBorderWidth, window.mdiSideGap), top, window.width, bottom};
@@ -113,8 +114,8 @@ Rect BottomGapRect(const FrameMetrics& metrics, const FrameWindow& window)
 {
     if (metrics.bottomBorderHeight >= window.mdiBottomGap)
         return Rect{};
-    const Rect gap{metrics.leftBorderWidth, window.height - window.mdiBottomGap, window.width - metrics.rightBorderWidth,
-                   window.height - metrics.bottomBorderHeight};
+    const Rect gap{metrics.leftBorderWidth, window.height - window.mdiBottomGap,
+                   window.width - metrics.rightBorderWidth, window.height - metrics.bottomBorderHeight};
     return gap.Empty() ? Rect{} : gap;
 }
 

@@ -23,7 +23,8 @@ void ComposeBottomBand(const TvelSkinReader& skin, const FrameWindow& window, Ca
 enum class FrameSide { Left, Right };
 
 // The rectangle of the window that one side strip covers: from BorderTop to
-// H - bh, as wide as max(border width, mdiSideGap).
+// H - bh (no higher than that when the window is lower than title and
+// bottom border together), as wide as max(border width, mdiSideGap).
 Rect SideStripRect(const FrameMetrics& metrics, const FrameWindow& window, FrameSide side);
 
 // Composes one side strip into a canvas the size of SideStripRect, whose

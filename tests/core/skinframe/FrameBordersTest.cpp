@@ -127,6 +127,8 @@ TEST(FrameBorders, BottomGapAndBorderStart)
     EXPECT_EQ(BottomGapRect(skin.Metrics(), window), (Rect{2, 23, 37, 28}));
     window.mdiBottomGap = 2;
     EXPECT_TRUE(BottomGapRect(skin.Metrics(), window).Empty());
+    window.height = 7; // title 6 and bottom border 2 overlap
+    EXPECT_EQ(SideStripRect(skin.Metrics(), window, FrameSide::Right), (Rect{36, 6, 40, 6}));
 
     struct Case {
         bool mdiChild;

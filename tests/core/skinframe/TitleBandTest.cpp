@@ -75,7 +75,8 @@ TEST(TitleBand, ButtonReserveCountsCloseMaximizeAndMinimizeOnly)
     };
     for (const Case& c : {Case{false, false, false, false, 3, 13}, Case{false, false, false, true, 3, 13},
                           Case{true, false, false, false, 3, 18}, Case{true, false, true, true, 3, 23},
-                          Case{true, true, true, false, 3, 3 * 3 + 19}, Case{true, true, true, true, 25, 3 * 25 + 19}}) {
+                          Case{true, true, true, false, 3, 3 * 3 + 19},
+                          Case{true, true, true, true, 25, 3 * 25 + 19}}) {
         FrameWindow window;
         window.hasCloseButton = c.close;
         window.hasMaximizeButton = c.maximize;
