@@ -493,6 +493,22 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
         }
         message.WParam = HTNOWHERE;
         return true;
+    case WM_NCCALCSIZE:
+        // With a system menu bar the system must not measure the frame: it
+        // would place the bar's items below its own caption, not the skin's,
+        // and its menu tracking would then open them there. Left unmeasured,
+        // the bar is measured where the frame draws it.
+        if (skinned && initialized && SystemMenuBarHeight() > 0) {
+            if (message.WParam) {
+                const auto* sizes = reinterpret_cast<const NCCALCSIZE_PARAMS*>(message.LParam);
+                if (const WINDOWPOS* position = sizes->lppos)
+                    reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam)->rgrc[0] =
+                        RECT{position->x, position->y, position->x + position->cx, position->y + position->cy};
+            }
+            CalculateClientArea(message);
+            return false;
+        }
+        return true;
     case WM_CTLCOLORDLG:
         message.Result = LRESULT(skinEngine.FormBrush());
         return false;

@@ -290,6 +290,10 @@ void TvelSkinWindowForm::SkinLookOn()
         if (auto* formMenu = As<TMenu>(component); formMenu && formMenu->Tag() != Engine().DisabledTag())
             Engine().SkinMenu(*formMenu);
     selfChange = true;
+    // Setting the menu again makes the system forget where it measured the
+    // bar's items; the frame measures them anew where it draws the bar.
+    if (HMENU systemMenuBar = GetMenu(window))
+        SetMenu(window, systemMenuBar);
     FrameChanged(window);
     selfChange = false;
     if (IsMDIChild() && IsZoomed(window) && !mdiMaximized && Application && Application->MainForm()) {
@@ -320,6 +324,8 @@ void TvelSkinWindowForm::SkinLookOff()
     // The system frame comes back first, so that the client size below is
     // measured against it.
     SetWindowRgn(window, nullptr, TRUE);
+    if (HMENU systemMenuBar = GetMenu(window))
+        SetMenu(window, systemMenuBar);
     FrameChanged(window);
     if (!IsZoomed(window) && origClientWidth > 0 && origClientHeight > 0)
         form->SetClientSize(origClientWidth, origClientHeight);

@@ -67,8 +67,11 @@ TEST_F(Game, LaysOutTheMainWindowAsDesigned)
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 517);
     EXPECT_EQ(client.bottom, 484);
+    // The skinned frame draws the title buttons itself: the window keeps its
+    // minimize box but not the system's system-menu style while skinned.
     const LONG style = GetWindowLongW(window, GWL_STYLE);
-    EXPECT_TRUE((style & WS_SYSMENU) && (style & WS_MINIMIZEBOX));
+    EXPECT_EQ(Form1->BorderIcons(), unsigned(biSystemMenu | biMinimize));
+    EXPECT_TRUE(style & WS_MINIMIZEBOX);
     EXPECT_FALSE((style & WS_MAXIMIZEBOX) || (style & WS_THICKFRAME));
 
     const auto boundsIn = [](TControl* control) {
