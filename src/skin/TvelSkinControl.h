@@ -12,7 +12,7 @@ class TvelSkinWindow;
 // changes and when they must let go.
 class TvelSkinControl {
 public:
-    explicit TvelSkinControl(TvelSkinWindow& owningWindow) : window(owningWindow) {}
+    explicit TvelSkinControl(TvelSkinWindow& owningWindow) : skinnedWindow(owningWindow) {}
     virtual ~TvelSkinControl() = default;
     TvelSkinControl(const TvelSkinControl&) = delete;
     TvelSkinControl& operator=(const TvelSkinControl&) = delete;
@@ -29,10 +29,10 @@ public:
     // Whether the control should take its parent's colour while skinned.
     virtual bool WantsParentColor() const { return false; }
 
-    TvelSkinWindow& Window() const { return window; }
+    TvelSkinWindow& Window() const { return skinnedWindow; }
 
 private:
-    TvelSkinWindow& window;
+    TvelSkinWindow& skinnedWindow;
 };
 
 } // namespace orvane::skin

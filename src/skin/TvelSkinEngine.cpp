@@ -211,13 +211,26 @@ void TvelSkinEngine::SetSkinFile(const std::wstring& value)
 
 void TvelSkinEngine::LoadSkinFile(const std::wstring& path)
 {
+    // The package is read into a reader of its own and takes the place of
+    // the current skin only once it has loaded: a damaged or foreign package
+    // leaves every window in the skin it wears.
+    auto loaded = std::make_unique<TvelSkinReader>();
     try {
-        mainReader->Load(std::filesystem::path(path), Utf8FromWide(password));
+        loaded->Load(std::filesystem::path(path), Utf8FromWide(password));
     } catch (const Exception&) {
         skinFile.clear();
         if (!IsDesigning())
             throw;
+        return;
     }
+    if (!loaded->Ready()) // the file went away after it was found
+        return;
+    const bool wasCurrent = currentReader == mainReader.get();
+    mainReader = std::move(loaded);
+    mainReader->OnLoaded = [this] { ApplyLoadedSkin(); };
+    if (wasCurrent)
+        currentReader = mainReader.get();
+    ApplyLoadedSkin();
 }
 
 void TvelSkinEngine::SetSkinData(std::span<const std::uint8_t> package)

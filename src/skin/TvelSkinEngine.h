@@ -57,7 +57,9 @@ public:
     void SetPassword(const std::wstring& value) { password = value; }
     const std::wstring& SkinFile() const { return skinFile; }
     // Loads the package the path names (see the search order in the .cpp);
-    // a path that names no file anywhere changes nothing.
+    // a path that names no file anywhere changes nothing. A package that does
+    // not load raises its message ("Wrong password!", "Failed to read skin
+    // file!") and leaves the current skin in place; SkinFile is then empty.
     void SetSkinFile(const std::wstring& value);
     const std::wstring& ResSysMenuMin() const { return resSysMenuMin; }
     const std::wstring& ResSysMenuMax() const { return resSysMenuMax; }

@@ -598,9 +598,9 @@ void TvelSkinWindow::HandleAfterDefault(TMessage& message)
 
 void TvelSkinWindow::CalculateClientArea(TMessage& message)
 {
-    if (madeByHook && !initialized)
-        return;
-    if (!skinned)
+    // Until the unskinned geometry is captured the system's frame stands, so
+    // that what is captured is the system's.
+    if (!initialized || !skinned)
         return;
     if (!message.WParam) {
         message.Result = 0;

@@ -389,8 +389,14 @@ void TvelSkinWindowForm::SkinControl(TControl& control)
 {
     TvelSkinEngine& skinner = Engine();
     const std::int32_t disabledTag = skinner.DisabledTag();
-    if (skinner.IsDesigning() || (disabledTag != 0 && control.Tag() == disabledTag))
+    if (skinner.IsDesigning())
         return;
+    // A control with the disabled tag keeps its look, and so does everything
+    // inside it: the form owns the controls of its panels too, so "inside"
+    // is found through the parents.
+    for (const TControl* inside = &control; disabledTag != 0 && inside && inside != form; inside = inside->Parent())
+        if (inside->Tag() == disabledTag)
+            return;
     const std::wstring_view className = control.ClassName();
     if (className == RollShadowClass)
         return;

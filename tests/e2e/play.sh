@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Plays the real program under Wine as a player would, with xdotool, and keeps
-# screenshots of the main window and the solution window.
+# screenshots of the main window, the solution window, the save dialog and
+# the Quit question.
 #
 #   play.sh PROGRAM.exe OUTPUT-FOLDER
 #
@@ -67,6 +68,10 @@ save_as() { # file name without folder
   local dialog
   dialog=$(wait_window '^Save') || { fail "no save dialog"; return 1; }
   sleep 0.5
+  if [ ! -f "$out/save-dialog.png" ]; then
+    import -window root "$out/save-dialog.png"
+    note "screenshot of the save dialog: $out/save-dialog.png"
+  fi
   xdotool type --delay 40 "$1"
   key Return
   wait_gone '^Save' || fail "the save dialog stayed"
@@ -241,6 +246,10 @@ fi
 
 # ---- Quit, answered Yes
 menu_new_game 5 # the separator is skipped
+wait_window "^$title\$" >/dev/null || true
+sleep 0.5
+import -window root "$out/quit-question.png"
+note "screenshot of the Quit question: $out/quit-question.png"
 key Return # Yes
 for _ in $(seq 1 50); do kill -0 "$game_pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$game_pid" 2>/dev/null; then fail "the program did not end after Quit"; else game_pid=""; fi

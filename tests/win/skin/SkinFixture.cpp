@@ -1,0 +1,181 @@
+#include "SkinFixture.h"
+
+#include "core/skinmodel/SkinKeys.h"
+#include "framework/BuiltInResource.h"
+#include "framework/TApplication.h"
+
+#include <filesystem>
+
+namespace orvane::skin::test {
+
+using namespace framework;
+
+const TClassInfo TSkinTestForm::ClassInfo{L"TSkinTestForm", &TForm::ClassInfo, {}};
+
+TSkinTestForm::TLook TSkinTestForm::NextLook;
+
+TSkinTestForm::TSkinTestForm(TComponent* owner) : TForm(owner)
+{
+    const TLook look = NextLook;
+    BeginLayout();
+    SetName(L"SkinTestForm");
+    SetCaption(L"Skinned Form");
+    SetBorderStyle(look.borderStyle);
+    SetBorderIcons(look.borderIcons);
+    SetPosition(TPosition::poScreenCenter);
+    SetClientSize(360, 240);
+    OnCloseQuery = [this](TObject*, bool& canClose) {
+        ++closeRequests;
+        canClose = false;
+    };
+
+    Panel = Create<TPanel>(this);
+    Panel->SetParent(this);
+    Panel->SetBounds(10, 10, 150, 120);
+    Memo = Create<TMemo>(this);
+    Memo->SetParent(Panel);
+    Memo->SetBounds(8, 8, 120, 80);
+
+    PlainPanel = Create<TPanel>(this);
+    PlainPanel->SetParent(this);
+    PlainPanel->SetBounds(180, 10, 150, 120);
+    PlainPanel->SetTag(TvelSkinEngine::DefaultDisabledTag);
+    PlainMemo = Create<TMemo>(this);
+    PlainMemo->SetParent(PlainPanel);
+    PlainMemo->SetBounds(8, 8, 120, 80);
+
+    BottomPanel = Create<TPanel>(this);
+    BottomPanel->SetParent(this);
+    BottomPanel->SetBounds(10, 200, 340, 30);
+    BottomPanel->SetAnchors(akLeft | akBottom);
+
+    if (look.withEngine) {
+        Engine = Create<TvelSkinEngine>(this);
+        Engine->SetName(L"velSkinEngine1");
+        Engine->SetActive(true);
+        Engine->SetBuiltIn(true);
+        Engine->SetSkinFile(L"D:\\Skins\\nowhere.ssk");
+        Engine->SetSkinData(StoredSkin());
+    }
+    EndLayout();
+}
+
+void Skin::Open(const TSkinTestForm::TLook& look)
+{
+    orvane::test::MovePointerAway();
+    TSkinTestForm::NextLook = look;
+    Application->CreateForm(form);
+    form->Show();
+    orvane::test::PumpMessages();
+}
+
+void Skin::TearDown()
+{
+    delete form;
+    form = nullptr;
+    orvane::test::MovePointerAway();
+    orvane::test::PumpMessages();
+}
+
+RECT Skin::WindowRect() const
+{
+    RECT bounds{};
+    GetWindowRect(Window(), &bounds);
+    return bounds;
+}
+
+POINT Skin::TitleButtonCentre(int indexFromRight) const
+{
+    const TvelSkinReader& reader = form->Engine->Reader();
+    const Bitmap* strip = reader.GetBitmap(SKIN2_TITLEBUTTONS);
+    const int buttonWidth = strip->Width() / 18;
+    const FrameMetrics& metrics = form->Engine->Metrics();
+    const RECT bounds = WindowRect();
+    const int right = bounds.right - metrics.buttonX - indexFromRight * (buttonWidth + 2);
+    return POINT{right - buttonWidth / 2, bounds.top + metrics.buttonY + strip->Height() / 2};
+}
+
+POINT Skin::IconCentre() const
+{
+    const FrameMetrics& metrics = form->Engine->Metrics();
+    const RECT bounds = WindowRect();
+    const int top = metrics.iconY <= 3 ? 4 : metrics.iconY;
+    return POINT{bounds.left + std::max(metrics.iconX, 0) + 8, bounds.top + top + 8};
+}
+
+POINT Skin::EmptyTitlePoint() const
+{
+    const RECT bounds = WindowRect();
+    return POINT{(bounds.left + bounds.right) / 2 + 40, bounds.top + form->Engine->Metrics().titleHeight / 2};
+}
+
+std::vector<std::uint8_t> StoredSkin()
+{
+    const auto bytes = BuiltInResourceBytes(L"SKINDATA");
+    return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+}
+
+std::wstring HostileSkinPath(const std::wstring& name)
+{
+    // The native build's folder, seen through the drive Wine maps to "/".
+    std::wstring folder = L"Z:" ORVANE_HOSTILE_SKINS_DIR;
+    for (wchar_t& c : folder)
+        if (c == L'/')
+            c = L'\\';
+    return folder + L"\\" + name;
+}
+
+std::vector<std::wstring> TemporarySkinFiles()
+{
+    wchar_t folder[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, folder);
+    std::vector<std::wstring> found;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        if (entry.path().extension() == L".ssk")
+            found.push_back(entry.path().filename().wstring());
+    return found;
+}
+
+void MoveTo(POINT screen)
+{
+    SetCursorPos(screen.x, screen.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE; // a relative move of nothing: the system notes the new place
+    SendInput(1, &input, sizeof(input));
+}
+
+void Button(DWORD downOrUp)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = downOrUp;
+    SendInput(1, &input, sizeof(input));
+}
+
+void ClickAtScreen(POINT screen, DWORD down, DWORD up)
+{
+    MoveTo(screen);
+    Sleep(60);
+    Button(down);
+    Sleep(60);
+    Button(up);
+}
+
+HWND WaitForWindow(const wchar_t* className, bool visible)
+{
+    constexpr DWORD Patience = 5000;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < Patience) {
+        HWND window = FindWindowW(className, nullptr);
+        if (window && (IsWindowVisible(window) != FALSE) == visible)
+            return window;
+        if (!window && !visible)
+            return nullptr;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+} // namespace orvane::skin::test
