@@ -196,6 +196,10 @@ void TCustomForm::FitClientSize()
     HWND window = WindowHandle();
     if (!window || clientWidth <= 0 || clientHeight <= 0)
         return;
+    // A minimized or maximized window's client area is not the one the form
+    // keeps: sizing it would change the place it is restored to.
+    if (IsIconic(window) || IsZoomed(window))
+        return;
     // The frame around the client area is whatever the system makes of the
     // style and the menu bar (which may take more than one row): measure it.
     RECT client{};

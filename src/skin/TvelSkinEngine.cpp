@@ -571,10 +571,10 @@ void TvelSkinEngine::UnskinMenuItem(TMenuItem&) {}
 
 TMenu& TvelSkinEngine::SystemMenu() { return systemMenu->Menu(); }
 
-void TvelSkinEngine::PopupSystemMenu(TvelSkinWindow& window, POINT screen)
+bool TvelSkinEngine::PopupSystemMenu(TvelSkinWindow& window, POINT screen)
 {
     systemMenuWindow = &window;
-    systemMenu->Popup(window, screen);
+    return systemMenu->Popup(window, screen);
 }
 
 } // namespace orvane::skin

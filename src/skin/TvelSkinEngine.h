@@ -134,8 +134,9 @@ public:
     void UnskinMenu(framework::TMenu& menu);
     void UnskinMenuItem(framework::TMenuItem& item);
 
-    // The skinned system menu (Minimize, Maximize/Restore, Close) for a window.
-    void PopupSystemMenu(TvelSkinWindow& window, POINT screen);
+    // The skinned system menu (Minimize, Maximize/Restore, Close) for a
+    // window; false when it closed without a choice.
+    bool PopupSystemMenu(TvelSkinWindow& window, POINT screen);
     TvelSkinWindow* SystemMenuWindow() const { return systemMenuWindow; }
     framework::TMenu& SystemMenu();
 

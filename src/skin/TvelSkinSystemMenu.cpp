@@ -44,7 +44,7 @@ void TvelSkinSystemMenu::SetCaption(ItemIndex index, const std::wstring& caption
         menu->Items().Items(index)->SetCaption(caption);
 }
 
-void TvelSkinSystemMenu::Popup(TvelSkinWindow& window, POINT screen)
+bool TvelSkinSystemMenu::Popup(TvelSkinWindow& window, POINT screen)
 {
     target = &window;
     TMenuItem& items = menu->Items();
@@ -68,6 +68,7 @@ void TvelSkinSystemMenu::Popup(TvelSkinWindow& window, POINT screen)
     if (command != 0 && engine.FindWindowObject(owner) == &window)
         menu->DispatchCommand(command);
     target = nullptr;
+    return command != 0;
 }
 
 } // namespace orvane::skin

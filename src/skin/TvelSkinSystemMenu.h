@@ -28,8 +28,9 @@ public:
     void SetCaption(ItemIndex index, const std::wstring& caption);
 
     // Enables the items from the window's flags, shows the menu at the screen
-    // point and runs the chosen command on the window.
-    void Popup(TvelSkinWindow& window, POINT screen);
+    // point and runs the chosen command on the window. False when the menu
+    // closed without a choice.
+    bool Popup(TvelSkinWindow& window, POINT screen);
 
 private:
     std::unique_ptr<framework::TMenu> menu;

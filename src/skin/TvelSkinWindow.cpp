@@ -21,6 +21,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace orvane::skin {
 
@@ -221,10 +222,15 @@ FrameWindow TvelSkinWindow::Describe() const
                                     : FrameWindowShow::Normal;
     frame.isActive = isActive;
     frame.buttonDown = buttonDown;
+    // The title parts are found in the title's own coordinates: the window's,
+    // moved left by the left border. (With the client area right below the
+    // title, as the skin lays it out, these are the client coordinates with
+    // T added; a system menu bar between the two does not move them.)
     POINT pointer{};
-    if (GetCursorPos(&pointer) && ScreenToClient(window, &pointer)) {
-        frame.pointerX = pointer.x;
-        frame.pointerY = pointer.y + frame.titleHeight;
+    RECT bounds{};
+    if (GetCursorPos(&pointer) && GetWindowRect(window, &bounds)) {
+        frame.pointerX = pointer.x - bounds.left - skinEngine.Metrics().leftBorderWidth;
+        frame.pointerY = pointer.y - bounds.top;
     }
     frame.wideCaption = GetWideCaption();
     frame.ansiCaption = GetAnsiCaption();
@@ -428,7 +434,21 @@ void TvelSkinWindow::PopupSystemMenuAtIcon()
     corner.x = std::max<LONG>(corner.x, 0);
     if (IsIconic(window))
         corner.y += MinimizedIconOffset - TitleHeight();
-    skinEngine.PopupSystemMenu(*this, corner);
+    const DWORD opened = GetTickCount();
+    TvelSkinEngine& engine = skinEngine;
+    const bool chosen = engine.PopupSystemMenu(*this, corner);
+    if (chosen || engine.FindWindowObject(window) != this)
+        return;
+    // The menu opened by a click on the icon and closed by a second click on
+    // it: a double click on the icon, which closes the window. The menu took
+    // that click; its release must not open the menu again.
+    if (GetTickCount() - opened > GetDoubleClickTime())
+        return;
+    PaintFrame();
+    if (hotButton != IconPart)
+        return;
+    iconClickTaken = true;
+    CloseWindow();
 }
 
 void TvelSkinWindow::PopupSystemMenuAt(POINT screen) { skinEngine.PopupSystemMenu(*this, screen); }
@@ -479,6 +499,8 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
     case WM_NCLBUTTONDBLCLK:
         if (!skinned)
             return true;
+        if (iconClickTaken)
+            return false;
         PaintFrame();
         if (hotButton == NoTitlePart && message.WParam == HTCAPTION) {
             MaximizeOrRestore();
@@ -541,6 +563,8 @@ void TvelSkinWindow::HandleAfterDefault(TMessage& message)
     case WM_NCLBUTTONUP:
         buttonDown = false;
         PaintFrame();
+        if (std::exchange(iconClickTaken, false))
+            return;
         switch (hotButton) {
         case IconPart: PopupSystemMenuAtIcon(); break;
         case ClosePart: CloseWindow(); break;

@@ -171,6 +171,9 @@ private:
     bool maxItemEnabled = false;
     bool minItemEnabled = false;
     bool closeItemEnabled = false;
+    // A second click on the icon closed the system menu and the window: its
+    // release and double click are taken.
+    bool iconClickTaken = false;
     framework::TBitmap titleBand;
     std::unique_ptr<framework::TBitmap> titleBandOut;
     framework::TBitmap bottomBand;

@@ -29,15 +29,6 @@ RECT ClientOnScreen(HWND window)
     return client;
 }
 
-void PressKey(WORD key)
-{
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
 } // namespace
 
 TEST_F(Skin, ClientAreaLiesInsideTheSkinsBorders)
@@ -123,12 +114,15 @@ TEST_F(Skin, AMaximizeButtonIsDrawnAndActsWhereTheFormHasOne)
 TEST_F(Skin, RightClickOnTheTitleOpensTheSystemMenuEnabledAsTheButtonsWereDrawn)
 {
     const POINT title = EmptyTitlePoint();
+    const RECT bounds = WindowRect();
+    // A click on the form's lower left, away from the menu, closes it.
+    const POINT elsewhere{bounds.left + 30, bounds.bottom - 15};
     HWND menuWindow = nullptr;
     RunMessageLoopWith({{50, [&] {
                              ClickAtScreen(title, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
                              menuWindow = WaitForWindow(L"#32768");
                              Sleep(100);
-                             PressKey(VK_ESCAPE);
+                             ClickAtScreen(elsewhere);
                              WaitForWindow(L"#32768", false);
                          }}},
                        400);
@@ -144,6 +138,8 @@ TEST_F(Skin, RightClickOnTheTitleOpensTheSystemMenuEnabledAsTheButtonsWereDrawn)
 TEST_F(Skin, ADoubleClickOnTheIconClosesTheWindow)
 {
     const POINT icon = IconCentre();
+    const RECT bounds = WindowRect();
+    const POINT elsewhere{bounds.left + 30, bounds.bottom - 15};
     RunMessageLoopWith({{50, [&] {
                              MoveTo(icon);
                              Sleep(50);
@@ -153,7 +149,7 @@ TEST_F(Skin, ADoubleClickOnTheIconClosesTheWindow)
                              }
                              Sleep(300);
                              if (HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu))
-                                 PressKey(VK_ESCAPE);
+                                 ClickAtScreen(elsewhere);
                          }}},
                        800);
     EXPECT_EQ(form->closeRequests, 1);
