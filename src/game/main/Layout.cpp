@@ -13,6 +13,7 @@
 namespace orvane::game {
 
 TForm1* Form1 = nullptr;
+bool TForm1::LayoutSkinActive = true;
 
 namespace {
 
@@ -241,7 +242,7 @@ void TForm1::CreateSkinEngine()
 {
     velSkinEngine1 = Create<skin::TvelSkinEngine>(this);
     velSkinEngine1->SetName(L"velSkinEngine1");
-    velSkinEngine1->SetActive(true);
+    velSkinEngine1->SetActive(LayoutSkinActive);
     velSkinEngine1->SetDisabledTag(UnskinnedTag);
     velSkinEngine1->SetBuiltIn(true);
     // Where the skin lay when the layout was made; no player has it, so the

@@ -28,6 +28,10 @@ public:
 
     explicit TForm1(framework::TComponent* owner);
 
+    // The engine's Active as the layout sets it: on. The skin benchmark
+    // switches it off to measure the same start without the skin.
+    static bool LayoutSkinActive;
+
     // Components, in layout order.
     framework::TPanel* Panel5 = nullptr;
     framework::TPanel* Panel1 = nullptr;
