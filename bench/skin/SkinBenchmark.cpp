@@ -9,6 +9,7 @@
 //            resized by a script, against the same window unskinned
 // Run it under Wine (see README.md); it prints medians of rounds.
 #include "framework/GdiOwners.h"
+#include "framework/TBitmap.h"
 #include "framework/TApplication.h"
 #include "game/Ufrmda.h"
 #include "game/Ufrmtk.h"
@@ -114,12 +115,14 @@ void MeasurePaintAndRegion()
     const int right = bounds.right - client.right;
     const int bottom = bounds.bottom - client.bottom;
 
-    // The same area as four plain copies from a bitmap of the window's size.
+    // The same area as four plain copies from a picture in memory of the
+    // window's size (a 32-bit DIB section, as the frame's bands are).
     const TWindowDC windowDc(window);
-    const TMemoryDC memory(windowDc.Handle());
-    TBitmapHandle source(CreateCompatibleBitmap(windowDc.Handle(), width, height));
-    TSelectedObject selection;
-    selection.Select(memory.Handle(), source.Get());
+    TBitmap source(width, height);
+    struct {
+        HDC Handle() const { return dc; }
+        HDC dc;
+    } memory{source.Canvas().Handle()};
     const auto copyFrame = [&] {
         BitBlt(windowDc.Handle(), 0, 0, width, top, memory.Handle(), 0, 0, SRCCOPY);
         BitBlt(windowDc.Handle(), 0, top, left, height - top - bottom, memory.Handle(), 0, top, SRCCOPY);

@@ -402,6 +402,10 @@ void TvelSkinEngine::SkinOpenForms()
         TCustomForm* form = Application->Forms(index);
         if (!form || form->Tag() == disabledTag || form->ClassName() == PopupFormClass)
             continue;
+        if (!form->HandleAllocated()) {
+            SkinWhenShown(*form);
+            continue;
+        }
         HWND handle = form->Handle();
         if (IsSkinnedWindow(handle))
             continue;
@@ -409,8 +413,31 @@ void TvelSkinEngine::SkinOpenForms()
     }
 }
 
+void TvelSkinEngine::SkinWhenShown(TCustomForm& form)
+{
+    for (const auto& pending : pendingForms)
+        if (pending->form == &form)
+            return;
+    auto pending = std::make_unique<TPendingForm>();
+    pending->form = &form;
+    TPendingForm* entry = pending.get();
+    pending->watch = form.HookWindowProc([this, entry](TMessage& message, const TMessageLayers::TNext& next) {
+        if (message.Msg == WM_SHOWWINDOW && message.WParam) {
+            TCustomForm* shown = entry->form;
+            // The entry goes first: the watch is done (the layer runs on
+            // until this message has passed it).
+            std::erase_if(pendingForms, [entry](const auto& item) { return item.get() == entry; });
+            if (Skinning() && skinAllForms && !IsSkinnedWindow(shown->WindowHandle()))
+                SkinWindow(shown->WindowHandle(), false);
+        }
+        next(message);
+    });
+    pendingForms.push_back(std::move(pending));
+}
+
 void TvelSkinEngine::UnskinOtherForms()
 {
+    pendingForms.clear();
     HWND own = ownerForm->WindowHandle();
     const std::vector<TvelSkinWindow*> current = windows;
     for (TvelSkinWindow* window : current)

@@ -9,6 +9,7 @@
 #include "framework/GdiOwners.h"
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
+#include "framework/TMessageLayers.h"
 #include "skin/TvelSkinCollection.h"
 
 #include <windows.h>
@@ -164,6 +165,10 @@ private:
     void HookWindowCreated(HWND window, const CBT_CREATEWNDW& creation, bool& refuse);
     void HookWindowActivated(HWND window);
     void LoadSkinFile(const std::wstring& path);
+    // A form whose window does not exist yet is skinned when it is first
+    // shown: making the window now, only to skin it, would build every
+    // control of a form that may never show (the puzzle bank's lists).
+    void SkinWhenShown(framework::TCustomForm& form);
 
     framework::TCustomForm* ownerForm;
     bool active = false;
@@ -195,6 +200,11 @@ private:
     bool skinningForms = false;
     bool releasing = false;
     bool hookOwner = false;
+    struct TPendingForm {
+        framework::TCustomForm* form;
+        framework::TMessageLayerHandle watch;
+    };
+    std::vector<std::unique_ptr<TPendingForm>> pendingForms;
 };
 
 } // namespace orvane::skin
