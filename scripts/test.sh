@@ -4,7 +4,8 @@
 #   win   Windows tests under Wine on a private Xvfb display, for the 64-bit
 #         program everywhere and for the 32-bit one where this machine runs
 #         32-bit programs
-#   e2e   the real programs under Wine, played with xdotool
+#   e2e   the real programs under Wine, played with xdotool, and the release's
+#         installer installed, used and uninstalled
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -26,6 +27,9 @@ cmake --preset win64 >/dev/null
 cmake --build --preset win64
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
+
+echo "== release files (the programs just built, packaged for the install test)"
+./scripts/release.sh --no-build
 
 echo "== Windows and end-to-end tests under Wine"
 source scripts/wine-env.sh
