@@ -68,6 +68,7 @@ VIAddVersionKey /LANG=1033 "LegalCopyright" "${COPYRIGHT}"
 !define MUI_WELCOMEFINISHPAGE_BITMAP "${STAGE}\wizard.bmp"
 !define MUI_UNWELCOMEFINISHPAGE_BITMAP "${STAGE}\wizard.bmp"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "Setup will install ${Product} ${VERSION} on your computer: Sudoku at five levels, from Easy to Extreme, with a board that checks your entries and keeps your games.$\r$\n$\r$\nClick Next to continue."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\${Program}"
 !define MUI_FINISHPAGE_RUN_TEXT "Play ${Product} now"
 
