@@ -12,6 +12,11 @@
 ; line chooses in silent mode (/S). The 64-bit program goes onto 64-bit
 ; Windows, the 32-bit one onto 32-bit Windows.
 
+; /DTARGET=amd64-unicode makes a 64-bit installer of the same script, which
+; only the install test uses, on machines whose Wine runs no 32-bit program.
+!ifdef TARGET
+  Target ${TARGET}
+!endif
 Unicode true
 SetCompressor /SOLID lzma
 ManifestDPIAware true

@@ -11,16 +11,22 @@
 #
 #   release.sh             installs what is missing, builds, packages
 #   release.sh --no-build  packages the programs already built (scripts/test.sh)
+#   --test-installer-64    also makes build/release-test/OrvaneSudoku-<version>-setup64.exe,
+#                          the same installer as a 64-bit program, for the install
+#                          test where Wine runs no 32-bit program; it is not shipped
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 
 build=1
-case "${1:-}" in
-  "") ;;
-  --no-build) build=0 ;;
-  *) echo "usage: scripts/release.sh [--no-build]" >&2; exit 2 ;;
-esac
+installer64=0
+for argument in "$@"; do
+  case "$argument" in
+    --no-build) build=0 ;;
+    --test-installer-64) installer64=1 ;;
+    *) echo "usage: scripts/release.sh [--no-build] [--test-installer-64]" >&2; exit 2 ;;
+  esac
+done
 
 version=$(head -n 1 VERSION)
 if ! [[ $version =~ ^[0-9]+\.[0-9]+\.[0-9]+$ ]]; then
@@ -58,7 +64,8 @@ done
 
 out=$root/build/release
 stage=$root/build/release-stage
-rm -rf "$out" "$stage"
+test_out=$root/build/release-test
+rm -rf "$out" "$stage" "$test_out"
 mkdir -p "$out" "$stage/installer/win32" "$stage/installer/win64"
 
 # Text files for Windows players: CRLF line ends.
@@ -95,6 +102,14 @@ makensis -V2 -INPUTCHARSET UTF8 \
   "-DVERSION=$version" "-DCOPYRIGHT=$copyright" \
   "-DSTAGE=$stage/installer" "-DOUTFILE=$out/$setup" \
   packaging/OrvaneSudoku.nsi
+
+if [ "$installer64" = 1 ]; then
+  mkdir -p "$test_out"
+  makensis -V2 -INPUTCHARSET UTF8 -DTARGET=amd64-unicode \
+    "-DVERSION=$version" "-DCOPYRIGHT=$copyright" \
+    "-DSTAGE=$stage/installer" "-DOUTFILE=$test_out/OrvaneSudoku-$version-setup64.exe" \
+    packaging/OrvaneSudoku.nsi
+fi
 
 # -X: no extra fields (owner, times beyond the DOS time); -D: no folder entries.
 (cd "$stage/portable" && find "$portable" -type f | LC_ALL=C sort | zip -q -X -D -9 "$out/$zipfile" -@)

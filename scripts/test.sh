@@ -29,10 +29,15 @@ cmake --preset win32 >/dev/null
 cmake --build --preset win32
 
 echo "== release files (the programs just built, packaged for the install test)"
-./scripts/release.sh --no-build
+source scripts/wine-env.sh
+if orvane_runs_win32; then
+  ./scripts/release.sh --no-build
+else
+  # The installer is a 32-bit program: the install test takes a 64-bit build of it.
+  ./scripts/release.sh --no-build --test-installer-64
+fi
 
 echo "== Windows and end-to-end tests under Wine"
-source scripts/wine-env.sh
 trap orvane_stop_all EXIT
 orvane_start_display
 

@@ -24,6 +24,15 @@ out=$3
 pages=0
 [ "${4:-}" = --pages ] && pages=1
 
+# The installer is a 32-bit program. Where Wine runs no 32-bit program, the
+# same installer built as a 64-bit program stands in for it
+# (scripts/release.sh --test-installer-64, which scripts/test.sh asks for).
+source "$(dirname "$0")/../../scripts/wine-env.sh"
+if ! orvane_runs_win32; then
+  version=$(basename "$setup" | sed -E 's/^OrvaneSudoku-(.*)-setup\.exe$/\1/')
+  setup="$(dirname "$setup")/../release-test/OrvaneSudoku-$version-setup64.exe"
+  echo "install: the 64-bit build of the installer ($orvane_win32_missing)"
+fi
 if [ ! -f "$setup" ]; then
   echo "install: $setup is missing: scripts/release.sh makes it (scripts/test.sh runs it)" >&2
   exit 77
@@ -40,7 +49,7 @@ wine=${WINELOADER:-wine}
 # may name the level), the installer's and the uninstaller's windows.
 title='Orvane Sudoku 1\.0'
 caption="Orvane Sudoku 1.0"
-version=$(basename "$setup" | sed -E 's/^OrvaneSudoku-(.*)-setup\.exe$/\1/')
+version=$(basename "$setup" | sed -E 's/^OrvaneSudoku-(.*)-setup(64)?\.exe$/\1/')
 setup_title="^Orvane Sudoku ${version//./\\.} Setup"
 uninstall_title="^Orvane Sudoku ${version//./\\.} Uninstall"
 drive=$WINEPREFIX/drive_c
