@@ -144,7 +144,7 @@ uninstall_silently() { # registry-root install-folder
   # shellcheck disable=SC2086
   "$wine" "$exe" $arguments </dev/null >/dev/null 2>&1 || fail "the uninstaller failed to start: $quiet"
   for _ in $(seq 1 300); do
-    [ ! -e "$folder" ] && ! "$wine" reg query "$key" >/dev/null 2>&1 && break
+    { [ -z "$folder" ] || [ ! -e "$folder" ]; } && ! "$wine" reg query "$key" >/dev/null 2>&1 && break
     sleep 0.1
   done
   sleep 1
@@ -299,6 +299,15 @@ show_pages() {
   [ -f "$game" ] || fail "the saved game went, though the player answered No"
   rm -f "$game"
 }
+
+# An installation left by a run that failed half-way goes first, so that the
+# lists before each installation hold nothing of ours.
+for root in HKLM HKCU; do
+  if "$wine" reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OrvaneSudoku" >/dev/null 2>&1; then
+    note "removing the installation an earlier run left ($root)"
+    uninstall_silently "$root" ""
+  fi
+done
 
 [ "$pages" = 1 ] && show_pages
 common_start_menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs"
