@@ -42,6 +42,9 @@ if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
   fi
 fi
 export SOURCE_DATE_EPOCH
+if [ -n "$(git status --porcelain 2>/dev/null)" ]; then
+  echo "release: note: the work tree has changes that are not committed; the files carry the last commit's time"
+fi
 # zip stores local times: the same in every time zone.
 export TZ=UTC
 
