@@ -18,6 +18,10 @@ endif()
 if(WIN32)
   # A bare Windows has none of the compiler's runtime libraries: link them in.
   add_link_options(-static -static-libgcc -static-libstdc++)
+  # Reproducible programs: no link time in the PE header, no build folder
+  # in the code (a release built twice gives the same bytes).
+  add_link_options(-Wl,--no-insert-timestamp)
+  add_compile_options(-ffile-prefix-map=${CMAKE_SOURCE_DIR}/=)
   # Wide Windows functions everywhere, so that names outside the ANSI code page work.
   add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 endif()

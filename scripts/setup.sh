@@ -10,7 +10,7 @@ packages=(
   zlib1g-dev libdeflate-dev
   wine wine32:i386 wine64 fonts-wine
   xvfb xdotool imagemagick x11-utils
-  zip unzip
+  zip unzip nsis
   valgrind
 )
 

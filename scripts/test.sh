@@ -4,7 +4,8 @@
 #   win   Windows tests under Wine on a private Xvfb display, for the 64-bit
 #         program everywhere and for the 32-bit one where this machine runs
 #         32-bit programs
-#   e2e   the real programs under Wine, played with xdotool
+#   e2e   the real programs under Wine, played with xdotool, and the release's
+#         installer installed, used and uninstalled
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -27,8 +28,16 @@ cmake --build --preset win64
 cmake --preset win32 >/dev/null
 cmake --build --preset win32
 
-echo "== Windows and end-to-end tests under Wine"
+echo "== release files (the programs just built, packaged for the install test)"
 source scripts/wine-env.sh
+if orvane_runs_win32; then
+  ./scripts/release.sh --no-build
+else
+  # The installer is a 32-bit program: the install test takes a 64-bit build of it.
+  ./scripts/release.sh --no-build --test-installer-64
+fi
+
+echo "== Windows and end-to-end tests under Wine"
 trap orvane_stop_all EXIT
 orvane_start_display
 

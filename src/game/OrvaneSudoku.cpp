@@ -1,5 +1,6 @@
-// The program: sets the title, creates the four windows in their order and
-// runs the message loop until the main window closes.
+// The program: sets the title, creates the four windows in their order,
+// opens the saved game named on its command line (a ".std" file opened from
+// Explorer) and runs the message loop until the main window closes.
 #include "framework/TApplication.h"
 #include "game/Ufrmda.h"
 #include "game/Ufrmtk.h"
@@ -26,6 +27,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         application.ShowException(error);
         return 1;
     }
+    Form1->OpenCommandLineGame(GetCommandLineW());
     application.Run();
     return 0;
 }

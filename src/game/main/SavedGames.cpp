@@ -4,12 +4,20 @@
 #include "core/puzzle/SavedGame.h"
 #include "framework/FileAccess.h"
 #include "framework/MessageBoxes.h"
+#include "framework/TApplication.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
 
 namespace orvane::game {
 
 using namespace framework;
 
 namespace {
+
+void LocalFreeArguments(LPWSTR* arguments) { LocalFree(arguments); }
 
 // A cell's shown text without surrounding blanks and control characters.
 std::wstring Trimmed(const std::wstring& text)
@@ -46,11 +54,32 @@ void TForm1::Save1Click(TObject*)
 
 void TForm1::Open1Click(TObject*)
 {
-    if (!OpenDialog1->Execute())
+    if (OpenDialog1->Execute())
+        OpenSavedGame(OpenDialog1->FileName());
+}
+
+void TForm1::OpenCommandLineGame(const wchar_t* commandLine)
+{
+    int count = 0;
+    const std::unique_ptr<LPWSTR, decltype(&LocalFreeArguments)> arguments(CommandLineToArgvW(commandLine, &count),
+                                                                          &LocalFreeArguments);
+    if (!arguments || count < 2)
         return;
+    const std::wstring path = arguments.get()[1];
+    // The player sees the window before any error box, which it then owns.
+    Show();
+    try {
+        OpenSavedGame(path);
+    } catch (const std::exception& error) {
+        Application->HandleException(error);
+    }
+}
+
+void TForm1::OpenSavedGame(const std::wstring& path)
+{
     // The whole file is read and checked before anything changes, so that a
     // damaged file leaves the game on the board as it was.
-    const SavedGameReadResult read = ReadSavedGame(ReadWholeFile(OpenDialog1->FileName()));
+    const SavedGameReadResult read = ReadSavedGame(ReadWholeFile(path));
     if (!read.Game)
         throw Exception(read.Error);
     const SavedGame& game = *read.Game;

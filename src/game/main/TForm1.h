@@ -107,6 +107,16 @@ public:
     // Paints red every cell whose digit is not its solution; true if any.
     bool MarkErrors();
 
+    // Opens the saved game in the file as Open does with the chosen one: the
+    // whole file is read and checked before anything changes; a damaged
+    // file throws its conversion error and leaves the game as it was.
+    void OpenSavedGame(const std::wstring& path);
+    // Opens the saved game named by the first argument of a program command
+    // line (what a ".std" file's association passes): shows the main window,
+    // then opens the file as Open does, its error going to the application's
+    // error box. A command line without arguments opens nothing.
+    void OpenCommandLineGame(const wchar_t* commandLine);
+
     // The folder of saved games, where both file dialogs start.
     const std::wstring& SavesFolder() const { return savesFolder; }
 

@@ -181,6 +181,71 @@ TEST_F(SavedGames, ADamagedFileLeavesTheGameAsItWas)
     }
 }
 
+// What a ".std" file's association starts: the program with the file as its
+// first argument, quoted, as Explorer passes it.
+std::wstring CommandLineOpening(const std::wstring& path)
+{
+    return L"\"C:\\Program Files\\Orvane Sudoku\\OrvaneSudoku.exe\" \"" + path + L"\"";
+}
+
+TEST_F(SavedGames, AGameNamedOnTheCommandLineOpensAsOpenDoes)
+{
+    NewGame(2);
+    PlaySome();
+    const Snapshot saved = Take();
+    const std::wstring path = NewFile(L"from the command line.std");
+    Save(path);
+
+    NewGame(0);
+    Form1->Hide();
+    ModalDriver driver;
+    Form1->OpenCommandLineGame(CommandLineOpening(path).c_str());
+    EXPECT_TRUE(Form1->Visible()) << "the window is shown before the game opens";
+    EXPECT_TRUE(driver.MessageTexts().empty());
+    Snapshot opened = Take();
+    EXPECT_EQ(opened.caption, L"Orvane Sudoku 1.0 - Hard");
+    EXPECT_EQ(opened.texts, saved.texts);
+    EXPECT_EQ(opened.givens, saved.givens);
+
+    // The program started without arguments opens nothing.
+    NewGame(1);
+    const Snapshot before = Take();
+    Form1->OpenCommandLineGame(L"OrvaneSudoku.exe");
+    Form1->OpenCommandLineGame(L"");
+    EXPECT_EQ(Take(), before);
+}
+
+TEST_F(SavedGames, ADamagedFileOnTheCommandLineShowsItsErrorAndTheGameGoesOn)
+{
+    const struct {
+        std::wstring name;
+        std::string content; // none: the file does not exist
+        std::wstring error;
+    } cases[] = {
+        {L"damaged.std", "12345678x\r\n", L"'x' is not a valid integer value"},
+        {L"missing.std", {}, L"Cannot open file"},
+    };
+    for (const auto& file : cases) {
+        NewGame(3);
+        PlaySome();
+        const Snapshot before = Take();
+        const std::wstring path = NewFile(file.name);
+        if (!file.content.empty())
+            WriteWholeFile(path, file.content);
+        ModalDriver driver;
+        driver.AnswerMessageBox(IDOK);
+        Form1->OpenCommandLineGame(CommandLineOpening(path).c_str());
+        EXPECT_TRUE(driver.AllStepsDone());
+        ASSERT_EQ(driver.MessageTexts().size(), 1u);
+        EXPECT_EQ(driver.MessageTexts()[0].find(file.error), 0u) << driver.MessageTexts()[0];
+        EXPECT_EQ(Take(), before);
+        // The program goes on: the next game starts as usual.
+        NewGame(1);
+        EXPECT_EQ(Form1->Caption(), L"Orvane Sudoku 1.0 - Normal");
+        EXPECT_TRUE(Form1->stdsudoku1->Enabled());
+    }
+}
+
 TEST_F(SavedGames, ALevelOutsideTheNamesKeepsTheCaptionAndIsSavedAgain)
 {
     NewGame(2);

@@ -1,0 +1,322 @@
+#!/usr/bin/env bash
+# The installer under Wine, as a player uses it:
+#
+#   install.sh SETUP.exe PROGRAM.exe OUTPUT-FOLDER [--pages]
+#
+# SETUP.exe is the release's installer, PROGRAM.exe the program it must
+# install on this prefix's Windows (the 64-bit one on a 64-bit prefix, the
+# 32-bit one on a 32-bit prefix). Needs DISPLAY, a prepared WINEPREFIX and its
+# WINELOADER (scripts/wine-env.sh).
+#
+# For an all-users and a per-user installation: the installer runs silently;
+# the program starts from its Start-menu shortcut; a saved game started
+# through the ".std" association opens with its level in the caption; a
+# damaged one shows its error box and the program stays usable; the silent
+# uninstaller leaves no file, shortcut or registry entry of ours (listed
+# before and after) and keeps the saved games.
+#
+# --pages also clicks through the installer's pages and the uninstaller's
+# question about saved games, with screenshots in OUTPUT-FOLDER.
+set -euo pipefail
+setup=$1
+program=$2
+out=$3
+pages=0
+[ "${4:-}" = --pages ] && pages=1
+
+# The installer is a 32-bit program. Where Wine runs no 32-bit program, the
+# same installer built as a 64-bit program stands in for it
+# (scripts/release.sh --test-installer-64, which scripts/test.sh asks for).
+source "$(dirname "$0")/../../scripts/wine-env.sh"
+if ! orvane_runs_win32; then
+  version=$(basename "$setup" | sed -E 's/^OrvaneSudoku-(.*)-setup\.exe$/\1/')
+  setup="$(dirname "$setup")/../release-test/OrvaneSudoku-$version-setup64.exe"
+  echo "install: the 64-bit build of the installer ($orvane_win32_missing)"
+fi
+if [ ! -f "$setup" ]; then
+  echo "install: $setup is missing: scripts/release.sh makes it (scripts/test.sh runs it)" >&2
+  exit 77
+fi
+mkdir -p "$out"
+rm -f "$out"/*.png
+
+# No menu entries or MIME types in this machine's desktop: Wine would copy
+# every shortcut and association there.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-};winemenubuilder.exe=d"
+wine=${WINELOADER:-wine}
+
+# Window name patterns: the game's main window and error boxes (the caption
+# may name the level), the installer's and the uninstaller's windows.
+title='Orvane Sudoku 1\.0'
+caption="Orvane Sudoku 1.0"
+version=$(basename "$setup" | sed -E 's/^OrvaneSudoku-(.*)-setup(64)?\.exe$/\1/')
+setup_title="^Orvane Sudoku ${version//./\\.} Setup"
+uninstall_title="^Orvane Sudoku ${version//./\\.} Uninstall"
+drive=$WINEPREFIX/drive_c
+install_dir="$drive/Program Files/Orvane Sudoku"
+failures=0
+tmp=$(mktemp -d)
+
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+note() { echo "install: $*"; }
+cleanup() {
+  "$wine" taskkill /F /IM OrvaneSudoku.exe >/dev/null 2>&1 || true
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+
+# Visible windows whose name matches the pattern, one id a line.
+windows() { xdotool search --onlyvisible --name "$1" 2>/dev/null || true; }
+
+wait_window() { # pattern [count]
+  local id
+  for _ in $(seq 1 150); do
+    id=$(windows "$1" | head -n 1)
+    if [ -n "$id" ] && [ "$(windows "$1" | wc -l)" -ge "${2:-1}" ]; then echo "$id"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+wait_gone() {
+  for _ in $(seq 1 150); do
+    [ -z "$(windows "$1")" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+key() { xdotool key --delay 60 "$@"; sleep 0.3; }
+
+# Closes the game as its title bar's close button does.
+close_game() {
+  "$wine" taskkill /IM OrvaneSudoku.exe >/dev/null 2>&1 || true
+  wait_gone "^$title( - .*)?\$" || { fail "the game did not close"; "$wine" taskkill /F /IM OrvaneSudoku.exe >/dev/null 2>&1 || true; }
+}
+
+# Everything of ours a player could find: files and folders outside the
+# Windows folder and the temporary folders; the whole per-user registry and
+# the machine-wide keys where an installer registers a program and a file
+# type (exporting all of HKLM\Software takes seconds), each value line with
+# its key, of every key that names us or ".std" and of every line naming us.
+list_ours() { # output-file
+  (cd "$drive" && find . -path ./windows -prune -o -ipath '*/temp' -prune -o -print | LC_ALL=C sort) >"$1.files"
+  local key
+  : >"$1.registry"
+  for key in 'HKCU\Software' 'HKLM\Software\Classes\.std' 'HKLM\Software\Classes\OrvaneSudoku.SavedGame' \
+    'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' \
+    'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'; do
+    rm -f "$tmp/export.reg"
+    "$wine" reg export "$key" "$tmp/export.reg" /y >/dev/null 2>&1 || continue # a key that is not there
+    iconv -f UTF-16LE -t UTF-8 "$tmp/export.reg" | tr -d '\r' | awk -v hive="${key%%\\*}" '
+      /^\[/ { key = $0; ours = tolower(key) ~ /orvane|\\\.std\]/; if (ours) print hive ": " key; next }
+      NF && (ours || tolower($0) ~ /orvane/) { print hive ": " key " " $0 }' >>"$1.registry"
+  done
+  LC_ALL=C sort -u -o "$1.registry" "$1.registry"
+}
+
+# A saved game of the given level in the saves folder: a valid solution, its
+# givens on every other cell, the same digits on the board.
+write_saved_game() { # path level
+  local solution="" givens="" board="" x y d
+  for x in $(seq 0 8); do
+    for y in $(seq 0 8); do
+      d=$(( (x * 3 + x / 3 + y) % 9 + 1 ))
+      solution+=$d
+      if [ $(( (x + y) % 2 )) = 1 ]; then givens+=1; board+=$d; else givens+=0; board+=0; fi
+    done
+  done
+  printf '%s\r\n%s\r\n%s\r\n%s\r\n' "$solution" "$givens" "$board" "$2" >"$1"
+}
+
+saves_folder() {
+  find "$drive/users" -maxdepth 5 -type d -path '*AppData/Roaming/standard sudoku/saves' 2>/dev/null | head -n 1
+}
+
+# Runs the uninstaller as Programs and Features' silent command does and
+# waits for its copy in the temporary folder to finish.
+uninstall_silently() { # registry-root install-folder
+  local folder=$2 key="$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OrvaneSudoku" quiet exe arguments
+  quiet=$("$wine" reg query "$key" /v QuietUninstallString 2>/dev/null | tr -d '\r' |
+    sed -n 's/.*QuietUninstallString[[:space:]]*REG_SZ[[:space:]]*//p')
+  [ -n "$quiet" ] || { fail "no QuietUninstallString under $key"; return 1; }
+  exe=${quiet#\"}; exe=${exe%%\"*}; arguments=${quiet#\"$exe\"}
+  # shellcheck disable=SC2086
+  "$wine" "$exe" $arguments </dev/null >/dev/null 2>&1 || fail "the uninstaller failed to start: $quiet"
+  for _ in $(seq 1 300); do
+    { [ -z "$folder" ] || [ ! -e "$folder" ]; } && ! "$wine" reg query "$key" >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  sleep 1
+}
+
+# ---- one installation, silent, in the given mode
+install_cycle() { # mode (AllUsers, CurrentUser) registry-root start-menu-folder play
+  local mode=$1 root=$2 start_menu=$3 play=$4
+  note "$mode: silent installation"
+  list_ours "$tmp/before"
+
+  "$wine" "$setup" /S "/$mode" </dev/null >/dev/null 2>&1 || fail "$mode: the silent installer failed"
+  local installed=$install_dir
+  if [ "$mode" = CurrentUser ]; then
+    installed=$(find "$drive/users" -maxdepth 6 -type d -path '*AppData/Local/Programs/Orvane Sudoku' | head -n 1)
+  fi
+  [ -n "$installed" ] && [ -f "$installed/OrvaneSudoku.exe" ] || { fail "$mode: no program installed"; return; }
+  cmp -s "$installed/OrvaneSudoku.exe" "$program" || fail "$mode: the installed program is not $program"
+  local shortcut="$start_menu/Orvane Sudoku.lnk"
+  [ -f "$shortcut" ] || fail "$mode: no Start-menu shortcut $shortcut"
+  note "$mode: installed in ${installed#"$drive/"}, shortcut ${shortcut#"$drive/"}"
+
+  list_ours "$tmp/during"
+  local entry=(DisplayName '"Orvane Sudoku"' DisplayVersion "\"$version\"" Publisher '"Orvane"'
+    DisplayIcon '"C:\\\\.*OrvaneSudoku.exe,0"' EstimatedSize 'dword:0000[0-9a-f]{4}')
+  local i
+  for ((i = 0; i < ${#entry[@]}; i += 2)); do
+    grep -q -E "^$root: \[[^]]*\\\\Uninstall\\\\OrvaneSudoku\] \"${entry[i]}\"=${entry[i + 1]}\$" "$tmp/during.registry" ||
+      fail "$mode: Programs and Features has no ${entry[i]}=${entry[i + 1]}"
+  done
+  grep -q -E "^$root: \[.*\\\\Classes\\\\OrvaneSudoku\.SavedGame\\\\shell\\\\open\\\\command\]" "$tmp/during.registry" ||
+    fail "$mode: no open command for saved games"
+  note "$mode: registry lines of ours: $(wc -l <"$tmp/before.registry") before, $(wc -l <"$tmp/during.registry") installed"
+
+  # The program from its shortcut, as the Start menu starts it.
+  "$wine" start /unix "$shortcut" </dev/null >/dev/null 2>&1 || fail "$mode: start of the shortcut failed"
+  wait_window "^$title\$" >/dev/null || fail "$mode: the program did not start from its shortcut"
+  local saves
+  saves=$(saves_folder)
+  [ -n "$saves" ] || { fail "$mode: the program made no saves folder"; close_game; return; }
+  close_game
+
+  local game="$saves/install test.std" damaged="$saves/install damaged.std"
+  write_saved_game "$game" 2
+  if [ "$play" = 1 ]; then
+    # A saved game opened through its association: its level in the caption.
+    "$wine" start /unix "$game" </dev/null >/dev/null 2>&1 || fail "start of a saved game failed"
+    if wait_window "^$title - Hard\$" >/dev/null; then
+      note "a saved game opened from its association: caption '$caption - Hard'"
+    else
+      fail "the saved game did not open with its level (windows: $(windows "^Orvane" | xargs -r -n1 xdotool getwindowname | tr '\n' '|'))"
+    fi
+    close_game
+
+    # A damaged saved game: the error box over the main window, then the
+    # game goes on.
+    printf '12345678x\r\n' >"$damaged"
+    "$wine" start /unix "$damaged" </dev/null >/dev/null 2>&1 || fail "start of a damaged saved game failed"
+    local main box
+    if wait_window "^$title\$" 2 >/dev/null; then
+      sleep 0.5
+      import -window root "$out/damaged-saved-game.png"
+      note "the error box for a damaged saved game: $out/damaged-saved-game.png"
+      for id in $(windows "^$title\$"); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" -lt 517 ]; then box=$id; else main=$id; fi
+      done
+      [ -n "${box:-}" ] && [ -n "${main:-}" ] || fail "no error box beside the main window"
+      key Return
+      wait_gone_box() { for _ in $(seq 1 50); do [ "$(windows "^$title\$" | wc -l)" -le 1 ] && return 0; sleep 0.1; done; return 1; }
+      wait_gone_box || fail "the error box stayed"
+      if [ -n "${main:-}" ]; then
+        xdotool windowfocus "$main" 2>/dev/null || true
+        key F10 Down Down Return # New Game > Normal
+        [ "$(xdotool getwindowname "$main")" = "$caption - Normal" ] ||
+          fail "the program is not usable after the error: caption '$(xdotool getwindowname "$main")'"
+      fi
+    else
+      fail "no error box for a damaged saved game"
+    fi
+    close_game
+  fi
+  local kept
+  kept=$(cd "$saves" && find . -type f | LC_ALL=C sort)
+
+  note "$mode: silent uninstallation"
+  uninstall_silently "$root" "$installed"
+  list_ours "$tmp/after"
+  [ "$(cd "$saves" 2>/dev/null && find . -type f | LC_ALL=C sort)" = "$kept" ] ||
+    fail "$mode: the saved games were not kept"
+  # The saved games and their folders stay; everything else is as before.
+  # So does the user's Programs folder, which a per-user installation makes
+  # as Windows' known folder for per-user programs: it is not ours.
+  local relative=${saves#"$drive/"} programs=${installed%/*}
+  grep -v -x -F -e "./$relative" -e "./${relative%/saves}" -e "./${programs#"$drive/"}" \
+    "$tmp/after.files" | grep -v -F -e "./$relative/" >"$tmp/after.rest" || true
+  grep -v -x -F -e "./$relative" -e "./${relative%/saves}" -e "./${programs#"$drive/"}" \
+    "$tmp/before.files" | grep -v -F -e "./$relative/" >"$tmp/before.rest" || true
+  if ! diff -u "$tmp/before.rest" "$tmp/after.rest" >"$tmp/diff"; then
+    fail "$mode: files left or lost by the uninstaller:"; grep '^[-+]\.' "$tmp/diff" | head -n 20 >&2
+  fi
+  if ! diff -u "$tmp/before.registry" "$tmp/after.registry" >"$tmp/diff"; then
+    fail "$mode: registry entries left or lost by the uninstaller:"; grep '^[-+][^-+]' "$tmp/diff" | head -n 20 >&2
+  fi
+  note "$mode: after uninstalling: $(wc -l <"$tmp/after.registry") registry lines of ours, files as before but the kept saved games"
+  rm -f "$game" "$damaged"
+}
+
+# ---- the pages a player clicks through, and the uninstaller's question
+show_pages() {
+  local saves game window
+  note "installer pages"
+  "$wine" "$setup" </dev/null >/dev/null 2>&1 &
+  local setup_pid=$!
+  window=$(wait_window "$setup_title") || { fail "the installer's window did not appear"; return; }
+  sleep 1
+  import -window "$window" "$out/installer-1-welcome.png"
+  key Return
+  sleep 0.7
+  import -window "$window" "$out/installer-2-mode.png"
+  key Return
+  sleep 0.7
+  import -window "$window" "$out/installer-3-folder.png"
+  key Return # Install
+  for _ in $(seq 1 100); do [ -f "$install_dir/uninstall.exe" ] && break; sleep 0.1; done
+  sleep 1.5
+  import -window "$window" "$out/installer-4-finish.png"
+  key Return # Finish, with "Play Orvane Sudoku now" checked
+  wait "$setup_pid" || fail "the installer ended with status $?"
+  wait_window "^$title\$" >/dev/null || fail "the finish page did not start the game"
+  close_game
+  note "screenshots: $out/installer-*.png"
+
+  saves=$(saves_folder)
+  game="$saves/install pages.std"
+  [ -n "$saves" ] && write_saved_game "$game" 0
+  "$wine" "$install_dir/uninstall.exe" </dev/null >/dev/null 2>&1 || fail "the uninstaller did not start"
+  window=$(wait_window "$uninstall_title") || { fail "the uninstaller's window did not appear"; return; }
+  sleep 1
+  key Return # Uninstall
+  if wait_window "$uninstall_title" 2 >/dev/null; then
+    sleep 0.5
+    import -window root "$out/uninstaller-question.png"
+    key Return # No, the default: the saved games stay
+  else
+    fail "the uninstaller did not ask about the saved games"
+  fi
+  for _ in $(seq 1 100); do [ ! -e "$install_dir" ] && break; sleep 0.1; done
+  sleep 1
+  key Return # Close
+  wait_gone "$uninstall_title" || fail "the uninstaller's window stayed"
+  [ -f "$game" ] || fail "the saved game went, though the player answered No"
+  rm -f "$game"
+}
+
+# An installation left by a run that failed half-way goes first, so that the
+# lists before each installation hold nothing of ours.
+for root in HKLM HKCU; do
+  if "$wine" reg query "$root\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OrvaneSudoku" >/dev/null 2>&1; then
+    note "removing the installation an earlier run left ($root)"
+    uninstall_silently "$root" ""
+  fi
+done
+
+[ "$pages" = 1 ] && show_pages
+common_start_menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs"
+install_cycle AllUsers HKLM "$common_start_menu" 1
+user_start_menu=$(find "$drive/users" -maxdepth 7 -type d -path '*AppData/Roaming/Microsoft/Windows/Start Menu/Programs' | grep -v /Public/ | head -n 1)
+install_cycle CurrentUser HKCU "$user_start_menu" 0
+
+if [ "$failures" -gt 0 ]; then
+  echo "install: $failures failure(s)" >&2
+  exit 1
+fi
+note "installed, played and uninstalled"
