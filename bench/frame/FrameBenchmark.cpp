@@ -3,6 +3,7 @@
 // frame is the game's main window (about 523 x 528) with the default skin:
 // the title band with its buttons, the bottom band and the two side strips;
 // the region is one BuildWindowRegion over the composed bands.
+#include "SecondsPerCall.h"
 #include "core/raster/BitmapCopy.h"
 #include "core/raster/TextMeasurer.h"
 #include "core/skinframe/FrameBorders.h"
@@ -23,7 +24,6 @@
 namespace {
 
 using namespace orvane;
-using Clock = std::chrono::steady_clock;
 
 constexpr int WindowWidth = 523;
 constexpr int WindowHeight = 528;
@@ -41,18 +41,6 @@ public:
 
 // Seconds per call of one round: calls repeated until the round is long
 // enough to time.
-double SecondsPerCall(const std::function<void()>& call)
-{
-    int calls = 0;
-    const auto start = Clock::now();
-    double elapsed = 0;
-    do {
-        call();
-        ++calls;
-        elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-    } while (elapsed < RoundSeconds);
-    return elapsed / calls;
-}
 
 double Median(std::vector<double> values)
 {
@@ -140,7 +128,7 @@ int Run(const std::filesystem::path& package)
                                    {"build window region", buildRegion, {}, {}, {}}};
     for (int round = 0; round < Rounds; ++round) {
         for (Figure& figure : figures)
-            figure.seconds.push_back(SecondsPerCall(figure.call));
+            figure.seconds.push_back(orvane::bench::SecondsPerCall(figure.call, RoundSeconds));
         for (Figure& figure : figures) {
             figure.overWindow.push_back(figure.seconds.back() / figures[0].seconds.back());
             figure.overFrameArea.push_back(figure.seconds.back() / figures[1].seconds.back());

@@ -12,6 +12,7 @@
 //
 // Usage: orvane-inflate-bench [--no-instructions] [package.ssk]
 
+#include "SecondsPerCall.h"
 #include "core/raster/Bitmap.h"
 #include "core/raster/WindowsBitmapFile.h"
 #include "core/skinpackage/ExtractSkinEntry.h"
@@ -44,7 +45,6 @@
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-using Clock = std::chrono::steady_clock;
 
 constexpr int RawWindowBits = -15;
 constexpr int BestLevel = 9;
@@ -194,18 +194,6 @@ Bytes ReadWholeFile(const std::filesystem::path& path)
 
 // Seconds per call of one round: calls repeated until the round is long
 // enough to time.
-double SecondsPerCall(const std::function<void()>& call)
-{
-    int calls = 0;
-    const auto start = Clock::now();
-    double elapsed = 0;
-    do {
-        call();
-        ++calls;
-        elapsed = std::chrono::duration<double>(Clock::now() - start).count();
-    } while (elapsed < RoundSeconds);
-    return elapsed / calls;
-}
 
 struct Contender {
     const char* name;
@@ -389,7 +377,7 @@ void Measure(const char* name, const Bytes& data, bool countInstructions)
     std::vector<std::vector<double>> speedOverZlib(contenders.size());
     for (int round = 0; round < Rounds; ++round) {
         for (Contender& contender : contenders)
-            contender.seconds.push_back(SecondsPerCall(contender.call));
+            contender.seconds.push_back(orvane::bench::SecondsPerCall(contender.call, RoundSeconds));
         for (std::size_t i = 0; i < contenders.size(); ++i)
             speedOverZlib[i].push_back(contenders[1].seconds.back() / contenders[i].seconds.back());
     }

@@ -20,6 +20,7 @@
 #include "skin/TvelSkinWindowForm.h"
 #include "skin/TvelSkinWindowWnd.h"
 #include "skin/User32Functions.h"
+#include "skin/WindowText.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -34,7 +35,6 @@ const TClassInfo TvelSkinEngine::ClassInfo{L"TvelSkinEngine", &TComponent::Class
 
 namespace {
 
-constexpr int MaxClassName = 100;
 constexpr LONG SizeGripStyle = 0x10; // SBS_SIZEGRIP
 constexpr wchar_t StoredPackageExtension[] = L".ssk";
 // Classes the hook treats apart from the auto-skin list.
@@ -50,24 +50,6 @@ TCustomForm* formBeingSkinned = nullptr;
 // A skinned plain window that is going: its activation on the way out must
 // not skin it again.
 HWND ExcludedDialog = nullptr;
-
-std::wstring WindowClassName(HWND window)
-{
-    wchar_t name[MaxClassName + 1] = {};
-    const int length = GetClassNameW(window, name, MaxClassName + 1);
-    return std::wstring(name, std::size_t(length > 0 ? length : 0));
-}
-
-std::string UpperAnsiClassName(HWND window)
-{
-    char name[MaxClassName + 1] = {};
-    const int length = GetClassNameA(window, name, MaxClassName + 1);
-    std::string upper(name, std::size_t(length > 0 ? length : 0));
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return upper;
-}
 
 bool IsFile(const std::wstring& path)
 {

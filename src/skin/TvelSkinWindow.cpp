@@ -141,21 +141,24 @@ void TvelSkinWindow::ReloadSkinFlags()
     }
 }
 
+void TvelSkinWindow::FrameChanged(HWND window)
+{
+    if (window && IsWindow(window))
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TvelSkinWindow::SetHasCaption(bool value)
 {
     hasCaption = value;
-    if (HWND window = Handle())
-        SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FrameChanged(Handle());
     PaintFrame();
 }
 
 void TvelSkinWindow::SetHasBorder(bool value)
 {
     hasBorder = value;
-    if (HWND window = Handle())
-        SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FrameChanged(Handle());
     PaintFrame();
 }
 

@@ -121,6 +121,9 @@ public:
 protected:
     // Unbinds: the first step of every binding's destructor.
     void Shutdown();
+    // Makes the system measure a window's frame again, moving, sizing,
+    // ordering and activating nothing.
+    static void FrameChanged(HWND window);
 
     std::vector<std::unique_ptr<TvelSkinControl>> controlSkins;
     bool destroying = false;

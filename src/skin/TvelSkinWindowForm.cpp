@@ -41,13 +41,6 @@ constexpr wchar_t OwnFormClass[] = L"TvelForm";
 constexpr wchar_t OwnUpDownClass[] = L"TvelSkinInternalUpDown";
 constexpr wchar_t RollShadowClass[] = L"TRollShadow";
 
-void FrameChanged(HWND window)
-{
-    if (window)
-        SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void SetSystemMenuStyle(HWND window, bool on)
 {
     const LONG style = GetWindowLongW(window, GWL_STYLE);

@@ -22,25 +22,6 @@ namespace {
 
 constexpr int LeastFrame = 4;
 constexpr double WideDialogFactor = 1.5;
-constexpr int MaxClassName = 100;
-
-void FrameChanged(HWND window)
-{
-    if (window && IsWindow(window))
-        SetWindowPos(window, nullptr, 0, 0, 0, 0,
-                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-std::string UpperClassName(HWND window)
-{
-    char name[MaxClassName + 1] = {};
-    const int length = GetClassNameA(window, name, MaxClassName + 1);
-    std::string upper(name, std::size_t(length > 0 ? length : 0));
-    for (char& c : upper)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
-    return upper;
-}
 
 RECT WindowBounds(HWND window)
 {
@@ -261,7 +242,7 @@ void TvelSkinWindowWnd::InspectDialog()
     bool toolBar = false;
     bool listBox = false;
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const std::string name = UpperClassName(child);
+        const std::string name = UpperAnsiClassName(child);
         if (name == "SHELLDLL_DEFVIEW")
             shellView = true;
         else if (name == "TOOLBARWINDOW32")
@@ -286,7 +267,7 @@ void TvelSkinWindowWnd::InspectDialog()
     });
     const TColor formColor = TColor(Engine().GetSkinColor(SKIN2_FORMCOLOR));
     for (HWND child = GetWindow(dialogChild, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (UpperClassName(child) != "TPANEL")
+        if (UpperAnsiClassName(child) != "TPANEL")
             continue;
         auto* panel = As<TCustomPanel>(TWinControl::FindControl(child));
         if (!panel)

@@ -15,6 +15,11 @@ std::wstring GetWindowTextWide(HWND window);
 // A window's text in the ANSI code page, at most 259 characters.
 std::string GetAnsiWindowText(HWND window);
 
+// A window's class name as it is, and in upper case (ANSI), at most 100
+// characters: the engine's lists and registries compare them so.
+std::wstring WindowClassName(HWND window);
+std::string UpperAnsiClassName(HWND window);
+
 // The caption without its "&" hot-key marks.
 std::wstring StripAmpersands(std::wstring_view caption);
 
