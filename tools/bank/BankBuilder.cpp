@@ -72,7 +72,7 @@ void Walk(const BankParameters& parameters, int index, Pools& pools)
     pools.sources.push_back({solution});
     std::map<int, Candidate> lowest;
     const auto Visit = [&](const Grid& puzzle) {
-        const int tier = GradePuzzle(puzzle).tier;
+        const int tier = GradePuzzle(puzzle, std::nullopt, ChainsTier).tier;
         const int givens = GivenCount(puzzle);
         const auto found = lowest.find(tier);
         if (found == lowest.end() || givens < found->second.givens)
@@ -106,7 +106,7 @@ void Fresh(const BankParameters& parameters, int index, Pools& pools)
     const Grid puzzle = MinimalPuzzle(solution, random);
     const int source = static_cast<int>(pools.sources.size());
     pools.sources.push_back({solution});
-    pools.candidates.push_back({puzzle, GivenCount(puzzle), GradePuzzle(puzzle).tier, source});
+    pools.candidates.push_back({puzzle, GivenCount(puzzle), GradePuzzle(puzzle, std::nullopt, ChainsTier).tier, source});
 }
 
 // Walks a puzzle down to fewer givens while its grade stays `tier`.
@@ -116,7 +116,7 @@ Grid DescendWithinTier(Grid puzzle, const Grid& solution, int tier, int floor, i
         Grid next = puzzle;
         if (!ExchangeMove(next, solution, 1, random) || GivenCount(next) > GivenCount(puzzle))
             continue;
-        if (GradePuzzle(next).tier == tier)
+        if (GradePuzzle(next, std::nullopt, ChainsTier).tier == tier)
             puzzle = next;
     }
     return puzzle;
