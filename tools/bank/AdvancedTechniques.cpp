@@ -500,13 +500,32 @@ struct Outcome {
     int steps;
 };
 
-bool SinglesRound(CandidateBoard& board)
+// Places one single: the first hidden single of the units, else the first
+// naked single. False when there is none.
+bool PlaceOneSingle(CandidateBoard& board)
 {
-    return ApplyTechnique(Technique::HiddenSingle, board) || ApplyTechnique(Technique::NakedSingle, board);
+    for (int unit = 0; unit < UnitCount; ++unit)
+        for (int digit = 1; digit <= DigitCount; ++digit) {
+            const std::uint16_t positions = board.Positions(unit, digit);
+            if (std::has_single_bit(positions)) {
+                board.Place(Tables().unitCells[unit][BitIndex(positions)], digit);
+                return true;
+            }
+        }
+    for (int cell = 0; cell < CellCount; ++cell) {
+        const std::uint16_t candidates = board.Candidates(cell);
+        if (board.IsOpen(cell) && std::has_single_bit(candidates)) {
+            board.Place(cell, BitIndex(candidates) + 1);
+            return true;
+        }
+    }
+    return false;
 }
 
 int ForcingSteps(CandidateBoard& board, int level, int baseRating, int highestRating, int depth);
 
+// The length of what follows an assumption: the assumption and every
+// placement and technique step after it, up to the contradiction.
 Outcome Follow(CandidateBoard& board, int level)
 {
     int steps = 1;
@@ -515,7 +534,7 @@ Outcome Follow(CandidateBoard& board, int level)
             return {true, steps};
         if (board.IsSolved())
             return {false, steps};
-        if (SinglesRound(board)) {
+        if (PlaceOneSingle(board)) {
             ++steps;
             continue;
         }
@@ -557,6 +576,7 @@ int ForcingSteps(CandidateBoard& board, int level, int baseRating, int highestRa
             continue;
         const std::uint16_t digits = board.Candidates(cell);
         std::array<Grid, 2> forced{};
+        std::array<int, 2> lengths{};
         int option = 0;
         for (std::uint16_t rest = digits; rest; rest &= rest - 1, ++option) {
             const int digit = BitIndex(rest) + 1;
@@ -565,13 +585,15 @@ int ForcingSteps(CandidateBoard& board, int level, int baseRating, int highestRa
             const Outcome outcome = Follow(hypothesis, level);
             if (outcome.broken)
                 found.push_back({cell, digit, outcome.steps, false});
-            else if (BitCount(digits) == 2)
+            else if (BitCount(digits) == 2) {
                 forced[option] = hypothesis.Values();
+                lengths[option] = outcome.steps;
+            }
         }
         if (BitCount(digits) == 2)
             for (int other = 0; other < CellCount; ++other)
                 if (board.IsOpen(other) && forced[0][other] != 0 && forced[0][other] == forced[1][other])
-                    found.push_back({other, forced[0][other], 2, true});
+                    found.push_back({other, forced[0][other], std::max(lengths[0], lengths[1]), true});
     }
     (void)depth;
     if (found.empty())

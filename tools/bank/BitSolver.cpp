@@ -32,6 +32,7 @@ struct Tables {
     std::array<std::uint32_t, 27> bandPeers{};        // cell bit -> its row and box in the band, without itself
     std::array<std::uint32_t, 9> columnCells{};       // column -> its 3 cells in a band
     std::array<std::uint32_t, 3> boxCells{};          // box of the band -> its 9 cells
+    std::array<std::uint8_t, CellCount> boxOf{};
     std::array<std::uint32_t, 8> rowsCells{};         // rows of a band -> their cells
     std::array<std::uint32_t, 8> boxesCells{};        // boxes of a band -> their cells
     std::array<std::uint16_t, 512> lonelyColumns{};   // columns of a band -> those alone in their box
@@ -62,6 +63,8 @@ struct Tables {
             columnCells[column] = (1u | 1u << 9 | 1u << 18) << column;
         for (int box = 0; box < 3; ++box)
             boxCells[box] = 0x1C0E07u << (3 * box);
+        for (int cell = 0; cell < CellCount; ++cell)
+            boxOf[cell] = static_cast<std::uint8_t>(BoxOf(cell));
         for (int set = 0; set < 8; ++set)
             for (int k = 0; k < 3; ++k)
                 if (set & (1 << k)) {
@@ -96,7 +99,7 @@ struct State {
     std::array<std::uint32_t, WordCount> places;
     std::array<std::uint32_t, WordCount> seen; // places as last propagated
     std::array<std::uint32_t, BandCount> open; // cells not placed yet
-    std::uint32_t dirty;                       // words that may have changed since last seen
+    std::uint32_t dirty;                       // something was placed in this pass
 };
 
 class BitSearch {
@@ -118,7 +121,7 @@ public:
                 continue;
             if (digit > DigitCount)
                 return 0;
-            const int d = digit - 1, row = cell / 9, column = cell % 9, box = row / 3 * 3 + column / 3;
+            const int d = digit - 1, row = RowOf(cell), column = ColumnOf(cell), box = t.boxOf[cell];
             if (((rows[d] >> row) | (columns[d] >> column) | (boxes[d] >> box)) & 1)
                 return 0; // the digit twice in a unit
             rows[d] = static_cast<std::uint16_t>(rows[d] | 1 << row);
@@ -129,7 +132,7 @@ public:
         }
         State state;
         state.seen.fill(0);
-        state.dirty = (1u << WordCount) - 1;
+        state.dirty = 1;
         for (int band = 0; band < BandCount; ++band) {
             state.open[band] = BandBits & ~taken[band];
             for (int d = 0; d < DigitCount; ++d) {
@@ -159,8 +162,7 @@ private:
         words[0] &= keep, words[1] &= keep, words[2] &= keep, words[3] &= keep, words[4] &= keep;
         words[5] &= keep, words[6] &= keep, words[7] &= keep, words[8] &= keep;
         words[digit] = own;
-        s.dirty |= (0x1FFu << (9 * band)) | (1u << (9 * (band == 0 ? 1 : 0) + digit)) |
-                   (1u << (9 * (band == 2 ? 1 : 2) + digit));
+        s.dirty = 1;
         s.open[band] &= ~cell;
     }
 
@@ -171,7 +173,9 @@ private:
         for (;;) {
             s.dirty = 0;
             {
-              for (int word = 0; word < WordCount; ++word) {
+              for (int band = 0; band < BandCount; ++band)
+              for (int digit = 0; digit < DigitCount; ++digit) {
+                const int word = 9 * band + digit;
                 std::uint32_t places = s.places[word];
                 if (places == s.seen[word])
                     continue;
@@ -181,7 +185,6 @@ private:
                 if (kept == 0)
                     return false;
                 places &= t.minirowCells[kept];
-                const int band = word / 9, digit = word % 9;
                 // Across the bands: a box whose places lie in one column takes
                 // that column from the other bands; a column that the other
                 // bands lack takes its box of this band.
@@ -199,12 +202,7 @@ private:
                     return false; // a column without a place for the digit
                 places &= ~t.claimed[required];
                 s.places[word] = places;
-                if (places != analyzed)
-                    s.dirty |= 1u << word;
-                if (other1 != before1)
-                    s.dirty |= 1u << (9 * (band == 0 ? 1 : 0) + digit);
-                if (other2 != before2)
-                    s.dirty |= 1u << (9 * (band == 2 ? 1 : 2) + digit);
+                s.dirty |= static_cast<std::uint32_t>((places != analyzed) | (other1 != before1) | (other2 != before2));
                 // Rows and boxes of the band with one place left, and the
                 // required columns with one place in the band.
                 const std::uint32_t r0 = places & 0x1FF, r1 = (places >> 9) & 0x1FF, r2 = places >> 18;
@@ -325,7 +323,7 @@ bool PropagationContradicts(const std::array<std::uint16_t, CellCount>& candidat
 {
     State state;
     state.seen.fill(0);
-    state.dirty = (1u << WordCount) - 1;
+    state.dirty = 1;
     state.places.fill(0);
     state.open.fill(0);
     for (int c = 0; c < CellCount; ++c) {

@@ -105,6 +105,15 @@ void PrintFigures(const std::vector<ListReport>& reports, bool withTechniques)
                 std::cout << "    " << TechniqueName(static_cast<Technique>(t)) << ": " << report.techniqueLists[t]
                           << " puzzles\n";
     }
+    // Neighbouring levels: how often a puzzle of the harder one rates higher.
+    for (std::size_t i = 0; i + 1 < reports.size() && i + 1 < SpareListIndex; ++i) {
+        char line[160];
+        std::snprintf(line, sizeof line, "%s < %s: %.1f%% of pairs rate higher in %s\n",
+                      std::string(reports[i].rule->name).c_str(), std::string(reports[i + 1].rule->name).c_str(),
+                      100.0 * RatingOverlapShare(reports[i], reports[i + 1]),
+                      std::string(reports[i + 1].rule->name).c_str());
+        std::cout << line;
+    }
 }
 
 int Stats(const std::vector<std::string>& arguments)
@@ -173,6 +182,10 @@ int Generate(const std::vector<std::string>& arguments)
             parameters.freshGrids = bounded;
         else if (option == "--descent-steps")
             parameters.descentSteps = bounded;
+        else if (option == "--search-steps")
+            parameters.searchSteps = bounded;
+        else if (option == "--jobs")
+            parameters.jobs = std::max(1, bounded);
         else
             return Usage("unknown option " + option);
     }
@@ -208,6 +221,40 @@ int Generate(const std::vector<std::string>& arguments)
     return failures.empty() ? EXIT_SUCCESS : ExitFailure;
 }
 
+int HardSet(const std::vector<std::string>& arguments)
+{
+    std::uint64_t seed = 20261210, grids = 20000, count = 500;
+    fs::path out;
+    for (std::size_t i = 0; i + 1 < arguments.size(); i += 2) {
+        const std::string& option = arguments[i];
+        const std::string& value = arguments[i + 1];
+        std::uint64_t number = 0;
+        if (option == "--out")
+            out = value;
+        else if (!ParseNumber(value, number))
+            return Usage("'" + value + "' is not a number for " + option);
+        else if (option == "--seed")
+            seed = number;
+        else if (option == "--grids")
+            grids = std::min<std::uint64_t>(number, 1u << 24);
+        else if (option == "--count")
+            count = std::min<std::uint64_t>(number, 1u << 24);
+        else
+            return Usage("unknown option " + option);
+    }
+    if (out.empty() || arguments.size() % 2 != 0)
+        return Usage("hardset needs --out FILE");
+    const auto lines = BuildHardSet(seed, static_cast<int>(grids), static_cast<int>(count), 2);
+    std::ofstream file(out, std::ios::binary);
+    for (const std::string& line : lines)
+        file << line << '\n';
+    if (!file.flush()) {
+        std::cerr << "hardset: cannot write " << out.string() << "\n";
+        return ExitFailure;
+    }
+    return EXIT_SUCCESS;
+}
+
 int Grade(const std::vector<std::string>& arguments)
 {
     if (arguments.empty())
@@ -226,9 +273,12 @@ int Grade(const std::vector<std::string>& arguments)
         }
         const int solutions = CountSolutions(givens, 2);
         const GradeResult grade = GradePuzzle(givens);
+        char rating[64];
+        std::snprintf(rating, sizeof rating, "rating %.1f (sum %.1f)", grade.rating / 10.0, grade.ratingSum / 10.0);
         std::cout << RowText(givens) << ": " << GivenCount(givens) << " givens, "
-                  << (solutions == 0 ? "no solution" : solutions == 1 ? "unique" : "several solutions") << ", tier "
-                  << grade.tier << " (" << TierName(grade.tier) << ")";
+                  << (solutions == 0 ? "no solution" : solutions == 1 ? "unique" : "several solutions") << ", "
+                  << (grade.solved ? rating : "logic stalls") << ", band " << grade.tier << " (" << TierName(grade.tier)
+                  << ")";
         for (int t = 0; t < TechniqueCount; ++t)
             if (grade.uses[t] > 0)
                 std::cout << "; " << TechniqueName(static_cast<Technique>(t)) << " x" << grade.uses[t];
@@ -257,5 +307,7 @@ int main(int argc, char** argv)
         return Verify(arguments);
     if (mode == "grade")
         return Grade(arguments);
+    if (mode == "hardset")
+        return HardSet(arguments);
     return Usage("unknown mode " + mode);
 }
