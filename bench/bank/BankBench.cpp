@@ -156,7 +156,7 @@ int main(int argc, char** argv)
     lists.emplace_back("hard set", std::string(ORVANE_SOURCE_DIR) + "/bench/bank/hard.txt");
 
     std::printf("solver: uniqueness checks (solution limit %d); puzzles per second and callgrind instructions per "
-                "puzzle\n", UniquenessLimit);
+                "puzzle; built for %s\n", UniquenessLimit, ORVANE_BANK_ARCH[0] ? ORVANE_BANK_ARCH : "the default target");
     std::printf("%-8s %6s %10s %10s %7s %10s %10s %7s %12s %9s\n", "list", "lines", "bitboard/s", "legacy/s", "speed",
                 "bitb. ins", "legacy ins", "ins", "reference/s", "graded/s");
     std::vector<Grid> bank;

@@ -20,7 +20,7 @@ namespace {
 // Every grid, walk, list and search draws from its own generator, seeded from
 // the bank's seed, the stream and the index, so that no phase's numbers
 // depend on how many another phase drew, nor on how many threads ran.
-enum class Stream : std::uint64_t { Easy = 1, Walk, Fresh, Descent, Padding, Order, Search, Targets, Hard };
+enum class Stream : std::uint64_t { Easy = 1, Walk, Fresh, Descent, Padding, Order, Search, Targets, Hard, Rebalance };
 
 GeneratorRandom StreamRandom(std::uint64_t seed, Stream stream, std::uint64_t index)
 {
@@ -32,12 +32,14 @@ constexpr int EasyLeastGivens = 41;
 constexpr int EasyGivensSpread = 7; // 41..47, mean 44 as in the table
 constexpr int LowReserve = 5;       // lowest puzzles of a list, taken first and descended
 constexpr int SpareTierShare = BankListLines / 4; // tiers 2..5 of the spare list
-// Each list's givens are spread evenly over the table's mean -3..+3 (seven
-// values, a seventh each), so that no value holds more than a third.
-constexpr int GivensHalfSpread = 3;
-// The most lines of a quota that one number of givens may hold (the checks
-// allow a third of a list).
-constexpr double GivensShareCap = 0.30;
+// Each list's givens aim at the table's mean -3..+2, evenly (six values, a
+// sixth each); the low end is rarely there to take for the harder grades,
+// whose lines then move up, so the spread leans below the mean.
+constexpr int GivensBelowMean = 3;
+constexpr int GivensAboveMean = 2;
+// A line whose target lies below its candidate's givens descends towards it
+// for this share of the reserve's descent steps.
+constexpr int TargetDescentShare = 3;
 
 struct Candidate {
     Grid puzzle;
@@ -230,12 +232,12 @@ struct Quota {
 };
 
 // The givens each line of a quota aims at: spread evenly over the mean
-// -3..+3, in an order drawn from the seed.
+// -3..+2, in an order drawn from the seed.
 std::vector<int> GivensTargets(const Quota& quota, GeneratorRandom& random)
 {
     std::vector<int> targets;
-    const double low = quota.targetMean - GivensHalfSpread - 0.5;
-    const double width = 2.0 * GivensHalfSpread + 1.0;
+    const double low = quota.targetMean - GivensBelowMean - 0.5;
+    const double width = GivensBelowMean + GivensAboveMean + 1.0;
     for (int i = 0; i < quota.count; ++i)
         targets.push_back(static_cast<int>(std::floor(low + width * (i + 0.5) / quota.count + 0.5)));
     random.Shuffle(targets);
@@ -294,8 +296,10 @@ std::vector<std::string> Select(const BankParameters& parameters, const Quota& q
     // the next number, padded up to it.
     std::vector<int> wanted = GivensTargets(rest, targetRandom);
     std::sort(wanted.begin(), wanted.end());
-    const int cap = std::max(1, static_cast<int>(GivensShareCap * quota.count));
+    // The most lines one number of givens may hold: a third (what the checks allow).
+    const int cap = std::max(1, quota.count / 3);
     std::array<int, CellCount + 1> held{};
+    std::vector<int> floors(reserve, 0); // a line whose target lies below its candidate descends towards it
     for (int target : wanted) {
         int found = -1;
         for (std::size_t i = 0; i < pool.size(); ++i) {
@@ -307,6 +311,7 @@ std::vector<std::string> Select(const BankParameters& parameters, const Quota& q
             if (pools.candidates[pool[i]].givens > target)
                 break; // none at or below the target: the fewest there is
         }
+        floors.push_back(target < pools.candidates[pool[found]].givens ? std::max(target, rule.lineLeast) : 0);
         target = std::max(target, pools.candidates[pool[found]].givens);
         while (target < CellCount && held[target] >= cap)
             ++target;
@@ -327,14 +332,43 @@ std::vector<std::string> Select(const BankParameters& parameters, const Quota& q
             candidate.puzzle = DescendWithinTier(candidate.puzzle, solution, quota.tier,
                                                  rule.tableLeast + LeastGivensTolerance, parameters.descentSteps, descent);
         }
+        else if (floors[i] > 0) {
+            GeneratorRandom descent = StreamRandom(parameters.seed, Stream::Descent, stream);
+            candidate.puzzle = DescendWithinTier(candidate.puzzle, solution, quota.tier, floors[i],
+                                                 parameters.descentSteps / TargetDescentShare, descent);
+        }
         if (quota.tier == BeyondTier && parameters.searchSteps > 0) {
             GeneratorRandom search = StreamRandom(parameters.seed, Stream::Search, stream);
             candidate.puzzle = SearchHarder(candidate.puzzle, solution, parameters.searchSteps, search);
         }
         GeneratorRandom padding = StreamRandom(parameters.seed, Stream::Padding, stream);
-        Pad(candidate.puzzle, solution, targets[i], quota.tier, padding);
+        Pad(candidate.puzzle, solution, floors[i] > 0 ? floors[i] : targets[i], quota.tier, padding);
         candidate.givens = GivenCount(candidate.puzzle);
     });
+
+    // Descents may gather on one number of givens: lines beyond its share
+    // move up to the next number with room, padded within their grade.
+    std::array<int, CellCount + 1> counts{};
+    for (const Candidate& candidate : chosen)
+        ++counts[candidate.givens];
+    for (int i = static_cast<int>(chosen.size()) - 1; i >= reserve; --i) {
+        Candidate& candidate = chosen[i];
+        if (counts[candidate.givens] <= cap)
+            continue;
+        int next = candidate.givens + 1;
+        while (next < CellCount && counts[next] >= cap)
+            ++next;
+        GeneratorRandom padding = StreamRandom(parameters.seed, Stream::Rebalance,
+                                               static_cast<std::uint64_t>(quotaIndex) * 100000 + static_cast<std::uint64_t>(i));
+        Grid puzzle = candidate.puzzle;
+        Pad(puzzle, pools.sources[candidate.source], next, quota.tier, padding);
+        if (GivenCount(puzzle) != next)
+            continue;
+        --counts[candidate.givens];
+        ++counts[next];
+        candidate.puzzle = puzzle;
+        candidate.givens = next;
+    }
 
     std::vector<std::string> lines;
     for (const Candidate& candidate : chosen) {

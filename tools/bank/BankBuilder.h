@@ -20,7 +20,7 @@ struct BankParameters {
     // puzzle it visits: the source of the low-givens Normal and Hard puzzles.
     int walkGrids = 1800;
     int walkSteps = 400;
-    int walkFloor = 19;
+    int walkFloor = 18;
     // Grids that give one minimal puzzle each: the source of most Expert and
     // Extreme puzzles, whose grades are rare among minimal puzzles.
     int freshGrids = 30000;
