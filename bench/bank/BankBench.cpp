@@ -45,6 +45,8 @@ std::vector<Grid> ReadList(const std::string& path)
     for (std::string line; std::getline(file, line);)
         if (const auto parsed = ParsePuzzleText(line))
             puzzles.push_back(parsed->givens);
+        else if (const auto grid = ParseRowText(line))
+            puzzles.push_back(*grid);
     return puzzles;
 }
 
@@ -213,7 +215,7 @@ int main(int argc, char** argv)
             {
                 std::ofstream file(all);
                 for (const Grid& puzzle : bank)
-                    file << PuzzleText(puzzle, puzzle) << '\n';
+                    file << RowText(puzzle) << '\n';
             }
             const auto fastInstructions = InstructionsPerPuzzle(all.string(), bank.size(), Solver::Bitboard);
             const auto legacyInstructions = InstructionsPerPuzzle(all.string(), bank.size(), Solver::Legacy);

@@ -29,7 +29,7 @@ struct BankParameters {
     int descentSteps = 3000;
     // Exchange moves per Extreme line in the local search for a higher
     // rating (and more guesses of the solver).
-    int searchSteps = 8;
+    int searchSteps = 40;
     // Threads; the bank does not depend on their number.
     int jobs = 2;
 };

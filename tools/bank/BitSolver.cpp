@@ -32,7 +32,7 @@ struct Tables {
     std::array<std::uint32_t, 27> bandPeers{};        // cell bit -> its row and box in the band, without itself
     std::array<std::uint32_t, 9> columnCells{};       // column -> its 3 cells in a band
     std::array<std::uint32_t, 3> boxCells{};          // box of the band -> its 9 cells
-    std::array<std::uint8_t, CellCount> boxOf{};
+    std::array<std::uint8_t, CellCount> rowOf{}, columnOf{}, boxOf{};
     std::array<std::uint32_t, 8> rowsCells{};         // rows of a band -> their cells
     std::array<std::uint32_t, 8> boxesCells{};        // boxes of a band -> their cells
     std::array<std::uint16_t, 512> lonelyColumns{};   // columns of a band -> those alone in their box
@@ -63,8 +63,11 @@ struct Tables {
             columnCells[column] = (1u | 1u << 9 | 1u << 18) << column;
         for (int box = 0; box < 3; ++box)
             boxCells[box] = 0x1C0E07u << (3 * box);
-        for (int cell = 0; cell < CellCount; ++cell)
+        for (int cell = 0; cell < CellCount; ++cell) {
+            rowOf[cell] = static_cast<std::uint8_t>(RowOf(cell));
+            columnOf[cell] = static_cast<std::uint8_t>(ColumnOf(cell));
             boxOf[cell] = static_cast<std::uint8_t>(BoxOf(cell));
+        }
         for (int set = 0; set < 8; ++set)
             for (int k = 0; k < 3; ++k)
                 if (set & (1 << k)) {
@@ -99,7 +102,7 @@ struct State {
     std::array<std::uint32_t, WordCount> places;
     std::array<std::uint32_t, WordCount> seen; // places as last propagated
     std::array<std::uint32_t, BandCount> open; // cells not placed yet
-    std::uint32_t dirty;                       // something was placed in this pass
+    std::uint32_t dirty;                       // not 0: something changed in this pass
 };
 
 class BitSearch {
@@ -121,14 +124,16 @@ public:
                 continue;
             if (digit > DigitCount)
                 return 0;
-            const int d = digit - 1, row = RowOf(cell), column = ColumnOf(cell), box = t.boxOf[cell];
+            const int d = digit - 1, row = t.rowOf[cell], column = t.columnOf[cell], box = t.boxOf[cell];
             if (((rows[d] >> row) | (columns[d] >> column) | (boxes[d] >> box)) & 1)
                 return 0; // the digit twice in a unit
             rows[d] = static_cast<std::uint16_t>(rows[d] | 1 << row);
             columns[d] = static_cast<std::uint16_t>(columns[d] | 1 << column);
             boxes[d] = static_cast<std::uint16_t>(boxes[d] | 1 << box);
-            own[9 * (cell / 27) + d] |= 1u << (cell % 27);
-            taken[cell / 27] |= 1u << (cell % 27);
+            const int band = row / 3;
+            const std::uint32_t bit = 1u << (cell - 27 * band);
+            own[9 * band + d] |= bit;
+            taken[band] |= bit;
         }
         State state;
         state.seen.fill(0);
@@ -202,7 +207,7 @@ private:
                     return false; // a column without a place for the digit
                 places &= ~t.claimed[required];
                 s.places[word] = places;
-                s.dirty |= static_cast<std::uint32_t>((places != analyzed) | (other1 != before1) | (other2 != before2));
+                s.dirty |= (places ^ analyzed) | (other1 ^ before1) | (other2 ^ before2);
                 // Rows and boxes of the band with one place left, and the
                 // required columns with one place in the band.
                 const std::uint32_t r0 = places & 0x1FF, r1 = (places >> 9) & 0x1FF, r2 = places >> 18;
