@@ -1,15 +1,23 @@
-// Measures, in one run, the exact solver against the reference backtracking
-// solver on the committed bank, and the generator's throughput on each.
+// Measures, in one run, the bitboard solver against the legacy solver (per
+// cell candidate masks, the solver before bank 2) and the reference
+// backtracking solver, on the committed bank and on the committed hard set
+// (bench/bank/hard.txt), in puzzles per second and in instructions per
+// puzzle as callgrind counts them; then the generator's throughput.
 #include "BankRules.h"
 #include "ExactSolver.h"
 #include "Generator.h"
 #include "LogicalGrader.h"
 #include "ReferenceSolver.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -18,13 +26,15 @@ using namespace orvane::bank;
 using Clock = std::chrono::steady_clock;
 
 // The reference solver needs seconds for some puzzles of few givens, so it
-// gets a time budget per list and the fast solver is timed on the same
-// puzzles.
-constexpr double ReferenceBudgetSeconds = 4.0;
-constexpr double FastMinimumSeconds = 1.0;
+// gets a time budget per list and the others are timed on the same puzzles.
+constexpr double ReferenceBudgetSeconds = 3.0;
+constexpr double MinimumSeconds = 0.5;
 constexpr int GeneratorSamples = 2000;
-constexpr double ReferenceGeneratorBudgetSeconds = 10.0;
+constexpr double ReferenceGeneratorBudgetSeconds = 5.0;
 constexpr int UniquenessLimit = 2;
+
+enum class Solver { Bitboard, Legacy };
+constexpr const char* SolverNames[] = {"bitboard", "legacy"};
 
 double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
@@ -35,22 +45,61 @@ std::vector<Grid> ReadList(const std::string& path)
     for (std::string line; std::getline(file, line);)
         if (const auto parsed = ParsePuzzleText(line))
             puzzles.push_back(parsed->givens);
+        else if (const auto grid = ParseRowText(line))
+            puzzles.push_back(*grid);
     return puzzles;
 }
 
-// Solves puzzles (uniqueness check, as the generator and verify do) until
-// at least minimumSeconds have passed; puzzles per second.
-template <typename Counter>
-double PuzzlesPerSecond(const std::vector<Grid>& puzzles, Counter counter, double minimumSeconds, long& checksum)
+int Count(Solver solver, const Grid& puzzle)
+{
+    return solver == Solver::Bitboard ? CountSolutions(puzzle, UniquenessLimit)
+                                      : LegacyCountSolutions(puzzle, UniquenessLimit);
+}
+
+// One uniqueness check of every puzzle: what callgrind counts. Not inlined,
+// so that callgrind can collect exactly this call.
+extern "C" __attribute__((noinline)) long OrvaneBankCountAll(int solver, const std::vector<Grid>* puzzles)
+{
+    long sum = 0;
+    for (const Grid& puzzle : *puzzles)
+        sum += Count(Solver(solver), puzzle);
+    return sum;
+}
+
+// Uniqueness checks until at least minimumSeconds have passed; puzzles per second.
+double PuzzlesPerSecond(const std::vector<Grid>& puzzles, Solver solver, long& checksum)
 {
     const auto start = Clock::now();
     long solved = 0;
     do {
-        for (const Grid& puzzle : puzzles)
-            checksum += counter(puzzle, UniquenessLimit);
+        checksum += OrvaneBankCountAll(int(solver), &puzzles);
         solved += static_cast<long>(puzzles.size());
-    } while (Seconds(start) < minimumSeconds);
+    } while (Seconds(start) < MinimumSeconds);
     return static_cast<double>(solved) / Seconds(start);
+}
+
+bool HaveValgrind() { return std::system("valgrind --version >/dev/null 2>&1") == 0; }
+
+// Instructions per puzzle of one solver on a list file, from a callgrind run
+// of this program; nothing when valgrind fails.
+std::optional<double> InstructionsPerPuzzle(const std::string& listFile, std::size_t puzzleCount, Solver solver)
+{
+    const std::filesystem::path countFile = std::filesystem::temp_directory_path() /
+        ("orvane-bank-bench-" + std::to_string(getpid()) + "-" + SolverNames[int(solver)] + ".callgrind");
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe").string();
+    const std::string command = "valgrind --tool=callgrind --collect-atstart=no --toggle-collect=OrvaneBankCountAll"
+                                " --callgrind-out-file='" + countFile.string() + "' '" + self + "' --count-once '" +
+                                listFile + "' " + std::to_string(int(solver)) + " >/dev/null 2>&1";
+    std::optional<double> result;
+    if (std::system(command.c_str()) == 0) {
+        std::ifstream counts(countFile);
+        for (std::string line; std::getline(counts, line);)
+            if (line.rfind("totals:", 0) == 0 || line.rfind("summary:", 0) == 0)
+                result = std::stod(line.substr(line.find(':') + 1)) / static_cast<double>(puzzleCount);
+    }
+    std::error_code error;
+    std::filesystem::remove(countFile, error);
+    return result;
 }
 
 // Minimal puzzles from fresh grids per second; stops after `samples` puzzles
@@ -70,59 +119,130 @@ double GeneratorRate(SolutionCounter counter, int samples, double budget, bool g
     return made / Seconds(start);
 }
 
+void PrintInstructions(const std::optional<double>& count)
+{
+    if (count)
+        std::printf(" %10.0f", *count);
+    else
+        std::printf(" %10s", "-");
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
-    const std::string folder = argc > 1 ? argv[1] : std::string(ORVANE_SOURCE_DIR) + "/assets/bank";
+    if (argc == 4 && std::string(argv[1]) == "--count-once") {
+        const auto puzzles = ReadList(argv[2]);
+        return OrvaneBankCountAll(std::atoi(argv[3]), &puzzles) > 0 ? 0 : 1;
+    }
+    bool countInstructions = true;
+    bool generator = true;
+    std::string folder = std::string(ORVANE_SOURCE_DIR) + "/assets/bank";
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--no-instructions")
+            countInstructions = false;
+        else if (argument == "--no-generator")
+            generator = false;
+        else
+            folder = argument;
+    }
+    if (countInstructions && !HaveValgrind()) {
+        std::fprintf(stderr, "bank_bench: valgrind is not installed; instruction counts left out\n");
+        countInstructions = false;
+    }
     long checksum = 0;
-    std::vector<Grid> all;
-    std::printf("solver: puzzles per second (uniqueness check, limit %d)\n", UniquenessLimit);
-    std::printf("%-8s %12s %12s %14s %8s %9s\n", "list", "fast (all)", "subset", "fast (subset)", "ratio", "graded/s");
-    for (const BankListRule& rule : BankListRules) {
-        const auto puzzles = ReadList(folder + "/" + std::string(rule.name) + ".txt");
+    std::vector<std::pair<std::string, std::string>> lists;
+    for (const BankListRule& rule : BankListRules)
+        lists.emplace_back(std::string(rule.name), folder + "/" + std::string(rule.name) + ".txt");
+    lists.emplace_back("hard set", std::string(ORVANE_SOURCE_DIR) + "/bench/bank/hard.txt");
+
+    std::printf("solver: uniqueness checks (solution limit %d); puzzles per second and callgrind instructions per "
+                "puzzle; built for %s\n", UniquenessLimit, ORVANE_BANK_ARCH[0] ? ORVANE_BANK_ARCH : "the default target");
+    std::printf("%-8s %6s %10s %10s %7s %10s %10s %7s %12s %9s\n", "list", "lines", "bitboard/s", "legacy/s", "speed",
+                "bitb. ins", "legacy ins", "ins", "reference/s", "graded/s");
+    std::vector<Grid> bank;
+    for (const auto& [name, path] : lists) {
+        const auto puzzles = ReadList(path);
         if (puzzles.empty()) {
-            std::printf("%-8s no puzzles in %s\n", std::string(rule.name).c_str(), folder.c_str());
+            std::printf("%-8s no puzzles in %s\n", name.c_str(), path.c_str());
             continue;
         }
-        all.insert(all.end(), puzzles.begin(), puzzles.end());
-        const double fastAll = PuzzlesPerSecond(puzzles, CountSolutions, FastMinimumSeconds, checksum);
-
-        // The reference takes the list's puzzles in order until its budget
-        // is spent.
-        std::vector<Grid> subset;
+        if (name != "hard set")
+            bank.insert(bank.end(), puzzles.begin(), puzzles.end());
+        const double fast = PuzzlesPerSecond(puzzles, Solver::Bitboard, checksum);
+        const double legacy = PuzzlesPerSecond(puzzles, Solver::Legacy, checksum);
+        // The reference takes the list's puzzles in order until its budget is spent.
+        std::size_t referenceCount = 0;
         const auto referenceStart = Clock::now();
         for (const Grid& puzzle : puzzles) {
             if (Seconds(referenceStart) >= ReferenceBudgetSeconds)
                 break;
             checksum += ReferenceCountSolutions(puzzle, UniquenessLimit);
-            subset.push_back(puzzle);
+            ++referenceCount;
         }
-        const double referenceRate = static_cast<double>(subset.size()) / Seconds(referenceStart);
-        const double fastSubset = PuzzlesPerSecond(subset, CountSolutions, FastMinimumSeconds, checksum);
-
+        const double referenceRate = static_cast<double>(referenceCount) / Seconds(referenceStart);
         const auto gradeStart = Clock::now();
-        for (const Grid& puzzle : puzzles)
-            checksum += GradePuzzle(puzzle).tier;
-        const double gradeRate = static_cast<double>(puzzles.size()) / Seconds(gradeStart);
-
-        std::printf("%-8s %12.0f %12zu %14.0f %7.1fx %9.0f   (reference %.1f/s)\n", std::string(rule.name).c_str(), fastAll,
-                    subset.size(), fastSubset, fastSubset / referenceRate, gradeRate, referenceRate);
+        std::size_t graded = 0;
+        for (const Grid& puzzle : puzzles) {
+            if (Seconds(gradeStart) >= ReferenceBudgetSeconds)
+                break;
+            checksum += GradePuzzle(puzzle).rating;
+            ++graded;
+        }
+        const double gradeRate = static_cast<double>(graded) / Seconds(gradeStart);
+        std::optional<double> fastInstructions, legacyInstructions;
+        if (countInstructions) {
+            fastInstructions = InstructionsPerPuzzle(path, puzzles.size(), Solver::Bitboard);
+            legacyInstructions = InstructionsPerPuzzle(path, puzzles.size(), Solver::Legacy);
+        }
+        std::printf("%-8s %6zu %10.0f %10.0f %6.2fx", name.c_str(), puzzles.size(), fast, legacy, fast / legacy);
+        PrintInstructions(fastInstructions);
+        PrintInstructions(legacyInstructions);
+        if (fastInstructions && legacyInstructions)
+            std::printf(" %6.2fx", *legacyInstructions / *fastInstructions);
+        else
+            std::printf(" %7s", "-");
+        std::printf(" %12.1f %9.0f\n", referenceRate, gradeRate);
     }
-    if (!all.empty())
-        std::printf("whole bank: %.0f puzzles per second (fast solver)\n",
-                    PuzzlesPerSecond(all, CountSolutions, FastMinimumSeconds, checksum));
+    if (!bank.empty()) {
+        const double fast = PuzzlesPerSecond(bank, Solver::Bitboard, checksum);
+        const double legacy = PuzzlesPerSecond(bank, Solver::Legacy, checksum);
+        std::printf("%-8s %6zu %10.0f %10.0f %6.2fx", "bank", bank.size(), fast, legacy, fast / legacy);
+        if (countInstructions) {
+            const std::filesystem::path all = std::filesystem::temp_directory_path() /
+                ("orvane-bank-bench-" + std::to_string(getpid()) + ".txt");
+            {
+                std::ofstream file(all);
+                for (const Grid& puzzle : bank)
+                    file << RowText(puzzle) << '\n';
+            }
+            const auto fastInstructions = InstructionsPerPuzzle(all.string(), bank.size(), Solver::Bitboard);
+            const auto legacyInstructions = InstructionsPerPuzzle(all.string(), bank.size(), Solver::Legacy);
+            PrintInstructions(fastInstructions);
+            PrintInstructions(legacyInstructions);
+            if (fastInstructions && legacyInstructions)
+                std::printf(" %6.2fx", *legacyInstructions / *fastInstructions);
+            std::error_code error;
+            std::filesystem::remove(all, error);
+        }
+        std::printf("\n");
+    }
 
-    int fastMade = 0, referenceMade = 0, gradedMade = 0;
-    const double fastRate = GeneratorRate(CountSolutions, GeneratorSamples, 1e9, false, fastMade);
-    const double referenceRate =
-        GeneratorRate(ReferenceCountSolutions, GeneratorSamples, ReferenceGeneratorBudgetSeconds, false, referenceMade);
-    const double gradedRate = GeneratorRate(CountSolutions, GeneratorSamples, 1e9, true, gradedMade);
-    std::printf("generator: minimal puzzles from fresh grids per second\n");
-    std::printf("  fast solver      %8.1f/s (%d puzzles)\n", fastRate, fastMade);
-    std::printf("  reference solver %8.1f/s (%d puzzles)  ratio %.0fx\n", referenceRate, referenceMade,
-                fastRate / referenceRate);
-    std::printf("  fast, graded     %8.1f/s (%d puzzles)\n", gradedRate, gradedMade);
+    if (generator) {
+        int fastMade = 0, legacyMade = 0, referenceMade = 0, gradedMade = 0;
+        const double fastRate = GeneratorRate(CountSolutions, GeneratorSamples, 1e9, false, fastMade);
+        const double legacyRate = GeneratorRate(LegacyCountSolutions, GeneratorSamples, 1e9, false, legacyMade);
+        const double referenceRate =
+            GeneratorRate(ReferenceCountSolutions, GeneratorSamples, ReferenceGeneratorBudgetSeconds, false, referenceMade);
+        const double gradedRate = GeneratorRate(CountSolutions, GeneratorSamples / 4, 1e9, true, gradedMade);
+        std::printf("generator: minimal puzzles from fresh grids per second\n");
+        std::printf("  bitboard solver  %8.1f/s (%d puzzles)\n", fastRate, fastMade);
+        std::printf("  legacy solver    %8.1f/s (%d puzzles)\n", legacyRate, legacyMade);
+        std::printf("  reference solver %8.1f/s (%d puzzles)  bitboard/reference %.0fx\n", referenceRate, referenceMade,
+                    fastRate / referenceRate);
+        std::printf("  bitboard, graded %8.1f/s (%d puzzles)\n", gradedRate, gradedMade);
+    }
     std::printf("(checksum %ld)\n", checksum);
     return 0;
 }

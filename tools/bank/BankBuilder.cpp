@@ -4,21 +4,23 @@
 #include "LogicalGrader.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <numeric>
 #include <stdexcept>
+#include <thread>
 
 namespace orvane::bank {
 
 namespace {
 
-// Every grid, walk and list draws from its own generator, seeded from the
-// bank's seed, the stream and the index, so that no phase's numbers depend on
-// how many another phase drew.
-enum class Stream : std::uint64_t { Easy = 1, Walk, Fresh, Descent, Padding, Order };
+// Every grid, walk, list and search draws from its own generator, seeded from
+// the bank's seed, the stream and the index, so that no phase's numbers
+// depend on how many another phase drew, nor on how many threads ran.
+enum class Stream : std::uint64_t { Easy = 1, Walk, Fresh, Descent, Padding, Order, Search, Targets, Hard, Rebalance };
 
 GeneratorRandom StreamRandom(std::uint64_t seed, Stream stream, std::uint64_t index)
 {
@@ -30,20 +32,25 @@ constexpr int EasyLeastGivens = 41;
 constexpr int EasyGivensSpread = 7; // 41..47, mean 44 as in the table
 constexpr int LowReserve = 5;       // lowest puzzles of a list, taken first and descended
 constexpr int SpareTierShare = BankListLines / 4; // tiers 2..5 of the spare list
+// Each list's givens aim at the table's mean -3..+2, evenly (six values, a
+// sixth each); the low end is rarely there to take for the harder grades,
+// whose lines then move up, so the spread leans below the mean.
+constexpr int GivensBelowMean = 3;
+constexpr int GivensAboveMean = 2;
+// A line whose target lies below its candidate's givens descends towards it
+// for this share of the reserve's descent steps.
+constexpr int TargetDescentShare = 3;
 
 struct Candidate {
     Grid puzzle;
     int givens;
-    int tier;
+    int tier;   // from the cheap grading: tiers 1..4 exact, 5 = beyond chains
     int source; // one per solution grid: a grid serves at most one line of the bank
-};
-
-struct Source {
-    Grid solution;
+    int rating = 0; // the full grading's, once known (tier-5 candidates)
 };
 
 struct Pools {
-    std::vector<Source> sources;
+    std::vector<Grid> sources;
     std::vector<Candidate> candidates;
     std::vector<bool> used;
 };
@@ -62,30 +69,61 @@ std::string Describe(const char* format, double a, double b = 0)
     return buffer;
 }
 
+// Runs work(i) for i in 0..count-1 on `jobs` threads. Each work item writes
+// only its own result, so the outcome does not depend on the threads.
+template <typename Work>
+void ParallelFor(int count, int jobs, Work work)
+{
+    std::atomic<int> next{0};
+    const auto Worker = [&] {
+        for (int i = next++; i < count; i = next++)
+            work(i);
+    };
+    std::vector<std::thread> threads;
+    for (int t = 1; t < std::max(1, jobs); ++t)
+        threads.emplace_back(Worker);
+    Worker();
+    for (auto& thread : threads)
+        thread.join();
+}
+
+// The cheap grading the pools use: exact up to the chains, "beyond" after.
+int CheapTier(const Grid& puzzle) { return GradePuzzle(puzzle, std::nullopt, ChainsTier).tier; }
+
+// The full grading's verdict for the Extreme band: solved by logic, rating in
+// the band; 0 otherwise.
+int ExtremeRating(const Grid& puzzle)
+{
+    const GradeResult grade = GradePuzzle(puzzle);
+    return grade.solved && grade.tier == BeyondTier ? grade.rating : 0;
+}
+
+struct WalkResult {
+    Grid solution;
+    std::vector<std::pair<Grid, int>> lowest; // per tier, the puzzle with the fewest givens
+};
+
 // A walk from a grid's minimal puzzle towards fewer givens; keeps, per
 // grade, the puzzle with the fewest givens it visited.
-void Walk(const BankParameters& parameters, int index, Pools& pools)
+WalkResult Walk(const BankParameters& parameters, int index)
 {
     GeneratorRandom random = StreamRandom(parameters.seed, Stream::Walk, static_cast<std::uint64_t>(index));
-    const Grid solution = RandomFullGrid(random);
-    const int source = static_cast<int>(pools.sources.size());
-    pools.sources.push_back({solution});
-    std::map<int, Candidate> lowest;
+    WalkResult result{RandomFullGrid(random), {}};
+    std::map<int, Grid> lowest;
     const auto Visit = [&](const Grid& puzzle) {
-        const int tier = GradePuzzle(puzzle).tier;
-        const int givens = GivenCount(puzzle);
+        const int tier = CheapTier(puzzle);
         const auto found = lowest.find(tier);
-        if (found == lowest.end() || givens < found->second.givens)
-            lowest[tier] = {puzzle, givens, tier, source};
+        if (found == lowest.end() || GivenCount(puzzle) < GivenCount(found->second))
+            lowest[tier] = puzzle;
     };
-    Grid puzzle = MinimalPuzzle(solution, random);
+    Grid puzzle = MinimalPuzzle(result.solution, random);
     Visit(puzzle);
     for (int step = 0; step < parameters.walkSteps && GivenCount(puzzle) > parameters.walkFloor; ++step) {
         Grid next = puzzle;
         for (int added = 0; added < 2;) {
             const auto cell = random.Below(CellCount);
             if (next[cell] == 0) {
-                next[cell] = solution[cell];
+                next[cell] = result.solution[cell];
                 ++added;
             }
         }
@@ -95,31 +133,95 @@ void Walk(const BankParameters& parameters, int index, Pools& pools)
         puzzle = next;
         Visit(puzzle);
     }
-    for (const auto& [tier, candidate] : lowest)
-        pools.candidates.push_back(candidate);
+    for (const auto& [tier, found] : lowest)
+        result.lowest.emplace_back(found, tier);
+    return result;
 }
 
-void Fresh(const BankParameters& parameters, int index, Pools& pools)
+struct FreshResult {
+    Grid solution;
+    Grid puzzle;
+    int tier;
+};
+
+FreshResult Fresh(const BankParameters& parameters, int index)
 {
     GeneratorRandom random = StreamRandom(parameters.seed, Stream::Fresh, static_cast<std::uint64_t>(index));
-    const Grid solution = RandomFullGrid(random);
-    const Grid puzzle = MinimalPuzzle(solution, random);
-    const int source = static_cast<int>(pools.sources.size());
-    pools.sources.push_back({solution});
-    pools.candidates.push_back({puzzle, GivenCount(puzzle), GradePuzzle(puzzle).tier, source});
+    FreshResult result{RandomFullGrid(random), {}, 0};
+    result.puzzle = MinimalPuzzle(result.solution, random);
+    result.tier = CheapTier(result.puzzle);
+    return result;
 }
 
-// Walks a puzzle down to fewer givens while its grade stays `tier`.
+// Walks a puzzle down to fewer givens while its grade stays `tier`. For the
+// Extreme band the walk follows the cheap grading, and its end counts only
+// when the full grading keeps it in the band (else the start stays).
 Grid DescendWithinTier(Grid puzzle, const Grid& solution, int tier, int floor, int steps, GeneratorRandom& random)
 {
+    const Grid start = puzzle;
     for (int step = 0; step < steps && GivenCount(puzzle) > floor; ++step) {
         Grid next = puzzle;
         if (!ExchangeMove(next, solution, 1, random) || GivenCount(next) > GivenCount(puzzle))
             continue;
-        if (GradePuzzle(next).tier == tier)
+        if (CheapTier(next) == tier)
             puzzle = next;
     }
+    if (tier == BeyondTier && ExtremeRating(puzzle) == 0)
+        return start;
     return puzzle;
+}
+
+// Local search towards the top of the rating: exchange moves (one given out,
+// one in, the superfluous ones out) kept when the rating rises, or stays and
+// the solver needs more guesses. The strongest published generators search so.
+Grid SearchHarder(Grid puzzle, const Grid& solution, int steps, GeneratorRandom& random)
+{
+    const auto Score = [](const Grid& candidate) -> long {
+        const int rating = ExtremeRating(candidate);
+        if (rating == 0)
+            return -1;
+        long guesses = 0;
+        CountSolutionsAndGuesses(candidate, 2, guesses);
+        return rating * 1000L + std::min(guesses, 999L);
+    };
+    long score = Score(puzzle);
+    for (int step = 0; step < steps; ++step) {
+        Grid next = puzzle;
+        if (!ExchangeMove(next, solution, 1 + static_cast<int>(random.Below(2)), random))
+            continue;
+        if (GivenCount(next) > GivenCount(puzzle))
+            continue;
+        const long nextScore = Score(next);
+        if (nextScore >= score) {
+            puzzle = next;
+            score = nextScore;
+        }
+    }
+    return puzzle;
+}
+
+// Adds givens up to target while the grade stays: the cheap grading's tier,
+// and for the Extreme band the full grading's.
+void Pad(Grid& puzzle, const Grid& solution, int target, int tier, GeneratorRandom& random)
+{
+    if (GivenCount(puzzle) >= target)
+        return;
+    if (tier != BeyondTier) {
+        PadPuzzle(puzzle, solution, target, tier, random, ChainsTier);
+        return;
+    }
+    std::array<int, CellCount> cells;
+    std::iota(cells.begin(), cells.end(), 0);
+    random.Shuffle(cells);
+    for (int cell : cells) {
+        if (GivenCount(puzzle) >= target)
+            return;
+        if (puzzle[cell] != 0)
+            continue;
+        puzzle[cell] = solution[cell];
+        if (CheapTier(puzzle) != BeyondTier || ExtremeRating(puzzle) == 0)
+            puzzle[cell] = 0;
+    }
 }
 
 struct Quota {
@@ -129,22 +231,39 @@ struct Quota {
     double targetMean;
 };
 
+// The givens each line of a quota aims at: spread evenly over the mean
+// -3..+2, in an order drawn from the seed.
+std::vector<int> GivensTargets(const Quota& quota, GeneratorRandom& random)
+{
+    std::vector<int> targets;
+    const double low = quota.targetMean - GivensBelowMean - 0.5;
+    const double width = GivensBelowMean + GivensAboveMean + 1.0;
+    for (int i = 0; i < quota.count; ++i)
+        targets.push_back(static_cast<int>(std::floor(low + width * (i + 0.5) / quota.count + 0.5)));
+    random.Shuffle(targets);
+    return targets;
+}
+
 // Picks `count` unused candidates of the quota's tier: the lowest few first
-// (descended further within their grade), then the run of the candidates
-// sorted by givens whose mean lies closest to the target; raises the givens
-// by padding when the pool's puzzles have too few.
+// (descended further within their grade), then for each of the others a
+// target number of givens, spread around the table's mean, and the unused
+// candidate with the most givens not above it, padded up to the target.
 std::vector<std::string> Select(const BankParameters& parameters, const Quota& quota, Pools& pools, int quotaIndex)
 {
     const auto& rule = BankListRules[quota.list];
     std::vector<int> pool;
     for (int i = 0; i < static_cast<int>(pools.candidates.size()); ++i) {
         const Candidate& candidate = pools.candidates[i];
-        if (candidate.tier == quota.tier && !pools.used[candidate.source])
+        if (candidate.tier == quota.tier && !pools.used[candidate.source] &&
+            (quota.tier != BeyondTier || candidate.rating > 0))
             pool.push_back(i);
     }
-    // Keep one candidate per grid (the one with the fewest givens).
+    // One candidate per grid (the one with the fewest givens); for the
+    // Extreme band the highest rated first among equal givens.
     std::stable_sort(pool.begin(), pool.end(), [&](int a, int b) {
-        return pools.candidates[a].givens < pools.candidates[b].givens;
+        const Candidate& x = pools.candidates[a];
+        const Candidate& y = pools.candidates[b];
+        return x.givens != y.givens ? x.givens < y.givens : x.rating > y.rating;
     });
     std::vector<bool> sourceSeen(pools.sources.size(), false);
     std::erase_if(pool, [&](int i) {
@@ -160,60 +279,101 @@ std::vector<std::string> Select(const BankParameters& parameters, const Quota& q
                                  " lines; raise --walk-grids or --fresh-grids");
 
     std::vector<Candidate> chosen;
+    std::vector<int> targets;
     const int reserve = std::min(LowReserve, quota.count);
-    GeneratorRandom descent = StreamRandom(parameters.seed, Stream::Descent, static_cast<std::uint64_t>(quotaIndex));
+    std::vector<bool> taken(pool.size(), false);
     for (int i = 0; i < reserve; ++i) {
-        Candidate candidate = pools.candidates[pool[i]];
-        candidate.puzzle = DescendWithinTier(candidate.puzzle, pools.sources[candidate.source].solution, quota.tier,
-                                             rule.tableLeast + LeastGivensTolerance, parameters.descentSteps, descent);
-        candidate.givens = GivenCount(candidate.puzzle);
-        chosen.push_back(candidate);
-    }
-    const int reserveGivens = std::accumulate(chosen.begin(), chosen.end(), 0,
-                                              [](int sum, const Candidate& c) { return sum + c.givens; });
-    const int rest = quota.count - reserve;
-    int bestStart = reserve;
-    double bestDistance = 1e9;
-    int windowSum = 0;
-    for (int i = reserve; i < reserve + rest; ++i)
-        windowSum += pools.candidates[pool[i]].givens;
-    for (int start = reserve;; ++start) {
-        const double mean = static_cast<double>(reserveGivens + windowSum) / quota.count;
-        if (std::fabs(mean - quota.targetMean) < bestDistance) {
-            bestDistance = std::fabs(mean - quota.targetMean);
-            bestStart = start;
-        }
-        if (start + rest >= static_cast<int>(pool.size()))
-            break;
-        windowSum += pools.candidates[pool[start + rest]].givens - pools.candidates[pool[start]].givens;
-    }
-    for (int i = bestStart; i < bestStart + rest; ++i)
         chosen.push_back(pools.candidates[pool[i]]);
-
-    // Padding: spread the missing givens over the window's puzzles at random,
-    // keeping each addition only when the grade stays.
-    int total = std::accumulate(chosen.begin(), chosen.end(), 0, [](int sum, const Candidate& c) { return sum + c.givens; });
-    const int wanted = static_cast<int>(std::lround(quota.targetMean * quota.count));
-    GeneratorRandom padding = StreamRandom(parameters.seed, Stream::Padding, static_cast<std::uint64_t>(quotaIndex));
-    for (int round = 0; round < 3 && total < wanted; ++round) {
-        std::vector<int> extra(chosen.size(), 0);
-        for (int unit = total; unit < wanted; ++unit)
-            ++extra[reserve + padding.Below(static_cast<std::uint32_t>(rest))];
-        for (std::size_t i = reserve; i < chosen.size(); ++i) {
-            if (extra[i] == 0)
+        targets.push_back(0);
+        taken[i] = true;
+    }
+    GeneratorRandom targetRandom = StreamRandom(parameters.seed, Stream::Targets, static_cast<std::uint64_t>(quotaIndex));
+    Quota rest = quota;
+    rest.count = quota.count - reserve;
+    // Targets from the lowest up: each takes the unused candidate with the
+    // most givens not above it, or else the one with the fewest; a number of
+    // givens that already holds its share of the quota passes the line on to
+    // the next number, padded up to it.
+    std::vector<int> wanted = GivensTargets(rest, targetRandom);
+    std::sort(wanted.begin(), wanted.end());
+    // The most lines one number of givens may hold: a third (what the checks allow).
+    const int cap = std::max(1, quota.count / 3);
+    std::array<int, CellCount + 1> held{};
+    std::vector<int> floors(reserve, 0); // a line whose target lies below its candidate descends towards it
+    for (int target : wanted) {
+        int found = -1;
+        for (std::size_t i = 0; i < pool.size(); ++i) {
+            if (taken[i])
                 continue;
-            Candidate& candidate = chosen[i];
-            PadPuzzle(candidate.puzzle, pools.sources[candidate.source].solution, candidate.givens + extra[i],
-                      quota.tier, padding);
-            total += GivenCount(candidate.puzzle) - candidate.givens;
-            candidate.givens = GivenCount(candidate.puzzle);
+            if (found >= 0 && pools.candidates[pool[i]].givens > target)
+                break;
+            found = static_cast<int>(i);
+            if (pools.candidates[pool[i]].givens > target)
+                break; // none at or below the target: the fewest there is
         }
+        floors.push_back(target < pools.candidates[pool[found]].givens ? std::max(target, rule.lineLeast) : 0);
+        target = std::max(target, pools.candidates[pool[found]].givens);
+        while (target < CellCount && held[target] >= cap)
+            ++target;
+        ++held[target];
+        taken[found] = true;
+        chosen.push_back(pools.candidates[pool[found]]);
+        targets.push_back(target);
+    }
+
+    // Descent of the reserve, search of the Extreme band, padding: each line
+    // on its own random stream, so the threads change nothing.
+    ParallelFor(static_cast<int>(chosen.size()), parameters.jobs, [&](int i) {
+        Candidate& candidate = chosen[i];
+        const Grid& solution = pools.sources[candidate.source];
+        const std::uint64_t stream = static_cast<std::uint64_t>(quotaIndex) * 100000 + static_cast<std::uint64_t>(i);
+        if (i < reserve) {
+            GeneratorRandom descent = StreamRandom(parameters.seed, Stream::Descent, stream);
+            candidate.puzzle = DescendWithinTier(candidate.puzzle, solution, quota.tier,
+                                                 rule.tableLeast + LeastGivensTolerance, parameters.descentSteps, descent);
+        }
+        else if (floors[i] > 0) {
+            GeneratorRandom descent = StreamRandom(parameters.seed, Stream::Descent, stream);
+            candidate.puzzle = DescendWithinTier(candidate.puzzle, solution, quota.tier, floors[i],
+                                                 parameters.descentSteps / TargetDescentShare, descent);
+        }
+        if (quota.tier == BeyondTier && parameters.searchSteps > 0) {
+            GeneratorRandom search = StreamRandom(parameters.seed, Stream::Search, stream);
+            candidate.puzzle = SearchHarder(candidate.puzzle, solution, parameters.searchSteps, search);
+        }
+        GeneratorRandom padding = StreamRandom(parameters.seed, Stream::Padding, stream);
+        Pad(candidate.puzzle, solution, floors[i] > 0 ? floors[i] : targets[i], quota.tier, padding);
+        candidate.givens = GivenCount(candidate.puzzle);
+    });
+
+    // Descents may gather on one number of givens: lines beyond its share
+    // move up to the next number with room, padded within their grade.
+    std::array<int, CellCount + 1> counts{};
+    for (const Candidate& candidate : chosen)
+        ++counts[candidate.givens];
+    for (int i = static_cast<int>(chosen.size()) - 1; i >= reserve; --i) {
+        Candidate& candidate = chosen[i];
+        if (counts[candidate.givens] <= cap)
+            continue;
+        int next = candidate.givens + 1;
+        while (next < CellCount && counts[next] >= cap)
+            ++next;
+        GeneratorRandom padding = StreamRandom(parameters.seed, Stream::Rebalance,
+                                               static_cast<std::uint64_t>(quotaIndex) * 100000 + static_cast<std::uint64_t>(i));
+        Grid puzzle = candidate.puzzle;
+        Pad(puzzle, pools.sources[candidate.source], next, quota.tier, padding);
+        if (GivenCount(puzzle) != next)
+            continue;
+        --counts[candidate.givens];
+        ++counts[next];
+        candidate.puzzle = puzzle;
+        candidate.givens = next;
     }
 
     std::vector<std::string> lines;
     for (const Candidate& candidate : chosen) {
         pools.used[candidate.source] = true;
-        lines.push_back(PuzzleText(pools.sources[candidate.source].solution, candidate.puzzle));
+        lines.push_back(PuzzleText(pools.sources[candidate.source], candidate.puzzle));
     }
     return lines;
 }
@@ -243,15 +403,40 @@ std::array<BankList, BankLists> BuildBank(const BankParameters& parameters, cons
     progress(Describe("easy list done after %.1f s", SecondsSince(start)));
 
     Pools pools;
-    for (int index = 0; index < parameters.walkGrids; ++index) {
-        Walk(parameters, index, pools);
-        if ((index + 1) % 100 == 0)
-            progress(Describe("walked %.0f grids, %.1f s", index + 1, SecondsSince(start)));
+    {
+        std::vector<WalkResult> walks(parameters.walkGrids);
+        ParallelFor(parameters.walkGrids, parameters.jobs, [&](int i) { walks[i] = Walk(parameters, i); });
+        for (const WalkResult& walk : walks) {
+            const int source = static_cast<int>(pools.sources.size());
+            pools.sources.push_back(walk.solution);
+            for (const auto& [puzzle, tier] : walk.lowest)
+                pools.candidates.push_back({puzzle, GivenCount(puzzle), tier, source});
+        }
+        progress(Describe("walked %.0f grids, %.1f s", parameters.walkGrids, SecondsSince(start)));
     }
-    for (int index = 0; index < parameters.freshGrids; ++index) {
-        Fresh(parameters, index, pools);
-        if ((index + 1) % 5000 == 0)
-            progress(Describe("%.0f fresh grids, %.1f s", index + 1, SecondsSince(start)));
+    {
+        std::vector<FreshResult> fresh(parameters.freshGrids);
+        ParallelFor(parameters.freshGrids, parameters.jobs, [&](int i) { fresh[i] = Fresh(parameters, i); });
+        for (const FreshResult& result : fresh) {
+            const int source = static_cast<int>(pools.sources.size());
+            pools.sources.push_back(result.solution);
+            pools.candidates.push_back({result.puzzle, GivenCount(result.puzzle), result.tier, source});
+        }
+        progress(Describe("%.0f fresh grids, %.1f s", parameters.freshGrids, SecondsSince(start)));
+    }
+    // The full grading of the puzzles beyond chains: the Extreme band holds
+    // those that forcing chains and nets solve.
+    {
+        std::vector<int> beyond;
+        for (int i = 0; i < static_cast<int>(pools.candidates.size()); ++i)
+            if (pools.candidates[i].tier == BeyondTier)
+                beyond.push_back(i);
+        ParallelFor(static_cast<int>(beyond.size()), parameters.jobs, [&](int i) {
+            Candidate& candidate = pools.candidates[beyond[i]];
+            candidate.rating = ExtremeRating(candidate.puzzle);
+        });
+        progress(Describe("%.0f puzzles beyond chains graded in full, %.1f s", static_cast<double>(beyond.size()),
+                          SecondsSince(start)));
     }
     pools.used.assign(pools.sources.size(), false);
 
@@ -283,6 +468,30 @@ std::array<BankList, BankLists> BuildBank(const BankParameters& parameters, cons
         order.Shuffle(bank[list].lines);
     }
     return bank;
+}
+
+std::vector<std::string> BuildHardSet(std::uint64_t seed, int grids, int count, int jobs)
+{
+    struct Made {
+        Grid solution, puzzle;
+        long guesses = 0;
+    };
+    std::vector<Made> made(grids);
+    ParallelFor(grids, jobs, [&](int i) {
+        GeneratorRandom random = StreamRandom(seed, Stream::Hard, static_cast<std::uint64_t>(i));
+        made[i].solution = RandomFullGrid(random);
+        made[i].puzzle = MinimalPuzzle(made[i].solution, random);
+        CountSolutionsAndGuesses(made[i].puzzle, 2, made[i].guesses);
+    });
+    std::vector<int> order(grids);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return made[a].guesses > made[b].guesses; });
+    order.resize(std::min(count, grids));
+    std::sort(order.begin(), order.end());
+    std::vector<std::string> lines;
+    for (int i : order)
+        lines.push_back(PuzzleText(made[i].solution, made[i].puzzle));
+    return lines;
 }
 
 } // namespace orvane::bank

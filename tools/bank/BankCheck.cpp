@@ -1,5 +1,6 @@
 #include "BankCheck.h"
 
+#include "Canonical.h"
 #include "ExactSolver.h"
 #include "LogicalGrader.h"
 
@@ -58,11 +59,15 @@ void CheckLine(const BankListRule& rule, int lineNumber, std::string_view line, 
     const GradeResult grade = GradePuzzle(parsed->givens, parsed->solution);
     if (grade.faulty)
         Fail("a deduction of the grader contradicts the solution");
-    if (grade.tier < rule.lowestTier || grade.tier > rule.highestTier)
-        Fail("grade " + std::to_string(grade.tier) + " (" + std::string(TierName(grade.tier)) + ") is outside the " +
-             std::string(rule.levelName) + " band " + std::to_string(rule.lowestTier) + ".." +
-             std::to_string(rule.highestTier));
-    report.entries.push_back({lineNumber, parsed->solution, parsed->givens, grade.tier, grade.uses});
+    const int least = RatingBands[rule.lowestTier - 1].least, most = RatingBands[rule.highestTier - 1].most;
+    if (!grade.solved)
+        Fail("the grader's logic stalls: solving it needs guessing");
+    else if (grade.rating < least || grade.rating > most)
+        Fail("rating " + Format("%.1f", grade.rating / 10.0) + " (" + std::string(TechniqueName(grade.hardest)) +
+             ") is outside the " + std::string(rule.levelName) + " band " + Format("%.1f", least / 10.0) + ".." +
+             Format("%.1f", most / 10.0));
+    report.entries.push_back(
+        {lineNumber, parsed->solution, parsed->givens, grade.tier, grade.rating, grade.ratingSum, grade.uses});
 }
 
 } // namespace
@@ -98,6 +103,25 @@ ListReport CheckList(const BankListRule& rule, std::string_view text)
             report.techniqueLists[t] += entry.uses[t] > 0;
     }
     report.meanGivens = static_cast<double>(total) / static_cast<double>(report.entries.size());
+    std::array<int, CellCount + 1> givensCounts{};
+    std::vector<int> ratings;
+    for (const BankEntry& entry : report.entries) {
+        ++givensCounts[GivenCount(entry.givens)];
+        ratings.push_back(entry.rating);
+    }
+    for (int givens = 0; givens <= CellCount; ++givens)
+        if (givensCounts[givens] > report.commonGivensLines) {
+            report.commonGivens = givens;
+            report.commonGivensLines = givensCounts[givens];
+        }
+    std::sort(ratings.begin(), ratings.end());
+    report.leastRating = ratings.front();
+    report.medianRating = ratings[ratings.size() / 2];
+    report.mostRating = ratings.back();
+    if (report.commonGivensLines > MostCommonGivensShare * static_cast<double>(report.entries.size()))
+        report.failures.push_back(FileName(rule) + ": " + std::to_string(report.commonGivensLines) + " of " +
+                                  std::to_string(report.entries.size()) + " lines have " +
+                                  std::to_string(report.commonGivens) + " givens, more than a third");
     if (std::fabs(report.meanGivens - rule.tableMean) > MeanGivensTolerance)
         report.failures.push_back(FileName(rule) + ": mean givens " + Format("%.2f", report.meanGivens) +
                                   " is more than " + Format("%.1f", MeanGivensTolerance) + " from " +
@@ -112,15 +136,34 @@ ListReport CheckList(const BankListRule& rule, std::string_view text)
 std::vector<std::string> CheckSharedSolutions(const std::vector<ListReport>& reports)
 {
     std::vector<std::string> failures;
-    std::map<Grid, std::string> firstUse;
+    std::map<Grid, std::string> firstUse, firstForm;
     for (const ListReport& report : reports)
         for (const BankEntry& entry : report.entries) {
             const std::string here = FileName(*report.rule) + ":" + std::to_string(entry.line);
             const auto [place, inserted] = firstUse.emplace(entry.solution, here);
-            if (!inserted)
+            if (!inserted) {
                 failures.push_back(here + ": same solution grid as " + place->second);
+                continue;
+            }
+            const auto [form, newForm] = firstForm.emplace(CanonicalGrid(entry.solution), here);
+            if (!newForm)
+                failures.push_back(here + ": same solution grid as " + form->second +
+                                   " up to the grid's symmetries and a relabelling of the digits");
         }
     return failures;
+}
+
+double RatingOverlapShare(const ListReport& lower, const ListReport& higher)
+{
+    std::vector<int> low;
+    for (const BankEntry& entry : lower.entries)
+        low.push_back(entry.rating);
+    std::sort(low.begin(), low.end());
+    double above = 0;
+    for (const BankEntry& entry : higher.entries)
+        above += static_cast<double>(std::lower_bound(low.begin(), low.end(), entry.rating) - low.begin());
+    const double pairs = static_cast<double>(low.size()) * static_cast<double>(higher.entries.size());
+    return pairs > 0 ? above / pairs : 0;
 }
 
 std::string DescribeList(const ListReport& report)
@@ -130,7 +173,12 @@ std::string DescribeList(const ListReport& report)
                        std::to_string(report.leastGivens) + ", mean " + Format("%.2f", report.meanGivens) +
                        ", most " + std::to_string(report.mostGivens) + " (table " +
                        std::to_string(report.rule->tableLeast) + ", " + Format("%.1f", report.rule->tableMean) +
-                       ", " + std::to_string(report.rule->tableMost) + "); tiers";
+                       ", " + std::to_string(report.rule->tableMost) + "), most common " +
+                       std::to_string(report.commonGivens) + " in " +
+                       Format("%.1f%%", 100.0 * report.commonGivensLines / std::max<std::size_t>(1, report.entries.size())) +
+                       "; rating least " + Format("%.1f", report.leastRating / 10.0) + ", median " +
+                       Format("%.1f", report.medianRating / 10.0) + ", most " + Format("%.1f", report.mostRating / 10.0) +
+                       "; bands";
     for (int tier = 1; tier <= TierCount; ++tier)
         text += " " + std::to_string(tier) + ":" + std::to_string(report.tierCounts[tier]);
     return text;

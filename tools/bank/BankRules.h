@@ -17,6 +17,8 @@ constexpr int SpareListIndex = 5;
 // fewest givens from the table's fewest by this many.
 constexpr double MeanGivensTolerance = 1.5;
 constexpr int LeastGivensTolerance = 3;
+// No number of givens may be held by more than this share of a list's lines.
+constexpr double MostCommonGivensShare = 1.0 / 3.0;
 
 // What a list of the bank must hold: its grade band, the game's table of
 // givens it is measured against, and the range every line's givens must lie
@@ -33,9 +35,9 @@ struct BankListRule {
     int lineMost;
 };
 
-// Easy needs singles only and keeps 41..51 givens; each further level needs
-// the next tier, so neighbouring levels never share a grade. The spare list
-// mixes tiers 2..5 in equal parts.
+// Easy needs singles only and keeps 41..51 givens; each further level lies in
+// the next band of the rating (Techniques.h: RatingBands), so neighbouring
+// levels never share a rating. The spare list mixes bands 2..5 in equal parts.
 constexpr int FewestUniqueGivens = 17;
 constexpr std::array<BankListRule, BankLists> BankListRules = {{
     {"tk0", "Easy", SinglesTier, SinglesTier, 41, 51, 44.0, 41, 51},

@@ -26,6 +26,16 @@ public:
 
     void AttachSolution(const Grid& solution);
 
+    // A copy for an assumption: without the reference solution (a false
+    // assumption is no fault) and without recording.
+    CandidateBoard Hypothesis() const
+    {
+        CandidateBoard copy;
+        copy.cellCandidates = cellCandidates;
+        copy.values = values;
+        return copy;
+    }
+
     std::uint16_t Candidates(int cell) const { return cellCandidates[cell]; }
     bool HasCandidate(int cell, int digit) const { return cellCandidates[cell] & DigitBit(digit); }
     int Value(int cell) const { return values[cell]; }

@@ -176,12 +176,7 @@ private:
 
 } // namespace
 
-int CountSolutions(const Grid& puzzle, int limit) { return ExactSearch(limit, nullptr, nullptr).Run(puzzle); }
-
-int EnumerateSolutions(const Grid& puzzle, int limit, std::vector<Grid>& solutions)
-{
-    return ExactSearch(limit, &solutions, nullptr).Run(puzzle);
-}
+int LegacyCountSolutions(const Grid& puzzle, int limit) { return ExactSearch(limit, nullptr, nullptr).Run(puzzle); }
 
 bool CompleteRandomly(Grid& grid, GeneratorRandom& random)
 {

@@ -115,7 +115,8 @@ Grid SinglesPuzzle(const Grid& solution, int targetGivens, GeneratorRandom& rand
     return puzzle;
 }
 
-bool PadPuzzle(Grid& puzzle, const Grid& solution, int targetGivens, int tier, GeneratorRandom& random)
+bool PadPuzzle(Grid& puzzle, const Grid& solution, int targetGivens, int tier, GeneratorRandom& random,
+               int highestTier)
 {
     for (int cell : ShuffledCells(random)) {
         if (GivenCount(puzzle) >= targetGivens)
@@ -123,7 +124,7 @@ bool PadPuzzle(Grid& puzzle, const Grid& solution, int targetGivens, int tier, G
         if (puzzle[cell] != 0)
             continue;
         puzzle[cell] = solution[cell];
-        if (GradePuzzle(puzzle).tier != tier)
+        if (GradePuzzle(puzzle, std::nullopt, highestTier).tier != tier)
             puzzle[cell] = 0;
     }
     return GivenCount(puzzle) >= targetGivens;

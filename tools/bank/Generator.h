@@ -3,6 +3,7 @@
 #include "ExactSolver.h"
 #include "GeneratorRandom.h"
 #include "Grid.h"
+#include "Techniques.h"
 
 namespace orvane::bank {
 
@@ -37,6 +38,8 @@ Grid SinglesPuzzle(const Grid& solution, int targetGivens, GeneratorRandom& rand
 // Adds givens of the solution at random cells until the puzzle has
 // targetGivens, keeping only additions after which the grade stays `tier`.
 // False when the attempts ran out first (puzzle then holds what was reached).
-bool PadPuzzle(Grid& puzzle, const Grid& solution, int targetGivens, int tier, GeneratorRandom& random);
+// highestTier as for GradePuzzle: below BeyondTier, the cheaper grading.
+bool PadPuzzle(Grid& puzzle, const Grid& solution, int targetGivens, int tier, GeneratorRandom& random,
+               int highestTier = BeyondTier);
 
 } // namespace orvane::bank

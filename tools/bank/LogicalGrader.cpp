@@ -8,6 +8,7 @@ GradeResult SolveLogically(CandidateBoard& board, int highestTier)
 {
     GradeResult result;
     result.tier = SinglesTier;
+    result.rating = BaseRating(Technique::HiddenSingle);
     for (;;) {
         if (board.IsSolved() || board.IsBroken())
             break;
@@ -16,10 +17,15 @@ GradeResult SolveLogically(CandidateBoard& board, int highestTier)
             const auto technique = static_cast<Technique>(index);
             if (TierOf(technique) > highestTier)
                 break;
-            if (!ApplyTechnique(technique, board))
+            const int rating = ApplyTechniqueRated(technique, board);
+            if (rating == 0)
                 continue;
             ++result.uses[index];
-            result.tier = std::max(result.tier, TierOf(technique));
+            result.ratingSum += rating;
+            if (rating > result.rating) {
+                result.rating = rating;
+                result.hardest = technique;
+            }
             progressed = true;
         }
         if (!progressed)
@@ -27,17 +33,20 @@ GradeResult SolveLogically(CandidateBoard& board, int highestTier)
     }
     result.solved = board.IsSolved();
     result.faulty = board.Faulty();
-    if (!result.solved)
+    result.tier = TierOfRating(result.rating);
+    if (!result.solved) {
         result.tier = BeyondTier;
+        result.rating = UnsolvedRating;
+    }
     return result;
 }
 
-GradeResult GradePuzzle(const Grid& puzzle, const std::optional<Grid>& solution)
+GradeResult GradePuzzle(const Grid& puzzle, const std::optional<Grid>& solution, int highestTier)
 {
     CandidateBoard board = CandidateBoard::FromPuzzle(puzzle);
     if (solution)
         board.AttachSolution(*solution);
-    return SolveLogically(board);
+    return SolveLogically(board, highestTier);
 }
 
 } // namespace orvane::bank

@@ -7,10 +7,19 @@
 
 namespace orvane::bank {
 
+// A rating beyond the scale: the techniques stalled before the board was solved.
+constexpr int UnsolvedRating = 111;
+
 struct GradeResult {
-    // The highest tier among the techniques used; BeyondTier when the
-    // techniques stall before the board is solved.
+    // The band of the rating; BeyondTier when the techniques stall before
+    // the board is solved.
     int tier = 0;
+    // The hardest step's rating in tenths of a point (UnsolvedRating when
+    // stalled), and the sum of every step's rating.
+    int rating = 0;
+    int ratingSum = 0;
+    // The hardest step's technique.
+    Technique hardest = Technique::HiddenSingle;
     bool solved = false;
     // A deduction contradicted the reference solution: a fault of the grader.
     bool faulty = false;
@@ -21,7 +30,11 @@ struct GradeResult {
 // Solves puzzle by the techniques alone, always taking the simplest one that
 // makes progress, and grades it by the hardest one it needed. With a
 // solution, every deduction is checked against it.
-GradeResult GradePuzzle(const Grid& puzzle, const std::optional<Grid>& solution = std::nullopt);
+// With highestTier below BeyondTier the grader stops before the harder
+// techniques (the generator's cheap first grading: a puzzle that stalls there
+// is BeyondTier, to be graded in full later).
+GradeResult GradePuzzle(const Grid& puzzle, const std::optional<Grid>& solution = std::nullopt,
+                        int highestTier = BeyondTier);
 
 // Runs the techniques on a prepared board until they stall; the result says
 // what was used. Shared by GradePuzzle and the tests' fixtures.

@@ -1,5 +1,7 @@
 #include "Techniques.h"
 
+#include "AdvancedTechniques.h"
+
 #include <bit>
 #include <vector>
 
@@ -304,155 +306,70 @@ bool WWing(CandidateBoard& board)
     return changed;
 }
 
-// Alternating inference chains over candidates ("nodes"). A strong link (a
-// cell with two candidates, or a unit with two places for a digit) means "if
-// one node is false the other is true"; a weak link (same cell, or same digit
-// in cells that see each other) means "if one is true the other is false".
-// Following, from a node A assumed false, strong then weak then strong links,
-// every node reached on a strong link is true whenever A is false: so A or
-// that node is true, and any candidate weakly linked to both is false. This
-// covers X-chains (one digit), XY-chains (cells of two candidates) and the
-// mixed chains; with A itself reached, A is true.
-class ChainSearch {
-public:
-    explicit ChainSearch(const CandidateBoard& board) : searchedBoard(board)
-    {
-        for (int cell = 0; cell < CellCount; ++cell) {
-            const std::uint16_t candidates = board.Candidates(cell);
-            if (board.IsOpen(cell) && BitCount(candidates) == 2)
-                AddStrong(Node(cell, BitIndex(candidates) + 1), Node(cell, BitIndex(candidates & (candidates - 1)) + 1));
-        }
-        for (int unit = 0; unit < UnitCount; ++unit)
-            for (int digit = 1; digit <= DigitCount; ++digit) {
-                const std::uint16_t positions = board.Positions(unit, digit);
-                if (BitCount(positions) != 2)
-                    continue;
-                const int p = Tables().unitCells[unit][BitIndex(positions)];
-                const int q = Tables().unitCells[unit][BitIndex(positions & (positions - 1))];
-                AddStrong(Node(p, digit), Node(q, digit));
-            }
-    }
-
-    // Every elimination the chains from every start prove, collected before
-    // any is applied.
-    std::vector<int> Eliminations()
-    {
-        std::vector<bool> eliminated(NodeCount, false);
-        std::vector<int> result;
-        for (int start = 0; start < NodeCount; ++start) {
-            if (strongLinks[start].empty())
-                continue;
-            Reach(start);
-            ForEachWeak(start, [&](int candidate) {
-                if (eliminated[candidate])
-                    return;
-                bool proven = false;
-                ForEachWeak(candidate, [&](int other) { proven = proven || reachedTrue[other]; });
-                if (proven) {
-                    eliminated[candidate] = true;
-                    result.push_back(candidate);
-                }
-            });
-        }
-        return result;
-    }
-
-    static constexpr int NodeCount = CellCount * DigitCount;
-    static constexpr int Node(int cell, int digit) { return cell * DigitCount + digit - 1; }
-    static constexpr int CellOfNode(int node) { return node / DigitCount; }
-    static constexpr int DigitOfNode(int node) { return node % DigitCount + 1; }
-
-private:
-    void AddStrong(int a, int b)
-    {
-        strongLinks[a].push_back(static_cast<std::uint16_t>(b));
-        strongLinks[b].push_back(static_cast<std::uint16_t>(a));
-    }
-
-    template <typename Visit>
-    void ForEachWeak(int node, Visit visit) const
-    {
-        const int cell = CellOfNode(node), digit = DigitOfNode(node);
-        ForEachDigit(searchedBoard.Candidates(cell) & static_cast<std::uint16_t>(~DigitBit(digit)),
-                     [&](int other) { visit(Node(cell, other)); });
-        for (int peer : Tables().peers[cell])
-            if (searchedBoard.HasCandidate(peer, digit))
-                visit(Node(peer, digit));
-    }
-
-    // Breadth-first over (node, truth) from "start is false".
-    void Reach(int start)
-    {
-        reachedTrue.assign(NodeCount, false);
-        reachedFalse.assign(NodeCount, false);
-        std::vector<int> queue; // node * 2 + (1 when true)
-        reachedFalse[start] = true;
-        queue.push_back(start * 2);
-        for (std::size_t head = 0; head < queue.size(); ++head) {
-            const int node = queue[head] / 2;
-            if (queue[head] % 2 == 0) {
-                for (int next : strongLinks[node])
-                    if (!reachedTrue[next]) {
-                        reachedTrue[next] = true;
-                        queue.push_back(next * 2 + 1);
-                    }
-                continue;
-            }
-            ForEachWeak(node, [&](int next) {
-                if (!reachedFalse[next]) {
-                    reachedFalse[next] = true;
-                    queue.push_back(next * 2);
-                }
-            });
-        }
-    }
-
-    const CandidateBoard& searchedBoard;
-    std::array<std::vector<std::uint16_t>, NodeCount> strongLinks;
-    std::vector<bool> reachedTrue, reachedFalse;
-};
-
-bool AlternatingChains(CandidateBoard& board)
-{
-    const auto eliminations = ChainSearch(board).Eliminations();
-    for (int node : eliminations)
-        board.Eliminate(ChainSearch::CellOfNode(node), ChainSearch::DigitOfNode(node));
-    return !eliminations.empty();
-}
-
 struct TechniqueInfo {
     std::string_view name;
-    int tier;
+    int rating;  // tenths of a point
+    int highest; // chains and forcing steps: the most their length may add up to
 };
 
 constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
-    {"naked single", SinglesTier},
-    {"hidden single", SinglesTier},
-    {"pointing", SubsetsTier},
-    {"claiming", SubsetsTier},
-    {"naked pair", SubsetsTier},
-    {"hidden pair", SubsetsTier},
-    {"naked triple", SubsetsTier},
-    {"hidden triple", SubsetsTier},
-    {"naked quad", SubsetsTier},
-    {"hidden quad", SubsetsTier},
-    {"X-Wing", FishAndWingsTier},
-    {"XY-Wing", FishAndWingsTier},
-    {"XYZ-Wing", FishAndWingsTier},
-    {"W-Wing", FishAndWingsTier},
-    {"Swordfish", FishAndWingsTier},
-    {"Jellyfish", FishAndWingsTier},
-    {"alternating inference chain", ChainsTier},
+    {"hidden single", 15, 15},
+    {"naked single", 23, 23},
+    {"pointing", 26, 26},
+    {"claiming", 28, 28},
+    {"naked pair", 30, 30},
+    {"hidden pair", 34, 34},
+    {"naked triple", 36, 36},
+    {"hidden triple", 40, 40},
+    {"X-Wing", 42, 42},
+    {"XY-Wing", 43, 43},
+    {"XYZ-Wing", 44, 44},
+    {"Unique Rectangle type 1", 45, 45},
+    {"Unique Rectangle type 2", 46, 46},
+    {"Unique Rectangle type 4", 47, 47},
+    {"Swordfish", 48, 48},
+    {"naked quad", 50, 50},
+    {"Jellyfish", 52, 52},
+    {"hidden quad", 54, 54},
+    {"BUG+1", 56, 56},
+    {"W-Wing", 62, 62},
+    {"X-chain", 65, 69},
+    {"grouped X-chain", 66, 69},
+    {"ALS-XZ", 68, 68},
+    {"alternating inference chain", 70, 74},
+    {"grouped alternating inference chain", 71, 74},
+    {"forcing chain", 76, 84},
+    {"forcing net", 85, 94},
+    {"nested forcing net", 95, 110},
 }};
 
 constexpr std::array<std::string_view, TierCount> TierNames = {
-    "singles", "subsets", "fish and wings", "chains", "beyond"};
+    "Easy: singles", "Normal: intersections, pairs, triples", "Hard: fish, wings, quads, uniqueness",
+    "Expert: chains", "Extreme: forcing chains and nets"};
+
+const TechniqueInfo& Info(Technique technique) { return TechniqueTable[static_cast<int>(technique)]; }
 
 } // namespace
 
-int TierOf(Technique technique) { return TechniqueTable[static_cast<int>(technique)].tier; }
+int TierOfRating(int rating)
+{
+    for (int tier = 1; tier <= TierCount; ++tier)
+        if (rating >= RatingBands[tier - 1].least && rating <= RatingBands[tier - 1].most)
+            return tier;
+    return 0;
+}
 
-std::string_view TechniqueName(Technique technique) { return TechniqueTable[static_cast<int>(technique)].name; }
+int BaseRating(Technique technique) { return Info(technique).rating; }
+int HighestRating(Technique technique) { return Info(technique).highest; }
+int TierOf(Technique technique) { return TierOfRating(Info(technique).rating); }
+
+bool IsUniquenessTechnique(Technique technique)
+{
+    return technique == Technique::UniqueRectangle1 || technique == Technique::UniqueRectangle2 ||
+           technique == Technique::UniqueRectangle4 || technique == Technique::BugPlusOne;
+}
+
+std::string_view TechniqueName(Technique technique) { return Info(technique).name; }
 
 std::string_view TierName(int tier)
 {
@@ -461,28 +378,45 @@ std::string_view TierName(int tier)
     return TierNames[tier - 1];
 }
 
-bool ApplyTechnique(Technique technique, CandidateBoard& board)
+int ApplyTechniqueRated(Technique technique, CandidateBoard& board)
 {
+    using namespace detail;
+    const int rating = BaseRating(technique);
+    const int highest = HighestRating(technique);
+    const auto Simple = [&](bool changed) { return changed ? rating : 0; };
     switch (technique) {
-    case Technique::NakedSingle: return NakedSingles(board);
-    case Technique::HiddenSingle: return HiddenSingles(board);
-    case Technique::LockedPointing: return LockedCandidates(board, LockedKind::Pointing);
-    case Technique::LockedClaiming: return LockedCandidates(board, LockedKind::Claiming);
-    case Technique::NakedPair: return NakedSubsets(board, 2);
-    case Technique::HiddenPair: return HiddenSubsets(board, 2);
-    case Technique::NakedTriple: return NakedSubsets(board, 3);
-    case Technique::HiddenTriple: return HiddenSubsets(board, 3);
-    case Technique::NakedQuad: return NakedSubsets(board, LargestSubset);
-    case Technique::HiddenQuad: return HiddenSubsets(board, LargestSubset);
-    case Technique::XWing: return Fish(board, 2);
-    case Technique::XYWing: return XYWing(board);
-    case Technique::XYZWing: return XYZWing(board);
-    case Technique::WWing: return WWing(board);
-    case Technique::Swordfish: return Fish(board, 3);
-    case Technique::Jellyfish: return Fish(board, LargestSubset);
-    case Technique::AlternatingChain: return AlternatingChains(board);
+    case Technique::NakedSingle: return Simple(NakedSingles(board));
+    case Technique::HiddenSingle: return Simple(HiddenSingles(board));
+    case Technique::LockedPointing: return Simple(LockedCandidates(board, LockedKind::Pointing));
+    case Technique::LockedClaiming: return Simple(LockedCandidates(board, LockedKind::Claiming));
+    case Technique::NakedPair: return Simple(NakedSubsets(board, 2));
+    case Technique::HiddenPair: return Simple(HiddenSubsets(board, 2));
+    case Technique::NakedTriple: return Simple(NakedSubsets(board, 3));
+    case Technique::HiddenTriple: return Simple(HiddenSubsets(board, 3));
+    case Technique::NakedQuad: return Simple(NakedSubsets(board, LargestSubset));
+    case Technique::HiddenQuad: return Simple(HiddenSubsets(board, LargestSubset));
+    case Technique::XWing: return Simple(Fish(board, 2));
+    case Technique::XYWing: return Simple(XYWing(board));
+    case Technique::XYZWing: return Simple(XYZWing(board));
+    case Technique::UniqueRectangle1: return UniqueRectangles(board, 1, rating);
+    case Technique::UniqueRectangle2: return UniqueRectangles(board, 2, rating);
+    case Technique::UniqueRectangle4: return UniqueRectangles(board, 4, rating);
+    case Technique::BugPlusOne: return BugPlusOne(board, rating);
+    case Technique::WWing: return Simple(WWing(board));
+    case Technique::Swordfish: return Simple(Fish(board, 3));
+    case Technique::Jellyfish: return Simple(Fish(board, LargestSubset));
+    case Technique::XChain: return Chains(board, ChainKind::XChain, rating, highest);
+    case Technique::GroupedXChain: return Chains(board, ChainKind::GroupedXChain, rating, highest);
+    case Technique::AlsXz: return AlsXz(board, rating);
+    case Technique::AlternatingChain: return Chains(board, ChainKind::Alternating, rating, highest);
+    case Technique::GroupedAlternatingChain: return Chains(board, ChainKind::GroupedAlternating, rating, highest);
+    case Technique::ForcingChain: return Forcing(board, 1, rating, highest);
+    case Technique::ForcingNet: return Forcing(board, 2, rating, highest);
+    case Technique::NestedForcingNet: return Forcing(board, 3, rating, highest);
     }
-    return false;
+    return 0;
 }
+
+bool ApplyTechnique(Technique technique, CandidateBoard& board) { return ApplyTechniqueRated(technique, board) > 0; }
 
 } // namespace orvane::bank

@@ -7,33 +7,49 @@
 
 namespace orvane::bank {
 
-// The solving techniques of the logical grader, simplest first. Each belongs
-// to a tier; a puzzle's grade is the highest tier it needs.
+// The solving techniques of the logical grader, simplest first. Each has a
+// difficulty rating in tenths of a point, in the manner of the common
+// hardest-step scales (singles lowest, then intersections, subsets by size,
+// fish, wings, uniqueness, chains by kind and length, forcing chains and nets
+// highest), and belongs to the level band that its rating falls in. A
+// puzzle's rating is its hardest step.
 enum class Technique {
-    NakedSingle,
     HiddenSingle,
+    NakedSingle,
     LockedPointing,
     LockedClaiming,
     NakedPair,
     HiddenPair,
     NakedTriple,
     HiddenTriple,
-    NakedQuad,
-    HiddenQuad,
     XWing,
     XYWing,
     XYZWing,
-    WWing,
+    UniqueRectangle1,
+    UniqueRectangle2,
+    UniqueRectangle4,
     Swordfish,
+    NakedQuad,
     Jellyfish,
+    HiddenQuad,
+    BugPlusOne,
+    WWing,
+    XChain,
+    GroupedXChain,
+    AlsXz,
     AlternatingChain,
+    GroupedAlternatingChain,
+    ForcingChain,
+    ForcingNet,
+    NestedForcingNet,
 };
 
-constexpr int TechniqueCount = static_cast<int>(Technique::AlternatingChain) + 1;
+constexpr int TechniqueCount = static_cast<int>(Technique::NestedForcingNet) + 1;
 
-// Tiers: 1 singles; 2 locked candidates and subsets; 3 fish and wings;
-// 4 alternating inference chains (X-chains and XY-chains among them);
-// 5 "beyond": the puzzle is unique, but tiers 1..4 stall on it.
+// Levels ("tiers") are bands of the rating that do not overlap:
+// 1 Easy singles; 2 Normal intersections, pairs and triples; 3 Hard fish,
+// wings, quads and uniqueness; 4 Expert chains (W-Wing, X-chains, ALS-XZ,
+// alternating inference chains); 5 Extreme forcing chains and nets.
 constexpr int SinglesTier = 1;
 constexpr int SubsetsTier = 2;
 constexpr int FishAndWingsTier = 3;
@@ -41,12 +57,36 @@ constexpr int ChainsTier = 4;
 constexpr int BeyondTier = 5;
 constexpr int TierCount = 5;
 
+struct RatingBand {
+    int least; // tenths
+    int most;
+};
+constexpr std::array<RatingBand, TierCount> RatingBands = {{
+    {10, 25},  // Easy
+    {26, 40},  // Normal
+    {41, 59},  // Hard
+    {60, 74},  // Expert
+    {75, 110}, // Extreme
+}};
+
+// The band a rating lies in (1..5); 0 for none.
+int TierOfRating(int rating);
+
+// The rating of a technique's simplest step (chains and forcing steps add
+// to it for their length, up to HighestRating).
+int BaseRating(Technique technique);
+int HighestRating(Technique technique);
 int TierOf(Technique technique);
+bool IsUniquenessTechnique(Technique technique);
 std::string_view TechniqueName(Technique technique);
 std::string_view TierName(int tier);
 
 // Applies every deduction of one technique that the board offers now (all
-// instances found in one scan). True when the board changed.
+// instances found in one scan; for chains and forcing steps, the shortest
+// ones). True when the board changed.
 bool ApplyTechnique(Technique technique, CandidateBoard& board);
+
+// As ApplyTechnique; the rating of the step in tenths, 0 when nothing changed.
+int ApplyTechniqueRated(Technique technique, CandidateBoard& board);
 
 } // namespace orvane::bank

@@ -27,35 +27,48 @@ constexpr const char* HelpText = R"(orvane-bank: generates, grades and verifies 
 Usage:
   orvane-bank generate --out DIR [--seed N] [--walk-grids N] [--walk-steps N]
                        [--walk-floor N] [--fresh-grids N] [--descent-steps N]
+                       [--search-steps N] [--jobs N]
       Generates the six lists tk0 tk1 tk2 tk3 tk4 tk0_bk (500 lines each) into
       DIR as <list>.txt, then prints their figures. The same parameters give
-      the same files. The committed bank (assets/bank) was made with the
-      defaults: seed 20240917, walk-grids 1800, walk-steps 400, walk-floor 19,
-      fresh-grids 30000, descent-steps 3000.
+      the same files, whatever the number of threads (--jobs, default 2). The
+      committed bank (assets/bank) was made with the defaults: seed 20240917,
+      walk-grids 1800, walk-steps 400, walk-floor 18, fresh-grids 30000,
+      descent-steps 3000, search-steps 40.
   orvane-bank stats DIR
-      Per list: fewest, mean and most givens and how many puzzles need each
-      tier; per tier, how many puzzles use each technique.
+      Per list: givens (least, mean, most, the most common and its share),
+      rating (least, median, most), how many puzzles lie in each band, how
+      many use each technique; for neighbouring levels, the share of pairs in
+      which the harder level's puzzle rates higher.
   orvane-bank verify DIR
       Checks every list and line; prints one message per fault and exits 1
       when there is any: 500 LF-ended lines of 81 characters "1".."9" (given)
       and "A".."I" (open cell); each a complete valid grid whose givens have
-      exactly that grid as their one solution; each graded inside its list's
-      band, with every deduction of the grader agreeing with the solution;
-      Easy lines 41..51 givens; each list's mean givens within 1.5 and fewest
-      within 3 of the game's table; no solution grid used twice in the bank.
+      exactly that grid as their one solution; each solved by the grader's
+      logic without guessing and rated inside its list's band, with every
+      deduction agreeing with the solution; Easy lines 41..51 givens; each
+      list's mean givens within 1.5 and fewest within 3 of the game's table,
+      no number of givens on more than a third of a list's lines; no solution
+      grid used twice in the bank, not even up to the grid's symmetries and a
+      relabelling of the digits.
   orvane-bank grade PUZZLE...
-      Grades puzzle strings (81 characters column by column as in the bank)
+      Rates puzzle strings (81 characters column by column as in the bank)
       or row-by-row grids ("." or "0" for an empty cell).
+  orvane-bank hardset --out FILE [--seed N] [--grids N] [--count N]
+      The benchmark's hard set: of the minimal puzzles of N random grids
+      (default 20000; bench/bank/hard.txt used 100000), the count (500) that
+      cost the exact solver the most guesses.
 
-Tiers (a puzzle's grade is the hardest tier it needs):
-  1 singles: naked and hidden singles
-  2 subsets: pointing, claiming, naked and hidden pairs, triples, quads
-  3 fish and wings: X-Wing, Swordfish, Jellyfish, XY-Wing, XYZ-Wing, W-Wing
-  4 chains: alternating inference chains (X-chains, XY-chains, mixed)
-  5 beyond: unique, but tiers 1..4 stall
-Lists: tk0 Easy = 1, tk1 Normal = 2, tk2 Hard = 3, tk3 Expert = 4,
-tk4 Extreme = 5, tk0_bk (spare, nothing reads it) = 125 puzzles of each of
-tiers 2..5.
+Rating (tenths of a point; a puzzle's rating is its hardest step):
+  1.5 hidden single, 2.3 naked single; 2.6 pointing, 2.8 claiming, 3.0 naked
+  pair, 3.4 hidden pair, 3.6 naked triple, 4.0 hidden triple; 4.2 X-Wing,
+  4.3 XY-Wing, 4.4 XYZ-Wing, 4.5/4.6/4.7 Unique Rectangle 1/2/4, 4.8
+  Swordfish, 5.0 naked quad, 5.2 Jellyfish, 5.4 hidden quad, 5.6 BUG+1;
+  6.2 W-Wing, 6.5+ X-chain, 6.6+ grouped X-chain, 6.8 ALS-XZ, 7.0+ alternating
+  inference chain, 7.1+ grouped; 7.6+ forcing chain, 8.5+ forcing net, 9.5+
+  nested forcing net (chains and forcing steps add for their length).
+Bands and lists: tk0 Easy 1.0-2.5, tk1 Normal 2.6-4.0, tk2 Hard 4.1-5.9,
+tk3 Expert 6.0-7.4, tk4 Extreme 7.5-11.0; tk0_bk (spare, nothing reads it)
+holds 125 puzzles of each of the Normal to Extreme bands.
 )";
 
 int Usage(const std::string& message)
@@ -104,6 +117,15 @@ void PrintFigures(const std::vector<ListReport>& reports, bool withTechniques)
             if (report.techniqueLists[t] > 0)
                 std::cout << "    " << TechniqueName(static_cast<Technique>(t)) << ": " << report.techniqueLists[t]
                           << " puzzles\n";
+    }
+    // Neighbouring levels: how often a puzzle of the harder one rates higher.
+    for (std::size_t i = 0; i + 1 < reports.size() && i + 1 < SpareListIndex; ++i) {
+        char line[160];
+        std::snprintf(line, sizeof line, "%s < %s: %.1f%% of pairs rate higher in %s\n",
+                      std::string(reports[i].rule->name).c_str(), std::string(reports[i + 1].rule->name).c_str(),
+                      100.0 * RatingOverlapShare(reports[i], reports[i + 1]),
+                      std::string(reports[i + 1].rule->name).c_str());
+        std::cout << line;
     }
 }
 
@@ -173,6 +195,10 @@ int Generate(const std::vector<std::string>& arguments)
             parameters.freshGrids = bounded;
         else if (option == "--descent-steps")
             parameters.descentSteps = bounded;
+        else if (option == "--search-steps")
+            parameters.searchSteps = bounded;
+        else if (option == "--jobs")
+            parameters.jobs = std::max(1, bounded);
         else
             return Usage("unknown option " + option);
     }
@@ -208,6 +234,40 @@ int Generate(const std::vector<std::string>& arguments)
     return failures.empty() ? EXIT_SUCCESS : ExitFailure;
 }
 
+int HardSet(const std::vector<std::string>& arguments)
+{
+    std::uint64_t seed = 20261210, grids = 20000, count = 500;
+    fs::path out;
+    for (std::size_t i = 0; i + 1 < arguments.size(); i += 2) {
+        const std::string& option = arguments[i];
+        const std::string& value = arguments[i + 1];
+        std::uint64_t number = 0;
+        if (option == "--out")
+            out = value;
+        else if (!ParseNumber(value, number))
+            return Usage("'" + value + "' is not a number for " + option);
+        else if (option == "--seed")
+            seed = number;
+        else if (option == "--grids")
+            grids = std::min<std::uint64_t>(number, 1u << 24);
+        else if (option == "--count")
+            count = std::min<std::uint64_t>(number, 1u << 24);
+        else
+            return Usage("unknown option " + option);
+    }
+    if (out.empty() || arguments.size() % 2 != 0)
+        return Usage("hardset needs --out FILE");
+    const auto lines = BuildHardSet(seed, static_cast<int>(grids), static_cast<int>(count), 2);
+    std::ofstream file(out, std::ios::binary);
+    for (const std::string& line : lines)
+        file << line << '\n';
+    if (!file.flush()) {
+        std::cerr << "hardset: cannot write " << out.string() << "\n";
+        return ExitFailure;
+    }
+    return EXIT_SUCCESS;
+}
+
 int Grade(const std::vector<std::string>& arguments)
 {
     if (arguments.empty())
@@ -226,9 +286,12 @@ int Grade(const std::vector<std::string>& arguments)
         }
         const int solutions = CountSolutions(givens, 2);
         const GradeResult grade = GradePuzzle(givens);
+        char rating[64];
+        std::snprintf(rating, sizeof rating, "rating %.1f (sum %.1f)", grade.rating / 10.0, grade.ratingSum / 10.0);
         std::cout << RowText(givens) << ": " << GivenCount(givens) << " givens, "
-                  << (solutions == 0 ? "no solution" : solutions == 1 ? "unique" : "several solutions") << ", tier "
-                  << grade.tier << " (" << TierName(grade.tier) << ")";
+                  << (solutions == 0 ? "no solution" : solutions == 1 ? "unique" : "several solutions") << ", "
+                  << (grade.solved ? rating : "logic stalls") << ", band " << grade.tier << " (" << TierName(grade.tier)
+                  << ")";
         for (int t = 0; t < TechniqueCount; ++t)
             if (grade.uses[t] > 0)
                 std::cout << "; " << TechniqueName(static_cast<Technique>(t)) << " x" << grade.uses[t];
@@ -257,5 +320,7 @@ int main(int argc, char** argv)
         return Verify(arguments);
     if (mode == "grade")
         return Grade(arguments);
+    if (mode == "hardset")
+        return HardSet(arguments);
     return Usage("unknown mode " + mode);
 }

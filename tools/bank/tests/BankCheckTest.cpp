@@ -1,5 +1,6 @@
 #include "BankCheck.h"
 
+#include "Canonical.h"
 #include "Generator.h"
 #include "LogicalGrader.h"
 
@@ -110,6 +111,11 @@ TEST(BankCheck, MeasuresAWholeListAgainstTheTable)
     // Mean 45 lies within 1.5 of 44.0; fewest 45 lies more than 3 above 41.
     EXPECT_FALSE(HasFailureContaining(report, "mean givens"));
     EXPECT_TRUE(HasFailureContaining(report, "fewest givens 45 is more than 3 from 41"));
+    // Every line has 45 givens: more than a third of the list.
+    EXPECT_TRUE(HasFailureContaining(report, "500 of 500 lines have 45 givens, more than a third"));
+    EXPECT_EQ(report.commonGivens, 45);
+    EXPECT_EQ(report.leastRating, report.mostRating);
+    EXPECT_LE(report.mostRating, RatingBands[0].most);
 
     const ListReport unterminated = CheckList(EasyRule(), Lines(line, BankListLines - 1) + line);
     EXPECT_EQ(unterminated.lineCount, BankListLines);
@@ -119,6 +125,53 @@ TEST(BankCheck, MeasuresAWholeListAgainstTheTable)
     const auto shared = CheckSharedSolutions({report});
     ASSERT_EQ(shared.size(), static_cast<std::size_t>(BankListLines - 1));
     EXPECT_EQ(shared.front(), "tk0.txt:2: same solution grid as tk0.txt:1");
+}
+
+// The grid read through a symmetry: transposed, bands 1 and 3 exchanged,
+// rows 4 and 5 exchanged, stacks 1 and 2 exchanged, digits shifted by one (empty cells stay empty).
+Grid Transformed(const Grid& grid)
+{
+    Grid image{};
+    for (int row = 0; row < GridSide; ++row)
+        for (int column = 0; column < GridSide; ++column) {
+            int r = column, c = row; // transposed
+            r = r / 3 == 0 ? r + 6 : r / 3 == 2 ? r - 6 : r;
+            r = r == 3 ? 4 : r == 4 ? 3 : r;
+            c = c / 3 == 0 ? c + 3 : c / 3 == 1 ? c - 3 : c;
+            const int digit = grid[row * GridSide + column];
+            image[r * GridSide + c] = static_cast<std::uint8_t>(digit == 0 ? 0 : digit % 9 + 1);
+        }
+    return image;
+}
+
+TEST(BankCheck, CanonicalFormsFindGridsThatAreTheSameUpToSymmetry)
+{
+    const Fixture& f = Puzzles();
+    const Grid image = Transformed(f.solution);
+    ASSERT_TRUE(IsCompleteValidGrid(image));
+    ASSERT_NE(image, f.solution);
+    EXPECT_EQ(CanonicalGrid(image), CanonicalGrid(f.solution));
+    EXPECT_TRUE(IsCompleteValidGrid(CanonicalGrid(f.solution)));
+    GeneratorRandom random(12);
+    EXPECT_NE(CanonicalGrid(RandomFullGrid(random)), CanonicalGrid(f.solution));
+
+    // A line built on the transformed grid repeats the first line's puzzle family.
+    const ListReport first = CheckList(EasyRule(), PuzzleText(f.solution, f.easyPuzzle) + "\n");
+    const ListReport second = CheckList(EasyRule(), PuzzleText(image, Transformed(f.easyPuzzle)) + "\n");
+    const auto shared = CheckSharedSolutions({first, second});
+    ASSERT_EQ(shared.size(), 1u);
+    EXPECT_NE(shared.front().find("up to the grid's symmetries"), std::string::npos) << shared.front();
+}
+
+TEST(BankCheck, OverlapCountsThePairsWhereTheHarderListRatesHigher)
+{
+    ListReport lower, higher;
+    for (int rating : {10, 20, 30})
+        lower.entries.push_back({1, {}, {}, 1, rating, rating, {}});
+    for (int rating : {25, 40})
+        higher.entries.push_back({1, {}, {}, 2, rating, rating, {}});
+    // 25 beats 10 and 20, 40 beats all three: 5 of 6 pairs.
+    EXPECT_DOUBLE_EQ(RatingOverlapShare(lower, higher), 5.0 / 6.0);
 }
 
 } // namespace

@@ -80,8 +80,42 @@ TEST(ExactSolver, CountsLikeTheReferenceSolver)
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CountSolutions(c.puzzle, c.limit), c.expected) << c.name;
+        EXPECT_EQ(LegacyCountSolutions(c.puzzle, c.limit), c.expected) << c.name;
         if (c.reference) {
             EXPECT_EQ(ReferenceCountSolutions(c.puzzle, c.limit), c.expected) << c.name;
+        }
+    }
+}
+
+// The bitboard solver against the legacy one on puzzles of every kind:
+// unique, with many solutions, with none (a wrong digit among the givens).
+TEST(ExactSolver, CountsLikeTheLegacySolverOnRandomPuzzles)
+{
+    GeneratorRandom random(2026);
+    for (int round = 0; round < 600; ++round) {
+        Grid full{};
+        ASSERT_TRUE(CompleteRandomly(full, random));
+        Grid puzzle = full;
+        const int keep = 17 + static_cast<int>(random.Below(20));
+        std::array<int, CellCount> cells;
+        for (int i = 0; i < CellCount; ++i)
+            cells[i] = i;
+        random.Shuffle(cells);
+        for (int i = keep; i < CellCount; ++i)
+            puzzle[cells[i]] = 0;
+        if (round % 5 == 0)
+            puzzle[cells[0]] = static_cast<std::uint8_t>(full[cells[0]] % 9 + 1);
+        const int limit = 1 + static_cast<int>(random.Below(4));
+        std::vector<Grid> solutions;
+        const int count = EnumerateSolutions(puzzle, limit, solutions);
+        ASSERT_EQ(count, LegacyCountSolutions(puzzle, limit)) << RowText(puzzle);
+        ASSERT_EQ(static_cast<int>(solutions.size()), count);
+        for (const Grid& solution : solutions) {
+            ASSERT_TRUE(IsCompleteValidGrid(solution));
+            for (int cell = 0; cell < CellCount; ++cell)
+                if (puzzle[cell] != 0) {
+                    ASSERT_EQ(solution[cell], puzzle[cell]);
+                }
         }
     }
 }

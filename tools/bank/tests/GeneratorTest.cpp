@@ -1,5 +1,6 @@
 #include "Generator.h"
 
+#include "BankBuilder.h"
 #include "LogicalGrader.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,22 @@ TEST(Generator, PaddingAddsGivensWithoutChangingTheGrade)
         EXPECT_TRUE(KeepsSolution(puzzle, solution));
     }
     EXPECT_EQ(padded, 3);
+}
+
+// The generator's threads each write their own results from their own random
+// streams, so the number of threads changes nothing.
+TEST(Generator, ThreadsDoNotChangeWhatIsMade)
+{
+    const auto one = BuildHardSet(77, 300, 20, 1);
+    const auto two = BuildHardSet(77, 300, 20, 2);
+    EXPECT_EQ(one.size(), 20u);
+    EXPECT_EQ(one, two);
+    EXPECT_NE(one, BuildHardSet(78, 300, 20, 2));
+    for (const std::string& line : one) {
+        const auto parsed = ParsePuzzleText(line);
+        ASSERT_TRUE(parsed);
+        EXPECT_EQ(CountSolutions(parsed->givens, 2), 1);
+    }
 }
 
 } // namespace

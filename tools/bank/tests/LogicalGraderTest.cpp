@@ -10,7 +10,8 @@
 namespace orvane::bank {
 namespace {
 
-// A well-known puzzle that no chain of single candidates cracks.
+// A well-known puzzle that no chain of single candidates cracks; nested
+// forcing nets do.
 constexpr const char* EasterMonster =
     "1.......2.9.4...5...6...7...5.9.3.......7.......85..4.7.....6...3...9.8...2.....1";
 // Solved by hidden and naked singles alone.
@@ -35,8 +36,12 @@ TEST(LogicalGrader, GradesKnownPuzzles)
     const Grid monster = *ParseRowText(EasterMonster);
     const GradeResult monsterGrade = GradePuzzle(monster, SolutionOf(monster));
     EXPECT_EQ(monsterGrade.tier, BeyondTier);
-    EXPECT_FALSE(monsterGrade.solved);
+    EXPECT_TRUE(monsterGrade.solved);
     EXPECT_FALSE(monsterGrade.faulty);
+    EXPECT_GE(monsterGrade.rating, BaseRating(Technique::NestedForcingNet));
+    EXPECT_EQ(monsterGrade.hardest, Technique::NestedForcingNet);
+    EXPECT_GT(monsterGrade.ratingSum, monsterGrade.rating);
+    EXPECT_LE(easyGrade.rating, BaseRating(Technique::NakedSingle));
 }
 
 TEST(LogicalGrader, AHighestTierStopsTheSolverThere)
@@ -64,14 +69,14 @@ TEST(LogicalGrader, ACheckedDeductionAgainstAWrongSolutionIsReported)
     EXPECT_TRUE(GradePuzzle(easy, wrong).faulty);
 }
 
-// Every deduction on a few hundred random minimal puzzles is checked against
-// the unique solution; the sample reaches every tier, so every tier's
-// techniques are exercised on real boards.
+// Every deduction on a few hundred random minimal puzzles (more, until one
+// needs forcing) is checked against the unique solution; the sample reaches
+// every tier, so every tier's techniques are exercised on real boards.
 TEST(LogicalGrader, EveryDeductionAgreesWithTheUniqueSolution)
 {
     GeneratorRandom random(2024);
     std::set<int> tiersSeen;
-    for (int i = 0; i < 300; ++i) {
+    for (int i = 0; i < 300 || (i < 4000 && tiersSeen.size() < TierCount); ++i) {
         const Grid solution = RandomFullGrid(random);
         const Grid puzzle = MinimalPuzzle(solution, random);
         CandidateBoard board = CandidateBoard::FromPuzzle(puzzle);

@@ -180,6 +180,34 @@ std::vector<TechniqueCase> EliminationCases()
              KeepOnly(b, ColumnUnit(7), 6, {Cell(2, 8), Cell(6, 8)});
          },
          EliminationsOf({Cell(4, 7), Cell(4, 9), Cell(6, 1), Cell(6, 3)}, {6})},
+        {"X-chain (skyscraper) on 6, found as an X-chain", Technique::XChain,
+         [](Candidates& b) {
+             KeepOnly(b, ColumnUnit(1), 6, {Cell(2, 2), Cell(4, 2)});
+             KeepOnly(b, ColumnUnit(7), 6, {Cell(2, 8), Cell(6, 8)});
+         },
+         EliminationsOf({Cell(4, 7), Cell(4, 9), Cell(6, 1), Cell(6, 3)}, {6})},
+        {"Unique Rectangle type 1: r1c1 r1c4 r2c1 {1,2}, r2c4 more", Technique::UniqueRectangle1,
+         [](Candidates& b) { b[Cell(1, 1)] = b[Cell(1, 4)] = b[Cell(2, 1)] = Digits({1, 2}); },
+         EliminationsOf({Cell(2, 4)}, {1, 2})},
+        {"Unique Rectangle type 2: floor r1c1 r1c4 {1,2}, roof r2c1 r2c4 {1,2,7}", Technique::UniqueRectangle2,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = b[Cell(1, 4)] = Digits({1, 2});
+             b[Cell(2, 1)] = b[Cell(2, 4)] = Digits({1, 2, 7});
+         },
+         RowExcept(2, {1, 4}, {7})},
+        {"Unique Rectangle type 4: floor r1c1 r1c4 {1,2}, 1 of row 2 only in the roof", Technique::UniqueRectangle4,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = b[Cell(1, 4)] = Digits({1, 2});
+             KeepOnly(b, RowUnit(1), 1, {Cell(2, 1), Cell(2, 4)});
+         },
+         EliminationsOf({Cell(2, 1), Cell(2, 4)}, {2})},
+        {"ALS-XZ: r1c1 {1,2} and r1c5 {1,3} + r5c5 {2,3}, x = 1, z = 2", Technique::AlsXz,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = Digits({1, 2});
+             b[Cell(1, 5)] = Digits({1, 3});
+             b[Cell(5, 5)] = Digits({2, 3});
+         },
+         EliminationsOf({Cell(5, 1)}, {2})},
         {"XY-chain {1,2} {2,3} {3,4} {4,1}", Technique::AlternatingChain,
          [](Candidates& b) {
              b[Cell(1, 1)] = Digits({1, 2});
@@ -290,19 +318,48 @@ TEST(Techniques, SinglesPlaceTheirDigit)
     EXPECT_EQ(hidden.Changes()[0], (CandidateBoard::Change{Cell(1, 4), 7, true}));
 }
 
-TEST(Techniques, TiersRiseWithTheTechniqueOrder)
+// A grouped X-chain on 6: r6c2 = r2c2 (column 2) - {r2c7,r2c8} = r3c9 (box 3):
+// r6c9 sees both ends. No chain of single cells proves it.
+TEST(Techniques, GroupedXChainLinksThroughABoxLineGroup)
 {
-    int previous = SinglesTier;
+    Candidates candidates;
+    candidates.fill(AllDigits);
+    KeepOnly(candidates, ColumnUnit(1), 6, {Cell(2, 2), Cell(6, 2)});
+    KeepOnly(candidates, BoxUnit(2), 6, {Cell(2, 7), Cell(2, 8), Cell(3, 9)});
+    KeepOnly(candidates, RowUnit(1), 6, {Cell(2, 2), Cell(2, 7), Cell(2, 8)});
+    CandidateBoard plain = CandidateBoard::FromCandidates(candidates);
+    ApplyTechnique(Technique::XChain, plain);
+    EXPECT_TRUE(plain.HasCandidate(Cell(6, 9), 6));
+    CandidateBoard grouped = CandidateBoard::FromCandidates(candidates);
+    EXPECT_TRUE(ApplyTechnique(Technique::GroupedXChain, grouped));
+    EXPECT_FALSE(grouped.HasCandidate(Cell(6, 9), 6));
+}
+
+TEST(Techniques, RatingsRiseWithTheTechniqueOrderAndBandsDoNotOverlap)
+{
+    int previous = 0;
     for (int index = 0; index < TechniqueCount; ++index) {
-        const int tier = TierOf(static_cast<Technique>(index));
-        EXPECT_GE(tier, previous) << TechniqueName(static_cast<Technique>(index));
-        EXPECT_LT(tier, BeyondTier);
-        previous = tier;
+        const auto technique = static_cast<Technique>(index);
+        EXPECT_GE(BaseRating(technique), previous) << TechniqueName(technique);
+        EXPECT_GE(HighestRating(technique), BaseRating(technique)) << TechniqueName(technique);
+        // A technique's longest instance stays in the band of its shortest.
+        EXPECT_EQ(TierOfRating(HighestRating(technique)), TierOf(technique)) << TechniqueName(technique);
+        previous = BaseRating(technique);
     }
+    for (int tier = 1; tier < TierCount; ++tier)
+        EXPECT_EQ(RatingBands[tier].least, RatingBands[tier - 1].most + 1);
     EXPECT_EQ(TierOf(Technique::HiddenSingle), SinglesTier);
-    EXPECT_EQ(TierOf(Technique::HiddenQuad), SubsetsTier);
-    EXPECT_EQ(TierOf(Technique::WWing), FishAndWingsTier);
-    EXPECT_EQ(TierOf(Technique::AlternatingChain), ChainsTier);
+    EXPECT_EQ(TierOf(Technique::NakedSingle), SinglesTier);
+    EXPECT_EQ(TierOf(Technique::LockedPointing), SubsetsTier);
+    EXPECT_EQ(TierOf(Technique::HiddenTriple), SubsetsTier);
+    EXPECT_EQ(TierOf(Technique::XWing), FishAndWingsTier);
+    EXPECT_EQ(TierOf(Technique::NakedQuad), FishAndWingsTier);
+    EXPECT_EQ(TierOf(Technique::BugPlusOne), FishAndWingsTier);
+    EXPECT_EQ(TierOf(Technique::WWing), ChainsTier);
+    EXPECT_EQ(TierOf(Technique::AlsXz), ChainsTier);
+    EXPECT_EQ(TierOf(Technique::GroupedAlternatingChain), ChainsTier);
+    EXPECT_EQ(TierOf(Technique::ForcingChain), BeyondTier);
+    EXPECT_EQ(TierOf(Technique::NestedForcingNet), BeyondTier);
 }
 
 } // namespace
