@@ -235,8 +235,14 @@ FrameWindow TvelSkinWindow::Describe() const
         frame.pointerX = pointer.x - bounds.left - skinEngine.Metrics().leftBorderWidth;
         frame.pointerY = pointer.y - bounds.top;
     }
-    frame.wideCaption = GetWideCaption();
-    frame.ansiCaption = GetAnsiCaption();
+    // The caption is read once per change of the window's text, not per paint.
+    if (!captionKnown) {
+        wideCaption = GetWideCaption();
+        ansiCaption = GetAnsiCaption();
+        captionKnown = true;
+    }
+    frame.wideCaption = wideCaption;
+    frame.ansiCaption = ansiCaption;
     return frame;
 }
 
@@ -465,11 +471,14 @@ void TvelSkinWindow::HandleMessage(TMessage& message)
     if (message.Msg == 0)
         return;
     if (!skinEngine.Skinning() || !skinAllowed) {
+        captionKnown = false;
         if (message.Msg == WM_SIZE)
             RememberClientSize();
         CallDefault(message);
         return;
     }
+    if (message.Msg == WM_SETTEXT || message.Msg == CM_TEXTCHANGED)
+        captionKnown = false;
     if (!HandleBeforeDefault(message))
         return;
     if (!BeforeDefault(message))

@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace orvane::skin {
@@ -177,6 +178,10 @@ private:
     // A second click on the icon closed the system menu and the window: its
     // release and double click are taken.
     bool iconClickTaken = false;
+    // The window's caption, read again after each change of its text.
+    mutable bool captionKnown = false;
+    mutable std::wstring wideCaption;
+    mutable std::string ansiCaption;
     framework::TBitmap titleBand;
     std::unique_ptr<framework::TBitmap> titleBandOut;
     framework::TBitmap bottomBand;
