@@ -4,7 +4,10 @@
 #include "SkinFixture.h"
 
 #include "core/base/Exception.h"
+#include "core/skinmodel/SkinKeys.h"
+#include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
+#include "skin/FrameDrawing.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinRegistries.h"
 #include "skin/TvelSkinControl.h"
@@ -273,6 +276,35 @@ TEST_F(Skin, ASizeGripIsNotCreatedWhileSkinning)
     HWND plain = create(0);
     EXPECT_NE(plain, nullptr);
     DestroyWindow(plain);
+}
+
+TEST_F(Skin, FrameDrawingPaintsTheEdgesOfTheWholeWindow)
+{
+    TPanel& panel = *form->BottomPanel;
+    HWND window = panel.Handle();
+    const auto pixel = [window](int x, int y) {
+        const TWindowDC dc(window);
+        return GetPixel(dc.Handle(), x, y);
+    };
+    const int right = panel.Width() - 1;
+    const int bottom = panel.Height() - 1;
+
+    FrameControl(panel, *form->Engine, clRed);
+    const COLORREF border = COLORREF(form->Engine->GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+    EXPECT_EQ(pixel(0, 5), border) << "the left line is the skin's control border";
+    EXPECT_EQ(pixel(1, 5), COLORREF(clRed));
+    EXPECT_EQ(pixel(right, 5), COLORREF(clRed));
+    EXPECT_EQ(pixel(right - 1, 5), COLORREF(clRed));
+    EXPECT_EQ(pixel(10, 0), COLORREF(clRed));
+    EXPECT_EQ(pixel(10, bottom - 1), COLORREF(clRed));
+    EXPECT_NE(pixel(10, 2), COLORREF(clRed)) << "two pixels, no more";
+
+    DrawWindowFrame(window, clBlue, clLime, true);
+    EXPECT_EQ(pixel(right, 10), COLORREF(clBlue));
+    EXPECT_EQ(pixel(right - 1, 10), COLORREF(clLime));
+    DrawWindowFrame(window, clBlack, clWhite, false);
+    EXPECT_EQ(pixel(10, bottom), COLORREF(clBlack));
+    EXPECT_EQ(pixel(10, bottom - 1), COLORREF(clLime)) << "the inner frame is left as it was";
 }
 
 } // namespace orvane::skin::test
