@@ -185,6 +185,36 @@ TEST_F(Skin, FormsOfTheDisabledTagKeepTheSystemFrame)
     delete plain;
 }
 
+TEST_F(Skin, FormsOfTheAutoSkinClassesAreSkinnedWhenTheyActivate)
+{
+    // A form of class exactly "TForm", made after start-up, and one of a
+    // class the engine's list names.
+    auto* plainForm = Create<TForm>(Application);
+    plainForm->SetCaption(L"A TForm");
+    plainForm->SetBounds(40, 40, 300, 200);
+    TSkinTestForm::NextLook = TSkinTestForm::TLook{};
+    TSkinTestForm::NextLook.withEngine = false;
+    auto* listed = Create<TSkinTestForm>(Application);
+    auto* later = Create<TSkinTestForm>(Application);
+    form->Engine->SetAutoSkinWndClassNames({L"tskintestform"});
+
+    plainForm->Show();
+    PumpMessages();
+    EXPECT_TRUE(IsSkinnedWindow(plainForm->Handle())) << "TForm is in the list from the start";
+    listed->Show();
+    PumpMessages();
+    EXPECT_TRUE(IsSkinnedWindow(listed->Handle())) << "names compare without regard to case";
+
+    // Names once listed stay listed for the process.
+    form->Engine->SetAutoSkinWndClassNames({});
+    later->Show();
+    PumpMessages();
+    EXPECT_TRUE(IsSkinnedWindow(later->Handle()));
+    delete later;
+    delete listed;
+    delete plainForm;
+}
+
 namespace {
 
 // A control skin that only notes which controls it was given.
