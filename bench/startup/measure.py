@@ -19,7 +19,7 @@ import subprocess
 import sys
 import time
 
-MAP_WINDOW = re.compile(r"^\s+event 0x[0-9a-f]+, window (0x[0-9a-f]+), override NO")
+MAP_WINDOW = re.compile(r"^\s+event 0x[0-9a-f]+, window (0x[0-9a-f]+), override (YES|NO)")
 MARKER = re.compile(r"^marker (\S+) ([0-9.]+)$")
 TIMEOUT = 30.0
 
@@ -78,7 +78,8 @@ def start_once(loader, program, events):
                 for raw in complete:
                     match = MARKER.match(raw.decode(errors="replace").strip())
                     if match:
-                        stamps[match.group(1)] = float(match.group(2))
+                        # A stamp written more than once counts at its first.
+                        stamps.setdefault(match.group(1), float(match.group(2)))
                         if match.group(1) == "board-painted":
                             painted = now
         return visible, painted, stamps
@@ -154,8 +155,8 @@ def main():
             if stamp not in stamp_order:
                 stamp_order.append(stamp)
     print("  " + f"{'stamp':16}" + "".join(f"{name:>14}" for name in names))
-    for stamp in sorted(stamp_order, key=lambda s: statistics.median(
-            next(results[n]["stamps"][s] for n in names if s in results[n]["stamps"]))):
+    for stamp in sorted(stamp_order, key=lambda s: max(
+            statistics.median(results[n]["stamps"][s]) for n in names if s in results[n]["stamps"])):
         cells = []
         for name in names:
             values = results[name]["stamps"].get(stamp)
