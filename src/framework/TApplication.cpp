@@ -1,6 +1,7 @@
 #include "framework/TApplication.h"
 
 #include "core/base/Exception.h"
+#include "framework/StartupMarkers.h"
 #include "framework/TForm.h"
 #include "framework/TScreen.h"
 #include "framework/WideText.h"
@@ -132,8 +133,10 @@ void TApplication::FormDestroyed(TCustomForm* form)
 
 void TApplication::Run()
 {
-    if (mainForm)
+    if (mainForm) {
         mainForm->Show();
+        StartupMarker("main-shown");
+    }
     while (!terminated) {
         try {
             HandleMessage();

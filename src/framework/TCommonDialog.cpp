@@ -5,6 +5,7 @@
 
 #include <commdlg.h>
 
+#include <string>
 #include <vector>
 
 namespace orvane::framework {
@@ -35,6 +36,30 @@ std::wstring SystemFilter(const std::wstring& filter)
     result += L'\0';
     result += L'\0';
     return result;
+}
+
+// Runs one of the file dialogs of comdlg32, which is loaded the first time a
+// dialog opens rather than with the program: loading it is a noticeable part
+// of the program's start under Wine (7 to 12 ms measured on its own), and
+// most sessions open no dialog. Loaded from the system folder only, never
+// from the program's or the current folder. A library or function that
+// cannot be found shows no dialog and counts as cancelled.
+BOOL RunFileDialog(const char* functionName, OPENFILENAMEW& dialog)
+{
+    // A full path: LOAD_LIBRARY_SEARCH_SYSTEM32 is missing from older systems.
+    static const HMODULE library = [] {
+        wchar_t folder[MAX_PATH]{};
+        const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH)
+            return HMODULE(nullptr);
+        return LoadLibraryW((std::wstring(folder, length) + L"\\comdlg32.dll").c_str());
+    }();
+    if (!library)
+        return FALSE;
+    using FileDialogFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+    const auto function = reinterpret_cast<FileDialogFunction>(
+        reinterpret_cast<void (*)()>(GetProcAddress(library, functionName)));
+    return function ? function(&dialog) : FALSE;
 }
 
 } // namespace
@@ -68,5 +93,9 @@ bool TOpenDialog::Execute()
     fileName = chosen.data();
     return true;
 }
+
+BOOL TOpenDialog::RunDialog(OPENFILENAMEW& dialog) { return RunFileDialog("GetOpenFileNameW", dialog); }
+
+BOOL TSaveDialog::RunDialog(OPENFILENAMEW& dialog) { return RunFileDialog("GetSaveFileNameW", dialog); }
 
 } // namespace orvane::framework

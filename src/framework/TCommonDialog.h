@@ -36,7 +36,7 @@ public:
     bool Execute();
 
 protected:
-    virtual BOOL RunDialog(OPENFILENAMEW& dialog) { return GetOpenFileNameW(&dialog); }
+    virtual BOOL RunDialog(OPENFILENAMEW& dialog);
     virtual DWORD DialogFlags() const { return OFN_HIDEREADONLY | OFN_ENABLESIZING; }
 
 private:
@@ -55,7 +55,7 @@ public:
     explicit TSaveDialog(TComponent* owner) : TOpenDialog(owner) {}
 
 protected:
-    BOOL RunDialog(OPENFILENAMEW& dialog) override { return GetSaveFileNameW(&dialog); }
+    BOOL RunDialog(OPENFILENAMEW& dialog) override;
 };
 
 } // namespace orvane::framework

@@ -3,6 +3,7 @@
 #include "core/base/Exception.h"
 #include "core/puzzle/Levels.h"
 #include "framework/BuiltInResource.h"
+#include "framework/StartupMarkers.h"
 #include "framework/WideText.h"
 #include "game/GameResources.h"
 
@@ -51,6 +52,7 @@ Tfrmtk::Tfrmtk(framework::TComponent* owner) : TForm(owner)
         list->SetText(framework::WideFromAscii(BuiltInData(BankListResources[i])));
     }
     EndLayout();
+    framework::StartupMarker("bank-loaded");
 }
 
 framework::TMemo* Tfrmtk::LevelList(int level) const

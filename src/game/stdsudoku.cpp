@@ -2,6 +2,7 @@
 
 #include "core/puzzle/BoardGeometry.h"
 #include "framework/PublishedProperties.h"
+#include "framework/StartupMarkers.h"
 
 namespace orvane::game {
 
@@ -104,6 +105,8 @@ void Tstdsudoku::Paint()
         canvas.MoveTo(GridLinePosition(k, pitch), 0);
         canvas.LineTo(GridLinePosition(k, pitch), extent);
     }
+    static bool firstPaintMarked = false;
+    framework::StartupMarkerOnce("board-painted", firstPaintMarked);
 }
 
 } // namespace orvane::game
