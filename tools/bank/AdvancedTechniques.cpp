@@ -101,6 +101,37 @@ int LengthBonus(int length)
 
 // ---------------------------------------------------------------- uniqueness
 
+// A placement or elimination found at the end of a chain or forcing step of
+// the given length.
+struct Deduction {
+    int cell, digit, length;
+    bool placement;
+};
+
+// Applies every deduction whose length rates as the shortest one's does, and
+// gives the step's rating, or 0 when nothing changed.
+int ApplyShortestDeductions(CandidateBoard& board, const std::vector<Deduction>& found, int baseRating,
+                            int highestRating)
+{
+    if (found.empty())
+        return 0;
+    int shortest = found.front().length;
+    for (const auto& d : found)
+        shortest = std::min(shortest, d.length);
+    const int bonus = LengthBonus(shortest);
+    bool changed = false;
+    for (const auto& d : found) {
+        if (LengthBonus(d.length) != bonus || !board.IsOpen(d.cell) || !board.HasCandidate(d.cell, d.digit))
+            continue;
+        if (d.placement)
+            board.Place(d.cell, d.digit);
+        else
+            board.Eliminate(d.cell, d.digit);
+        changed = true;
+    }
+    return changed ? std::min(baseRating + bonus, highestRating) : 0;
+}
+
 int UniqueRectangles(CandidateBoard& board, int type, int rating)
 {
     bool changed = false;
@@ -379,10 +410,6 @@ private:
 int Chains(CandidateBoard& board, ChainKind kind, int baseRating, int highestRating)
 {
     const bool oneDigit = kind == ChainKind::XChain || kind == ChainKind::GroupedXChain;
-    struct Deduction {
-        int cell, digit, length;
-        bool placement;
-    };
     std::vector<Deduction> found;
     for (int digit = 1; digit <= (oneDigit ? DigitCount : 1); ++digit) {
         ChainGraph graph(board, kind, digit);
@@ -390,24 +417,7 @@ int Chains(CandidateBoard& board, ChainKind kind, int baseRating, int highestRat
             found.push_back({graph.Node(finding.node).cell, graph.Node(finding.node).digit, finding.length,
                              finding.placement});
     }
-    if (found.empty())
-        return 0;
-    int shortest = found.front().length;
-    for (const auto& d : found)
-        shortest = std::min(shortest, d.length);
-    // Every deduction whose chain rates as the shortest one does.
-    const int bonus = LengthBonus(shortest);
-    bool changed = false;
-    for (const auto& d : found) {
-        if (LengthBonus(d.length) != bonus || !board.IsOpen(d.cell) || !board.HasCandidate(d.cell, d.digit))
-            continue;
-        if (d.placement)
-            board.Place(d.cell, d.digit);
-        else
-            board.Eliminate(d.cell, d.digit);
-        changed = true;
-    }
-    return changed ? std::min(baseRating + bonus, highestRating) : 0;
+    return ApplyShortestDeductions(board, found, baseRating, highestRating);
 }
 
 // ------------------------------------------------------------------ ALS-XZ
@@ -566,10 +576,6 @@ Outcome Follow(CandidateBoard& board, int level)
 
 int ForcingSteps(CandidateBoard& board, int level, int baseRating, int highestRating, int depth)
 {
-    struct Deduction {
-        int cell, digit, length;
-        bool placement;
-    };
     std::vector<Deduction> found;
     for (int cell = 0; cell < CellCount; ++cell) {
         if (!board.IsOpen(cell))
@@ -596,23 +602,7 @@ int ForcingSteps(CandidateBoard& board, int level, int baseRating, int highestRa
                     found.push_back({other, forced[0][other], std::max(lengths[0], lengths[1]), true});
     }
     (void)depth;
-    if (found.empty())
-        return 0;
-    int shortest = found.front().length;
-    for (const auto& d : found)
-        shortest = std::min(shortest, d.length);
-    const int bonus = LengthBonus(shortest);
-    bool changed = false;
-    for (const auto& d : found) {
-        if (LengthBonus(d.length) != bonus || !board.IsOpen(d.cell) || !board.HasCandidate(d.cell, d.digit))
-            continue;
-        if (d.placement)
-            board.Place(d.cell, d.digit);
-        else
-            board.Eliminate(d.cell, d.digit);
-        changed = true;
-    }
-    return changed ? std::min(baseRating + bonus, highestRating) : 0;
+    return ApplyShortestDeductions(board, found, baseRating, highestRating);
 }
 
 } // namespace
