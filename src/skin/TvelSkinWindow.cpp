@@ -390,6 +390,8 @@ void TvelSkinWindow::UpdateRegion()
         return;
     const int width = WindowWidth();
     const int height = WindowHeight();
+    regionWidth = width;
+    regionHeight = height;
     HRGN region = nullptr;
     if (!titleNeedsRegion && !bottomNeedsRegion) {
         region = CreateRectRgn(0, 0, width, height);
@@ -413,6 +415,13 @@ void TvelSkinWindow::UpdateRegion()
     // The window owns the region from here on, also when setting it fails.
     if (region && !SetWindowRgn(window, region, TRUE))
         DeleteObject(region);
+}
+
+void TvelSkinWindow::UpdateRegionForSize()
+{
+    if (WindowWidth() == regionWidth && WindowHeight() == regionHeight)
+        return;
+    UpdateRegion();
 }
 
 // ---- commands

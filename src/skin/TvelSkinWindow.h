@@ -51,6 +51,10 @@ public:
 
     void PaintFrame();
     void UpdateRegion();
+    // The region again after a WM_SIZE, only when the size changed since it
+    // was last set: setting a region makes the system recompute the frame,
+    // and its messages must not set it again and again.
+    void UpdateRegionForSize();
 
     // Posted system commands (they run once the current message is over).
     void CloseWindow();
@@ -178,6 +182,8 @@ private:
     // A second click on the icon closed the system menu and the window: its
     // release and double click are taken.
     bool iconClickTaken = false;
+    int regionWidth = -1;
+    int regionHeight = -1;
     // The window's caption, read again after each change of its text.
     mutable bool captionKnown = false;
     mutable std::wstring wideCaption;

@@ -526,7 +526,7 @@ void TvelSkinWindowForm::AfterSize()
         }
     }
     PaintFrame();
-    UpdateRegion();
+    UpdateRegionForSize();
     if (Initialized() && !selfChange && !unskinning) {
         origClientWidth = form->ClientWidth();
         // The skinned menu bar stands in the client area; the size kept is

@@ -208,7 +208,7 @@ bool TvelSkinWindowWnd::BeforeDefault(TMessage& message)
         return ColorDialogControl(message);
     case WM_SIZE:
         if ((IsVista() && isFileDialog) || isBrowseDialog) {
-            UpdateRegion();
+            UpdateRegionForSize();
             return false;
         }
         return true;
@@ -233,7 +233,7 @@ void TvelSkinWindowWnd::AfterDefault(TMessage& message)
         SetWindowPos(window, nullptr, 0, 0, bounds.right - bounds.left, height,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    UpdateRegion();
+    UpdateRegionForSize();
 }
 
 void TvelSkinWindowWnd::InspectDialog()
