@@ -194,16 +194,18 @@ Rect TvelSkinWindow::SystemMenuBarRect(const FrameWindow& frame) const
 {
     const FrameMetrics& metrics = skinEngine.Metrics();
     const int top = frame.titleHeight + frame.titleExtra;
-    return Rect{std::max(metrics.leftBorderWidth, 4), top, frame.width - std::max(metrics.rightBorderWidth, 4),
+    return Rect{std::max(metrics.leftBorderWidth, LeastFrameWidth), top, frame.width - std::max(metrics.rightBorderWidth, LeastFrameWidth),
                 top + SystemMenuBarHeight()};
 }
 
 FrameWindow TvelSkinWindow::Describe() const
 {
     HWND window = Handle();
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
     FrameWindow frame;
-    frame.width = WindowWidth();
-    frame.height = WindowHeight();
+    frame.width = bounds.right - bounds.left;
+    frame.height = bounds.bottom - bounds.top;
     frame.menuBarHeight = MenuBarHeight();
     frame.titleHeight = TitleHeight();
     frame.origTopHeight = origTopHeight;
@@ -230,8 +232,7 @@ FrameWindow TvelSkinWindow::Describe() const
     // title, as the skin lays it out, these are the client coordinates with
     // T added; a system menu bar between the two does not move them.)
     POINT pointer{};
-    RECT bounds{};
-    if (GetCursorPos(&pointer) && GetWindowRect(window, &bounds)) {
+    if (GetCursorPos(&pointer)) {
         frame.pointerX = pointer.x - bounds.left - skinEngine.Metrics().leftBorderWidth;
         frame.pointerY = pointer.y - bounds.top;
     }

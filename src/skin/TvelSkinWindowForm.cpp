@@ -29,7 +29,6 @@ namespace {
 // What the system's menu bar took above the client area before skinning.
 constexpr int MenuAllowance = 19;
 constexpr int VistaMenuAllowance = 22;
-constexpr int LeastFrame = 4;
 constexpr int MinimumHeightSlack = 6;
 constexpr int WorkAreaOverlap = 4;
 constexpr double CascadeWidthShare = 0.8;
@@ -214,9 +213,9 @@ void TvelSkinWindowForm::CaptureGeometry()
         if (Application && Application->MainForm())
             frameClient = Application->MainForm()->ClientHandle();
         origTopHeight = frameClient ? int(SendMessageW(frameClient, SKM_MDITOP, 0, 0)) : 0;
-        mdiBottomGap = std::max(frameClient ? int(SendMessageW(frameClient, SKM_MDIBOTTOM, 0, 0)) : 0, LeastFrame);
-        mdiSideGap = std::max(frameClient ? int(SendMessageW(frameClient, SKM_MDISIDE, 0, 0)) : 0, LeastFrame);
-        origLeftWidth = LeastFrame;
+        mdiBottomGap = std::max(frameClient ? int(SendMessageW(frameClient, SKM_MDIBOTTOM, 0, 0)) : 0, LeastFrameWidth);
+        mdiSideGap = std::max(frameClient ? int(SendMessageW(frameClient, SKM_MDISIDE, 0, 0)) : 0, LeastFrameWidth);
+        origLeftWidth = LeastFrameWidth;
         TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
         if (mainForm && (!Engine().SkinningForms() || mainForm->MDIChildCount() == 1))
             PostMessageW(mainForm->Handle(), SKM_MDIMENU, WPARAM(form), LPARAM(menu));
@@ -226,8 +225,8 @@ void TvelSkinWindowForm::CaptureGeometry()
             mdiBottomGap = bounds.bottom - client.bottom;
             mdiSideGap = client.left - bounds.left;
         } else {
-            mdiBottomGap = LeastFrame;
-            mdiSideGap = LeastFrame;
+            mdiBottomGap = LeastFrameWidth;
+            mdiSideGap = LeastFrameWidth;
         }
         origLeftWidth = client.left - bounds.left;
         origBottomHeight = bounds.bottom - client.bottom;
@@ -274,9 +273,9 @@ void TvelSkinWindowForm::SkinLookOn()
     }
     if (!IsZoomed(window)) {
         selfChange = true;
-        form->SetClientSize(origClientWidth + 2 * std::max(LeastFrame, origLeftWidth) - 2 * LeastFrame,
-                            MenuBarHeight() + origClientHeight + 2 * std::max(LeastFrame, origBottomHeight) -
-                                2 * LeastFrame);
+        form->SetClientSize(origClientWidth + 2 * std::max(LeastFrameWidth, origLeftWidth) - 2 * LeastFrameWidth,
+                            MenuBarHeight() + origClientHeight + 2 * std::max(LeastFrameWidth, origBottomHeight) -
+                                2 * LeastFrameWidth);
         selfChange = false;
     }
     for (TComponent* component : form->ComponentList())

@@ -20,7 +20,6 @@ const TClassInfo TvelSkinWindowWnd::ClassInfo{L"TvelSkinWindowWnd", &TvelSkinWin
 
 namespace {
 
-constexpr int LeastFrame = 4;
 constexpr double WideDialogFactor = 1.5;
 
 RECT WindowBounds(HWND window)
@@ -59,8 +58,10 @@ void TvelSkinWindowWnd::Attach(HWND handle)
     grown = isFileDialog = isBrowseDialog = false;
     std::weak_ptr<bool> living = alive;
     subclass = TWindowSubclass(window, [this, living](TMessage& message, const TMessageLayers::TNext& next) {
-        if (message.Msg == WM_DESTROY && (!Engine().Skinning() || !SkinAllowed())) {
-            // Unskinned or not: the object goes with its window.
+        if (message.Msg == WM_DESTROY) {
+            // The dialog's own procedure still hears of its end; then this
+            // object goes with its window, skinned or not, and the handle is
+            // kept from being skinned again as it goes.
             next(message);
             TvelSkinEngine& engine = Engine();
             engine.ExcludeDialogOnce(window);
@@ -107,7 +108,7 @@ void TvelSkinWindowWnd::CaptureGeometry()
     POINT clientTop{0, 0};
     ClientToScreen(window, &clientTop);
     origTopHeight = clientTop.y - WindowBounds(window).top;
-    mdiBottomGap = mdiSideGap = LeastFrame;
+    mdiBottomGap = mdiSideGap = LeastFrameWidth;
 }
 
 void TvelSkinWindowWnd::SkinControls()
@@ -149,7 +150,7 @@ void TvelSkinWindowWnd::ApplySkin()
         SetMenu(window, nullptr);
         const int width = place.right - place.left + metrics.leftBorderWidth + metrics.rightBorderWidth;
         const int height = TitleHeight() + place.bottom + MenuBarHeight() +
-                           std::max(LeastFrame, metrics.bottomBorderHeight) - place.top - origTopHeight;
+                           std::max(LeastFrameWidth, metrics.bottomBorderHeight) - place.top - origTopHeight;
         MoveWindow(window, place.left, place.top, width, height, TRUE);
         FrameChanged(window);
         return;
@@ -184,16 +185,6 @@ bool TvelSkinWindowWnd::BeforeDefault(TMessage& message)
             eraseStyleTaken = true;
         }
         return true;
-    case WM_DESTROY: {
-        // The dialog's own procedure still hears of its end; then this object
-        // goes, and the handle is kept from being skinned again as it goes.
-        CallDefault(message);
-        TvelSkinEngine& engine = Engine();
-        HWND handle = window;
-        engine.ExcludeDialogOnce(handle);
-        engine.UnskinWindow(handle); // frees this object
-        return false;
-    }
     case WM_SYSCOMMAND:
         if ((message.WParam & 0xFFF0) == SC_CLOSE) {
             PostMessageW(window, WM_COMMAND, IDCANCEL, 0);

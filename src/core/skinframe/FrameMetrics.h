@@ -6,6 +6,10 @@ namespace orvane {
 
 class TvelSkinReader;
 
+// The least frame a skinned window keeps at its sides and bottom, and the
+// least MDI gaps: narrower skin borders are filled out to it.
+inline constexpr int LeastFrameWidth = 4;
+
 // The sizes, places and colours of a skinned frame, derived from the current
 // skin each time one is applied. Every skinned window reads them; nothing
 // else of the skin decides the frame's geometry.

@@ -7,7 +7,6 @@ namespace {
 
 // The least frame at the sides and bottom of a window that is not an MDI
 // window, so that the system's sizing borders stay reachable.
-constexpr int LeastFrame = 4;
 // Near the top edge, the button strip's rows up to this one belong to the
 // buttons rather than to the sizing border.
 constexpr int TopEdgeButtonRows = 7;
@@ -48,9 +47,9 @@ NonClientResult SkinnedClientRect(const FrameMetrics& metrics, const FrameWindow
             client.bottom = bottom - std::max(metrics.bottomBorderHeight, window.mdiBottomGap);
         }
     } else {
-        client.left = x + std::max(metrics.leftBorderWidth, LeastFrame);
-        client.right = right - std::max(metrics.rightBorderWidth, LeastFrame);
-        client.bottom = bottom - std::max(metrics.bottomBorderHeight, LeastFrame);
+        client.left = x + std::max(metrics.leftBorderWidth, LeastFrameWidth);
+        client.right = right - std::max(metrics.rightBorderWidth, LeastFrameWidth);
+        client.bottom = bottom - std::max(metrics.bottomBorderHeight, LeastFrameWidth);
     }
     return result;
 }
