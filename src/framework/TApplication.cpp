@@ -155,7 +155,7 @@ bool TApplication::ProcessMessage()
         terminated = true;
         return true;
     }
-    if (!FilterMessage(message)) {
+    if (!FilterMessage(message) && !IsShortCutMessage(message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
@@ -175,6 +175,14 @@ bool TApplication::FilterMessage(MSG& message)
             filter(message, handled);
     });
     return handled;
+}
+
+bool TApplication::IsShortCutMessage(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
+        return false;
+    TCustomForm* form = ActiveForm();
+    return form && form->Menu() && form->Menu()->IsShortCut(ShortCutFromKey(message.wParam));
 }
 
 void TApplication::HandleMessage()

@@ -134,6 +134,8 @@ private:
     void FormCreated(TCustomForm* form);
     bool ProcessMessage();
     bool FilterMessage(MSG& message);
+    // A key that runs a menu item of the active form's menu by its short-cut.
+    bool IsShortCutMessage(const MSG& message);
     void FreeReleasedForms();
     void WakeMessageLoop();
     HWND OwnerWindow() const;

@@ -2,6 +2,7 @@
 
 #include "core/base/Exception.h"
 #include "framework/GdiOwners.h"
+#include "framework/OwnerDrawnMenus.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TApplication.h"
 #include "framework/TScreen.h"
@@ -137,6 +138,8 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
     TWinControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == menu)
         SetMenu(nullptr);
+    if (operation == TOperation::opRemove && component == windowMenu)
+        windowMenu = nullptr;
 }
 
 RECT TCustomForm::ClientRect() const
@@ -514,31 +517,6 @@ void TCustomForm::ApplyConstraints(MINMAXINFO& limits) const
         limits.ptMaxTrackSize.y = limits.ptMaxSize.y = constraints.MaxHeight;
 }
 
-void TCustomForm::HandleOwnerDrawnMenu(TMessage& message)
-{
-    if (message.Msg == WM_MEASUREITEM) {
-        auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam);
-        auto* item = reinterpret_cast<TMenuItem*>(measure->itemData);
-        const TClientDC dc(WindowHandle());
-        TCanvas canvas;
-        canvas.SetHandle(dc.Handle());
-        int width = 0;
-        int height = 0;
-        item->MeasureItem(canvas, width, height);
-        canvas.SetHandle(nullptr);
-        measure->itemWidth = UINT(width);
-        measure->itemHeight = UINT(height);
-    } else {
-        auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam);
-        auto* item = reinterpret_cast<TMenuItem*>(draw->itemData);
-        TCanvas canvas;
-        canvas.SetHandle(draw->hDC);
-        item->DrawItem(canvas, draw->rcItem, draw->itemState);
-        canvas.SetHandle(nullptr);
-    }
-    message.Result = TRUE;
-}
-
 void TCustomForm::WndProc(TMessage& message)
 {
     switch (message.Msg) {
@@ -556,14 +534,9 @@ void TCustomForm::WndProc(TMessage& message)
                 Application->SetHint(item->Hint());
         break;
     case WM_MEASUREITEM:
-        if (reinterpret_cast<MEASUREITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU) {
-            HandleOwnerDrawnMenu(message);
-            return;
-        }
-        break;
     case WM_DRAWITEM:
-        if (reinterpret_cast<DRAWITEMSTRUCT*>(message.LParam)->CtlType == ODT_MENU) {
-            HandleOwnerDrawnMenu(message);
+        if (IsOwnerDrawnMenuMessage(message)) {
+            HandleOwnerDrawnMenuMessage(WindowHandle(), message);
             return;
         }
         break;

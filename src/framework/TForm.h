@@ -63,6 +63,9 @@ public:
 
     TMainMenu* Menu() const { return menu; }
     void SetMenu(TMainMenu* value);
+    // The menu item under which an MDI frame lists its children.
+    TMenuItem* WindowMenu() const { return windowMenu; }
+    void SetWindowMenu(TMenuItem* value) { windowMenu = value; }
 
     // The icon of the window; null takes the application's.
     HICON Icon() const { return icon; }
@@ -122,7 +125,6 @@ private:
     void CloseModal();
     void PlaceWindow();
     void FitClientSize();
-    void HandleOwnerDrawnMenu(TMessage& message);
     void CreateMDIClient();
     std::vector<TCustomForm*> MDIChildList() const;
     // The MDI frame form this MDI child goes into: its owner, or the main form.
@@ -138,6 +140,7 @@ private:
     TWindowState windowState = TWindowState::wsNormal;
     bool keyPreview = false;
     TMainMenu* menu = nullptr;
+    TMenuItem* windowMenu = nullptr;
     HICON icon = nullptr;
     TSizeConstraints constraints;
     HWND mdiClient = nullptr;

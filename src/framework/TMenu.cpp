@@ -1,14 +1,33 @@
 #include "framework/TMenu.h"
 
 #include "framework/PublishedProperties.h"
+#include "framework/TImageList.h"
 
 namespace orvane::framework {
 
 namespace {
 
 constexpr TPropertyInfo MenuProperties[] = {
+    PublishedValue<TMenu, &TMenu::AutoHotkeys, &TMenu::SetAutoHotkeys>(L"AutoHotkeys", TPropertyKind::Enumeration),
+    PublishedValue<TMenu, &TMenu::Images, &TMenu::SetImages>(L"Images", TPropertyKind::Object),
     PublishedValue<TMenu, &TMenu::OwnerDraw, &TMenu::SetOwnerDraw>(L"OwnerDraw", TPropertyKind::Boolean),
 };
+
+// The item with the short-cut below this one; items under a disabled or
+// hidden parent do not count.
+TMenuItem* FindShortCut(TMenuItem& parent, TShortCut shortCut)
+{
+    for (int index = 0; index < parent.Count(); ++index) {
+        TMenuItem* item = parent.Items(index);
+        if (!item->Visible() || !item->Enabled())
+            continue;
+        if (item->ShortCut() == shortCut)
+            return item;
+        if (TMenuItem* found = FindShortCut(*item, shortCut))
+            return found;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -52,6 +71,30 @@ void TMenu::SetOwnerDraw(bool value)
         return;
     ownerDraw = value;
     ItemsChanged();
+}
+
+void TMenu::SetImages(TCustomImageList* value)
+{
+    images = value;
+    ItemsChanged();
+}
+
+bool TMenu::IsShortCut(TShortCut shortCut)
+{
+    if (shortCut == 0)
+        return false;
+    TMenuItem* item = FindShortCut(*root, shortCut);
+    if (!item)
+        return false;
+    item->Click();
+    return true;
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == images)
+        images = nullptr;
 }
 
 bool TMenu::DispatchCommand(int command)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "framework/ShortCuts.h"
 #include "framework/TComponent.h"
 #include "framework/TMenuItem.h"
 
@@ -9,6 +10,11 @@
 #include <memory>
 
 namespace orvane::framework {
+
+class TCustomImageList;
+
+// Whether the menu gives its items access letters itself.
+enum class TMenuAutoFlag { maAutomatic, maManual, maParent };
 
 // A menu over a system menu: the tree of its items, turned into a system menu
 // when the handle is first needed and again after every change. OwnerDraw
@@ -30,6 +36,21 @@ public:
     bool OwnerDraw() const { return ownerDraw; }
     void SetOwnerDraw(bool value);
 
+    // The pictures of the items (by their ImageIndex), or null.
+    TCustomImageList* Images() const { return images; }
+    void SetImages(TCustomImageList* value);
+    TMenuAutoFlag AutoHotkeys() const { return autoHotkeys; }
+    void SetAutoHotkeys(TMenuAutoFlag value) { autoHotkeys = value; }
+    // A right-to-left menu: text right-aligned, pictures on the right.
+    bool RightToLeft() const { return rightToLeft; }
+    void SetRightToLeft(bool value) { rightToLeft = value; }
+
+    // Runs the enabled, visible item with that short-cut, searched through
+    // the whole tree; false when there is none.
+    bool IsShortCut(TShortCut shortCut);
+
+    void Notification(TComponent* component, TOperation operation) override;
+
     TMenuItem* FindItem(int command) { return root->Find(command); }
     // Clicks the item with that command identifier; false when there is none.
     bool DispatchCommand(int command);
@@ -49,6 +70,9 @@ private:
     std::unique_ptr<TMenuItem> root;
     HMENU handle = nullptr;
     bool ownerDraw = false;
+    TCustomImageList* images = nullptr;
+    TMenuAutoFlag autoHotkeys = TMenuAutoFlag::maAutomatic;
+    bool rightToLeft = false;
 };
 
 // The menu bar of a form.

@@ -2,6 +2,8 @@
 
 #include "framework/CommandIds.h"
 #include "framework/PublishedProperties.h"
+#include "framework/TBitmap.h"
+#include "framework/TImageList.h"
 #include "framework/TMenu.h"
 
 #include <algorithm>
@@ -15,8 +17,16 @@ constexpr int OwnerDrawTextMargin = 8;
 constexpr TPropertyInfo MenuItemProperties[] = {
     PublishedValue<TMenuItem, &TMenuItem::Caption, &TMenuItem::SetCaption>(L"Caption", TPropertyKind::String),
     PublishedValue<TMenuItem, &TMenuItem::Checked, &TMenuItem::SetChecked>(L"Checked", TPropertyKind::Boolean),
+    PublishedValue<TMenuItem, &TMenuItem::Default, &TMenuItem::SetDefault>(L"Default", TPropertyKind::Boolean),
     PublishedValue<TMenuItem, &TMenuItem::Enabled, &TMenuItem::SetEnabled>(L"Enabled", TPropertyKind::Boolean),
+    PublishedValue<TMenuItem, &TMenuItem::GroupIndex, &TMenuItem::SetGroupIndex>(L"GroupIndex",
+                                                                                   TPropertyKind::Integer),
     PublishedValue<TMenuItem, &TMenuItem::Hint, &TMenuItem::SetHint>(L"Hint", TPropertyKind::String),
+    PublishedValue<TMenuItem, &TMenuItem::ImageIndex, &TMenuItem::SetImageIndex>(L"ImageIndex",
+                                                                                  TPropertyKind::Integer),
+    PublishedValue<TMenuItem, &TMenuItem::ShortCut, &TMenuItem::SetShortCut>(L"ShortCut", TPropertyKind::Integer),
+    PublishedValue<TMenuItem, &TMenuItem::SubMenuImages, &TMenuItem::SetSubMenuImages>(L"SubMenuImages",
+                                                                                        TPropertyKind::Object),
     PublishedValue<TMenuItem, &TMenuItem::Visible, &TMenuItem::SetVisible>(L"Visible", TPropertyKind::Boolean),
 };
 
@@ -59,6 +69,46 @@ void TMenuItem::SetVisible(bool value)
 {
     visible = value;
     Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut value)
+{
+    shortCut = value;
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool value)
+{
+    isDefault = value;
+    Changed();
+}
+
+void TMenuItem::SetImageIndex(int value)
+{
+    imageIndex = value;
+    Changed();
+}
+
+void TMenuItem::SetSubMenuImages(TCustomImageList* value)
+{
+    subMenuImages = value;
+    Changed();
+}
+
+TBitmap& TMenuItem::Bitmap()
+{
+    if (!bitmap)
+        bitmap = std::make_unique<TBitmap>();
+    return *bitmap;
+}
+
+bool TMenuItem::HasBitmap() const { return bitmap && !bitmap->Empty(); }
+
+void TMenuItem::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == subMenuImages)
+        subMenuImages = nullptr;
 }
 
 void TMenuItem::Add(TMenuItem* item)
@@ -147,23 +197,33 @@ void TMenuItem::AppendTo(HMENU menu, bool ownerDraw)
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA;
     info.wID = UINT(command);
     info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+    // The system menu shows the short-cut's text after a tab, right-aligned.
+    std::wstring text = caption;
+    if (const std::wstring keys = ShortCutToText(shortCut); !keys.empty())
+        text += L"\t" + keys;
     if (IsLine())
         info.fType = MFT_SEPARATOR;
     else {
         info.fMask |= MIIM_STRING;
-        info.dwTypeData = const_cast<wchar_t*>(caption.c_str());
+        info.dwTypeData = text.data();
     }
     if (ownerDraw)
         info.fType |= MFT_OWNERDRAW;
-    info.fState = (enabled ? MFS_ENABLED : MFS_DISABLED) | (checked ? MFS_CHECKED : MFS_UNCHECKED);
+    info.fState = (enabled ? MFS_ENABLED : MFS_DISABLED) | (checked ? MFS_CHECKED : MFS_UNCHECKED) |
+                  (isDefault ? MFS_DEFAULT : 0u);
     if (!items.empty()) {
-        HMENU submenu = CreatePopupMenu();
-        for (TMenuItem* item : items)
-            item->AppendTo(submenu, ownerDraw);
         info.fMask |= MIIM_SUBMENU;
-        info.hSubMenu = submenu;
+        info.hSubMenu = CreateDropDown(ownerDraw);
     }
     InsertMenuItemW(menu, UINT(GetMenuItemCount(menu)), TRUE, &info);
+}
+
+HMENU TMenuItem::CreateDropDown(bool ownerDraw)
+{
+    HMENU dropDown = CreatePopupMenu();
+    for (TMenuItem* item : items)
+        item->AppendTo(dropDown, ownerDraw);
+    return dropDown;
 }
 
 } // namespace orvane::framework

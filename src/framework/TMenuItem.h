@@ -1,11 +1,15 @@
 #pragma once
 
+#include "framework/ShortCuts.h"
 #include "framework/TCanvas.h"
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
 
+#include <memory>
+
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -13,6 +17,8 @@
 namespace orvane::framework {
 
 class TMenu;
+class TBitmap;
+class TCustomImageList;
 
 using TMenuDrawItemEvent = std::function<void(TObject* sender, TCanvas& canvas, const RECT& rect, UINT state)>;
 using TMenuMeasureItemEvent = std::function<void(TObject* sender, TCanvas& canvas, int& width, int& height)>;
@@ -39,6 +45,27 @@ public:
     bool Visible() const { return visible; }
     void SetVisible(bool value);
     bool IsLine() const { return caption == L"-"; }
+    // Run by the menu's short-cut test whatever the menu shows; its text
+    // stands beside the caption.
+    TShortCut ShortCut() const { return shortCut; }
+    void SetShortCut(TShortCut value);
+    // The item the menu shows in bold and runs on a double click.
+    bool Default() const { return isDefault; }
+    void SetDefault(bool value);
+    // Where an MDI child's menu merges into its frame's: items of the child
+    // take the place of the frame's items with the same group.
+    int GroupIndex() const { return groupIndex; }
+    void SetGroupIndex(int value) { groupIndex = std::clamp(value, 0, 255); }
+    // The picture of the item in its image list, or -1.
+    int ImageIndex() const { return imageIndex; }
+    void SetImageIndex(int value);
+    // The image list for the items below this one, instead of the menu's.
+    TCustomImageList* SubMenuImages() const { return subMenuImages; }
+    void SetSubMenuImages(TCustomImageList* value);
+    // A picture of the item's own, for items without an image list; made
+    // empty on first use.
+    TBitmap& Bitmap();
+    bool HasBitmap() const;
 
     // The identifier WM_COMMAND reports this item with.
     int Command() const { return command; }
@@ -64,6 +91,11 @@ public:
 
     // Appends this item to a system menu (with its submenu, if any).
     void AppendTo(HMENU menu, bool ownerDraw);
+    // A new system pop-up menu of the items below this one, for showing them
+    // as a drop-down; the caller destroys it.
+    HMENU CreateDropDown(bool ownerDraw);
+
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TMenu;
@@ -74,6 +106,12 @@ private:
     bool enabled = true;
     bool checked = false;
     bool visible = true;
+    bool isDefault = false;
+    TShortCut shortCut = 0;
+    int groupIndex = 0;
+    int imageIndex = -1;
+    TCustomImageList* subMenuImages = nullptr;
+    std::unique_ptr<TBitmap> bitmap;
     int command;
     TMenuItem* parentItem = nullptr;
     TMenu* rootOf = nullptr; // set on the invisible root item of a menu

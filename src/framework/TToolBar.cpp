@@ -1,6 +1,10 @@
 #include "framework/TToolBar.h"
 
+#include "framework/OwnerDrawnMenus.h"
 #include "framework/PublishedProperties.h"
+#include "framework/TMenuItem.h"
+
+#include <cwctype>
 
 namespace orvane::framework {
 
@@ -35,15 +39,44 @@ BYTE NativeState(const TToolButton& button, bool down)
 
 BYTE NativeStyle(const TToolButton& button)
 {
+    const BYTE sizing = button.AutoSize() ? BYTE(BTNS_AUTOSIZE) : BYTE(0);
     switch (button.Style()) {
     case TToolButtonStyle::tbsCheck:
-        return BYTE(button.Grouped() ? BTNS_CHECKGROUP : BTNS_CHECK);
+        return BYTE((button.Grouped() ? BTNS_CHECKGROUP : BTNS_CHECK) | sizing);
     case TToolButtonStyle::tbsSeparator:
         return BTNS_SEP;
     case TToolButtonStyle::tbsButton:
         break;
     }
-    return BTNS_BUTTON;
+    return BYTE(BTNS_BUTTON | sizing);
+}
+
+unsigned DrawState(UINT itemState)
+{
+    unsigned state = 0;
+    if (itemState & CDIS_SELECTED)
+        state |= cdsSelected;
+    if (itemState & (CDIS_DISABLED | CDIS_GRAYED))
+        state |= cdsDisabled;
+    if (itemState & CDIS_CHECKED)
+        state |= cdsChecked;
+    if (itemState & CDIS_FOCUS)
+        state |= cdsFocused;
+    if (itemState & CDIS_HOT)
+        state |= cdsHot;
+    return state;
+}
+
+// The access letter of a caption: the character after a single "&".
+wchar_t AccessLetter(const std::wstring& caption)
+{
+    for (std::size_t index = 0; index + 1 < caption.size(); ++index)
+        if (caption[index] == L'&') {
+            if (caption[index + 1] != L'&')
+                return wchar_t(std::towupper(caption[index + 1]));
+            ++index;
+        }
+    return 0;
 }
 
 } // namespace
@@ -65,6 +98,10 @@ void TToolBar::CreateParams(TCreateParams& params)
     params.Style &= ~DWORD(WS_CLIPCHILDREN);
     if (flat)
         params.Style |= TBSTYLE_FLAT;
+    if (list)
+        params.Style |= TBSTYLE_LIST;
+    if (transparent)
+        params.Style |= TBSTYLE_TRANSPARENT;
 }
 
 void TToolBar::CreateWnd()
@@ -93,7 +130,96 @@ void TToolBar::ApplySizes()
         SendMessageW(bar, TB_SETIMAGELIST, 0, LPARAM(images->Handle()));
     }
     SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
+    SendMessageW(bar, TB_SETINDENT, WPARAM(indent), 0);
     SendMessageW(bar, TB_AUTOSIZE, 0, 0);
+    FitHeight();
+}
+
+void TToolBar::FitHeight()
+{
+    if (!autoSize || !WindowHandle())
+        return;
+    int bottom = 0;
+    for (const TToolButton* button : buttons)
+        if (button->Visible())
+            bottom = std::max<int>(bottom, ButtonRect(*button).bottom);
+    if (bottom > 0 && bottom != Height())
+        SetHeight(bottom);
+}
+
+void TToolBar::SetList(bool value)
+{
+    if (list == value)
+        return;
+    list = value;
+    if (HandleAllocated()) {
+        const LONG style = GetWindowLongW(WindowHandle(), GWL_STYLE);
+        SetWindowLongW(WindowHandle(), GWL_STYLE, list ? (style | TBSTYLE_LIST) : (style & ~LONG(TBSTYLE_LIST)));
+        ApplySizes();
+    }
+}
+
+void TToolBar::SetIndent(int value)
+{
+    indent = value;
+    ApplySizes();
+}
+
+void TToolBar::SetAutoSize(bool value)
+{
+    autoSize = value;
+    if (autoSize)
+        ApplySizes();
+}
+
+void TToolBar::SetButtonPressed(const TToolButton& button, bool pressed)
+{
+    if (HandleAllocated())
+        SendMessageW(WindowHandle(), TB_PRESSBUTTON, WPARAM(button.Command()), MAKELPARAM(pressed ? TRUE : FALSE, 0));
+}
+
+void TToolBar::TrackMenu(TToolButton& button, bool selectFirst) { menuTracker.Track(button, selectFirst); }
+
+TToolButton* TToolBar::FindAccelerator(wchar_t letter) const
+{
+    const wchar_t wanted = wchar_t(std::towupper(letter));
+    for (TToolButton* button : buttons)
+        if (button->MenuItem() && button->Visible() && AccessLetter(button->MenuItem()->Caption()) == wanted)
+            return button;
+    return nullptr;
+}
+
+LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& draw)
+{
+    switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT: {
+        canvas.SetHandle(draw.nmcd.hdc);
+        bool defaultDraw = true;
+        if (OnCustomDraw) {
+            // The bar's own colour is the ground the handler draws on.
+            RECT client = ClientRect();
+            canvas.Brush.Color = Color();
+            canvas.FillRect(client);
+            OnCustomDraw(*this, client, defaultDraw);
+        }
+        canvas.SetHandle(nullptr);
+        if (!defaultDraw)
+            return CDRF_SKIPDEFAULT;
+        return OnCustomDrawButton ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+    }
+    case CDDS_ITEMPREPAINT: {
+        TToolButton* button = FindButton(int(draw.nmcd.dwItemSpec));
+        if (!button || !OnCustomDrawButton)
+            return CDRF_DODEFAULT;
+        canvas.SetHandle(draw.nmcd.hdc);
+        bool defaultDraw = true;
+        OnCustomDrawButton(*this, *button, DrawState(draw.nmcd.uItemState), defaultDraw);
+        canvas.SetHandle(nullptr);
+        return defaultDraw ? CDRF_DODEFAULT : CDRF_SKIPDEFAULT;
+    }
+    default:
+        return CDRF_DODEFAULT;
+    }
 }
 
 void TToolBar::AddNativeButton(const TToolButton& button, int position)
@@ -104,7 +230,9 @@ void TToolBar::AddNativeButton(const TToolButton& button, int position)
     native.fsState = NativeState(button, button.StoredDown());
     native.fsStyle = NativeStyle(button);
     native.dwData = reinterpret_cast<DWORD_PTR>(&button);
-    native.iString = -1;
+    // The control copies the caption.
+    const std::wstring caption = button.Caption();
+    native.iString = showCaptions && !caption.empty() ? reinterpret_cast<INT_PTR>(caption.c_str()) : -1;
     SendMessageW(WindowHandle(), TB_INSERTBUTTONW, WPARAM(position), reinterpret_cast<LPARAM>(&native));
 }
 
@@ -169,8 +297,10 @@ void TToolBar::RemoveControl(TControl* control)
     if (index < 0)
         return;
     buttons.erase(buttons.begin() + index);
-    if (HandleAllocated())
+    if (HandleAllocated()) {
         SendMessageW(WindowHandle(), TB_DELETEBUTTON, WPARAM(index), 0);
+        FitHeight();
+    }
 }
 
 void TToolBar::CheckButton(const TToolButton& button, bool down)
@@ -226,6 +356,34 @@ void TToolBar::WndProc(TMessage& message)
     case CN_COMMAND:
         if (TToolButton* button = FindButton(LOWORD(message.WParam))) {
             button->Click();
+            return;
+        }
+        break;
+    case CN_NOTIFY:
+        if (reinterpret_cast<NMHDR*>(message.LParam)->code == NM_CUSTOMDRAW &&
+            (OnCustomDraw || OnCustomDrawButton)) {
+            message.Result = CustomDraw(*reinterpret_cast<NMTBCUSTOMDRAW*>(message.LParam));
+            return;
+        }
+        break;
+    case WM_LBUTTONDOWN: {
+        // A menu-bound button drops its menu down on the press, as a menu
+        // bar's item does.
+        POINT point{short(LOWORD(message.LParam)), short(HIWORD(message.LParam))};
+        const int index = int(SendMessageW(WindowHandle(), TB_HITTEST, 0, reinterpret_cast<LPARAM>(&point)));
+        if (index >= 0 && index < ButtonCount() && Buttons(index)->MenuItem() && Buttons(index)->Enabled()) {
+            TrackMenu(*Buttons(index));
+            return;
+        }
+        break;
+    }
+    case WM_MENUSELECT:
+        menuTracker.MenuSelected(message.WParam, message.LParam);
+        return;
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        if (IsOwnerDrawnMenuMessage(message)) {
+            HandleOwnerDrawnMenuMessage(WindowHandle(), message);
             return;
         }
         break;

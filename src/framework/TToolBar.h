@@ -1,16 +1,37 @@
 #pragma once
 
+#include "framework/TCanvas.h"
 #include "framework/TImageList.h"
+#include "framework/TToolBarMenuTracker.h"
 #include "framework/TToolButton.h"
 #include "framework/TWinControl.h"
 
+#include <functional>
 #include <vector>
 
 namespace orvane::framework {
 
+// The state of a button being drawn by a custom-draw handler.
+enum TCustomDrawStateFlag : unsigned {
+    cdsSelected = 1u << 0,
+    cdsDisabled = 1u << 1,
+    cdsChecked = 1u << 2,
+    cdsFocused = 1u << 3,
+    cdsHot = 1u << 4,
+};
+
+class TToolBar;
+// The bar's background, before the buttons; defaultDraw off keeps the
+// system's own drawing away.
+using TToolBarCustomDrawEvent = std::function<void(TToolBar& bar, const RECT& rect, bool& defaultDraw)>;
+using TToolBarCustomDrawButtonEvent =
+    std::function<void(TToolBar& bar, TToolButton& button, unsigned state, bool& defaultDraw)>;
+
 // A tool bar over the system tool bar control ("ToolbarWindow32"). Its
 // buttons are the TToolButton controls placed on it, in order; the images
 // come from an image list; hints show as tool tips when ShowHint is on.
+// Buttons bound to menu items drop their items' menus down and make the bar
+// behave as a menu bar (see TToolBarMenuTracker).
 class TToolBar : public TWinControl {
 public:
     static const TClassInfo ClassInfo;
@@ -28,6 +49,33 @@ public:
     void SetButtonHeight(int value);
     bool ShowCaptions() const { return showCaptions; }
     void SetShowCaptions(bool value) { showCaptions = value; }
+    // Captions beside the images instead of below them.
+    bool List() const { return list; }
+    void SetList(bool value);
+    // Space before the first button.
+    int Indent() const { return indent; }
+    void SetIndent(int value);
+    bool Transparent() const { return transparent; }
+    void SetTransparent(bool value) { transparent = value; }
+    // The bar's height follows its rows of buttons.
+    bool AutoSize() const { return autoSize; }
+    void SetAutoSize(bool value);
+
+    // Drawing of the bar and its buttons by the program; Canvas draws on the
+    // bar while one of the handlers runs.
+    TToolBarCustomDrawEvent OnCustomDraw;
+    TToolBarCustomDrawButtonEvent OnCustomDrawButton;
+    TCanvas& Canvas() { return canvas; }
+
+    // Drops down the menu of a menu-bound button (see TToolBarMenuTracker).
+    void TrackMenu(TToolButton& button, bool selectFirst = false);
+    // The button whose menu is dropped down now, or null.
+    TToolButton* MenuOpenButton() const { return menuTracker.OpenButton(); }
+    // The menu-bound button whose caption has this access letter ("&N"),
+    // or null.
+    TToolButton* FindAccelerator(wchar_t letter) const;
+    // Drawn pressed (a dropped-down menu's button).
+    void SetButtonPressed(const TToolButton& button, bool pressed);
 
     int ButtonCount() const { return int(buttons.size()); }
     TToolButton* Buttons(int index) const { return buttons[std::size_t(index)]; }
@@ -56,8 +104,16 @@ protected:
 private:
     void AddNativeButton(const TToolButton& button, int position);
     void ApplySizes();
+    void FitHeight();
+    LRESULT CustomDraw(NMTBCUSTOMDRAW& draw);
 
     TCustomImageList* images = nullptr;
+    bool list = false;
+    int indent = 0;
+    bool transparent = false;
+    bool autoSize = false;
+    TCanvas canvas;
+    TToolBarMenuTracker menuTracker{*this};
     bool flat = false;
     int buttonWidth = 23;
     int buttonHeight = 22;

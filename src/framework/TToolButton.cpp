@@ -117,6 +117,18 @@ void TToolButton::Click()
         menuItem->Click();
 }
 
+void TToolButton::SetMenuItem(TMenuItem* value)
+{
+    menuItem = value;
+    if (!menuItem)
+        return;
+    SetCaption(menuItem->Caption());
+    SetEnabled(menuItem->Enabled());
+    SetVisible(menuItem->Visible());
+    if (TToolBar* bar = ToolBar())
+        bar->ReplaceButton(*this);
+}
+
 void TToolButton::Notification(TComponent* component, TOperation operation)
 {
     TControl::Notification(component, operation);

@@ -45,10 +45,15 @@ public:
     bool Wrap() const { return wrap; }
     void SetWrap(bool value);
 
+    // The button is as wide as its caption needs.
+    bool AutoSize() const { return autoSize; }
+    void SetAutoSize(bool value) { autoSize = value; }
+
     // A menu item whose click the button performs and whose hint it shows
-    // when it has none of its own.
+    // when it has none of its own. The button takes the item's caption and
+    // state; an item with sub-items drops them down from the button.
     TMenuItem* MenuItem() const { return menuItem; }
-    void SetMenuItem(TMenuItem* value) { menuItem = value; }
+    void SetMenuItem(TMenuItem* value);
 
     void Click() override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -69,6 +74,7 @@ private:
     bool grouped = false;
     bool down = false;
     bool wrap = false;
+    bool autoSize = false;
     TMenuItem* menuItem = nullptr;
 };
 
