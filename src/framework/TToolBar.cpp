@@ -225,7 +225,10 @@ LRESULT TToolBar::CustomDraw(NMTBCUSTOMDRAW& draw)
 void TToolBar::AddNativeButton(const TToolButton& button, int position)
 {
     TBBUTTON native{};
-    native.iBitmap = button.Style() == TToolButtonStyle::tbsSeparator ? 0 : button.ImageIndex();
+    // A button without an image takes no room for one.
+    native.iBitmap = button.Style() == TToolButtonStyle::tbsSeparator ? 0
+                     : button.ImageIndex() < 0                        ? I_IMAGENONE
+                                                                      : button.ImageIndex();
     native.idCommand = button.Command();
     native.fsState = NativeState(button, button.StoredDown());
     native.fsStyle = NativeStyle(button);

@@ -480,13 +480,25 @@ void TWinControl::EnableAlign()
 void TWinControl::AlignControls(RECT& rect)
 {
     // Edges first (top, bottom, left, right), each taking a strip off what is
-    // left; then the client controls fill the rest.
+    // left; then the client controls fill the rest. Among the controls of one
+    // edge, the one nearest to it goes first (a bar moved above the others
+    // takes the top); equals keep their order.
     constexpr TAlign order[] = {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient};
-    for (const TAlign align : order)
-        for (std::size_t i = 0; i < controls.size(); ++i) {
-            TControl* control = controls[i];
-            if (control->Align() != align || !control->Visible())
-                continue;
+    for (const TAlign align : order) {
+        std::vector<TControl*> aligned;
+        for (TControl* control : controls)
+            if (control->Align() == align && control->Visible())
+                aligned.push_back(control);
+        std::stable_sort(aligned.begin(), aligned.end(), [align](const TControl* a, const TControl* b) {
+            switch (align) {
+            case TAlign::alTop: return a->Top() < b->Top();
+            case TAlign::alBottom: return a->Top() + a->Height() > b->Top() + b->Height();
+            case TAlign::alLeft: return a->Left() < b->Left();
+            case TAlign::alRight: return a->Left() + a->Width() > b->Left() + b->Width();
+            default: return false;
+            }
+        });
+        for (TControl* control : aligned) {
             const int width = std::max(0, int(rect.right - rect.left));
             const int height = std::max(0, int(rect.bottom - rect.top));
             switch (align) {
@@ -513,6 +525,7 @@ void TWinControl::AlignControls(RECT& rect)
                 break;
             }
         }
+    }
 }
 
 void TWinControl::Loaded()

@@ -1,6 +1,7 @@
 #include "skin/SystemFonts.h"
 
 #include "framework/GdiOwners.h"
+#include "framework/TFont.h"
 
 namespace orvane::skin {
 
@@ -38,5 +39,21 @@ HFONT OrSystemFont(const TFontHandle& font)
 HFONT CaptionFont() { return OrSystemFont(Fonts().caption); }
 HFONT MenuFont() { return OrSystemFont(Fonts().menu); }
 COLORREF MenuFontColor() { return GetSysColor(COLOR_MENUTEXT); }
+
+void AssignMenuFont(framework::TFont& font, bool bold)
+{
+    LOGFONTW logical{};
+    if (!GetObjectW(MenuFont(), sizeof(logical), &logical))
+        return;
+    font.SetName(logical.lfFaceName);
+    font.SetHeight(logical.lfHeight);
+    font.SetCharset(logical.lfCharSet);
+    unsigned style = 0;
+    if (bold || logical.lfWeight >= FW_BOLD)
+        style |= framework::fsBold;
+    if (logical.lfItalic)
+        style |= framework::fsItalic;
+    font.SetStyle(style);
+}
 
 } // namespace orvane::skin

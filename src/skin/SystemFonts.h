@@ -2,6 +2,10 @@
 
 #include <windows.h>
 
+namespace orvane::framework {
+class TFont;
+}
+
 namespace orvane::skin {
 
 // The fonts of the system's non-client metrics, made once for the process:
@@ -10,5 +14,8 @@ namespace orvane::skin {
 HFONT CaptionFont();
 HFONT MenuFont();
 COLORREF MenuFontColor();
+// A framework font made like the menu font, bold when asked (a menu's
+// default item).
+void AssignMenuFont(framework::TFont& font, bool bold = false);
 
 } // namespace orvane::skin

@@ -570,14 +570,6 @@ std::unique_ptr<TvelSkinControl> TvelSkinEngine::CreateWindowSkin(HWND child, Tv
 
 // ---- menus
 
-// The system draws menus until the skinned menu items exist: skinning a menu
-// then changes nothing, so that no menu is left owner-drawn with no one to
-// draw it.
-void TvelSkinEngine::SkinMenu(TMenu&) {}
-void TvelSkinEngine::SkinMenuItem(TMenuItem&) {}
-void TvelSkinEngine::UnskinMenu(TMenu&) {}
-void TvelSkinEngine::UnskinMenuItem(TMenuItem&) {}
-
 TMenu& TvelSkinEngine::SystemMenu() { return systemMenu->Menu(); }
 
 bool TvelSkinEngine::PopupSystemMenu(TvelSkinWindow& window, POINT screen)

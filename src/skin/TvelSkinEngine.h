@@ -23,6 +23,7 @@
 
 namespace orvane::framework {
 class TCustomForm;
+class TCanvas;
 class TMenu;
 class TMenuItem;
 } // namespace orvane::framework
@@ -130,10 +131,14 @@ public:
     std::unique_ptr<TvelSkinControl> CreateControlSkin(framework::TControl& control, TvelSkinWindow& window);
     std::unique_ptr<TvelSkinControl> CreateWindowSkin(HWND child, TvelSkinWindow& window);
 
+    // Menus skinned are owner-drawn: every item measures and draws itself
+    // with MeasureMenuItem and DrawMenuItem.
     void SkinMenu(framework::TMenu& menu);
     void SkinMenuItem(framework::TMenuItem& item);
     void UnskinMenu(framework::TMenu& menu);
     void UnskinMenuItem(framework::TMenuItem& item);
+    void MeasureMenuItem(framework::TMenuItem& item, framework::TCanvas& canvas, int& width, int& height) const;
+    void DrawMenuItem(framework::TMenuItem& item, framework::TCanvas& canvas, const RECT& rect, bool selected) const;
 
     // The skinned system menu (Minimize, Maximize/Restore, Close) for a
     // window; false when it closed without a choice.

@@ -7,6 +7,7 @@
 #include "core/skinframe/WindowRegion.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
+#include "framework/OwnerDrawnMenus.h"
 #include "framework/TApplication.h"
 #include "skin/GdiTextMeasurer.h"
 #include "skin/PlatformVersion.h"
@@ -470,6 +471,20 @@ void TvelSkinWindow::PopupSystemMenuAtIcon()
     CloseWindow();
 }
 
+bool TvelSkinWindow::IsSystemMenuItemMessage(const TMessage& message) const
+{
+    if (skinEngine.SystemMenuWindow() != this)
+        return false;
+    const ULONG_PTR data = message.Msg == WM_MEASUREITEM
+                               ? reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam)->itemData
+                               : reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->itemData;
+    framework::TMenuItem& items = skinEngine.SystemMenu().Items();
+    for (int index = 0; index < items.Count(); ++index)
+        if (reinterpret_cast<ULONG_PTR>(items.Items(index)) == data)
+            return true;
+    return false;
+}
+
 void TvelSkinWindow::PopupSystemMenuAt(POINT screen) { skinEngine.PopupSystemMenu(*this, screen); }
 
 // ---- messages
@@ -504,6 +519,15 @@ void TvelSkinWindow::HandleMessage(TMessage& message)
 bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
 {
     switch (message.Msg) {
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+        // The skinned system menu is owner-drawn and opened for this window,
+        // which may be a plain window that knows nothing of its items.
+        if (IsOwnerDrawnMenuMessage(message) && IsSystemMenuItemMessage(message)) {
+            HandleOwnerDrawnMenuMessage(Handle(), message);
+            return false;
+        }
+        return true;
     case WM_NCPAINT:
         if (!skinned)
             return true;

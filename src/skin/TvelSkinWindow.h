@@ -63,6 +63,8 @@ public:
     void MinimizeOrRestore();
     void PopupSystemMenuAtIcon();
     void PopupSystemMenuAt(POINT screen);
+    // A WM_MEASUREITEM or WM_DRAWITEM of the engine's system menu opened here.
+    bool IsSystemMenuItemMessage(const framework::TMessage& message) const;
 
     int TitleHeight() const;
     int WindowWidth() const;

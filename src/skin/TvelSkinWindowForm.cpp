@@ -13,6 +13,8 @@
 #include "skin/SkinMessages.h"
 #include "skin/TvelSkinControl.h"
 #include "skin/TvelSkinEngine.h"
+#include "skin/TvelSkinMenuBar.h"
+#include "skin/TvelSkinMenuBarControlButton.h"
 
 #include "core/skinmodel/SkinKeys.h"
 
@@ -39,6 +41,8 @@ constexpr wchar_t OwnFormClassPrefix[] = L"Tvel";
 constexpr wchar_t OwnFormClass[] = L"TvelForm";
 constexpr wchar_t OwnUpDownClass[] = L"TvelSkinInternalUpDown";
 constexpr wchar_t RollShadowClass[] = L"TRollShadow";
+// The menu bar goes above every other top-aligned control.
+constexpr int MenuBarTop = -100;
 
 void SetSystemMenuStyle(HWND window, bool on)
 {
@@ -106,6 +110,9 @@ void TvelSkinWindowForm::Attach(HWND window)
             ClientWindowProc(message, next);
         });
 
+    childMenu = shownMenu = shownChildMenu = nullptr;
+    CreateMenuBar();
+
     const bool topLevel = form->Parent() == nullptr && form->BorderStyle() != TFormBorderStyle::bsNone;
     hasCaption = topLevel;
     hasBorder = form->BorderStyle() != TFormBorderStyle::bsNone;
@@ -120,6 +127,7 @@ void TvelSkinWindowForm::Detach()
     windowProcHook.Remove();
     clientSubclass.Remove();
     defaultProc = nullptr;
+    FreeMenuBar();
     if (Engine().Releasing() && form && !form->IsDestroying())
         FrameChanged(form->WindowHandle());
 }
@@ -181,7 +189,7 @@ bool TvelSkinWindowForm::HasToolBarUnderMenu() const
         return toolBarUnderMenu == 1;
     toolBarUnderMenu = 0;
     for (int index = 0; form && index < form->ControlCount(); ++index)
-        if (auto* toolBar = As<TToolBar>(form->Controls(index))) {
+        if (auto* toolBar = As<TToolBar>(form->Controls(index)); toolBar && toolBar != menuBar) {
             toolBarUnderMenu = toolBar->Top() == MenuBarHeight() ? 1 : 0;
             break;
         }
@@ -255,7 +263,16 @@ void TvelSkinWindowForm::SkinLookOn()
     SetSystemMenuStyle(window, false);
     selfChange = true;
     form->SetColor(TColor(Engine().GetSkinColor(SKIN2_FORMCOLOR)));
+    // The menu leaves the form for the skinned bar.
+    if (form->Menu())
+        form->SetMenu(nullptr);
     selfChange = false;
+    if (menu && menuBar) {
+        menuBar->SetTop(MenuBarTop);
+        menuBar->SetVisible(!IsMDIChild());
+        menuBar->SetColor(TColor(Engine().GetSkinColor(SKIN2_MENUBARSTARTCOLOR)));
+    }
+    TakeMenuBarColors();
 
     if (IsMDIChild() && Application && Application->MainForm()) {
         TCustomForm* mainForm = Application->MainForm();
@@ -266,6 +283,9 @@ void TvelSkinWindowForm::SkinLookOn()
                     SendMessageW(mainForm->MDIChildren(index)->Handle(), WM_MDIACTIVATE, 0,
                                  LPARAM(activeChild->Handle()));
     }
+    RebuildMenuBar(true);
+    if (IsMDIFrame())
+        PlaceControlButtons();
     SetConstraints();
     if (!controlsShifted) {
         ShiftControls(+1);
@@ -282,10 +302,6 @@ void TvelSkinWindowForm::SkinLookOn()
         if (auto* formMenu = As<TMenu>(component); formMenu && formMenu->Tag() != Engine().DisabledTag())
             Engine().SkinMenu(*formMenu);
     selfChange = true;
-    // Setting the menu again makes the system forget where it measured the
-    // bar's items; the frame measures them anew where it draws the bar.
-    if (HMENU systemMenuBar = GetMenu(window))
-        SetMenu(window, systemMenuBar);
     FrameChanged(window);
     selfChange = false;
     if (IsMDIChild() && IsZoomed(window) && !mdiMaximized && Application && Application->MainForm()) {
@@ -304,6 +320,8 @@ void TvelSkinWindowForm::SkinLookOff()
     unskinning = true;
     selfChange = true;
     SetSystemMenuStyle(window, true);
+    if (menu)
+        form->SetMenu(menu);
     form->SetColor(savedColor);
     TSizeConstraints limits = form->Constraints();
     if (minHeightSet)
@@ -316,8 +334,6 @@ void TvelSkinWindowForm::SkinLookOff()
     // The system frame comes back first, so that the client size below is
     // measured against it.
     SetWindowRgn(window, nullptr, TRUE);
-    if (HMENU systemMenuBar = GetMenu(window))
-        SetMenu(window, systemMenuBar);
     FrameChanged(window);
     if (!IsZoomed(window) && origClientWidth > 0 && origClientHeight > 0)
         form->SetClientSize(origClientWidth, origClientHeight);
@@ -328,6 +344,10 @@ void TvelSkinWindowForm::SkinLookOff()
     for (TComponent* component : form->ComponentList())
         if (auto* formMenu = As<TMenu>(component); formMenu && formMenu->Tag() != Engine().DisabledTag())
             Engine().UnskinMenu(*formMenu);
+    FreeWindowListItems();
+    if (menuBar)
+        menuBar->SetVisible(false);
+    HideControlButtons();
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     unskinning = false;
 }
@@ -348,7 +368,7 @@ void TvelSkinWindowForm::SetConstraints()
 
 // Moves the controls down by the menu bar's height (+1) or back (-1):
 // controls anchored to the bottom only stay, those anchored to top and bottom
-// stretch.
+// stretch. Aligned controls are placed by the alignment, below the bar.
 void TvelSkinWindowForm::ShiftControls(int direction)
 {
     const int shift = MenuBarHeight() * direction;
@@ -356,6 +376,8 @@ void TvelSkinWindowForm::ShiftControls(int direction)
         return;
     for (int index = 0; index < form->ControlCount(); ++index) {
         TControl* control = form->Controls(index);
+        if (control == menuBar || control->Align() != TAlign::alNone)
+            continue;
         const unsigned anchors = control->Anchors();
         const bool top = anchors & akTop;
         const bool bottom = anchors & akBottom;
@@ -462,6 +484,23 @@ void TvelSkinWindowForm::AfterDefault(TMessage& message)
     case WM_MDIREFRESHMENU:
         PaintFrame();
         return;
+    case WM_MDIRESTORE:
+        if (IsMDIFrame())
+            HideControlButtons();
+        return;
+    case WM_MDIMAXIMIZE:
+        if (IsMDIFrame())
+            ShowControlButtons();
+        return;
+    case SKM_MDIMENU:
+        if (IsMDIFrame()) {
+            childMenu = reinterpret_cast<TMainMenu*>(message.LParam);
+            RebuildMenuBar(false);
+        }
+        return;
+    case SKM_MDIWINDOWLIST:
+        RebuildWindowList();
+        return;
     case SKM_ISHIDDEN:
         message.Result = childHidden ? 1 : 0;
         return;
@@ -526,6 +565,8 @@ void TvelSkinWindowForm::AfterSize()
     }
     PaintFrame();
     UpdateRegionForSize();
+    if (IsMDIFrame() && Skinned())
+        PlaceControlButtons();
     if (Initialized() && !selfChange && !unskinning) {
         origClientWidth = form->ClientWidth();
         // The skinned menu bar stands in the client area; the size kept is
@@ -549,8 +590,10 @@ void TvelSkinWindowForm::ClientWindowProc(TMessage& message, const TMessageLayer
         TileChildren(message.WParam != 0);
         return;
     case WM_MDIDESTROY:
-        if (Application && Application->MainForm() && Application->MainForm()->MDIChildCount() == 1)
+        if (Application && Application->MainForm() && Application->MainForm()->MDIChildCount() == 1) {
             SendMessageW(Application->MainForm()->Handle(), SKM_MDIMENU, WPARAM(form), 0);
+            HideControlButtons();
+        }
         return;
     case WM_MDICREATE:
         SendMessageW(form->Handle(), SKM_MDIWINDOWLIST, 0, 0);

@@ -219,4 +219,37 @@ Bitmap MenuCheckMark()
     return mark;
 }
 
+Bitmap MdiControlGlyphs()
+{
+    constexpr int e = MdiControlGlyphExtent;
+    Bitmap strip(3 * e, e);
+    for (int y = 0; y < e; ++y)
+        for (int x = 0; x < 3 * e; ++x)
+            strip.SetColorAt(x, y, 0xFFFFFF);
+    const auto line = [&](int x0, int y0, int x1, int y1) {
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                strip.SetColorAt(x, y, 0x000000);
+    };
+    // Minimize: a bar at the foot.
+    line(4, 11, 11, 12);
+    // Restore: two windows, the front one lower left.
+    const int r = e;
+    line(r + 6, 3, r + 12, 4);
+    line(r + 12, 3, r + 12, 9);
+    line(r + 6, 3, r + 6, 5);
+    line(r + 11, 9, r + 12, 9);
+    line(r + 3, 6, r + 9, 7);
+    line(r + 3, 6, r + 3, 12);
+    line(r + 9, 6, r + 9, 12);
+    line(r + 3, 12, r + 9, 12);
+    // Close: a cross two pixels thick.
+    const int c = 2 * e;
+    for (int i = 0; i < 8; ++i) {
+        line(c + 4 + i, 4 + i, c + 5 + i, 4 + i);
+        line(c + 11 - i, 4 + i, c + 12 - i, 4 + i);
+    }
+    return strip;
+}
+
 } // namespace orvane::art

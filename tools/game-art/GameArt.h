@@ -23,5 +23,9 @@ std::vector<Bitmap> MainIconImages();
 // as the transparent colour.
 constexpr int MenuCheckMarkExtent = 16;
 Bitmap MenuCheckMark();
+// The glyphs of a skinned MDI frame's child buttons: minimize, restore and
+// close, 16 by 16 each, side by side, black on white.
+constexpr int MdiControlGlyphExtent = 16;
+Bitmap MdiControlGlyphs();
 
 } // namespace orvane::art

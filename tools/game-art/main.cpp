@@ -1,6 +1,6 @@
 // Draws the game's pictures (the tool bar images and the program icon) and
 // writes them as Windows files that the Windows build embeds:
-//   orvane-game-art <folder>  ->  toolbar.bmp, mainicon.ico, menucheck.bmp (+ .pam previews)
+//   orvane-game-art <folder>  ->  toolbar.bmp, mainicon.ico, menucheck.bmp, mdicontrols.bmp (+ .pam previews)
 #include "GameArt.h"
 #include "ImageFiles.h"
 #include "core/raster/WindowsBitmapFile.h"
@@ -26,7 +26,9 @@ int main(int argc, char** argv)
                          WriteFileBytes((folder / "mainicon.ico").string(), EncodeIconFile(icon)) &&
                          WriteFileBytes((folder / "mainicon-48.pam").string(), EncodePam(icon[3])) &&
                          WriteFileBytes((folder / "menucheck.bmp").string(),
-                                        orvane::EncodeWindowsBitmap(MenuCheckMark(), 24));
+                                        orvane::EncodeWindowsBitmap(MenuCheckMark(), 24)) &&
+                         WriteFileBytes((folder / "mdicontrols.bmp").string(),
+                                        orvane::EncodeWindowsBitmap(MdiControlGlyphs(), 24));
     if (!written) {
         std::fprintf(stderr, "orvane-game-art: cannot write into %s\n", folder.string().c_str());
         return 1;

@@ -1,0 +1,403 @@
+// The skinned menu bar of a form's binding: the form's menu taken off the
+// form and shown as buttons on a tool bar, with an MDI frame's merged child
+// menu, its child buttons and its window list.
+
+#include "skin/TvelSkinWindowForm.h"
+
+#include "core/raster/Gradient.h"
+#include "core/raster/StretchHalftone.h"
+#include "core/skinmenu/MenuBarMerge.h"
+#include "core/skinmodel/SkinKeys.h"
+#include "framework/TBitmap.h"
+#include "framework/TForm.h"
+#include "framework/TImageList.h"
+#include "framework/TMenu.h"
+#include "framework/TToolBar.h"
+#include "skin/BitmapResource.h"
+#include "skin/FormLookup.h"
+#include "skin/SkinMessages.h"
+#include "skin/SystemFonts.h"
+#include "skin/TvelSkinEngine.h"
+#include "skin/TvelSkinMenuBar.h"
+#include "skin/TvelSkinMenuBarControlButton.h"
+
+#include "core/raster/CutFrame.h"
+
+#include <map>
+
+namespace orvane::skin {
+
+using namespace framework;
+
+namespace {
+
+constexpr wchar_t MdiGlyphsResource[] = L"VELSKIN_MDI_CONTROLER";
+constexpr int ControlButtonCount = 3;
+// Tags of the child buttons: close, restore, minimize.
+constexpr std::int32_t ControlButtonTagBase = -1380;
+constexpr std::int32_t CloseButtonTag = ControlButtonTagBase - 1;
+constexpr std::int32_t RestoreButtonTag = ControlButtonTagBase - 2;
+constexpr std::int32_t MinimizeButtonTag = ControlButtonTagBase - 3;
+constexpr int ControlButtonsRightGap = 26;
+constexpr TColor DisabledBarTextColor = 0x808080;
+
+// A core bitmap as a framework bitmap, for drawing on a device context.
+void CopyInto(TBitmap& target, const Bitmap& source)
+{
+    target.SetSize(source.Width(), source.Height());
+    Canvas pixels(target.CoreBitmap());
+    for (int y = 0; y < source.Height(); ++y)
+        for (int x = 0; x < source.Width(); ++x)
+            pixels.SetPixel(x, y, source.ColorAt(x, y));
+}
+
+} // namespace
+
+int TvelSkinWindowForm::MenuBarHeight() const
+{
+    return menuBar && menuBar->Visible() ? menuBar->Height() : 0;
+}
+
+void TvelSkinWindowForm::CreateMenuBar()
+{
+    menuBar = Create<TvelSkinMenuBar>(this, *this);
+    menuBar->SetAlign(TAlign::alTop);
+    menuBar->SetParent(form);
+    menuBar->OnCustomDraw = [this](TToolBar& bar, const RECT& rect, bool& defaultDraw) {
+        DrawBarBackground(bar, rect, defaultDraw);
+    };
+    menuBar->OnCustomDrawButton = [this](TToolBar& bar, TToolButton& button, unsigned state, bool& defaultDraw) {
+        DrawBarButton(bar, button, state, defaultDraw);
+    };
+    TakeMenuBarColors();
+
+    if (IsMDIFrame()) {
+        const std::optional<Bitmap> glyphs = LoadBitmapResource(MdiGlyphsResource);
+        for (int number = 1; number <= ControlButtonCount; ++number) {
+            auto* button = Create<TvelSkinMenuBarControlButton>(this);
+            if (glyphs) {
+                Bitmap glyph;
+                CutFrame(&*glyphs, glyph, ControlButtonCount, ControlButtonCount + 1 - number);
+                CopyInto(button->Glyph(), glyph);
+                button->Glyph().SetTransparentColor(TColor(glyph.ColorAt(0, glyph.Height() - 1)));
+            }
+            button->SetTag(ControlButtonTagBase - number);
+            button->SetVisible(false);
+            button->OnClick = [this](TObject* sender) { ControlButtonClick(sender); };
+            button->SetParent(form);
+            controlButtons[std::size_t(number - 1)] = button;
+        }
+    }
+    if (!IsMDIChild() && Application)
+        appEvents = Application->AddMessageFilter([this](MSG& message, bool& handled) {
+            HandleAppMessage(message, handled);
+        });
+}
+
+void TvelSkinWindowForm::FreeMenuBar()
+{
+    if (appEvents != 0 && Application)
+        Application->RemoveMessageFilter(appEvents);
+    appEvents = 0;
+    FreeWindowListItems();
+    menuItems.clear();
+    // The bar and the buttons go with the form when it goes; otherwise the
+    // binding takes them away.
+    if (form && !form->IsDestroying()) {
+        delete menuBar;
+        for (TvelSkinMenuBarControlButton*& button : controlButtons)
+            delete button;
+    }
+    menuBar = nullptr;
+    controlButtons = {};
+}
+
+void TvelSkinWindowForm::TakeMenuBarColors()
+{
+    TvelSkinEngine& skinner = Engine();
+    if (!skinner.Ready())
+        return;
+    if (const Bitmap* image = skinner.Reader().GetBitmap(SKIN2_MENUBAR); image && !image->Empty()) {
+        buttonColor = TColor(image->ColorAt(0, image->Height() / 2));
+        buttonToColor = TColor(skinner.GetSkinColor(SKIN2_FORMCOLOR));
+    } else {
+        buttonColor = TColor(skinner.GetSkinColor(SKIN2_MENUBARSTARTCOLOR));
+        buttonToColor = TColor(skinner.GetSkinColor(SKIN2_MENUBARENDCOLOR));
+    }
+}
+
+void TvelSkinWindowForm::RebuildMenuBar(bool forced)
+{
+    if (!menuBar)
+        return;
+    bool changed = false;
+    if (IsMDIFrame()) {
+        if (forced || menu != shownMenu || childMenu != shownChildMenu) {
+            CollectMenuItems(childMenu);
+            shownMenu = menu;
+            shownChildMenu = childMenu;
+            changed = true;
+        }
+    } else if (forced || menu != shownMenu) {
+        CollectMenuItems(nullptr);
+        shownMenu = menu;
+        shownChildMenu = nullptr;
+        changed = true;
+    }
+    if (forced || changed) {
+        if (!menuItems.empty())
+            FillMenuBar();
+        else
+            menuBar->SetVisible(false);
+    }
+    if (IsMDIFrame())
+        RebuildWindowList();
+}
+
+void TvelSkinWindowForm::CollectMenuItems(TMainMenu* mergedChildMenu)
+{
+    menuItems.clear();
+    menuItemsHaveImages = false;
+    if (!menu)
+        return;
+    const auto topLevel = [](TMainMenu& of) {
+        std::vector<TMenuItem*> items;
+        for (int index = 0; index < of.Items().Count(); ++index)
+            items.push_back(of.Items().Items(index));
+        return items;
+    };
+    const std::vector<TMenuItem*> frameItems = topLevel(*menu);
+    std::vector<TMenuItem*> childItems;
+    if (IsMDIFrame() && mergedChildMenu)
+        childItems = topLevel(*mergedChildMenu);
+    std::vector<int> frameGroups;
+    std::vector<int> childGroups;
+    for (const TMenuItem* item : frameItems)
+        frameGroups.push_back(item->GroupIndex());
+    for (const TMenuItem* item : childItems)
+        childGroups.push_back(item->GroupIndex());
+    for (const MergedMenuItem& place : MergeMenuBarItems(frameGroups, childGroups)) {
+        TMenuItem* item = place.fromChild ? childItems[std::size_t(place.index)] : frameItems[std::size_t(place.index)];
+        menuItems.push_back(item);
+        if (item->ImageIndex() != -1)
+            menuItemsHaveImages = true;
+    }
+}
+
+void TvelSkinWindowForm::FillMenuBar()
+{
+    menuBar->SetAutoSize(false);
+    AssignMenuFont(menuBar->Font());
+    menuBar->SetList(menuItemsHaveImages);
+    while (menuBar->ButtonCount() > 0)
+        delete menuBar->Buttons(menuBar->ButtonCount() - 1);
+    for (TMenuItem* item : menuItems) {
+        auto* button = Create<TToolButton>(menuBar);
+        button->SetAutoSize(true);
+        button->SetGrouped(true);
+        button->SetMenuItem(item);
+        button->SetParent(menuBar);
+    }
+    menuBar->SetAutoSize(true);
+    if (!IsMDIChild() && !menuBar->Visible())
+        menuBar->SetVisible(true);
+}
+
+// ---- drawing
+
+void TvelSkinWindowForm::DrawBarButton(TToolBar& bar, TToolButton& button, unsigned state, bool& defaultDraw)
+{
+    defaultDraw = false;
+    TCanvas& canvas = bar.Canvas();
+    RECT rect = bar.ButtonRect(button);
+    AssignMenuFont(canvas.Font());
+    const TMenuItem* item = button.MenuItem();
+    const TMenu* owningMenu = item ? item->Menu() : nullptr;
+    TCustomImageList* images = owningMenu ? owningMenu->Images() : nullptr;
+    const int imageIndex = item ? item->ImageIndex() : -1;
+    const bool enabled = item ? item->Enabled() && button.Enabled() : button.Enabled();
+    const auto& colors = Engine().MenuColors();
+    if (state & (cdsHot | cdsSelected)) {
+        button.SetTag(TvelSkinMenuBar::MarkedTag);
+        canvas.Brush.Color = TColor(Engine().GetSkinColor(SKIN2_TOPSELECTEDMENUCOLOR));
+        canvas.FillRect(rect);
+        canvas.Brush.Color = TColor(Engine().GetSkinColor(SKIN2_TOPSELECTEDMENUBORDERCOLOR));
+        const HBRUSH frame = CreateSolidBrush(ColorToRGB(canvas.Brush.Color));
+        FrameRect(canvas.Handle(), &rect, frame);
+        DeleteObject(frame);
+        canvas.Font().SetColor(TColor(Engine().GetSkinColor(SKIN2_TOPSELECTEDMENUFONTCOLOR)));
+    } else {
+        button.SetTag(0);
+        canvas.Font().SetColor(enabled ? TColor(colors[5]) : DisabledBarTextColor);
+    }
+    const bool withImage = images && imageIndex != -1;
+    if (withImage)
+        rect.left += images->Width();
+    rect.top += 2;
+    const std::wstring caption = item ? item->Caption() : button.Caption();
+    canvas.TextRect(caption, rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    if (withImage)
+        images->Draw(canvas, rect.left - images->Width() + 2, rect.top + 2, imageIndex, true);
+}
+
+void TvelSkinWindowForm::DrawBarBackground(TToolBar& bar, const RECT& rect, bool&)
+{
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    if (width <= 0 || height <= 0)
+        return;
+    TvelSkinEngine& skinner = Engine();
+    const Bitmap* image = skinner.Reader().GetBitmap(SKIN2_MENUBAR);
+    const Color start = skinner.GetSkinColor(SKIN2_MENUBARSTARTCOLOR);
+    const Color end = skinner.GetSkinColor(SKIN2_MENUBARENDCOLOR);
+    const bool withImage = image && !image->Empty();
+    if (!withImage && start == end)
+        return;
+    TBitmap ground(width, height);
+    {
+        Canvas pixels(ground.CoreBitmap());
+        if (withImage)
+            StretchHalftone(*image, pixels, Rect{0, 0, width, height});
+        else
+            FillGradientV(pixels, Rect{0, 0, width, height}, start, end);
+    }
+    bar.Canvas().CopyRect(rect, ground, RECT{0, 0, width, height});
+}
+
+// ---- keys
+
+void TvelSkinWindowForm::HandleAppMessage(MSG& message, bool& handled)
+{
+    if (!Engine().Active() || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN))
+        return;
+    if (CheckShortCut(message))
+        handled = true;
+}
+
+bool TvelSkinWindowForm::CheckShortCut(const MSG& keyMessage)
+{
+    if (!form || !IsFormActive(*form))
+        return false;
+    const TShortCut key = ShortCutFromKey(keyMessage.wParam);
+    if (IsMDIFrame())
+        return (childMenu && childMenu->IsShortCut(key)) || (menu && menu->IsShortCut(key));
+    return menu && menu->IsShortCut(key);
+}
+
+bool TvelSkinWindowForm::BeforeDefault(TMessage& message)
+{
+    // Alt with a letter: the system would look for it on a menu bar the form
+    // no longer has; the skinned bar answers it.
+    if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam > L' ' &&
+        Skinned() && menuBar && menuBar->Visible() &&
+        menuBar->DialogChar(wchar_t(message.LParam), true))
+        return false;
+    return true;
+}
+
+// ---- MDI
+
+void TvelSkinWindowForm::PlaceControlButtons()
+{
+    if (!controlButtons[0])
+        return;
+    int x = form->Width() - Engine().Metrics().rightBorderWidth - ControlButtonsRightGap;
+    const int top = -std::min(MenuBarHeight(), controlButtons[0]->Height());
+    for (TvelSkinMenuBarControlButton* button : controlButtons) {
+        button->SetLeft(x);
+        button->SetTop(top);
+        if (button->WindowHandle())
+            SetWindowPos(button->WindowHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        button->SetColor(buttonColor);
+        button->SetToColor(buttonToColor);
+        x -= TvelSkinMenuBarControlButton::Size;
+    }
+}
+
+void TvelSkinWindowForm::ShowControlButtons()
+{
+    TCustomForm* child = form->ActiveMDIChild();
+    if (!child || !controlButtons[0])
+        return;
+    const unsigned icons = child->BorderIcons();
+    controlButtons[0]->SetVisible((icons & biSystemMenu) != 0);
+    controlButtons[1]->SetVisible((icons & biMaximize) != 0);
+    controlButtons[2]->SetVisible((icons & biMinimize) != 0);
+    for (TvelSkinMenuBarControlButton* button : controlButtons) {
+        button->SetColor(buttonColor);
+        button->SetToColor(buttonToColor);
+        if (button->WindowHandle())
+            SetWindowPos(button->WindowHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+}
+
+void TvelSkinWindowForm::HideControlButtons()
+{
+    for (TvelSkinMenuBarControlButton* button : controlButtons)
+        if (button)
+            button->SetVisible(false);
+}
+
+void TvelSkinWindowForm::ControlButtonClick(TObject* sender)
+{
+    auto* button = As<TvelSkinMenuBarControlButton>(sender);
+    TCustomForm* child = form ? form->ActiveMDIChild() : nullptr;
+    if (!button || !child)
+        return;
+    switch (button->Tag()) {
+    case MinimizeButtonTag:
+        ShowWindow(child->Handle(), SW_MINIMIZE);
+        break;
+    case RestoreButtonTag:
+        SendMessageW(form->ClientHandle(), WM_MDIRESTORE, WPARAM(child->Handle()), 0);
+        break;
+    case CloseButtonTag:
+        child->Close();
+        break;
+    default:
+        return;
+    }
+    if (Application)
+        Application->ProcessMessages();
+}
+
+void TvelSkinWindowForm::FreeWindowListItems()
+{
+    for (TMenuItem* item : windowListItems)
+        delete item;
+    windowListItems.clear();
+}
+
+void TvelSkinWindowForm::RebuildWindowList()
+{
+    if (!IsMDIFrame() || !menu || !form->WindowMenu())
+        return;
+    FreeWindowListItems();
+    TMenuItem* windowMenu = form->WindowMenu();
+    const auto add = [&](const std::wstring& caption) {
+        auto* item = Create<TMenuItem>(form);
+        item->SetCaption(caption);
+        Engine().SkinMenuItem(*item);
+        windowMenu->Add(item);
+        windowListItems.push_back(item);
+        return item;
+    };
+    add(L"-");
+    TCustomForm* active = form->ActiveMDIChild();
+    for (int index = 0; index < form->MDIChildCount(); ++index) {
+        TCustomForm* child = form->MDIChildren(index);
+        if (child->IsDestroying() || !child->Visible() || SendMessageW(child->Handle(), SKM_ISHIDDEN, 0, 0) == 1)
+            continue;
+        TMenuItem* item = add(child->Caption());
+        item->SetChecked(child == active);
+        HWND childWindow = child->Handle();
+        HWND client = form->ClientHandle();
+        item->OnClick = [childWindow, client](TObject*) {
+            if (IsIconic(childWindow))
+                ShowWindow(childWindow, SW_RESTORE);
+            SendMessageW(client, WM_MDIACTIVATE, WPARAM(childWindow), 0);
+        };
+    }
+}
+
+} // namespace orvane::skin
