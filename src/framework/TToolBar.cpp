@@ -186,6 +186,13 @@ TToolButton* TToolBar::FindAccelerator(wchar_t letter) const
     for (TToolButton* button : buttons)
         if (button->MenuItem() && button->Visible() && AccessLetter(button->MenuItem()->Caption()) == wanted)
             return button;
+    // As on the system's menu bars, an item without an access letter answers
+    // to its first letter.
+    for (TToolButton* button : buttons)
+        if (const TMenuItem* item = button->MenuItem(); item && button->Visible() && !item->Caption().empty() &&
+                                                        AccessLetter(item->Caption()) == 0 &&
+                                                        std::towupper(item->Caption().front()) == wanted)
+            return button;
     return nullptr;
 }
 

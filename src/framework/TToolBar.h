@@ -72,7 +72,7 @@ public:
     // The button whose menu is dropped down now, or null.
     TToolButton* MenuOpenButton() const { return menuTracker.OpenButton(); }
     // The menu-bound button whose caption has this access letter ("&N"),
-    // or null.
+    // else the first whose caption without one starts with it; or null.
     TToolButton* FindAccelerator(wchar_t letter) const;
     // Drawn pressed (a dropped-down menu's button).
     void SetButtonPressed(const TToolButton& button, bool pressed);

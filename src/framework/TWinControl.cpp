@@ -460,15 +460,60 @@ RECT TWinControl::ClientRect() const
     return client;
 }
 
+namespace {
+
+SIZE SizeOf(const RECT& rect) { return SIZE{rect.right - rect.left, rect.bottom - rect.top}; }
+
+} // namespace
+
 void TWinControl::Realign()
 {
-    if (alignDisabled > 0 || aligning || IsLoading() || IsDestroying())
+    if (alignDisabled > 0 || aligning || IsLoading() || IsDestroying()) {
+        // Before the window exists the client size is the designed one, which
+        // the anchored children were laid out for.
+        if (!handle && !IsDestroying())
+            anchoredClient = SizeOf(ClientRect());
         return;
+    }
     aligning = true;
     RECT rect = ClientRect();
+    const SIZE client = SizeOf(rect);
+    if (handle && anchoredClient.cx >= 0)
+        ApplyAnchors(client.cx - anchoredClient.cx, client.cy - anchoredClient.cy);
+    anchoredClient = client;
     AdjustClientRect(rect);
     AlignControls(rect);
     aligning = false;
+}
+
+void TWinControl::ApplyAnchors(int widthChange, int heightChange)
+{
+    if (widthChange == 0 && heightChange == 0)
+        return;
+    for (TControl* control : controls) {
+        if (control->Align() != TAlign::alNone)
+            continue;
+        const unsigned anchors = control->Anchors();
+        int left = control->Left();
+        int top = control->Top();
+        int width = control->Width();
+        int height = control->Height();
+        if (anchors & akRight) {
+            if (anchors & akLeft)
+                width += widthChange;
+            else
+                left += widthChange;
+        }
+        if (anchors & akBottom) {
+            if (anchors & akTop)
+                height += heightChange;
+            else
+                top += heightChange;
+        }
+        if (left != control->Left() || top != control->Top() || width != control->Width() ||
+            height != control->Height())
+            control->SetBounds(left, top, std::max(width, 0), std::max(height, 0));
+    }
 }
 
 void TWinControl::EnableAlign()

@@ -51,6 +51,9 @@ public:
     // layout is still loading).
     void Realign();
     void DisableAlign() { ++alignDisabled; }
+    // Moves or stretches the unaligned children anchored to the right or the
+    // bottom by the change of the client size.
+    void ApplyAnchors(int widthChange, int heightChange);
     void EnableAlign();
 
     bool Focused() const { return handle && GetFocus() == handle; }
@@ -147,6 +150,8 @@ private:
     TControl* graphicCapture = nullptr;
     int alignDisabled = 0;
     bool aligning = false;
+    // The client size the anchored children were last placed for.
+    SIZE anchoredClient{-1, -1};
 };
 
 } // namespace orvane::framework

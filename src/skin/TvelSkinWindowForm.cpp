@@ -97,6 +97,11 @@ void TvelSkinWindowForm::Attach(HWND window)
     // Messages reach the frame first; the form's own handling is "default".
     std::weak_ptr<bool> living = alive;
     windowProcHook = form->HookWindowProc([this, living](TMessage& message, const TMessageLayers::TNext& next) {
+        // A child's menu leaves its frame's bar before the menu itself goes,
+        // skinned look or not.
+        if (message.Msg == WM_DESTROY && IsMDIChild() && Application && Application->MainForm() &&
+            Application->MainForm() != form && Application->MainForm()->WindowHandle())
+            SendMessageW(Application->MainForm()->WindowHandle(), SKM_MDIMENU, WPARAM(form), 0);
         const TMessageLayers::TNext* outer = defaultProc;
         defaultProc = &next;
         HandleMessage(message);
@@ -494,7 +499,14 @@ void TvelSkinWindowForm::AfterDefault(TMessage& message)
         return;
     case SKM_MDIMENU:
         if (IsMDIFrame()) {
-            childMenu = reinterpret_cast<TMainMenu*>(message.LParam);
+            auto* sender = reinterpret_cast<TCustomForm*>(message.WParam);
+            auto* sentMenu = reinterpret_cast<TMainMenu*>(message.LParam);
+            // A child that goes takes its menu away only when it is the
+            // one merged now.
+            if (!sentMenu && sender != form && sender != childMenuOwner)
+                return;
+            childMenu = sentMenu;
+            childMenuOwner = sentMenu ? sender : nullptr;
             RebuildMenuBar(false);
         }
         return;

@@ -108,6 +108,7 @@ private:
     const framework::TMessageLayers::TNext* defaultProc = nullptr;
     framework::TMainMenu* menu = nullptr;
     framework::TMainMenu* childMenu = nullptr;
+    framework::TCustomForm* childMenuOwner = nullptr;
     framework::TMainMenu* shownMenu = nullptr;
     framework::TMainMenu* shownChildMenu = nullptr;
     std::vector<framework::TMenuItem*> menuItems;

@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include "HandInput.h"
+
 #include "framework/TApplication.h"
 #include "game/Ufrmda.h"
 #include "game/Ufrmtk.h"
@@ -39,9 +41,20 @@ void Game::TearDown()
     MovePointerAway();
 }
 
+TToolBar* Game::MenuBar() const
+{
+    for (int index = 0; index < Form1->ControlCount(); ++index)
+        if (auto* bar = As<TToolBar>(Form1->Controls(index)); bar && bar->Visible() && bar->ButtonCount() > 0 &&
+                                                              bar->Buttons(0)->MenuItem())
+            return bar;
+    return nullptr;
+}
+
 void Game::Choose(TMenuItem* item)
 {
-    SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(item->Command(), 0), 0);
+    TToolBar* bar = MenuBar();
+    ASSERT_NE(bar, nullptr) << "the skinned menu bar";
+    orvane::test::ChooseFromMenuBar(*bar, *item);
     PumpMessages();
 }
 

@@ -21,8 +21,11 @@ protected:
     void TearDown() override;
 
     TCell* Cell(int x, int y) const { return Form1->stdsudoku1->Cells(x, y); }
-    // Chooses a menu item as the menu does: WM_COMMAND with its identifier.
+    // Chooses a menu item as the player does: on the skinned menu bar, with
+    // the mouse.
     void Choose(framework::TMenuItem* item);
+    // The skinned menu bar the main window's menu stands on, or null.
+    framework::TToolBar* MenuBar() const;
     // Presses a tool bar button with the mouse.
     void Press(framework::TToolButton* button);
     // Moves the pointer onto a cell and clicks it.

@@ -49,6 +49,32 @@ TSkinTestForm::TSkinTestForm(TComponent* owner) : TForm(owner)
     BottomPanel->SetBounds(10, 200, 340, 30);
     BottomPanel->SetAnchors(akLeft | akBottom);
 
+    if (look.withMenu) {
+        SetFormStyle(look.formStyle);
+        MainMenu = Create<TMainMenu>(this);
+        const auto item = [this](TMenuItem* parent, const std::wstring& caption, int group = 0) {
+            auto* made = Create<TMenuItem>(this);
+            made->SetCaption(caption);
+            made->SetGroupIndex(group);
+            made->OnClick = [this, caption](TObject*) { clickedItems.push_back(caption); };
+            parent->Add(made);
+            return made;
+        };
+        FileItem = item(&MainMenu->Items(), L"&File");
+        OpenItem = item(FileItem, L"&Open");
+        OpenItem->SetShortCut(ShortCut('K', scCtrl));
+        LineItem = item(FileItem, L"-");
+        CheckedItem = item(FileItem, L"C&hecked");
+        CheckedItem->SetChecked(true);
+        DisabledItem = item(FileItem, L"&Disabled");
+        DisabledItem->SetEnabled(false);
+        EditItem = item(&MainMenu->Items(), L"&Edit", 1);
+        item(EditItem, L"&Undo", 1);
+        HelpItem = item(&MainMenu->Items(), L"&Help", 9);
+        item(HelpItem, L"&About", 9);
+        SetMenu(MainMenu);
+    }
+
     if (look.withEngine) {
         Engine = Create<TvelSkinEngine>(this);
         Engine->SetName(L"velSkinEngine1");
@@ -135,47 +161,6 @@ std::vector<std::wstring> TemporarySkinFiles()
         if (entry.path().extension() == L".ssk")
             found.push_back(entry.path().filename().wstring());
     return found;
-}
-
-void MoveTo(POINT screen)
-{
-    SetCursorPos(screen.x, screen.y);
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE; // a relative move of nothing: the system notes the new place
-    SendInput(1, &input, sizeof(input));
-}
-
-void Button(DWORD downOrUp)
-{
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = downOrUp;
-    SendInput(1, &input, sizeof(input));
-}
-
-void ClickAtScreen(POINT screen, DWORD down, DWORD up)
-{
-    MoveTo(screen);
-    Sleep(60);
-    Button(down);
-    Sleep(60);
-    Button(up);
-}
-
-HWND WaitForWindow(const wchar_t* className, bool visible)
-{
-    constexpr DWORD Patience = 5000;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < Patience) {
-        HWND window = FindWindowW(className, nullptr);
-        if (window && (IsWindowVisible(window) != FALSE) == visible)
-            return window;
-        if (!window && !visible)
-            return nullptr;
-        Sleep(20);
-    }
-    return nullptr;
 }
 
 } // namespace orvane::skin::test

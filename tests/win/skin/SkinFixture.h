@@ -2,9 +2,11 @@
 
 #include "framework/TForm.h"
 #include "framework/TMemo.h"
+#include "framework/TMenu.h"
 #include "framework/TPanel.h"
 #include "skin/TvelSkinEngine.h"
 
+#include "HandInput.h"
 #include "WindowTesting.h"
 
 #include <gtest/gtest.h>
@@ -29,6 +31,10 @@ public:
         framework::TFormBorderStyle borderStyle = framework::TFormBorderStyle::bsSingle;
         unsigned borderIcons = framework::biSystemMenu | framework::biMinimize;
         bool withEngine = true;
+        // A main menu: "&File" (group 0: "&Open" with Ctrl+K, a line, a
+        // checked item, a disabled item), "&Edit" (group 1), "&Help" (group 9).
+        bool withMenu = false;
+        framework::TFormStyle formStyle = framework::TFormStyle::fsNormal;
     };
 
     // The look of the next form made (the application makes forms with
@@ -42,6 +48,16 @@ public:
     framework::TPanel* PlainPanel = nullptr;
     framework::TMemo* PlainMemo = nullptr;
     framework::TPanel* BottomPanel = nullptr;
+    framework::TMainMenu* MainMenu = nullptr;
+    framework::TMenuItem* FileItem = nullptr;
+    framework::TMenuItem* OpenItem = nullptr;
+    framework::TMenuItem* LineItem = nullptr;
+    framework::TMenuItem* CheckedItem = nullptr;
+    framework::TMenuItem* DisabledItem = nullptr;
+    framework::TMenuItem* EditItem = nullptr;
+    framework::TMenuItem* HelpItem = nullptr;
+    // Menu items clicked, by caption, in order.
+    std::vector<std::wstring> clickedItems;
     TvelSkinEngine* Engine = nullptr;
     // How often the form was asked to close; it refuses, so that a test can
     // press the close button and keep its form.
@@ -72,10 +88,10 @@ std::wstring HostileSkinPath(const std::wstring& name);
 std::vector<std::wstring> TemporarySkinFiles();
 
 // Real input, as the hand gives it.
-void MoveTo(POINT screen);
-void Button(DWORD downOrUp);
-void ClickAtScreen(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
-// Waits up to a few seconds for a visible window of a class; null when none comes.
-HWND WaitForWindow(const wchar_t* className, bool visible = true);
+using orvane::test::Button;
+using orvane::test::ClickAtScreen;
+using orvane::test::MoveTo;
+using orvane::test::PressKey;
+using orvane::test::WaitForWindow;
 
 } // namespace orvane::skin::test

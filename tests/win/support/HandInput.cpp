@@ -1,0 +1,121 @@
+#include "HandInput.h"
+
+#include "WindowTesting.h"
+
+namespace orvane::test {
+
+using namespace framework;
+
+void MoveTo(POINT screen)
+{
+    SetCursorPos(screen.x, screen.y);
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE; // a relative move of nothing: the system notes the new place
+    SendInput(1, &input, sizeof(input));
+}
+
+void Button(DWORD downOrUp)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = downOrUp;
+    SendInput(1, &input, sizeof(input));
+}
+
+void ClickAtScreen(POINT screen, DWORD down, DWORD up)
+{
+    MoveTo(screen);
+    Sleep(60);
+    Button(down);
+    Sleep(60);
+    Button(up);
+}
+
+void PressKey(WORD virtualKey, WORD heldModifier)
+{
+    INPUT inputs[4]{};
+    int count = 0;
+    const auto key = [&](WORD code, bool up) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = code;
+        inputs[count].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ++count;
+    };
+    if (heldModifier)
+        key(heldModifier, false);
+    key(virtualKey, false);
+    key(virtualKey, true);
+    if (heldModifier)
+        key(heldModifier, true);
+    for (int index = 0; index < count; ++index) {
+        SendInput(1, &inputs[index], sizeof(INPUT));
+        Sleep(40);
+    }
+}
+
+HWND WaitForWindow(const wchar_t* className, bool visible)
+{
+    constexpr DWORD Patience = 5000;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < Patience) {
+        HWND window = FindWindowW(className, nullptr);
+        if (window && (IsWindowVisible(window) != FALSE) == visible)
+            return window;
+        if (!window && !visible)
+            return nullptr;
+        Sleep(20);
+    }
+    return nullptr;
+}
+
+RECT OpenMenuItemRect(const TMenuItem& item)
+{
+    HWND menuWindow = FindWindowW(L"#32768", nullptr);
+    if (!menuWindow || !IsWindowVisible(menuWindow))
+        return RECT{};
+    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0));
+    for (int position = 0; menu && position < GetMenuItemCount(menu); ++position) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_DATA;
+        RECT rect{};
+        if (GetMenuItemInfoW(menu, UINT(position), TRUE, &info) &&
+            info.dwItemData == reinterpret_cast<ULONG_PTR>(&item) && GetMenuItemRect(nullptr, menu, UINT(position), &rect))
+            return rect;
+    }
+    return RECT{};
+}
+
+void ChooseFromMenuBar(TToolBar& bar, const TMenuItem& item)
+{
+    const TMenuItem* topLevel = &item;
+    while (topLevel->Parent() && topLevel->Parent()->Parent())
+        topLevel = topLevel->Parent();
+    TToolButton* button = nullptr;
+    for (int index = 0; index < bar.ButtonCount(); ++index)
+        if (bar.Buttons(index)->MenuItem() == topLevel)
+            button = bar.Buttons(index);
+    if (!button)
+        return;
+    RECT place = bar.ButtonRect(*button);
+    MapWindowPoints(bar.Handle(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+    const POINT onButton{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    const TMenuItem* wanted = &item;
+    RunMessageLoopWith({{0,
+                         [onButton, wanted, topLevel] {
+                             ClickAtScreen(onButton);
+                             if (wanted == topLevel)
+                                 return;
+                             RECT rect{};
+                             for (int attempt = 0; attempt < 100 && IsRectEmpty(&rect); ++attempt) {
+                                 Sleep(30);
+                                 rect = OpenMenuItemRect(*wanted);
+                             }
+                             if (!IsRectEmpty(&rect))
+                                 ClickAtScreen(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+                         }}},
+                       1500);
+}
+
+} // namespace orvane::test

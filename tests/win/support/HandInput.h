@@ -1,0 +1,31 @@
+#pragma once
+
+#include "framework/TMenuItem.h"
+#include "framework/TToolBar.h"
+
+#include <windows.h>
+
+namespace orvane::test {
+
+// Real input, as the hand gives it (SendInput). Run these on the hand's
+// thread (RunMessageLoopWith) when the program waits in a loop of its own,
+// such as a menu's.
+void MoveTo(POINT screen);
+void Button(DWORD downOrUp);
+void ClickAtScreen(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
+// A key going down and up; with a modifier held around it when given.
+void PressKey(WORD virtualKey, WORD heldModifier = 0);
+// Waits up to a few seconds for a visible window of a class; null when none comes.
+HWND WaitForWindow(const wchar_t* className, bool visible = true);
+
+// The menu window open now ("#32768"), its menu, and where an item of it
+// stands on the screen; an empty rectangle when it is not there.
+RECT OpenMenuItemRect(const framework::TMenuItem& item);
+
+// Chooses a menu item as the player does on a menu bar made of a tool bar:
+// a click on the bar's button of the item's top-level item, then a click on
+// the item in the menu that drops down; the program's own loop runs all the
+// while.
+void ChooseFromMenuBar(framework::TToolBar& bar, const framework::TMenuItem& item);
+
+} // namespace orvane::test
