@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include "HandInput.h"
+
 #include "framework/TApplication.h"
 
 #include "FixedSeed.h"
@@ -8,6 +10,7 @@ namespace orvane::game::test {
 namespace {
 
 using namespace framework;
+using orvane::test::ClickAtScreen;
 using orvane::test::ModalDriver;
 using orvane::test::MovePointerAway;
 using orvane::test::MovePointerTo;
@@ -43,41 +46,15 @@ TEST_F(Game, TheSelectionFollowsThePointerOverOpenCellsOnly)
     ADD_FAILURE() << "an Easy game without givens";
 }
 
-// The screen rectangle of a menu item (by position) of a window's menu bar or
-// of the drop-down menu open now.
-RECT MenuItemRect(HWND window, HMENU menu, int position)
-{
-    RECT rect{};
-    GetMenuItemRect(window, menu, UINT(position), &rect);
-    return rect;
-}
-
 POINT Centre(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
-
-// A real mouse click at a screen point, as the hand gives it.
-void ClickAt(POINT point)
-{
-    SetCursorPos(point.x, point.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
 
 // Waits, on the hand's thread, until a drop-down menu is open (or gone), as a
 // player looks before clicking; a loaded machine may take a while to show it.
 bool WaitForDropDown(bool open)
 {
-    constexpr DWORD Patience = 5000;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < Patience) {
-        HWND menu = FindWindowW(L"#32768", nullptr);
-        if ((menu && IsWindowVisible(menu)) == open)
-            return true;
-        Sleep(20);
-    }
-    return false;
+    if (!open)
+        return orvane::test::WaitForWindow(L"#32768", false) == nullptr;
+    return orvane::test::WaitForWindow(L"#32768") != nullptr;
 }
 
 // New Game > Extreme chosen with the mouse: the drop-down closes over a cell,
@@ -88,18 +65,17 @@ bool WaitForDropDown(bool open)
 TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
 {
     HWND window = Form1->Handle();
-    HMENU bar = GetMenu(window);
-    HMENU levels = GetSubMenu(bar, 0);
-    const POINT barItem = Centre(MenuItemRect(window, bar, 0));
+    const POINT barItem = MenuBarButtonCentre(Form1->NewGame1);
 
     // Where the Extreme item lies when its menu is open, and the cell below it.
     POINT extreme{};
     bool opened = false;
     orvane::test::RunMessageLoopWith({{100, [&] {
-                                           ClickAt(barItem);
+                                           ClickAtScreen(barItem);
                                            opened = WaitForDropDown(true);
-                                           extreme = Centre(MenuItemRect(window, levels, 4));
-                                           ClickAt(barItem);
+                                           Sleep(200);
+                                           extreme = Centre(orvane::test::OpenMenuItemRect(*Form1->Extreme1));
+                                           ClickAtScreen(barItem);
                                            WaitForDropDown(false);
                                        }}},
                                      0);
@@ -129,9 +105,10 @@ TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
     // The player chooses Extreme, moves the pointer away, waits a moment and
     // types; the loop runs on meanwhile.
     orvane::test::RunMessageLoopWith({{100, [&] {
-                                           ClickAt(barItem);
+                                           ClickAtScreen(barItem);
                                            WaitForDropDown(true);
-                                           ClickAt(extreme);
+                                           Sleep(200);
+                                           ClickAtScreen(extreme);
                                            WaitForDropDown(false);
                                            Sleep(500);
                                            SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2,

@@ -50,6 +50,18 @@ TToolBar* Game::MenuBar() const
     return nullptr;
 }
 
+POINT Game::MenuBarButtonCentre(const TMenuItem* topLevel) const
+{
+    TToolBar* bar = MenuBar();
+    for (int index = 0; bar && index < bar->ButtonCount(); ++index)
+        if (bar->Buttons(index)->MenuItem() == topLevel) {
+            RECT place = bar->ButtonRect(*bar->Buttons(index));
+            MapWindowPoints(bar->Handle(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+            return POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+        }
+    return POINT{};
+}
+
 void Game::Choose(TMenuItem* item)
 {
     TToolBar* bar = MenuBar();

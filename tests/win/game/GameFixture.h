@@ -26,6 +26,8 @@ protected:
     void Choose(framework::TMenuItem* item);
     // The skinned menu bar the main window's menu stands on, or null.
     framework::TToolBar* MenuBar() const;
+    // The screen point of a top-level item's button on that bar.
+    POINT MenuBarButtonCentre(const framework::TMenuItem* topLevel) const;
     // Presses a tool bar button with the mouse.
     void Press(framework::TToolButton* button);
     // Moves the pointer onto a cell and clicks it.

@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include "HandInput.h"
+
 #include "FixedSeed.h"
 #include "core/puzzle/PuzzleChoice.h"
 #include "framework/FileAccess.h"
@@ -63,10 +65,19 @@ TEST_F(Game, BeforeTheFirstGameClicksAndKeysDoNothing)
 TEST_F(Game, LaysOutTheMainWindowAsDesigned)
 {
     HWND window = Form1->Handle();
+    // The skinned menu bar stands at the top of a client area that much
+    // taller than designed, and the design below it.
+    TToolBar* menuBar = MenuBar();
+    ASSERT_NE(menuBar, nullptr);
+    const int barHeight = menuBar->Height();
+    EXPECT_GE(barHeight, 18);
+    EXPECT_EQ(GetMenu(window), nullptr) << "no system menu bar while skinned";
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(client.right, 517);
-    EXPECT_EQ(client.bottom, 484);
+    EXPECT_EQ(client.bottom, 484 + barHeight);
+    EXPECT_EQ(menuBar->Top(), 0);
+    EXPECT_EQ(menuBar->Width(), 517);
     // The skinned frame draws the title buttons itself: the window keeps its
     // minimize box but not the system's system-menu style while skinned.
     const LONG style = GetWindowLongW(window, GWL_STYLE);
@@ -77,10 +88,10 @@ TEST_F(Game, LaysOutTheMainWindowAsDesigned)
     const auto boundsIn = [](TControl* control) {
         return std::vector<int>{control->Left(), control->Top(), control->Width(), control->Height()};
     };
-    EXPECT_EQ(boundsIn(Form1->Panel5), (std::vector<int>{0, 0, 473, 484}));
+    EXPECT_EQ(boundsIn(Form1->Panel5), (std::vector<int>{0, barHeight, 473, 484}));
     EXPECT_EQ(boundsIn(Form1->Panel1), (std::vector<int>{1, 1, 471, 482}));
     EXPECT_EQ(boundsIn(Form1->stdsudoku1), (std::vector<int>{11, 16, 450, 450}));
-    EXPECT_EQ(boundsIn(Form1->ToolBar1), (std::vector<int>{479, 0, 38, 484}));
+    EXPECT_EQ(boundsIn(Form1->ToolBar1), (std::vector<int>{479, barHeight, 38, 484}));
     EXPECT_FALSE(Form1->Memo1->Visible() || Form1->QJ1->Visible());
     EXPECT_EQ(Form1->stdsudoku1->Tag(), 9999);
     EXPECT_EQ(Form1->ToolBar1->Tag(), 9999);
@@ -112,23 +123,22 @@ TEST_F(Game, LaysOutTheMainWindowAsDesigned)
     EXPECT_EQ(orvane::test::ScreenPixel(board, POINT{25, 150}), RGB(0, 0, 0));
     EXPECT_EQ(orvane::test::ScreenPixel(board, POINT{25, 30}), RGB(255, 255, 255));
 
-    // The menu bar.
-    HMENU bar = GetMenu(window);
-    ASSERT_EQ(GetMenuItemCount(bar), 2);
-    const auto captionOf = [](HMENU menu, int position) {
-        wchar_t text[64] = {};
-        GetMenuStringW(menu, UINT(position), text, 64, MF_BYPOSITION);
-        return std::wstring(text);
+    // The menu bar: its two items in order, and their drop-downs.
+    ASSERT_EQ(menuBar->ButtonCount(), 2);
+    EXPECT_EQ(menuBar->Buttons(0)->MenuItem(), Form1->NewGame1);
+    EXPECT_EQ(menuBar->Buttons(1)->MenuItem(), Form1->Ab1);
+    EXPECT_EQ(Form1->NewGame1->Caption(), L"New Game");
+    EXPECT_EQ(Form1->Ab1->Caption(), L"Tools");
+    const auto captionsOf = [](const TMenuItem* parent) {
+        std::vector<std::wstring> captions;
+        for (int i = 0; i < parent->Count(); ++i)
+            captions.push_back(parent->Items(i)->Caption());
+        return captions;
     };
-    EXPECT_EQ(captionOf(bar, 0), L"New Game");
-    EXPECT_EQ(captionOf(bar, 1), L"Tools");
-    const std::vector<std::wstring> newGame = {L"Easy", L"Normal", L"Hard", L"Expert", L"Extreme", L"", L"Quit"};
-    const std::vector<std::wstring> tools = {L"Open", L"Save", L"Restart", L"Show Solution", L"Print", L"",
-                                             L"Visit www.orvane.net"};
-    for (std::size_t i = 0; i < newGame.size(); ++i)
-        EXPECT_EQ(captionOf(GetSubMenu(bar, 0), int(i)), newGame[i]);
-    for (std::size_t i = 0; i < tools.size(); ++i)
-        EXPECT_EQ(captionOf(GetSubMenu(bar, 1), int(i)), tools[i]);
+    EXPECT_EQ(captionsOf(Form1->NewGame1),
+              (std::vector<std::wstring>{L"Easy", L"Normal", L"Hard", L"Expert", L"Extreme", L"-", L"Quit"}));
+    EXPECT_EQ(captionsOf(Form1->Ab1), (std::vector<std::wstring>{L"Open", L"Save", L"Restart", L"Show Solution",
+                                                                   L"Print", L"-", L"Visit www.orvane.net"}));
 }
 
 TEST_F(Game, NewGameDrawsFromTheLevelsListAndShowsIt)
@@ -179,8 +189,9 @@ TEST_F(Game, QuitAsksAndEndsTheProgramOnlyOnYes)
 
     orvane::test::ModalDriver driver;
     driver.AnswerMessageBox(IDYES);
-    SendMessageW(Form1->Handle(), WM_COMMAND, MAKEWPARAM(Form1->Quit1->Command(), 0), 0);
-    // The message loop would end here; the test takes the quit message itself.
+    // The menu's loop ends with the choice; the program's loop would end on
+    // the quit message, which the test takes itself before any loop reads it.
+    orvane::test::ChooseFromMenuBar(*MenuBar(), *Form1->Quit1);
     EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
 }
 

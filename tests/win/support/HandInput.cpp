@@ -115,7 +115,7 @@ void ChooseFromMenuBar(TToolBar& bar, const TMenuItem& item)
                              if (!IsRectEmpty(&rect))
                                  ClickAtScreen(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
                          }}},
-                       1500);
+                       0);
 }
 
 } // namespace orvane::test
