@@ -180,6 +180,99 @@ void TToolBar::SetButtonPressed(const TToolButton& button, bool pressed)
 
 void TToolBar::TrackMenu(TToolButton& button, bool selectFirst) { menuTracker.Track(button, selectFirst); }
 
+namespace {
+
+bool IsMenuButton(const TToolButton* button)
+{
+    return button->MenuItem() && button->Visible() && button->Enabled();
+}
+
+} // namespace
+
+void TToolBar::EnterMenuMode()
+{
+    if (menuMode || !WindowHandle())
+        return;
+    int first = -1;
+    for (int index = 0; index < ButtonCount() && first < 0; ++index)
+        if (IsMenuButton(Buttons(index)))
+            first = index;
+    if (first < 0)
+        return;
+    focusBeforeMenuMode = GetFocus();
+    menuMode = true;
+    ::SetFocus(WindowHandle());
+    SetHotMenuButton(first);
+}
+
+void TToolBar::LeaveMenuMode()
+{
+    if (!menuMode)
+        return;
+    menuMode = false;
+    SetHotMenuButton(-1);
+    if (GetFocus() == WindowHandle() && focusBeforeMenuMode && IsWindow(focusBeforeMenuMode))
+        ::SetFocus(focusBeforeMenuMode);
+    focusBeforeMenuMode = nullptr;
+}
+
+int TToolBar::HotMenuButton() const { return int(SendMessageW(WindowHandle(), TB_GETHOTITEM, 0, 0)); }
+
+void TToolBar::SetHotMenuButton(int index) { SendMessageW(WindowHandle(), TB_SETHOTITEM, WPARAM(index), 0); }
+
+// A key of the menu mode; true when the bar took it.
+bool TToolBar::MenuModeKey(TMessage& message)
+{
+    const int count = ButtonCount();
+    int hot = HotMenuButton();
+    if (hot < 0 || hot >= count)
+        hot = 0;
+    const auto step = [&](int direction) {
+        for (int offset = 1; offset <= count; ++offset) {
+            const int index = ((hot + direction * offset) % count + count) % count;
+            if (IsMenuButton(Buttons(index))) {
+                SetHotMenuButton(index);
+                return;
+            }
+        }
+    };
+    const auto dropDown = [&](TToolButton* button) {
+        LeaveMenuMode();
+        if (button)
+            TrackMenu(*button, true);
+    };
+    switch (message.Msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        switch (message.WParam) {
+        case VK_LEFT: step(-1); return true;
+        case VK_RIGHT: step(+1); return true;
+        case VK_DOWN:
+        case VK_UP:
+        case VK_RETURN: dropDown(Buttons(hot)); return true;
+        case VK_ESCAPE:
+        case VK_F10:
+        case VK_MENU: LeaveMenuMode(); return true;
+        default: return false;
+        }
+    case WM_CHAR:
+    case WM_SYSCHAR:
+        if (TToolButton* button = FindAccelerator(wchar_t(message.WParam)))
+            dropDown(button);
+        return true;
+    case WM_KILLFOCUS:
+        menuMode = false;
+        SetHotMenuButton(-1);
+        focusBeforeMenuMode = nullptr;
+        return false;
+    case WM_LBUTTONDOWN:
+        LeaveMenuMode();
+        return false;
+    default:
+        return false;
+    }
+}
+
 TToolButton* TToolBar::FindAccelerator(wchar_t letter) const
 {
     const wchar_t wanted = wchar_t(std::towupper(letter));
@@ -358,6 +451,8 @@ void TToolBar::Notification(TComponent* component, TOperation operation)
 
 void TToolBar::WndProc(TMessage& message)
 {
+    if (menuMode && MenuModeKey(message))
+        return;
     switch (message.Msg) {
     case CM_FONTCHANGED:
         TWinControl::WndProc(message);

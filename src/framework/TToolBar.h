@@ -77,6 +77,15 @@ public:
     // Drawn pressed (a dropped-down menu's button).
     void SetButtonPressed(const TToolButton& button, bool pressed);
 
+    // The keyboard's menu mode (F10, or Alt pressed alone): the first
+    // menu-bound button is highlighted and the bar takes the keys: the left
+    // and right arrows move the highlight, Down or Return drops its menu
+    // down, a letter drops down the item it is the access letter of, and
+    // Escape, Alt, F10 or a click elsewhere leave the mode.
+    void EnterMenuMode();
+    void LeaveMenuMode();
+    bool InMenuMode() const { return menuMode; }
+
     int ButtonCount() const { return int(buttons.size()); }
     TToolButton* Buttons(int index) const { return buttons[std::size_t(index)]; }
     TToolButton* FindButton(int command) const;
@@ -106,6 +115,9 @@ private:
     void ApplySizes();
     void FitHeight();
     LRESULT CustomDraw(NMTBCUSTOMDRAW& draw);
+    bool MenuModeKey(TMessage& message);
+    int HotMenuButton() const;
+    void SetHotMenuButton(int index);
 
     TCustomImageList* images = nullptr;
     bool list = false;
@@ -114,6 +126,8 @@ private:
     bool autoSize = false;
     TCanvas canvas;
     TToolBarMenuTracker menuTracker{*this};
+    bool menuMode = false;
+    HWND focusBeforeMenuMode = nullptr;
     bool flat = false;
     int buttonWidth = 23;
     int buttonHeight = 22;

@@ -286,11 +286,17 @@ bool TvelSkinWindowForm::CheckShortCut(const MSG& keyMessage)
 
 bool TvelSkinWindowForm::BeforeDefault(TMessage& message)
 {
-    // Alt with a letter: the system would look for it on a menu bar the form
-    // no longer has; the skinned bar answers it.
-    if (message.Msg == WM_SYSCOMMAND && (message.WParam & 0xFFF0) == SC_KEYMENU && message.LParam > L' ' &&
-        Skinned() && menuBar && menuBar->Visible() &&
-        menuBar->DialogChar(wchar_t(message.LParam), true))
+    // The keyboard's way into the menu (Alt with a letter, F10, Alt alone):
+    // the system would look for a menu bar the form no longer has; the
+    // skinned bar answers.
+    if (message.Msg != WM_SYSCOMMAND || (message.WParam & 0xFFF0) != SC_KEYMENU || !Skinned() || !menuBar ||
+        !menuBar->Visible())
+        return true;
+    if (message.LParam == 0) {
+        menuBar->EnterMenuMode();
+        return false;
+    }
+    if (message.LParam > L' ' && menuBar->DialogChar(wchar_t(message.LParam), true))
         return false;
     return true;
 }

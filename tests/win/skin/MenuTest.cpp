@@ -180,6 +180,15 @@ TEST_F(SkinMenu, AClickOnADropDownItemAndReturnOnAHighlightedItemRunIt)
                        1500);
     EXPECT_EQ(form->clickedItems, (std::vector<std::wstring>{L"&Open", L"C&hecked"}))
         << "Open, then down past the line to Checked";
+
+    // F10 highlights the first item on the bar; the right arrow moves on,
+    // the down arrow opens that item's menu with its first item highlighted.
+    RunMessageLoopWith({{50, [] { PressKey(VK_F10); }},
+                        {400, [] { PressKey(VK_RIGHT); }},
+                        {700, [] { PressKey(VK_DOWN); }},
+                        {1200, [] { PressKey(VK_RETURN); }}},
+                       1700);
+    EXPECT_EQ(form->clickedItems.back(), L"&Undo");
 }
 
 TEST_F(SkinMenu, ShortCutsRunOnlyWhileTheirFormIsActive)
