@@ -183,22 +183,6 @@ int TvelSkinWindow::WindowHeight() const
 
 std::string TvelSkinWindow::GetAnsiCaption() const { return GetAnsiWindowText(Handle()); }
 
-int TvelSkinWindow::SystemMenuBarHeight() const
-{
-    HWND window = Handle();
-    if (!window || (GetWindowLongW(window, GWL_STYLE) & WS_CHILD) || !GetMenu(window))
-        return 0;
-    return GetSystemMetrics(SM_CYMENU);
-}
-
-Rect TvelSkinWindow::SystemMenuBarRect(const FrameWindow& frame) const
-{
-    const FrameMetrics& metrics = skinEngine.Metrics();
-    const int top = frame.titleHeight + frame.titleExtra;
-    return Rect{std::max(metrics.leftBorderWidth, LeastFrameWidth), top, frame.width - std::max(metrics.rightBorderWidth, LeastFrameWidth),
-                top + SystemMenuBarHeight()};
-}
-
 FrameWindow TvelSkinWindow::Describe() const
 {
     HWND window = Handle();
@@ -263,7 +247,6 @@ void TvelSkinWindow::PaintFrame()
         PaintTitle(windowDc.Handle(), frame);
     else if (frame.MaximizedMDIChild() && Application && Application->MainForm())
         PostMessageW(Application->MainForm()->WindowHandle(), SKM_REPAINTFRAME, 0, 0);
-    PaintSystemMenuBar(windowDc.Handle(), frame);
     if (ShowsBorders(frame))
         PaintBorders(windowDc.Handle(), frame);
 }
@@ -365,22 +348,6 @@ void TvelSkinWindow::PaintBorders(HDC windowDc, const FrameWindow& frame)
         const RECT fill{gap.left, gap.top, gap.right, gap.bottom};
         FillRect(windowDc, &fill, skinEngine.FormBrush());
     }
-}
-
-void TvelSkinWindow::PaintSystemMenuBar(HDC windowDc, const FrameWindow& frame)
-{
-    if (SystemMenuBarHeight() == 0)
-        return;
-    const auto drawMenuBarTemp = User32Functions().DrawMenuBarTemp;
-    const Rect area = SystemMenuBarRect(frame);
-    RECT bar{area.left, area.top, area.right, area.bottom};
-    if (drawMenuBarTemp) {
-        // Drawing the bar here also tells the system where its items are, so
-        // that its own menu tracking highlights and opens them in place.
-        drawMenuBarTemp(Handle(), windowDc, &bar, GetMenu(Handle()), nullptr);
-        return;
-    }
-    FillRect(windowDc, &bar, GetSysColorBrush(COLOR_MENU));
 }
 
 // ---- regions
@@ -561,22 +528,6 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
         }
         message.WParam = HTNOWHERE;
         return true;
-    case WM_NCCALCSIZE:
-        // With a system menu bar the system must not measure the frame: it
-        // would place the bar's items below its own caption, not the skin's,
-        // and its menu tracking would then open them there. Left unmeasured,
-        // the bar is measured where the frame draws it.
-        if (skinned && initialized && SystemMenuBarHeight() > 0) {
-            if (message.WParam) {
-                const auto* sizes = reinterpret_cast<const NCCALCSIZE_PARAMS*>(message.LParam);
-                if (const WINDOWPOS* position = sizes->lppos)
-                    reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam)->rgrc[0] =
-                        RECT{position->x, position->y, position->x + position->cx, position->y + position->cy};
-            }
-            CalculateClientArea(message);
-            return false;
-        }
-        return true;
     case WM_CTLCOLORDLG:
         message.Result = LRESULT(skinEngine.FormBrush());
         return false;
@@ -688,7 +639,6 @@ void TvelSkinWindow::CalculateClientArea(TMessage& message)
     const NonClientResult result = SkinnedClientRect(skinEngine.Metrics(), frame, proposed, defaultClient);
     titleExtra = result.titleExtra;
     RECT client{result.client.left, result.client.top, result.client.right, result.client.bottom};
-    client.top = std::min<LONG>(client.top + SystemMenuBarHeight(), client.bottom);
     sizes->rgrc[0] = client;
     sizes->rgrc[1] = client;
     message.Result = WVR_VALIDRECTS;
@@ -723,16 +673,8 @@ void TvelSkinWindow::HitTest(TMessage& message)
     const bool sizingEdge = answer == HTTOP || answer == HTTOPLEFT || answer == HTTOPRIGHT || answer == HTLEFT ||
                             answer == HTRIGHT || answer == HTBOTTOM || answer == HTBOTTOMLEFT ||
                             answer == HTBOTTOMRIGHT;
-    if (!sizingEdge && answer != HTCLIENT && y >= 0 && y < title && x >= 0 && x < bounds.right - bounds.left) {
+    if (!sizingEdge && answer != HTCLIENT && y >= 0 && y < title && x >= 0 && x < bounds.right - bounds.left)
         message.Result = HTCAPTION;
-        return;
-    }
-    if (answer != HTCLIENT && SystemMenuBarHeight() > 0) {
-        const FrameWindow frame = Describe();
-        const Rect bar = SystemMenuBarRect(frame);
-        if (x >= bar.left && x < bar.right && y >= bar.top && y < bar.bottom)
-            message.Result = HTMENU;
-    }
 }
 
 } // namespace orvane::skin

@@ -158,13 +158,8 @@ private:
     FrameWindow Describe() const;
     void PaintTitle(HDC windowDc, const FrameWindow& frame);
     void PaintBorders(HDC windowDc, const FrameWindow& frame);
-    void PaintSystemMenuBar(HDC windowDc, const FrameWindow& frame);
     void OutputBand(HDC windowDc, framework::TBitmap& band, framework::TBitmap* bandOut, int y);
     void PostSystemCommand(WPARAM command);
-    // The height of a system menu bar the window still has (a form's menu
-    // until the skinned menu bar replaces it), drawn below the title.
-    int SystemMenuBarHeight() const;
-    Rect SystemMenuBarRect(const FrameWindow& frame) const;
 
     TvelSkinEngine& skinEngine;
     bool madeByHook;

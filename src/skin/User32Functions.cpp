@@ -40,7 +40,6 @@ const TUser32Functions& User32Functions()
             user32.Find<TUser32Functions::InternalGetWindowTextFunction>("InternalGetWindowText");
         found.GetScrollBarInfo = user32.Find<TUser32Functions::GetScrollBarInfoFunction>("GetScrollBarInfo");
         found.GetComboBoxInfo = user32.Find<TUser32Functions::GetComboBoxInfoFunction>("GetComboBoxInfo");
-        found.DrawMenuBarTemp = user32.Find<TUser32Functions::DrawMenuBarTempFunction>("DrawMenuBarTemp");
         return found;
     }();
     return functions;

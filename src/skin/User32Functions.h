@@ -12,14 +12,11 @@ struct TUser32Functions {
     using InternalGetWindowTextFunction = int(WINAPI*)(HWND, LPWSTR, int);
     using GetScrollBarInfoFunction = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
     using GetComboBoxInfoFunction = BOOL(WINAPI*)(HWND, PCOMBOBOXINFO);
-    using DrawMenuBarTempFunction = DWORD(WINAPI*)(HWND, HDC, LPRECT, HMENU, HFONT);
 
     GetAncestorFunction GetAncestor = nullptr;
     InternalGetWindowTextFunction InternalGetWindowText = nullptr;
     GetScrollBarInfoFunction GetScrollBarInfo = nullptr;
     GetComboBoxInfoFunction GetComboBoxInfo = nullptr;
-    // Draws a window's menu bar anywhere in a device context.
-    DrawMenuBarTempFunction DrawMenuBarTemp = nullptr;
 };
 
 const TUser32Functions& User32Functions();
