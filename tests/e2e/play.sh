@@ -228,6 +228,22 @@ xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.5
 import -window "$main" "$out/main-window.png"
 note "screenshot of the main window: $out/main-window.png"
 measure_layout "$out/main-window.png"
+
+# ---- the skinned menus: both drop-downs and the system menu at the icon
+key F10 Down
+import -window root "$out/menu-new-game.png"
+key Escape
+key F10 Right Down
+import -window root "$out/menu-tools.png"
+key Escape
+eval "$(xdotool getwindowgeometry --shell "$main")"
+xdotool mousemove $(( X + 12 )) $(( Y + 12 )); sleep 0.3
+xdotool click 1; sleep 0.8
+import -window root "$out/system-menu.png"
+key Escape
+xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.3
+[ "$(xdotool getwindowname "$main")" = "$title - Normal" ] || fail "a menu opened for a screenshot changed the game"
+note "screenshots of the menus: $out/menu-new-game.png, $out/menu-tools.png, $out/system-menu.png"
 save_as e2e-reopened
 cmp -s "$played" "$saves/e2e-reopened.std" || fail "the reopened game saves differently"
 
