@@ -141,6 +141,17 @@ TEST_F(Game, LaysOutTheMainWindowAsDesigned)
                                                                    L"Print", L"-", L"Visit www.orvane.net"}));
 }
 
+TEST_F(Game, AltNOpensNewGameAndReturnRunsItsHighlightedItem)
+{
+    SetForegroundWindow(Form1->Handle());
+    orvane::test::RunMessageLoopWith({{50, [] { orvane::test::PressKey('N', VK_MENU); }},
+                                      {600, [] { orvane::test::PressKey(VK_DOWN); }},
+                                      {900, [] { orvane::test::PressKey(VK_RETURN); }}},
+                                     1500);
+    EXPECT_EQ(Form1->curlevel, 1) << "Easy was highlighted first, then Normal";
+    EXPECT_EQ(orvane::test::WindowText(Form1->Handle()), L"Orvane Sudoku 1.0 - Normal");
+}
+
 TEST_F(Game, NewGameDrawsFromTheLevelsListAndShowsIt)
 {
     const wchar_t* const names[] = {L"Easy", L"Normal", L"Hard", L"Expert", L"Extreme"};

@@ -6,6 +6,7 @@
 #include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 #include "skin/TvelSkinMenuBar.h"
+#include "skin/TvelSkinMenuBarControlButton.h"
 #include "skin/TvelSkinWindowForm.h"
 
 #include <algorithm>
@@ -218,6 +219,7 @@ protected:
         look.borderStyle = TFormBorderStyle::bsSizeable;
         look.borderIcons = biSystemMenu | biMinimize | biMaximize;
         Open(look);
+        form->SetWindowMenu(form->HelpItem);
     }
 };
 
@@ -225,6 +227,7 @@ TEST_F(SkinMdiMenu, AChildMenuTakesThePlaceOfTheFrameItemsOfItsGroup)
 {
     auto* child = Create<TForm>(form);
     child->SetFormStyle(TFormStyle::fsMDIChild);
+    child->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
     child->SetCaption(L"Child");
     auto* childMenu = Create<TMainMenu>(child);
     auto* childEdit = Create<TMenuItem>(child);
@@ -243,6 +246,24 @@ TEST_F(SkinMdiMenu, AChildMenuTakesThePlaceOfTheFrameItemsOfItsGroup)
     ASSERT_NE(form->Engine->FindWindowObject(child->Handle()), nullptr) << "the child is skinned";
 
     EXPECT_EQ(BarItems(), (std::vector<const TMenuItem*>{form->FileItem, childEdit, form->HelpItem}));
+    // The window menu lists the children after a line, the active one checked.
+    ASSERT_EQ(form->HelpItem->Count(), 3);
+    EXPECT_TRUE(form->HelpItem->Items(1)->IsLine());
+    EXPECT_EQ(form->HelpItem->Items(2)->Caption(), L"Child");
+    EXPECT_TRUE(form->HelpItem->Items(2)->Checked());
+
+    // A maximized child's buttons stand on the frame's bar until it is restored.
+    TvelSkinWindowForm* binding = Binding();
+    for (int index = 0; index < 3; ++index)
+        EXPECT_FALSE(binding->ControlButton(index)->Visible()) << index;
+    SendMessageW(form->ClientHandle(), WM_MDIMAXIMIZE, WPARAM(child->Handle()), 0);
+    PumpMessages();
+    for (int index = 0; index < 3; ++index)
+        EXPECT_TRUE(binding->ControlButton(index)->Visible()) << index;
+    SendMessageW(form->ClientHandle(), WM_MDIRESTORE, WPARAM(child->Handle()), 0);
+    PumpMessages();
+    for (int index = 0; index < 3; ++index)
+        EXPECT_FALSE(binding->ControlButton(index)->Visible()) << index;
 
     delete child;
     PumpMessages();
