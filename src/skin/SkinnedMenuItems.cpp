@@ -13,6 +13,7 @@
 #include "skin/CheckMarkImage.h"
 #include "skin/SystemFonts.h"
 
+#include <functional>
 #include <optional>
 
 namespace orvane::skin {
@@ -68,22 +69,21 @@ Bitmap CheckMarkFor(const Bitmap& mark, bool enabled)
     return copy;
 }
 
+// Every item below the parent, at every depth.
+void ForEachItemBelow(TMenuItem& parent, const std::function<void(TMenuItem&)>& action)
+{
+    for (int index = 0; index < parent.Count(); ++index) {
+        action(*parent.Items(index));
+        ForEachItemBelow(*parent.Items(index), action);
+    }
+}
+
 } // namespace
 
 void TvelSkinEngine::SkinMenu(TMenu& menu)
 {
     menu.SetOwnerDraw(true);
-    struct Walk {
-        TvelSkinEngine& engine;
-        void operator()(TMenuItem& parent) const
-        {
-            for (int index = 0; index < parent.Count(); ++index) {
-                engine.SkinMenuItem(*parent.Items(index));
-                (*this)(*parent.Items(index));
-            }
-        }
-    };
-    Walk{*this}(menu.Items());
+    ForEachItemBelow(menu.Items(), [this](TMenuItem& item) { SkinMenuItem(item); });
 }
 
 void TvelSkinEngine::SkinMenuItem(TMenuItem& item)
@@ -98,17 +98,7 @@ void TvelSkinEngine::SkinMenuItem(TMenuItem& item)
 
 void TvelSkinEngine::UnskinMenu(TMenu& menu)
 {
-    struct Walk {
-        TvelSkinEngine& engine;
-        void operator()(TMenuItem& parent) const
-        {
-            for (int index = 0; index < parent.Count(); ++index) {
-                engine.UnskinMenuItem(*parent.Items(index));
-                (*this)(*parent.Items(index));
-            }
-        }
-    };
-    Walk{*this}(menu.Items());
+    ForEachItemBelow(menu.Items(), [this](TMenuItem& item) { UnskinMenuItem(item); });
     if (!menu.IsDestroying())
         menu.SetOwnerDraw(false);
 }
