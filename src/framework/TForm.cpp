@@ -562,6 +562,13 @@ void TCustomForm::WndProc(TMessage& message)
             clientWidth = LOWORD(message.LParam);
             clientHeight = HIWORD(message.LParam);
         }
+        if (mdiClient) {
+            // The system's frame handling gives the MDI client the whole
+            // client area; it takes only what the aligned controls leave.
+            TWinControl::WndProc(message);
+            Realign();
+            return;
+        }
         break;
     case WM_WINDOWPOSCHANGED:
         if (reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & SWP_FRAMECHANGED) {

@@ -381,7 +381,8 @@ void TvelSkinWindowForm::ShiftControls(int direction)
         return;
     for (int index = 0; index < form->ControlCount(); ++index) {
         TControl* control = form->Controls(index);
-        if (control == menuBar || control->Align() != TAlign::alNone)
+        if (control == menuBar || control->Align() != TAlign::alNone ||
+            std::find(controlButtons.begin(), controlButtons.end(), control) != controlButtons.end())
             continue;
         const unsigned anchors = control->Anchors();
         const bool top = anchors & akTop;

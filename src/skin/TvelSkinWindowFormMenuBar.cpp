@@ -307,8 +307,9 @@ void TvelSkinWindowForm::PlaceControlButtons()
 {
     if (!controlButtons[0])
         return;
+    // In the bar's row, at its right end, whatever the controls' shift.
     int x = form->Width() - Engine().Metrics().rightBorderWidth - ControlButtonsRightGap;
-    const int top = -std::min(MenuBarHeight(), controlButtons[0]->Height());
+    const int top = std::max(0, (MenuBarHeight() - controlButtons[0]->Height()) / 2);
     for (TvelSkinMenuBarControlButton* button : controlButtons) {
         button->SetLeft(x);
         button->SetTop(top);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "framework/TForm.h"
+#include "framework/TImageList.h"
+#include "framework/TMemo.h"
+#include "framework/TMenu.h"
+#include "framework/TPanel.h"
+#include "framework/TToolBar.h"
+#include "skin/TvelSkinEngine.h"
+
+#include <string>
+
+namespace orvane::skinview {
+
+// The skin gallery's window: every kind of control the skin engine dresses,
+// in the states a skin must show (enabled, disabled, checked, focused, with
+// pictures, scrolled), and a menu that loads another skin package, switches
+// the skin and its scroll bars on and off, and opens a message box, the file
+// dialogs, a plain system dialog and the MDI demonstration.
+class TSkinViewForm : public framework::TForm {
+public:
+    static const framework::TClassInfo ClassInfo;
+    const framework::TClassInfo& ClassType() const override { return ClassInfo; }
+
+    explicit TSkinViewForm(framework::TComponent* owner);
+
+    // Loads a skin package; a package that does not load keeps the skin
+    // shown and says why.
+    void LoadPackage(const std::wstring& path);
+
+    skin::TvelSkinEngine* Engine = nullptr;
+    framework::TMainMenu* MainMenu = nullptr;
+    framework::TMenuItem* ActiveItem = nullptr;
+    framework::TMenuItem* ScrollBarsItem = nullptr;
+    framework::TImageList* Images = nullptr;
+    framework::TToolBar* ToolBar = nullptr;
+    framework::TPanel* ControlsPanel = nullptr;
+    framework::TMemo* Memo = nullptr;
+    framework::TPanel* PlainPanel = nullptr;
+
+private:
+    void BuildMenu();
+    void BuildControls();
+    void OpenPackageClick();
+    void ActiveClick();
+    void ScrollBarsClick();
+    void ShowCaption();
+};
+
+} // namespace orvane::skinview
