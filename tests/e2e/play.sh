@@ -24,27 +24,7 @@ note() { echo "e2e: $*"; }
 cleanup() { [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null || true; }
 trap cleanup EXIT
 
-# Waits until a window whose name matches the pattern is visible; prints its id.
-wait_window() {
-  local pattern=$1 id=""
-  for _ in $(seq 1 150); do
-    id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1 || true)
-    [ -n "$id" ] && { echo "$id"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
-
-wait_gone() {
-  local pattern=$1
-  for _ in $(seq 1 150); do
-    xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  return 1
-}
-
-key() { xdotool key --delay 60 "$@"; sleep 0.3; }
+source "$(dirname "$0")/xdotool-steps.sh"
 
 # Menu commands by keyboard: F10 enters the menu bar, arrows choose.
 menu_new_game() { # level index 0..4
