@@ -2,6 +2,8 @@
 
 #include "framework/TControl.h"
 #include "skin/TvelSkinControl.h"
+#include "skin/controls/TvelSkinFrame.h"
+#include "skin/controls/TvelSkinPanel.h"
 
 namespace orvane::skin {
 
@@ -31,9 +33,9 @@ constexpr LONG SimpleComboKind = 1;
 
 constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomControl", L"TvelSkinScrollWinControl", nullptr},
-    {L"TCustomFrame", L"TvelSkinFrame", nullptr},
+    {L"TCustomFrame", L"TvelSkinFrame", &TvelSkinControlFramework::Create<TvelSkinFrame>},
     {L"TScrollBox", L"TvelSkinScrollWinControl", nullptr},
-    {L"TCoolBar", L"TvelSkinPanel", nullptr},
+    {L"TCoolBar", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
     {L"TToolBar", L"TvelSkinToolBar", nullptr},
     {L"TCustomStatusBar", L"TvelSkinStatusBar", nullptr},
     {L"TDateTimePicker", L"TvelSkinDateTimePicker", nullptr},
@@ -45,7 +47,7 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomTabControl", L"TvelSkinTabControl", nullptr},
     {L"TCustomGrid", L"TvelSkinGrid", nullptr},
     {L"TSpeedButton", L"TvelSkinSpeedButton", nullptr},
-    {L"TCustomPanel", L"TvelSkinPanel", nullptr},
+    {L"TCustomPanel", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
     {L"TCustomGroupBox", L"TvelSkinGroupBox", nullptr},
     {L"TScrollBar", L"TvelSkinScrollBar", nullptr},
     {L"TCustomListControl", L"TvelSkinScrollWinControl", nullptr},
