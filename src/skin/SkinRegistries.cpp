@@ -2,6 +2,7 @@
 
 #include "framework/TControl.h"
 #include "skin/TvelSkinControl.h"
+#include "skin/controls/TvelSkinButton.h"
 #include "skin/controls/TvelSkinFrame.h"
 #include "skin/controls/TvelSkinPanel.h"
 
@@ -57,7 +58,7 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomComboBoxEx", L"TvelSkinComboBoxEx", nullptr},
     {L"TCustomCheckBox", L"TvelSkinCheckBox", nullptr},
     {L"TCustomEdit", L"TvelSkinScrollWinControl", nullptr},
-    {L"TButton", L"TvelSkinButton", nullptr},
+    {L"TButton", L"TvelSkinButton", &TvelSkinControlFramework::Create<TvelSkinButton>},
     {L"TCustomLabel", L"TvelSkinLabel", nullptr},
 };
 

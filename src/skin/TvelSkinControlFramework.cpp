@@ -8,8 +8,8 @@ namespace orvane::skin {
 
 using namespace framework;
 
-TvelSkinControlFramework::TvelSkinControlFramework(TControl& skinnedControl, TvelSkinWindow& window)
-    : TvelSkinControl(window), control(skinnedControl)
+TvelSkinControlFramework::TvelSkinControlFramework(TControl& target, TvelSkinWindow& window)
+    : TvelSkinControl(window), hookedControl(target)
 {
 }
 
@@ -17,7 +17,7 @@ TvelSkinControlFramework::~TvelSkinControlFramework() = default;
 
 void TvelSkinControlFramework::Attach()
 {
-    previousHandler = control.HookWindowProc(
+    previousHandler = hookedControl.HookWindowProc(
         [this](TMessage& message, const TMessageLayers::TNext& next) { Hook(message, next); });
     Init();
 }
@@ -30,7 +30,7 @@ void TvelSkinControlFramework::Hook(TMessage& message, const TMessageLayers::TNe
     const bool engineGoing = engine.IsDestroying();
     if (engineGoing && message.Msg == CM_INVALIDATE)
         return;
-    if (engineGoing || !engine.Skinning() || control.Tag() == engine.DisabledTag()) {
+    if (engineGoing || !engine.Skinning() || hookedControl.Tag() == engine.DisabledTag()) {
         next(message);
         return;
     }
@@ -54,31 +54,31 @@ void TvelSkinControlFramework::CallPrevious(TMessage& message)
         (*currentNext)(message);
 }
 
-RECT TvelSkinControlFramework::GetBounds() const { return control.ClientRect(); }
+RECT TvelSkinControlFramework::GetBounds() const { return hookedControl.ClientRect(); }
 
 HWND TvelSkinControlFramework::GetHandle()
 {
-    if (auto* windowed = As<TWinControl>(&control))
+    if (auto* windowed = As<TWinControl>(&hookedControl))
         return windowed->Handle();
-    if (TWinControl* parent = control.Parent())
+    if (TWinControl* parent = hookedControl.Parent())
         return parent->Handle();
     return nullptr;
 }
 
 HWND TvelSkinControlFramework::Handle() const
 {
-    if (auto* windowed = As<TWinControl>(&control))
+    if (auto* windowed = As<TWinControl>(&hookedControl))
         return windowed->WindowHandle();
     return nullptr;
 }
 
-bool TvelSkinControlFramework::IsEnabled() const { return control.Enabled(); }
+bool TvelSkinControlFramework::IsEnabled() const { return hookedControl.Enabled(); }
 
 POINT TvelSkinControlFramework::DrawingOrigin() const
 {
-    if (As<TWinControl>(&control))
+    if (As<TWinControl>(&hookedControl))
         return POINT{0, 0};
-    return POINT{control.Left(), control.Top()};
+    return POINT{hookedControl.Left(), hookedControl.Top()};
 }
 
 } // namespace orvane::skin

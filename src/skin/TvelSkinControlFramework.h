@@ -18,7 +18,7 @@ namespace orvane::skin {
 // through AfterMessage; otherwise the control gets it untouched.
 class TvelSkinControlFramework : public TvelSkinControl {
 public:
-    TvelSkinControlFramework(framework::TControl& skinnedControl, TvelSkinWindow& window);
+    TvelSkinControlFramework(framework::TControl& target, TvelSkinWindow& window);
     ~TvelSkinControlFramework() override;
 
     // Makes a control skin of kind T for a control and puts its hook in
@@ -37,7 +37,7 @@ public:
     HWND Handle() const override;
     void RestoreWindowProc() override;
 
-    framework::TControl& Control() const { return control; }
+    framework::TControl& Control() const { return hookedControl; }
 
 protected:
     // Puts the hook in front of the control's handler, then Init.
@@ -56,7 +56,7 @@ private:
 
     framework::TMessageLayerHandle previousHandler;
     const framework::TMessageLayers::TNext* currentNext = nullptr;
-    framework::TControl& control;
+    framework::TControl& hookedControl;
 };
 
 } // namespace orvane::skin

@@ -222,9 +222,9 @@ std::vector<TControl*> skinnedControls;
 
 class TRecordingSkin : public TvelSkinControlFramework {
 public:
-    TRecordingSkin(TControl& skinnedControl, TvelSkinWindow& window) : TvelSkinControlFramework(skinnedControl, window)
+    TRecordingSkin(TControl& recorded, TvelSkinWindow& window) : TvelSkinControlFramework(recorded, window)
     {
-        skinnedControls.push_back(&skinnedControl);
+        skinnedControls.push_back(&recorded);
     }
 };
 
