@@ -5,6 +5,8 @@
 #include "skin/controls/TvelSkinButton.h"
 #include "skin/controls/TvelSkinFrame.h"
 #include "skin/controls/TvelSkinPanel.h"
+#include "skin/controls/TvelSkinWndButton.h"
+#include "skin/controls/TvelSkinWndRadioButton.h"
 
 namespace orvane::skin {
 
@@ -65,9 +67,9 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
 constexpr TWindowSkinClass DescribedWindowSkins[] = {
     {"COMBOBOX", L"TvelSkinWndComboBox", nullptr},
     {"COMBOBOXEX32", L"TvelSkinWndComboBox", nullptr},
-    {"BUTTON", L"TvelSkinWndButton", nullptr},
-    {"BUTTON_CHECKBOX", L"TvelSkinWndCheckBox", nullptr},
-    {"BUTTON_RADIOBUTTON", L"TvelSkinWndRadioButton", nullptr},
+    {"BUTTON", L"TvelSkinWndButton", &TvelSkinControlWnd::Create<TvelSkinWndButton>},
+    {"BUTTON_CHECKBOX", L"TvelSkinWndCheckBox", &TvelSkinControlWnd::Create<TvelSkinWndCheckBox>},
+    {"BUTTON_RADIOBUTTON", L"TvelSkinWndRadioButton", &TvelSkinControlWnd::Create<TvelSkinWndRadioButton>},
     {"SYSTABCONTROL32", L"TvelSkinWndTabControl", nullptr},
     {"TOOLBARWINDOW32", L"TvelSkinWndToolbarWindow32", nullptr},
 };
