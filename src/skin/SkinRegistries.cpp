@@ -3,8 +3,12 @@
 #include "framework/TControl.h"
 #include "skin/TvelSkinControl.h"
 #include "skin/controls/TvelSkinButton.h"
+#include "skin/controls/TvelSkinCheckBox.h"
 #include "skin/controls/TvelSkinFrame.h"
+#include "skin/controls/TvelSkinGroupBox.h"
+#include "skin/controls/TvelSkinLabel.h"
 #include "skin/controls/TvelSkinPanel.h"
+#include "skin/controls/TvelSkinRadioButton.h"
 #include "skin/controls/TvelSkinWndButton.h"
 #include "skin/controls/TvelSkinWndRadioButton.h"
 
@@ -51,17 +55,17 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomGrid", L"TvelSkinGrid", nullptr},
     {L"TSpeedButton", L"TvelSkinSpeedButton", nullptr},
     {L"TCustomPanel", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
-    {L"TCustomGroupBox", L"TvelSkinGroupBox", nullptr},
+    {L"TCustomGroupBox", L"TvelSkinGroupBox", &TvelSkinControlFramework::Create<TvelSkinGroupBox>},
     {L"TScrollBar", L"TvelSkinScrollBar", nullptr},
     {L"TCustomListControl", L"TvelSkinScrollWinControl", nullptr},
     {L"TCustomListView", L"TvelSkinListView", nullptr},
-    {L"TRadioButton", L"TvelSkinRadioButton", nullptr},
+    {L"TRadioButton", L"TvelSkinRadioButton", &TvelSkinControlFramework::Create<TvelSkinRadioButton>},
     {L"TCustomComboBox", L"TvelSkinComboBox", nullptr},
     {L"TCustomComboBoxEx", L"TvelSkinComboBoxEx", nullptr},
-    {L"TCustomCheckBox", L"TvelSkinCheckBox", nullptr},
+    {L"TCustomCheckBox", L"TvelSkinCheckBox", &TvelSkinControlFramework::Create<TvelSkinCheckBox>},
     {L"TCustomEdit", L"TvelSkinScrollWinControl", nullptr},
     {L"TButton", L"TvelSkinButton", &TvelSkinControlFramework::Create<TvelSkinButton>},
-    {L"TCustomLabel", L"TvelSkinLabel", nullptr},
+    {L"TCustomLabel", L"TvelSkinLabel", &TvelSkinControlFramework::Create<TvelSkinLabel>},
 };
 
 constexpr TWindowSkinClass DescribedWindowSkins[] = {

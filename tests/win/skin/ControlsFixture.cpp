@@ -32,6 +32,17 @@ TControlsTestForm::TControlsTestForm(TComponent* owner) : TSkinTestForm(owner)
     Untouched->SetBounds(8, 92, 80, 24);
     Untouched->SetCaption(L"Plain");
 
+    Check = Create<TCheckBox>(this);
+    Check->SetParent(this);
+    Check->SetBounds(230, 140, 120, 17);
+    Check->SetCaption(L"Check box");
+    Check->SetAllowGrayed(true);
+
+    Radio = Create<TRadioButton>(this);
+    Radio->SetParent(this);
+    Radio->SetBounds(230, 162, 120, 17);
+    Radio->SetCaption(L"Radio button");
+
     Engine = Create<TvelSkinEngine>(this);
     Engine->SetName(L"velSkinEngine1");
     Engine->SetActive(true);

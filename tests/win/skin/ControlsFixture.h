@@ -3,6 +3,8 @@
 #include "SkinFixture.h"
 
 #include "framework/TButton.h"
+#include "framework/TCheckBox.h"
+#include "framework/TRadioButton.h"
 
 namespace orvane::skin::test {
 
@@ -17,6 +19,8 @@ public:
     framework::TButton* Ok = nullptr;       // on the form
     framework::TButton* OnPanel = nullptr;  // inside the skinned panel
     framework::TButton* Untouched = nullptr; // inside the panel with the disabled tag
+    framework::TCheckBox* Check = nullptr;
+    framework::TRadioButton* Radio = nullptr;
     int okClicks = 0;
 };
 
