@@ -8,7 +8,10 @@
 #include "skin/controls/TvelSkinGroupBox.h"
 #include "skin/controls/TvelSkinLabel.h"
 #include "skin/controls/TvelSkinPanel.h"
+#include "skin/controls/TvelSkinProgressBar.h"
 #include "skin/controls/TvelSkinRadioButton.h"
+#include "skin/controls/TvelSkinStatusBar.h"
+#include "skin/controls/TvelSkinUpDown.h"
 #include "skin/controls/TvelSkinWndButton.h"
 #include "skin/controls/TvelSkinWndRadioButton.h"
 
@@ -44,12 +47,12 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TScrollBox", L"TvelSkinScrollWinControl", nullptr},
     {L"TCoolBar", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
     {L"TToolBar", L"TvelSkinToolBar", nullptr},
-    {L"TCustomStatusBar", L"TvelSkinStatusBar", nullptr},
+    {L"TCustomStatusBar", L"TvelSkinStatusBar", &TvelSkinControlFramework::Create<TvelSkinStatusBar>},
     {L"TDateTimePicker", L"TvelSkinDateTimePicker", nullptr},
     {L"TCustomTreeView", L"TvelSkinScrollWinControl", nullptr},
-    {L"TCustomUpDown", L"TvelSkinUpDown", nullptr},
+    {L"TCustomUpDown", L"TvelSkinUpDown", &TvelSkinControlFramework::Create<TvelSkinUpDown>},
     {L"TCustomHotKey", L"TvelSkinBorderWinControl", nullptr},
-    {L"TProgressBar", L"TvelSkinProgressBar", nullptr},
+    {L"TProgressBar", L"TvelSkinProgressBar", &TvelSkinControlFramework::Create<TvelSkinProgressBar>},
     {L"TTrackBar", L"TvelSkinTrackBar", nullptr},
     {L"TCustomTabControl", L"TvelSkinTabControl", nullptr},
     {L"TCustomGrid", L"TvelSkinGrid", nullptr},
