@@ -23,6 +23,7 @@ const TClassInfo TCheckBox::ClassInfo{L"TCheckBox", &TCustomCheckBox::ClassInfo,
 
 TCustomCheckBox::TCustomCheckBox(TComponent* owner) : TWinControl(owner)
 {
+    SetParentColor(true);
     SetBounds(0, 0, DefaultCheckBoxWidth, DefaultCheckBoxHeight);
 }
 
@@ -57,6 +58,10 @@ void TCustomCheckBox::SetState(TCheckBoxState value)
 
 void TCustomCheckBox::WndProc(TMessage& message)
 {
+    if (message.Msg == CN_CTLCOLORBTN || message.Msg == CN_CTLCOLORSTATIC) {
+        message.Result = AnswerControlColor(HDC(message.WParam));
+        return;
+    }
     if (message.Msg == CN_COMMAND && HIWORD(message.WParam) == BN_CLICKED) {
         state = State();
         Click();

@@ -24,4 +24,24 @@ void TCustomGroupBox::CreateParams(TCreateParams& params)
     params.Style |= BS_GROUPBOX;
 }
 
+void TCustomGroupBox::WndProc(TMessage& message)
+{
+    switch (message.Msg) {
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORSTATIC:
+        message.Result = AnswerControlColor(HDC(message.WParam));
+        return;
+    case WM_ERASEBKGND: {
+        // The system's group box paints only its frame and caption.
+        RECT client{};
+        GetClientRect(WindowHandle(), &client);
+        FillRect(HDC(message.WParam), &client, ColorBrush());
+        message.Result = 1;
+        return;
+    }
+    default:
+        TWinControl::WndProc(message);
+    }
+}
+
 } // namespace orvane::framework

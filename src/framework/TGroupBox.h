@@ -15,6 +15,7 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    void WndProc(TMessage& message) override;
 };
 
 class TGroupBox : public TCustomGroupBox {

@@ -22,6 +22,7 @@ const TClassInfo TRadioButton::ClassInfo{L"TRadioButton", &TWinControl::ClassInf
 
 TRadioButton::TRadioButton(TComponent* owner) : TWinControl(owner)
 {
+    SetParentColor(true);
     SetBounds(0, 0, DefaultRadioWidth, DefaultRadioHeight);
 }
 
@@ -56,6 +57,10 @@ void TRadioButton::SetChecked(bool value)
 
 void TRadioButton::WndProc(TMessage& message)
 {
+    if (message.Msg == CN_CTLCOLORBTN || message.Msg == CN_CTLCOLORSTATIC) {
+        message.Result = AnswerControlColor(HDC(message.WParam));
+        return;
+    }
     if (message.Msg == CN_COMMAND) {
         const WORD code = HIWORD(message.WParam);
         if (code == BN_CLICKED) {

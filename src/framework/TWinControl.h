@@ -119,6 +119,12 @@ protected:
     void EnabledChanged() override;
     void ParentChanged() override;
 
+    // A brush of the control's colour, made again when the colour changed.
+    HBRUSH ColorBrush();
+    // The answer to a reflected WM_CTLCOLORBTN or WM_CTLCOLORSTATIC: the
+    // control's font colour on its colour.
+    LRESULT AnswerControlColor(HDC dc);
+
     // Reads the window's place back after the system moved or sized it.
     void SyncBoundsWithWindow();
 
@@ -146,6 +152,8 @@ private:
     // until the button comes up, as a window with the capture would.
     TControl* graphicCapture = nullptr;
     int alignDisabled = 0;
+    TBrushHandle colorBrush;
+    TColor colorBrushColor = 0;
     bool aligning = false;
 };
 
