@@ -14,6 +14,7 @@
 #include "skin/controls/TvelSkinUpDown.h"
 #include "skin/controls/TvelSkinWndButton.h"
 #include "skin/controls/TvelSkinWndRadioButton.h"
+#include "skin/controls/TvelSkinWndToolbarWindow32.h"
 
 namespace orvane::skin {
 
@@ -78,7 +79,7 @@ constexpr TWindowSkinClass DescribedWindowSkins[] = {
     {"BUTTON_CHECKBOX", L"TvelSkinWndCheckBox", &TvelSkinControlWnd::Create<TvelSkinWndCheckBox>},
     {"BUTTON_RADIOBUTTON", L"TvelSkinWndRadioButton", &TvelSkinControlWnd::Create<TvelSkinWndRadioButton>},
     {"SYSTABCONTROL32", L"TvelSkinWndTabControl", nullptr},
-    {"TOOLBARWINDOW32", L"TvelSkinWndToolbarWindow32", nullptr},
+    {"TOOLBARWINDOW32", L"TvelSkinWndToolbarWindow32", &TvelSkinControlWnd::Create<TvelSkinWndToolbarWindow32>},
 };
 
 } // namespace
