@@ -11,6 +11,7 @@
 #include "skin/controls/TvelSkinProgressBar.h"
 #include "skin/controls/TvelSkinRadioButton.h"
 #include "skin/controls/TvelSkinStatusBar.h"
+#include "skin/controls/TvelSkinToolBar.h"
 #include "skin/controls/TvelSkinUpDown.h"
 #include "skin/controls/TvelSkinWndButton.h"
 #include "skin/controls/TvelSkinWndRadioButton.h"
@@ -47,7 +48,7 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomFrame", L"TvelSkinFrame", &TvelSkinControlFramework::Create<TvelSkinFrame>},
     {L"TScrollBox", L"TvelSkinScrollWinControl", nullptr},
     {L"TCoolBar", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
-    {L"TToolBar", L"TvelSkinToolBar", nullptr},
+    {L"TToolBar", L"TvelSkinToolBar", &TvelSkinControlFramework::Create<TvelSkinToolBar>},
     {L"TCustomStatusBar", L"TvelSkinStatusBar", &TvelSkinControlFramework::Create<TvelSkinStatusBar>},
     {L"TDateTimePicker", L"TvelSkinDateTimePicker", nullptr},
     {L"TCustomTreeView", L"TvelSkinScrollWinControl", nullptr},
