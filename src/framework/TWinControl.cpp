@@ -225,6 +225,16 @@ void TWinControl::WndProc(TMessage& message)
             return;
         }
         break;
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        // A child of the button family may give its own colours (answers 0
+        // when it does not).
+        if (TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam)); child && child != this) {
+            message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+            if (message.Result)
+                return;
+        }
+        break;
     case WM_NOTIFY: {
         const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
         if (TWinControl* child = FindControl(header->hwndFrom); child && child != this) {
@@ -646,6 +656,22 @@ void TWinControl::EnabledChanged()
 {
     if (handle)
         EnableWindow(handle, Enabled() ? TRUE : FALSE);
+}
+
+HBRUSH TWinControl::ColorBrush()
+{
+    if (!colorBrush.Get() || colorBrushColor != Color()) {
+        colorBrush = TBrushHandle(CreateSolidBrush(ColorToRGB(Color())));
+        colorBrushColor = Color();
+    }
+    return colorBrush.Get();
+}
+
+LRESULT TWinControl::AnswerControlColor(HDC dc)
+{
+    SetTextColor(dc, ColorToRGB(Font().Color()));
+    SetBkColor(dc, ColorToRGB(Color()));
+    return LRESULT(ColorBrush());
 }
 
 } // namespace orvane::framework

@@ -122,6 +122,12 @@ protected:
     void EnabledChanged() override;
     void ParentChanged() override;
 
+    // A brush of the control's colour, made again when the colour changed.
+    HBRUSH ColorBrush();
+    // The answer to a reflected WM_CTLCOLORBTN or WM_CTLCOLORSTATIC: the
+    // control's font colour on its colour.
+    LRESULT AnswerControlColor(HDC dc);
+
     // Reads the window's place back after the system moved or sized it.
     void SyncBoundsWithWindow();
 
@@ -149,6 +155,8 @@ private:
     // until the button comes up, as a window with the capture would.
     TControl* graphicCapture = nullptr;
     int alignDisabled = 0;
+    TBrushHandle colorBrush;
+    TColor colorBrushColor = 0;
     bool aligning = false;
     // The client size the anchored children were last placed for.
     SIZE anchoredClient{-1, -1};

@@ -2,6 +2,20 @@
 
 #include "framework/TControl.h"
 #include "skin/TvelSkinControl.h"
+#include "skin/controls/TvelSkinButton.h"
+#include "skin/controls/TvelSkinCheckBox.h"
+#include "skin/controls/TvelSkinFrame.h"
+#include "skin/controls/TvelSkinGroupBox.h"
+#include "skin/controls/TvelSkinLabel.h"
+#include "skin/controls/TvelSkinPanel.h"
+#include "skin/controls/TvelSkinProgressBar.h"
+#include "skin/controls/TvelSkinRadioButton.h"
+#include "skin/controls/TvelSkinStatusBar.h"
+#include "skin/controls/TvelSkinToolBar.h"
+#include "skin/controls/TvelSkinUpDown.h"
+#include "skin/controls/TvelSkinWndButton.h"
+#include "skin/controls/TvelSkinWndRadioButton.h"
+#include "skin/controls/TvelSkinWndToolbarWindow32.h"
 
 namespace orvane::skin {
 
@@ -31,42 +45,42 @@ constexpr LONG SimpleComboKind = 1;
 
 constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomControl", L"TvelSkinScrollWinControl", nullptr},
-    {L"TCustomFrame", L"TvelSkinFrame", nullptr},
+    {L"TCustomFrame", L"TvelSkinFrame", &TvelSkinControlFramework::Create<TvelSkinFrame>},
     {L"TScrollBox", L"TvelSkinScrollWinControl", nullptr},
-    {L"TCoolBar", L"TvelSkinPanel", nullptr},
-    {L"TToolBar", L"TvelSkinToolBar", nullptr},
-    {L"TCustomStatusBar", L"TvelSkinStatusBar", nullptr},
+    {L"TCoolBar", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
+    {L"TToolBar", L"TvelSkinToolBar", &TvelSkinControlFramework::Create<TvelSkinToolBar>},
+    {L"TCustomStatusBar", L"TvelSkinStatusBar", &TvelSkinControlFramework::Create<TvelSkinStatusBar>},
     {L"TDateTimePicker", L"TvelSkinDateTimePicker", nullptr},
     {L"TCustomTreeView", L"TvelSkinScrollWinControl", nullptr},
-    {L"TCustomUpDown", L"TvelSkinUpDown", nullptr},
+    {L"TCustomUpDown", L"TvelSkinUpDown", &TvelSkinControlFramework::Create<TvelSkinUpDown>},
     {L"TCustomHotKey", L"TvelSkinBorderWinControl", nullptr},
-    {L"TProgressBar", L"TvelSkinProgressBar", nullptr},
+    {L"TProgressBar", L"TvelSkinProgressBar", &TvelSkinControlFramework::Create<TvelSkinProgressBar>},
     {L"TTrackBar", L"TvelSkinTrackBar", nullptr},
     {L"TCustomTabControl", L"TvelSkinTabControl", nullptr},
     {L"TCustomGrid", L"TvelSkinGrid", nullptr},
     {L"TSpeedButton", L"TvelSkinSpeedButton", nullptr},
-    {L"TCustomPanel", L"TvelSkinPanel", nullptr},
-    {L"TCustomGroupBox", L"TvelSkinGroupBox", nullptr},
+    {L"TCustomPanel", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
+    {L"TCustomGroupBox", L"TvelSkinGroupBox", &TvelSkinControlFramework::Create<TvelSkinGroupBox>},
     {L"TScrollBar", L"TvelSkinScrollBar", nullptr},
     {L"TCustomListControl", L"TvelSkinScrollWinControl", nullptr},
     {L"TCustomListView", L"TvelSkinListView", nullptr},
-    {L"TRadioButton", L"TvelSkinRadioButton", nullptr},
+    {L"TRadioButton", L"TvelSkinRadioButton", &TvelSkinControlFramework::Create<TvelSkinRadioButton>},
     {L"TCustomComboBox", L"TvelSkinComboBox", nullptr},
     {L"TCustomComboBoxEx", L"TvelSkinComboBoxEx", nullptr},
-    {L"TCustomCheckBox", L"TvelSkinCheckBox", nullptr},
+    {L"TCustomCheckBox", L"TvelSkinCheckBox", &TvelSkinControlFramework::Create<TvelSkinCheckBox>},
     {L"TCustomEdit", L"TvelSkinScrollWinControl", nullptr},
-    {L"TButton", L"TvelSkinButton", nullptr},
-    {L"TCustomLabel", L"TvelSkinLabel", nullptr},
+    {L"TButton", L"TvelSkinButton", &TvelSkinControlFramework::Create<TvelSkinButton>},
+    {L"TCustomLabel", L"TvelSkinLabel", &TvelSkinControlFramework::Create<TvelSkinLabel>},
 };
 
 constexpr TWindowSkinClass DescribedWindowSkins[] = {
     {"COMBOBOX", L"TvelSkinWndComboBox", nullptr},
     {"COMBOBOXEX32", L"TvelSkinWndComboBox", nullptr},
-    {"BUTTON", L"TvelSkinWndButton", nullptr},
-    {"BUTTON_CHECKBOX", L"TvelSkinWndCheckBox", nullptr},
-    {"BUTTON_RADIOBUTTON", L"TvelSkinWndRadioButton", nullptr},
+    {"BUTTON", L"TvelSkinWndButton", &TvelSkinControlWnd::Create<TvelSkinWndButton>},
+    {"BUTTON_CHECKBOX", L"TvelSkinWndCheckBox", &TvelSkinControlWnd::Create<TvelSkinWndCheckBox>},
+    {"BUTTON_RADIOBUTTON", L"TvelSkinWndRadioButton", &TvelSkinControlWnd::Create<TvelSkinWndRadioButton>},
     {"SYSTABCONTROL32", L"TvelSkinWndTabControl", nullptr},
-    {"TOOLBARWINDOW32", L"TvelSkinWndToolbarWindow32", nullptr},
+    {"TOOLBARWINDOW32", L"TvelSkinWndToolbarWindow32", &TvelSkinControlWnd::Create<TvelSkinWndToolbarWindow32>},
 };
 
 } // namespace

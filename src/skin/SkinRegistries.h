@@ -59,8 +59,9 @@ const TWindowSkinClass* FindWindowSkinClass(std::string_view normalizedClassName
 // of their class; the factory marks the window for them.
 std::string NormalizedWindowClass(const std::string& upperClassName, LONG style);
 
-// The skins of the tables that exist before the control skins are built:
-// every row of the described registries, without factories.
+// Every row of the described registries; rows whose control skin is built
+// carry its factory (TvelSkinControlFramework::Create<T>,
+// TvelSkinControlWnd::Create<T>).
 void RegisterDescribedSkinClasses();
 
 } // namespace orvane::skin

@@ -1,38 +1,120 @@
 #pragma once
 
+#include "framework/Messages.h"
+
 #include <windows.h>
+
+#include <memory>
+#include <string>
+
+namespace orvane::framework {
+class TBitmap;
+class TFont;
+} // namespace orvane::framework
 
 namespace orvane::skin {
 
+class TvelSkinEngine;
 class TvelSkinWindow;
 
 // The skin of one child control of a skinned window, made by the engine's
-// registries from the control's class. The kinds of control skins derive
-// from this; the skinned window owns them and tells them when the look
-// changes and when they must let go.
+// registries from the control's class. It stands in front of the control's
+// message handling (see the two branches, TvelSkinControlFramework and
+// TvelSkinControlWnd), lets most messages through, and paints the control
+// again from the skin whenever its look may have changed. The skinned window
+// owns it, tells it when the look is switched on or off, and detaches it.
 class TvelSkinControl {
 public:
-    explicit TvelSkinControl(TvelSkinWindow& owningWindow) : skinnedWindow(owningWindow) {}
-    virtual ~TvelSkinControl() = default;
+    // State flags.
+    static constexpr unsigned char StateHot = 1;
+    static constexpr unsigned char StatePressed = 2;
+
+    explicit TvelSkinControl(TvelSkinWindow& owningWindow);
+    virtual ~TvelSkinControl();
     TvelSkinControl(const TvelSkinControl&) = delete;
     TvelSkinControl& operator=(const TvelSkinControl&) = delete;
 
-    // The control's window (null for a windowless control).
-    virtual HWND Handle() const = 0;
-    // The skin or the look changed: take the new values and repaint.
-    virtual void Refresh() {}
-    // Lets go of the control: its own look and message handling come back.
-    virtual void Detach() {}
-    // Puts the control's own window procedure back before anything else, for
-    // a window object that goes while its form stays.
-    virtual void RestoreWindowProc() {}
+    // Whether the control's own handler gets the message.
+    virtual bool BeforeMessage(framework::TMessage& message);
+    // State tracking and repainting after the control's handler has run.
+    virtual void AfterMessage(framework::TMessage& message);
+    // Draws the control from the skin.
+    virtual void Paint() {}
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    // The left button went down or up over the control.
+    virtual void MouseDown() {}
+    virtual void MouseUp() {}
+    virtual void KeyDown(WPARAM /*key*/) {}
+    virtual void KeyUp(WPARAM /*key*/) {}
+    // Once after attaching, and each time the skin look goes on or off: take
+    // the skin's values, or give the control's own back when not skinning.
+    virtual void SkinChanged() {}
+    // Called once the message hook is in place.
+    virtual void Init() {}
+    // Right before the control skin goes: from now on it reacts to nothing.
+    virtual void Release() { released = true; }
+    // The rectangle the control skin paints, in the coordinates of the
+    // drawing surface (see DrawingOrigin).
+    virtual RECT GetBounds() const = 0;
+    // The window painted on (made when needed).
+    virtual HWND GetHandle() = 0;
+    virtual bool IsEnabled() const = 0;
     // Whether the control should take its parent's colour while skinned.
-    virtual bool WantsParentColor() const { return false; }
+    virtual bool UsesParentColor() const { return false; }
 
-    TvelSkinWindow& Window() const { return skinnedWindow; }
+    // ---- what the skinned window calls
+
+    // The control's window if it exists (null for a windowless control, or
+    // before its window is made); never makes one.
+    virtual HWND Handle() const = 0;
+    // The skin look went on or off.
+    void Refresh() { SkinChanged(); }
+    // Lets go of the control: its own message handling comes back, then
+    // Release. The skinned window frees the object afterwards.
+    void Detach();
+    // Puts the control's own message handling back before anything else, for
+    // a window object that goes while its form stays.
+    virtual void RestoreWindowProc() = 0;
+    bool WantsParentColor() const { return UsesParentColor(); }
+
+    TvelSkinWindow& Window() const { return ownerWindow; }
+    TvelSkinEngine& Engine() const { return skinEngine; }
+    bool Hot() const { return (state & StateHot) != 0; }
+    bool Pressed() const { return (state & StatePressed) != 0; }
+    bool Released() const { return released; }
+
+protected:
+    // The engine skins: active, a skin loaded, not designing.
+    bool Skinning() const;
+    // Paint, when the engine skins.
+    void Repaint();
+    void SetState(unsigned char flag, bool on);
+
+    // Copies the prepared image over GetBounds and draws the text centred in
+    // `area` on top of it: grey when disabled, one pixel right and down when
+    // pressed; `wordWrap` breaks lines in `area` less 2 pixels on each side.
+    void DrawCaption(framework::TBitmap& image, const std::wstring& text, bool wordWrap, RECT area,
+                     const framework::TFont* font);
+    // DrawCaption with the window's own text.
+    void DrawCaptionW(framework::TBitmap& image, bool wordWrap, RECT area, const framework::TFont* font);
+    // Draws the bitmap at the point, straight onto the control.
+    void DrawImageAt(framework::TBitmap& image, POINT at);
+    // Where the control's (0, 0) lies in the client area of GetHandle: not
+    // (0, 0) for a windowless control, which paints on its parent.
+    virtual POINT DrawingOrigin() const { return POINT{0, 0}; }
+
+    // Set for the duration of the object: a hook that may run a click (and
+    // so code that frees this object) checks it before touching the object.
+    std::shared_ptr<bool> Alive() const { return aliveFlag; }
+
+    unsigned char state = 0;
+    bool released = false;
 
 private:
-    TvelSkinWindow& skinnedWindow;
+    TvelSkinWindow& ownerWindow;
+    TvelSkinEngine& skinEngine;
+    std::shared_ptr<bool> aliveFlag = std::make_shared<bool>(true);
 };
 
 } // namespace orvane::skin

@@ -322,6 +322,13 @@ void TvelSkinWindowForm::SkinLookOff()
     HWND window = form->WindowHandle();
     if (!window)
         return;
+    // The control skins give back the colours and styles they changed.
+    for (const auto& controlSkin : controlSkins) {
+        try {
+            controlSkin->Refresh();
+        } catch (...) {
+        }
+    }
     unskinning = true;
     selfChange = true;
     SetSystemMenuStyle(window, true);

@@ -10,7 +10,7 @@
 #include "skin/FrameDrawing.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinRegistries.h"
-#include "skin/TvelSkinControl.h"
+#include "skin/TvelSkinControlFramework.h"
 #include "skin/TvelSkinWindow.h"
 
 #include <algorithm>
@@ -220,18 +220,17 @@ namespace {
 // A control skin that only notes which controls it was given.
 std::vector<TControl*> skinnedControls;
 
-class TRecordingSkin : public TvelSkinControl {
+class TRecordingSkin : public TvelSkinControlFramework {
 public:
-    TRecordingSkin(TControl& skinnedControl, TvelSkinWindow& window) : TvelSkinControl(window)
+    TRecordingSkin(TControl& recorded, TvelSkinWindow& window) : TvelSkinControlFramework(recorded, window)
     {
-        skinnedControls.push_back(&skinnedControl);
+        skinnedControls.push_back(&recorded);
     }
-    HWND Handle() const override { return nullptr; }
 };
 
 std::unique_ptr<TvelSkinControl> RecordSkin(TControl& control, TvelSkinWindow& window)
 {
-    return std::make_unique<TRecordingSkin>(control, window);
+    return TvelSkinControlFramework::Create<TRecordingSkin>(control, window);
 }
 
 constexpr TControlSkinClass RecordingSkins[] = {

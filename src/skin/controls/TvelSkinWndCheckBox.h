@@ -1,0 +1,31 @@
+#pragma once
+
+#include "skin/TvelSkinControlWnd.h"
+
+namespace orvane::skin {
+
+// A check box of a system dialog: the system draws it, and this control
+// skin draws the skin's box over the system's, at the window's left, in the
+// frame of the window's check state.
+class TvelSkinWndCheckBox : public TvelSkinControlWnd {
+public:
+    TvelSkinWndCheckBox(HWND checkBox, TvelSkinWindow& window);
+
+    void AfterMessage(framework::TMessage& message) override;
+    void Paint() override;
+    void Init() override;
+
+protected:
+    struct TBoxImage {
+        int image;     // skin image
+        int frames;    // frames in it
+        int transFlag; // skin flag: the image has a transparent colour
+    };
+    virtual TBoxImage BoxImage() const;
+    // The frame (from 1) for the window's state.
+    virtual int BoxFrame() const;
+
+    LONG style = 0;
+};
+
+} // namespace orvane::skin

@@ -1,0 +1,41 @@
+#include "core/skincontrols/CheckBoxPlacement.h"
+
+#include <gtest/gtest.h>
+
+namespace orvane {
+namespace {
+
+struct PlacementCase {
+    const char* name;
+    int frameWidth, frameHeight, clientWidth, clientHeight;
+    bool boxLeft;
+    CheckBoxPlacement expected;
+};
+
+const PlacementCase Cases[] = {
+    {"13 x 13 frame, box left", 13, 13, 97, 17, true, {13, 13, 0, 2}},
+    {"13 x 13 frame, box right", 13, 13, 97, 17, false, {13, 13, 83, 2}},
+    // A smaller frame still gets the whole 13 x 13 box, so that it covers the
+    // box the system drew; it is placed by its own size.
+    {"9 x 9 frame", 9, 9, 97, 17, true, {13, 13, 0, 4}},
+    {"9 x 9 frame, box right", 9, 9, 97, 17, false, {13, 13, 87, 4}},
+    {"16 x 15 frame", 16, 15, 97, 17, true, {16, 15, 0, 1}},
+    // Taller than the control: centred above its top, rounding toward zero.
+    {"frame taller than the control", 13, 20, 97, 17, true, {13, 20, 0, -1}},
+};
+
+TEST(CheckBoxPlacement, PlacesTheBoxByTheFrameAndTheCaptionSide)
+{
+    for (const PlacementCase& test : Cases) {
+        SCOPED_TRACE(test.name);
+        const CheckBoxPlacement place =
+            PlaceCheckBox(test.frameWidth, test.frameHeight, test.clientWidth, test.clientHeight, test.boxLeft);
+        EXPECT_EQ(place.boxWidth, test.expected.boxWidth);
+        EXPECT_EQ(place.boxHeight, test.expected.boxHeight);
+        EXPECT_EQ(place.x, test.expected.x);
+        EXPECT_EQ(place.y, test.expected.y);
+    }
+}
+
+} // namespace
+} // namespace orvane

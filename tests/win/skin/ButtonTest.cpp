@@ -1,0 +1,171 @@
+#include "ControlsFixture.h"
+
+#include "core/skinmodel/SkinKeys.h"
+#include "framework/TApplication.h"
+#include "skin/SkinMessages.h"
+
+namespace orvane::skin::test {
+
+using namespace framework;
+using orvane::test::PumpMessages;
+using orvane::test::RunMessageLoopWith;
+
+namespace {
+
+constexpr COLORREF GreyText = 0x808080;
+
+} // namespace
+
+TEST_F(SkinControls, AButtonClicksWhenPressedAndReleasedOverIt)
+{
+    struct Case {
+        const char* name;
+        bool leave;     // the pointer leaves the button while it is held
+        bool comeBack;  // and is back for the release
+        int clicks;
+    };
+    const Case cases[] = {
+        {"released inside", false, false, 1},
+        {"released outside", true, false, 0},
+        {"left and came back before the release", true, true, 1},
+    };
+    const POINT inside = CentreOf(*form->Ok);
+    const POINT outside{inside.x, inside.y + form->Ok->Height()};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        form->okClicks = 0;
+        std::vector<orvane::test::TimedInput> hand{{30, [&] { MoveTo(inside); }},
+                                                   {120, [] { Button(MOUSEEVENTF_LEFTDOWN); }}};
+        if (test.leave)
+            hand.push_back({220, [&] { MoveTo(outside); }});
+        if (test.comeBack)
+            hand.push_back({320, [&] { MoveTo(inside); }});
+        hand.push_back({420, [] { Button(MOUSEEVENTF_LEFTUP); }});
+        RunMessageLoopWith(hand, 600);
+        EXPECT_EQ(form->okClicks, test.clicks);
+        EXPECT_FALSE(form->Engine->FindWindowObject(form->Handle()) == nullptr);
+        RunMessageLoopWith({{20, [] { orvane::test::MovePointerAway(); }}}, 200);
+    }
+}
+
+TEST_F(SkinControls, SpaceClicksWhenItGoesUpAndReturnWhenItsCharacterArrives)
+{
+    form->Ok->SetFocus();
+    PumpMessages();
+
+    RunMessageLoopWith({{30, [] { Key(VK_SPACE, false); }}}, 250);
+    EXPECT_EQ(form->okClicks, 0) << "not while Space is down";
+    EXPECT_EQ(TClientPixels(form->Ok->Handle()).Count(GreyText), 0);
+    RunMessageLoopWith({{30, [] { Key(VK_SPACE, true); }}}, 250);
+    EXPECT_EQ(form->okClicks, 1);
+
+    RunMessageLoopWith({{30, [] { Key(VK_RETURN, false); }}}, 250);
+    EXPECT_EQ(form->okClicks, 2) << "Return clicks with its character";
+    RunMessageLoopWith({{30, [] { Key(VK_RETURN, true); }}}, 250);
+    EXPECT_EQ(form->okClicks, 2);
+}
+
+TEST_F(SkinControls, AClickOnAnInactiveFormOnlyActivatesIt)
+{
+    TForm* other = nullptr;
+    Application->CreateForm(other);
+    other->SetBounds(0, 0, 200, 120);
+    other->Show();
+    SetForegroundWindow(other->Handle());
+    PumpMessages();
+    ASSERT_NE(GetActiveWindow(), form->Handle());
+
+    const POINT inside = CentreOf(*form->Ok);
+    RunMessageLoopWith({{30, [&] { MoveTo(inside); }},
+                        {120, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {220, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       450);
+    EXPECT_EQ(GetActiveWindow(), form->Handle());
+    EXPECT_EQ(form->okClicks, 0);
+
+    RunMessageLoopWith({{30, [] { Button(MOUSEEVENTF_LEFTDOWN); }}, {130, [] { Button(MOUSEEVENTF_LEFTUP); }}}, 350);
+    EXPECT_EQ(form->okClicks, 1) << "the form is active now";
+    delete other;
+}
+
+TEST_F(SkinControls, ADisabledButtonShowsGreyTextAndTheSecondFrameOfItsGlyph)
+{
+    constexpr COLORREF Enabled = RGB(200, 0, 0), Disabled = RGB(0, 0, 200), Background = RGB(0, 255, 0);
+    TButton& button = *form->Ok;
+    TBitmap& glyph = button.Glyph();
+    glyph.SetSize(32, 16);
+    TCanvas& canvas = glyph.Canvas();
+    canvas.Brush.Color = TColor(Background);
+    canvas.FillRect(RECT{0, 0, 32, 16});
+    canvas.Brush.Color = TColor(Enabled);
+    canvas.FillRect(RECT{3, 3, 13, 13});
+    canvas.Brush.Color = TColor(Disabled);
+    canvas.FillRect(RECT{19, 3, 29, 13});
+    button.SetNumGlyphs(2);
+    button.SetCaption(L"Long enough caption");
+    button.SetBounds(10, 140, 200, 28);
+    PumpMessages();
+
+    const TClientPixels enabled(button.Handle());
+    EXPECT_EQ(enabled.Count(Enabled), 100);
+    EXPECT_EQ(enabled.Count(Disabled), 0);
+    EXPECT_EQ(enabled.Count(Background), 0) << "the glyph's corner colour is transparent";
+    EXPECT_EQ(enabled.Count(GreyText), 0);
+
+    button.SetEnabled(false);
+    const TClientPixels disabled(button.Handle());
+    EXPECT_EQ(disabled.Count(Enabled), 0);
+    EXPECT_EQ(disabled.Count(Disabled), 100);
+    EXPECT_GT(disabled.Count(GreyText), 10) << "the caption in grey";
+}
+
+TEST_F(SkinControls, ButtonsTakeTheSkinsFontColourUnlessTheEngineKeepsTheirOwn)
+{
+    constexpr TColor Own = TColor(RGB(0, 0, 255));
+    const TColor skinColour = TColor(form->Engine->GetSkinColor(SKIN2_BUTTONFONTCOLOR));
+    ASSERT_NE(skinColour, Own);
+
+    form->Ok->SetCaption(L"Long enough caption");
+    form->Ok->SetBounds(10, 140, 200, 28);
+    form->Engine->SetNoChangeButtonsFontColor(true);
+    form->Ok->Font().SetColor(Own);
+    form->Ok->Invalidate();
+    EXPECT_GT(TClientPixels(form->Ok->Handle()).Count(COLORREF(Own)), 10);
+    EXPECT_EQ(form->Ok->Font().Color(), Own);
+
+    form->Engine->SetNoChangeButtonsFontColor(false);
+    form->Ok->Invalidate();
+    const TClientPixels skinned(form->Ok->Handle());
+    EXPECT_EQ(form->Ok->Font().Color(), skinColour);
+    EXPECT_EQ(skinned.Count(COLORREF(Own)), 0);
+    EXPECT_GT(skinned.Count(COLORREF(skinColour)), 10);
+
+    form->Engine->SetNoChangeButtonsFontColor(true);
+    form->Ok->Invalidate();
+    PumpMessages();
+    EXPECT_EQ(form->Ok->Font().Color(), skinColour) << "the button keeps the colour it was given";
+}
+
+TEST_F(SkinControls, AControlWithTheDisabledTagAndAllInsideItKeepTheSystemsLook)
+{
+    EXPECT_EQ(SendMessageW(form->OnPanel->Handle(), SKM_ISSKINNED, 0, 0), 1);
+    EXPECT_EQ(SendMessageW(form->Untouched->Handle(), SKM_ISSKINNED, 0, 0), 0);
+
+    const auto pixelsOf = [](TControl& control) {
+        const TClientPixels pixels(static_cast<TWinControl&>(control).Handle());
+        std::vector<COLORREF> all;
+        for (int y = 0; y < pixels.Height(); ++y)
+            for (int x = 0; x < pixels.Width(); ++x)
+                all.push_back(pixels.At(x, y));
+        return all;
+    };
+    const auto untouchedSkinned = pixelsOf(*form->Untouched);
+    const auto onPanelSkinned = pixelsOf(*form->OnPanel);
+    form->Engine->SetActive(false);
+    form->Untouched->Invalidate();
+    form->OnPanel->Invalidate();
+    EXPECT_EQ(pixelsOf(*form->Untouched), untouchedSkinned) << "the same with the skin and without";
+    EXPECT_NE(pixelsOf(*form->OnPanel), onPanelSkinned);
+}
+
+} // namespace orvane::skin::test

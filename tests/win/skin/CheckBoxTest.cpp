@@ -1,0 +1,62 @@
+#include "ControlsFixture.h"
+
+#include "core/raster/BitmapCopy.h"
+#include "core/skincontrols/CheckBoxPlacement.h"
+#include "core/skinmodel/SkinKeys.h"
+
+#include <functional>
+
+namespace orvane::skin::test {
+
+using namespace framework;
+
+TEST_F(SkinControls, CheckBoxesAndRadioButtonsShowTheSkinsFrameOfTheirState)
+{
+    TCheckBox& check = *form->Check;
+    TRadioButton& radio = *form->Radio;
+    struct Case {
+        const char* name;
+        TWinControl* control;
+        std::function<void()> set;
+        int image, frames, frame, transFlag;
+    };
+    const Case cases[] = {
+        {"check box unchecked", &check, [&] { check.SetChecked(false); }, SKIN2_CHECKBOX, 6, 3, SKIN2_CHECKBOXTRANS},
+        {"check box checked", &check, [&] { check.SetChecked(true); }, SKIN2_CHECKBOX, 6, 1, SKIN2_CHECKBOXTRANS},
+        {"check box greyed", &check, [&] { check.SetState(TCheckBoxState::cbGrayed); }, SKIN2_CHECKBOX, 6, 2,
+         SKIN2_CHECKBOXTRANS},
+        {"disabled check box checked", &check, [&] { check.SetChecked(true), check.SetEnabled(false); },
+         SKIN2_CHECKBOX, 6, 4, SKIN2_CHECKBOXTRANS},
+        {"disabled check box unchecked", &check, [&] { check.SetChecked(false); }, SKIN2_CHECKBOX, 6, 6,
+         SKIN2_CHECKBOXTRANS},
+        {"radio button unchecked", &radio, [&] { radio.SetChecked(false); }, SKIN2_RADIOBUTTON, 4, 2,
+         SKIN2_RADIOBUTTONTRANS},
+        {"radio button checked", &radio, [&] { radio.SetChecked(true); }, SKIN2_RADIOBUTTON, 4, 1,
+         SKIN2_RADIOBUTTONTRANS},
+        {"disabled radio button checked", &radio, [&] { radio.SetEnabled(false); }, SKIN2_RADIOBUTTON, 4, 3,
+         SKIN2_RADIOBUTTONTRANS},
+    };
+    TvelSkinEngine& engine = *form->Engine;
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        test.set();
+        Bitmap frame;
+        ASSERT_TRUE(engine.GetSkinBitmap(test.image, frame, test.frames, test.frame));
+        const Color transparent =
+            engine.GetSkinFlag(test.transFlag) ? engine.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
+        const CheckBoxPlacement place =
+            PlaceCheckBox(frame.Width(), frame.Height(), test.control->Width(), test.control->Height(), true);
+        const TClientPixels pixels(test.control->Handle());
+        int differing = 0, compared = 0;
+        for (int y = 0; y < frame.Height(); ++y)
+            for (int x = 0; x < frame.Width(); ++x)
+                if (frame.ColorAt(x, y) != transparent) {
+                    ++compared;
+                    differing += pixels.At(place.x + x, place.y + y) != frame.ColorAt(x, y) ? 1 : 0;
+                }
+        EXPECT_GT(compared, frame.Width() * frame.Height() / 2);
+        EXPECT_EQ(differing, 0);
+    }
+}
+
+} // namespace orvane::skin::test

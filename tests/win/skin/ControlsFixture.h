@@ -1,0 +1,64 @@
+#pragma once
+
+#include "SkinFixture.h"
+
+#include "framework/TButton.h"
+#include "framework/TCheckBox.h"
+#include "framework/TRadioButton.h"
+
+namespace orvane::skin::test {
+
+// The skinned test form with controls of every kind the control skins draw.
+class TControlsTestForm : public TSkinTestForm {
+public:
+    static const framework::TClassInfo ClassInfo;
+    const framework::TClassInfo& ClassType() const override { return ClassInfo; }
+
+    explicit TControlsTestForm(framework::TComponent* owner);
+
+    framework::TButton* Ok = nullptr;       // on the form
+    framework::TButton* OnPanel = nullptr;  // inside the skinned panel
+    framework::TButton* Untouched = nullptr; // inside the panel with the disabled tag
+    framework::TCheckBox* Check = nullptr;
+    framework::TRadioButton* Radio = nullptr;
+    int okClicks = 0;
+};
+
+class SkinControls : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A point of a control's client area on the screen.
+    static POINT OnScreen(const framework::TControl& control, POINT client);
+    static POINT CentreOf(const framework::TControl& control);
+
+    TControlsTestForm* form = nullptr;
+};
+
+} // namespace orvane::skin::test
+
+namespace orvane::skin::test {
+
+// The pixels of a window's client area as the screen shows them, read in
+// one copy after everything pending is painted.
+class TClientPixels {
+public:
+    explicit TClientPixels(HWND window);
+    int Width() const { return width; }
+    int Height() const { return height; }
+    COLORREF At(int x, int y) const;
+    // How many pixels of the rectangle have the colour.
+    int Count(COLORREF color, RECT area) const;
+    int Count(COLORREF color) const { return Count(color, RECT{0, 0, width, height}); }
+
+private:
+    int width = 0;
+    int height = 0;
+    std::vector<COLORREF> pixels;
+};
+
+// A key going down or up, as the keyboard gives it.
+void Key(WORD virtualKey, bool up);
+
+} // namespace orvane::skin::test

@@ -1,0 +1,133 @@
+#include "SkinFixture.h"
+
+#include "ControlsFixture.h"
+#include "core/skinmodel/SkinKeys.h"
+#include "skin/SkinMessages.h"
+
+#include <thread>
+
+namespace orvane::skin::test {
+
+using namespace framework;
+
+namespace {
+
+constexpr int CheckBoxId = 101;
+constexpr int GroupBoxId = 102;
+
+// A dialog template in memory: a group box, an automatic check box inside
+// it, and an OK button.
+class TDialogTemplate {
+public:
+    TDialogTemplate()
+    {
+        Header(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 3, 0, 0, 180, 90, L"Options");
+        Item(BS_GROUPBOX | WS_CHILD | WS_VISIBLE, 7, 7, 166, 40, GroupBoxId, L"Group");
+        Item(BS_AUTOCHECKBOX | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 14, 22, 120, 12, CheckBoxId, L"Check me");
+        Item(BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 65, 60, 50, 16, IDOK, L"OK");
+    }
+    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words.data()); }
+
+private:
+    void Dword(DWORD value)
+    {
+        words.push_back(LOWORD(value));
+        words.push_back(HIWORD(value));
+    }
+    void Text(const wchar_t* text)
+    {
+        for (; *text; ++text)
+            words.push_back(WORD(*text));
+        words.push_back(0);
+    }
+    void Header(DWORD style, WORD count, short x, short y, short cx, short cy, const wchar_t* title)
+    {
+        Dword(style);
+        Dword(0);
+        words.insert(words.end(), {count, WORD(x), WORD(y), WORD(cx), WORD(cy), 0, 0});
+        Text(title);
+        words.push_back(8);
+        Text(L"MS Shell Dlg");
+    }
+    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, const wchar_t* text)
+    {
+        if (words.size() % 2)
+            words.push_back(0); // items start on a DWORD boundary
+        Dword(style);
+        Dword(0);
+        words.insert(words.end(), {WORD(x), WORD(y), WORD(cx), WORD(cy), id, 0xFFFF, 0x0080});
+        Text(text);
+        words.push_back(0);
+    }
+    std::vector<WORD> words;
+};
+
+INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG)
+        return TRUE;
+    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndDialog(dialog, LOWORD(wParam));
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// A point of the frame where the checked and the unchecked frames differ.
+bool PointWhereFramesDiffer(const Bitmap& checked, const Bitmap& unchecked, Color transparent, POINT& found)
+{
+    for (int y = checked.Height() / 2; y < checked.Height(); ++y)
+        for (int x = checked.Width() / 2; x < checked.Width(); ++x)
+            if (checked.ColorAt(x, y) != unchecked.ColorAt(x, y) && checked.ColorAt(x, y) != transparent &&
+                unchecked.ColorAt(x, y) != transparent) {
+                found = POINT{x, y};
+                return true;
+            }
+    return false;
+}
+
+} // namespace
+
+TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
+{
+    TvelSkinEngine& engine = *form->Engine;
+    Bitmap checkedFrame, uncheckedFrame;
+    ASSERT_TRUE(engine.GetSkinBitmap(SKIN2_CHECKBOX, checkedFrame, 6, 1));
+    ASSERT_TRUE(engine.GetSkinBitmap(SKIN2_CHECKBOX, uncheckedFrame, 6, 3));
+    POINT probe{};
+    ASSERT_TRUE(PointWhereFramesDiffer(checkedFrame, uncheckedFrame, engine.GetSkinColor(SKIN2_TRANSCOLOR), probe));
+
+    LRESULT checkSkinned = -1, groupSkinned = -1, buttonSkinned = -1;
+    COLORREF uncheckedPixel = 0, checkedPixel = 0;
+    std::thread hand([&] {
+        HWND dialog = WaitForWindow(L"#32770");
+        if (!dialog)
+            return;
+        Sleep(300);
+        HWND check = GetDlgItem(dialog, CheckBoxId);
+        checkSkinned = SendMessageW(check, SKM_ISSKINNED, 0, 0);
+        groupSkinned = SendMessageW(GetDlgItem(dialog, GroupBoxId), SKM_ISSKINNED, 0, 0);
+        buttonSkinned = SendMessageW(GetDlgItem(dialog, IDOK), SKM_ISSKINNED, 0, 0);
+        uncheckedPixel = TClientPixels(check).At(probe.x, probe.y);
+        SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
+        checkedPixel = TClientPixels(check).At(probe.x, probe.y);
+
+        RECT ok{};
+        GetWindowRect(GetDlgItem(dialog, IDOK), &ok);
+        ClickAtScreen(POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
+        if (!WaitForWindow(L"#32770", false))
+            PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); // never hang the test
+    });
+    const TDialogTemplate dialogTemplate;
+    const INT_PTR answer =
+        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.Get(), Window(), DialogProcedure, 0);
+    hand.join();
+    EXPECT_EQ(checkSkinned, 1);
+    EXPECT_EQ(groupSkinned, 0);
+    EXPECT_EQ(buttonSkinned, 1);
+    EXPECT_EQ(uncheckedPixel, uncheckedFrame.ColorAt(probe.x, probe.y));
+    EXPECT_EQ(checkedPixel, checkedFrame.ColorAt(probe.x, probe.y));
+    EXPECT_EQ(answer, IDOK) << "the skinned OK button clicks";
+}
+
+} // namespace orvane::skin::test
