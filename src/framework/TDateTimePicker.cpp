@@ -26,7 +26,6 @@ void TDateTimePicker::CreateParams(TCreateParams& params)
     TWinControl::CreateParams(params);
     params.SystemClass = DATETIMEPICK_CLASSW;
     params.Style |= WS_TABSTOP;
-    params.Style &= ~DWORD(WS_CLIPCHILDREN);
     if (kind == TDateTimeKind::dtkTime)
         params.Style |= DTS_TIMEFORMAT;
     else if (dateMode == TDTDateMode::dmUpDown)
