@@ -5,6 +5,7 @@
 #include "framework/TApplication.h"
 #include "framework/TCommonDialog.h"
 #include "skinview/PlainControlsDialog.h"
+#include "skinview/TScrollingControlsPanel.h"
 
 #include <filesystem>
 
@@ -151,6 +152,7 @@ void TSkinViewForm::BuildControls()
     PlainPanel->SetBounds(320, 8, 300, 160);
     PlainPanel->SetCaption(L"Tag 9999: the system's own look");
     PlainPanel->SetTag(skin::TvelSkinEngine::DefaultDisabledTag);
+    TScrollingControlsPanel::CreateOn(*this, *ControlsPanel);
 }
 
 void TSkinViewForm::LoadPackage(const std::wstring& path)
