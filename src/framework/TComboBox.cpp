@@ -44,7 +44,7 @@ void TCustomComboBox::CreateWnd()
 {
     TCustomListControl::CreateWnd();
     for (const std::wstring& item : items)
-        SendMessageW(ItemsWindow(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        InsertItem(item);
     SendMessageW(ItemsWindow(), CB_SETCURSEL, WPARAM(itemIndex), 0);
 }
 
@@ -59,7 +59,12 @@ void TCustomComboBox::AddItem(const std::wstring& text)
 {
     items.push_back(text);
     if (WindowHandle())
-        SendMessageW(ItemsWindow(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        InsertItem(text);
+}
+
+void TCustomComboBox::InsertItem(const std::wstring& text)
+{
+    SendMessageW(ItemsWindow(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 int TCustomComboBox::ItemIndex() const

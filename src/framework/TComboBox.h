@@ -34,6 +34,8 @@ protected:
     virtual const wchar_t* SystemClassName() const { return L"COMBOBOX"; }
     // The window that takes the items (the inner combo box of an extended one).
     virtual HWND ItemsWindow() const { return WindowHandle(); }
+    // Puts one item at the end of the window's list.
+    virtual void InsertItem(const std::wstring& text);
 
 private:
     std::vector<std::wstring> items;

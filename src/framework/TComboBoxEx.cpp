@@ -15,6 +15,15 @@ TCustomComboBoxEx::TCustomComboBoxEx(TComponent* owner) : TCustomComboBox(owner)
 
 const wchar_t* TCustomComboBoxEx::SystemClassName() const { return WC_COMBOBOXEXW; }
 
+void TCustomComboBoxEx::InsertItem(const std::wstring& text)
+{
+    COMBOBOXEXITEMW item{};
+    item.mask = CBEIF_TEXT;
+    item.iItem = -1;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    SendMessageW(WindowHandle(), CBEM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
 HWND TCustomComboBoxEx::ComboWindow() const
 {
     HWND window = WindowHandle();

@@ -18,6 +18,8 @@ public:
 protected:
     const wchar_t* SystemClassName() const override;
     HWND ItemsWindow() const override { return ComboWindow(); }
+    // Items of an extended combo box go through the extended box itself.
+    void InsertItem(const std::wstring& text) override;
 };
 
 class TComboBoxEx : public TCustomComboBoxEx {

@@ -5,6 +5,7 @@
 #include "framework/TComboBoxEx.h"
 #include "framework/TDateTimePicker.h"
 #include "framework/TEdit.h"
+#include "framework/TForm.h"
 #include "framework/THotKey.h"
 #include "framework/TLabel.h"
 #include "framework/TListBox.h"
@@ -39,6 +40,9 @@ TScrollingControlsPanel* TScrollingControlsPanel::CreateOn(TComponent& owner, TW
     auto* panel = Create<TScrollingControlsPanel>(&owner);
     panel->SetParent(&parent);
     panel->SetAlign(TAlign::alBottom);
+    // The page comes below what the form shows already: the form grows by it.
+    if (auto* form = As<TCustomForm>(&owner))
+        form->SetClientHeight(form->ClientHeight() + PanelHeight);
     return panel;
 }
 
@@ -167,8 +171,8 @@ TScrollingControlsPanel::TScrollingControlsPanel(TComponent* owner) : TPanel(own
     ScrollBox->SetRange(8 + 6 * 70, 8 + 5 * 20 + 32);
 
     auto* note = Create<TLabel>(this);
-    note->SetCaption(L"Scrolled memo, list, tree,\nlist view, grid and box.");
-    place(note, 140, fourth, 40);
+    note->SetCaption(L"Scrolled, with items");
+    place(note, 140, fourth, 16);
 }
 
 void TScrollingControlsPanel::CreateWnd()

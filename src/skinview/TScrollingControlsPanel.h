@@ -24,7 +24,8 @@ public:
 
     explicit TScrollingControlsPanel(framework::TComponent* owner);
 
-    // Makes the panel along the bottom of the parent.
+    // Makes the panel along the bottom of the parent, and makes the owner,
+    // when it is a form, that much taller.
     static TScrollingControlsPanel* CreateOn(framework::TComponent& owner, framework::TWinControl& parent);
 
     framework::TMemo* ScrolledMemo = nullptr;
