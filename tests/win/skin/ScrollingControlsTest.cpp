@@ -192,6 +192,34 @@ TEST_F(SkinScrolling, WithoutScrollBarDrawingTheSystemsScrollBarsShow)
     }
 }
 
+TEST_F(SkinScrolling, AnOversizedScrollBarIsLeftToTheSystem)
+{
+    // The system's scroll bars made wider than a face is laid over, for this
+    // test only.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof(metrics);
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    struct TRestoredMetrics {
+        NONCLIENTMETRICSW saved;
+        ~TRestoredMetrics() { SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(saved), &saved, 0); }
+    } restore{metrics};
+    metrics.iScrollWidth = 110;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+
+    HWND memo = form->ScrollMemo->WindowHandle();
+    SetWindowPos(memo, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(memo, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpMessages();
+    const RECT bar = VerticalBar(*form->ScrollMemo).rcScrollBar;
+    ASSERT_GT(bar.right - bar.left, 100) << "the system widened the bar";
+
+    TvelSkinScrollWinControl* skin = SkinOf(*form->ScrollMemo);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->VerticalOverlay(), nullptr);
+    EXPECT_FALSE(skin->VerticalOverlay()->Visible());
+    EXPECT_EQ(SkinTrackPixels(*form->ScrollMemo), 0);
+}
+
 TEST_F(SkinScrolling, AClickOnAScrollBarFaceScrollsTheControl)
 {
     struct Case {
