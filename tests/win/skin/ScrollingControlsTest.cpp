@@ -3,15 +3,18 @@
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TApplication.h"
+#include "framework/TCommonDialog.h"
 #include "framework/TComboBox.h"
 #include "framework/TEdit.h"
 #include "framework/TListBox.h"
 #include "framework/TStringGrid.h"
+#include "skin/SkinMessages.h"
 #include "skin/TvelSkinWindow.h"
 #include "skin/controls/ScrollBarDrawing.h"
 #include "skin/controls/TvelSkinScrollWinControl.h"
 
 #include <string>
+#include <thread>
 
 namespace orvane::skin::test {
 
@@ -324,6 +327,51 @@ TEST_F(SkinScrolling, TheSkinnedComboBoxDropsDownOnAClickOnItsButton)
     EXPECT_TRUE(form->Combo->DroppedDown());
     RunMessageLoopWith({{30, [] { PressKey(VK_ESCAPE); }}}, 200);
     EXPECT_FALSE(form->Combo->DroppedDown());
+}
+
+TEST_F(Skin, TheOpenDialogsComboBoxesGetTheSkinnedButton)
+{
+    struct TComboSeen {
+        LRESULT skinned = -1;
+        int buttonArea = 0;
+        int skinColoured = 0;
+        COLORREF innerEdge = 0;
+    };
+    std::vector<TComboSeen> seen;
+    const COLORREF controlColor = form->Engine->GetSkinColor(SKIN2_CONTROLCOLOR);
+    std::thread hand([&] {
+        HWND dialog = WaitForWindow(L"#32770");
+        if (!dialog)
+            return;
+        Sleep(500);
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[32] = L"";
+            GetClassNameW(child, name, 32);
+            COMBOBOXINFO info{};
+            if (_wcsicmp(name, L"ComboBox") != 0 || !IsWindowVisible(child) || !QueryComboBoxInfo(child, info))
+                continue;
+            TComboSeen combo;
+            combo.skinned = SendMessageW(child, SKM_ISSKINNED, 0, 0);
+            const RECT& button = info.rcButton;
+            combo.buttonArea = (button.right - button.left) * (button.bottom - button.top);
+            const TClientPixels pixels(child);
+            combo.skinColoured = pixels.Count(controlColor, button);
+            combo.innerEdge = pixels.At(button.left, (button.top + button.bottom) / 2);
+            seen.push_back(combo);
+        }
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    TOpenDialog dialog(nullptr);
+    dialog.SetFilter(L"Skin packages (*.ssk)|*.ssk");
+    EXPECT_FALSE(dialog.Execute());
+    hand.join();
+
+    ASSERT_FALSE(seen.empty()) << "the open dialog has combo boxes";
+    for (const TComboSeen& combo : seen) {
+        EXPECT_EQ(combo.skinned, 1);
+        EXPECT_GT(combo.skinColoured, combo.buttonArea / 2) << "the button in the skin's control colour";
+        EXPECT_EQ(combo.innerEdge, form->Engine->GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+    }
 }
 
 } // namespace orvane::skin::test
