@@ -75,9 +75,11 @@ void TvelSkinScrollBar::AfterMessage(TMessage& message)
 void TvelSkinScrollBar::Paint()
 {
     HWND window = Handle();
-    if (!Overlay() || !window || !Engine().DrawScrollBar())
+    if (!Overlay() || !window)
         return;
-    if (!IsWindowVisible(window)) {
+    // Without scroll-bar drawing the face goes, rather than showing a stale
+    // picture over the system's bar.
+    if (!IsWindowVisible(window) || !Engine().DrawScrollBar()) {
         overlay->Hide();
         return;
     }

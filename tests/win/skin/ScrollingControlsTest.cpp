@@ -7,10 +7,12 @@
 #include "framework/TComboBox.h"
 #include "framework/TEdit.h"
 #include "framework/TListBox.h"
+#include "framework/TScrollBar.h"
 #include "framework/TStringGrid.h"
 #include "skin/SkinMessages.h"
 #include "skin/TvelSkinWindow.h"
 #include "skin/controls/ScrollBarDrawing.h"
+#include "skin/controls/TvelSkinScrollBar.h"
 #include "skin/controls/TvelSkinScrollWinControl.h"
 
 #include <string>
@@ -70,6 +72,12 @@ public:
         Grid->SetBounds(530, 10, 200, 130);
         Grid->SetSize(12, 40);
 
+        Bar = Create<TScrollBar>(this);
+        Bar->SetParent(this);
+        Bar->SetKind(TScrollBarKind::sbVertical);
+        Bar->SetBounds(700, 150, 17, 90);
+        Bar->SetParams(0, 0, 100, 10);
+
         Engine = Create<TvelSkinEngine>(this);
         Engine->SetName(L"velSkinEngine1");
         Engine->SetActive(true);
@@ -83,6 +91,7 @@ public:
     TComboBox* Combo = nullptr;
     TListBox* List = nullptr;
     TStringGrid* Grid = nullptr;
+    TScrollBar* Bar = nullptr;
 };
 
 const TClassInfo TScrollTestForm::ClassInfo{L"TScrollTestForm", &TSkinTestForm::ClassInfo, {}};
@@ -107,14 +116,15 @@ protected:
         PumpMessages();
     }
 
-    TvelSkinScrollWinControl* SkinOf(const TWinControl& control) const
+    template <class T = TvelSkinScrollWinControl>
+    T* SkinOf(const TWinControl& control) const
     {
         const TvelSkinWindow* window = form->Engine->FindWindowObject(form->Handle());
         if (!window)
             return nullptr;
         for (const auto& skin : window->ControlSkins())
             if (skin->Handle() == control.WindowHandle())
-                return dynamic_cast<TvelSkinScrollWinControl*>(skin.get());
+                return dynamic_cast<T*>(skin.get());
         return nullptr;
     }
 
@@ -182,7 +192,8 @@ TEST_F(SkinScrolling, WithoutScrollBarDrawingTheSystemsScrollBarsShow)
 {
     ASSERT_GT(SkinTrackPixels(*form->ScrollMemo), 0);
     form->Engine->SetDrawScrollBar(false);
-    for (const TWinControl* control : std::initializer_list<const TWinControl*>{form->ScrollMemo, form->List})
+    for (const TWinControl* control :
+         std::initializer_list<const TWinControl*>{form->ScrollMemo, form->List, form->Bar})
         RedrawWindow(control->WindowHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
     PumpMessages();
 
@@ -193,6 +204,29 @@ TEST_F(SkinScrolling, WithoutScrollBarDrawingTheSystemsScrollBarsShow)
         EXPECT_FALSE(skin->VerticalOverlay()->Visible());
         EXPECT_EQ(SkinTrackPixels(*control), 0);
     }
+    // A scroll-bar control's face goes too, leaving no stale picture.
+    TvelSkinScrollBar* barSkin = SkinOf<TvelSkinScrollBar>(*form->Bar);
+    ASSERT_NE(barSkin, nullptr);
+    ASSERT_NE(barSkin->Overlay(), nullptr);
+    EXPECT_FALSE(barSkin->Overlay()->Visible());
+}
+
+TEST_F(SkinScrolling, AClickOnAScrollBarControlsFaceMovesIt)
+{
+    TvelSkinScrollBar* skin = SkinOf<TvelSkinScrollBar>(*form->Bar);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->Overlay(), nullptr);
+    EXPECT_TRUE(skin->Overlay()->Visible());
+    RECT bar{};
+    GetWindowRect(form->Bar->WindowHandle(), &bar);
+    const POINT downArrow{(bar.left + bar.right) / 2, bar.bottom - (bar.right - bar.left) / 2};
+    EXPECT_EQ(WindowFromPoint(downArrow), skin->Overlay()->Handle()) << "the face lies over the bar";
+
+    RunMessageLoopWith({{30, [downArrow] { MoveTo(downArrow); }},
+                        {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {150, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       500);
+    EXPECT_EQ(form->Bar->Position(), 1);
 }
 
 TEST_F(SkinScrolling, AnOversizedScrollBarIsLeftToTheSystem)
