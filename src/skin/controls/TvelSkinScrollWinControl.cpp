@@ -90,7 +90,7 @@ void TvelSkinScrollWinControl::Init()
 {
     if (Control().IsDesigning() || !WantsOverlays())
         return;
-    HWND control = const_cast<TvelSkinScrollWinControl*>(this)->GetHandle();
+    HWND control = GetHandle();
     HWND parent = OverlayParent();
     for (const bool isVertical : {true, false}) {
         auto overlay = std::make_unique<TvelSkinInternalScrollBar>(control, isVertical);
