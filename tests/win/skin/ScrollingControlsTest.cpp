@@ -374,7 +374,7 @@ TEST_F(SkinScrolling, TheSkinnedComboBoxDropsDownOnAClickOnItsButton)
     EXPECT_FALSE(form->Combo->DroppedDown());
 }
 
-TEST_F(SkinScrolling, ADatePickerOpensItsCalendarFromTheSkinnedButtonATimePickerStepsWithSkinnedArrows)
+TEST_F(SkinScrolling, ADatePickerOpensItsCalendarFromTheSkinnedButtonATimePickerShowsSkinnedArrows)
 {
     TvelSkinDateTimePicker* date = SkinOf<TvelSkinDateTimePicker>(*form->Date);
     TvelSkinDateTimePicker* time = SkinOf<TvelSkinDateTimePicker>(*form->Time);
