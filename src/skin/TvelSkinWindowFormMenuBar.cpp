@@ -382,7 +382,9 @@ void TvelSkinWindowForm::RebuildWindowList()
     FreeWindowListItems();
     TMenuItem* windowMenu = form->WindowMenu();
     const auto add = [&](const std::wstring& caption) {
-        auto* item = Create<TMenuItem>(form);
+        // The binding owns the entries: the form may free its own components
+        // before the engine frees the binding.
+        auto* item = Create<TMenuItem>(this);
         item->SetCaption(caption);
         Engine().SkinMenuItem(*item);
         windowMenu->Add(item);
