@@ -99,6 +99,20 @@ HWND WaitForWindow(const wchar_t* className, bool visible)
     return nullptr;
 }
 
+bool PressKeysInDropDown(std::initializer_list<WORD> keys)
+{
+    if (!WaitForWindow(L"#32768"))
+        return false;
+    for (const WORD key : keys) {
+        Sleep(150);
+        PressKey(key);
+    }
+    WaitForWindow(L"#32768", false);
+    // The chosen item runs after the menu's loop has ended.
+    Sleep(250);
+    return true;
+}
+
 RECT OpenMenuItemRect(const TMenuItem& item)
 {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);
