@@ -43,6 +43,32 @@ TControlsTestForm::TControlsTestForm(TComponent* owner) : TSkinTestForm(owner)
     Radio->SetBounds(230, 162, 120, 17);
     Radio->SetCaption(L"Radio button");
 
+    // Right of the base form's panels.
+    SetClientSize(580, 240);
+    Speed = Create<TSpeedButton>(this);
+    Speed->SetParent(this);
+    Speed->SetBounds(110, 140, 64, 24);
+    Speed->SetCaption(L"Speed");
+    Speed->OnClick = [this](TObject*) { ++speedClicks; };
+
+    SpeedDown = Create<TSpeedButton>(this);
+    SpeedDown->SetParent(this);
+    SpeedDown->SetBounds(110, 170, 64, 24);
+    SpeedDown->SetCaption(L"Toggle");
+    SpeedDown->SetGroupIndex(1);
+    SpeedDown->SetAllowAllUp(true);
+
+    Tabs = Create<TTabControl>(this);
+    Tabs->SetParent(this);
+    Tabs->SetBounds(370, 10, 200, 120);
+    Tabs->SetTabs({L"First", L"Second", L"Third"});
+    Tabs->OnChange = [this](TObject*) { ++tabChanges; };
+
+    Track = Create<TTrackBar>(this);
+    Track->SetParent(this);
+    Track->SetBounds(370, 140, 200, 45);
+    Track->SetRange(0, 10);
+
     Engine = Create<TvelSkinEngine>(this);
     Engine->SetName(L"velSkinEngine1");
     Engine->SetActive(true);

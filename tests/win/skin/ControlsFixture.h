@@ -5,6 +5,9 @@
 #include "framework/TButton.h"
 #include "framework/TCheckBox.h"
 #include "framework/TRadioButton.h"
+#include "framework/TSpeedButton.h"
+#include "framework/TTabControl.h"
+#include "framework/TTrackBar.h"
 
 namespace orvane::skin::test {
 
@@ -21,7 +24,13 @@ public:
     framework::TButton* Untouched = nullptr; // inside the panel with the disabled tag
     framework::TCheckBox* Check = nullptr;
     framework::TRadioButton* Radio = nullptr;
+    framework::TSpeedButton* Speed = nullptr;     // a plain speed button
+    framework::TSpeedButton* SpeedDown = nullptr; // one that stays down (group 1, all may be up)
+    framework::TTabControl* Tabs = nullptr;       // "First", "Second", "Third"
+    framework::TTrackBar* Track = nullptr;        // 0 to 10
     int okClicks = 0;
+    int speedClicks = 0;
+    int tabChanges = 0;
 };
 
 class SkinControls : public testing::Test {
