@@ -50,6 +50,27 @@ void TTrackBar::CreateWnd()
     SendMessageW(window, TBM_SETTICFREQ, WPARAM(frequency), 0);
     SendMessageW(window, TBM_SETSEL, FALSE, MAKELPARAM(selStart, selEnd));
     SendMessageW(window, TBM_SETPOS, TRUE, LPARAM(position));
+    reported = int(SendMessageW(window, TBM_GETPOS, 0, 0));
+}
+
+void TTrackBar::WndProc(TMessage& message)
+{
+    TWinControl::WndProc(message);
+    HWND window = WindowHandle();
+    if (!window || message.Msg == WM_DESTROY || message.Msg == WM_NCDESTROY)
+        return;
+    const bool mayMove = (message.Msg >= WM_KEYFIRST && message.Msg <= WM_KEYLAST) ||
+                         (message.Msg >= WM_MOUSEFIRST && message.Msg <= WM_MOUSELAST) || message.Msg == TBM_SETPOS ||
+                         message.Msg == TBM_SETRANGEMIN || message.Msg == TBM_SETRANGEMAX || message.Msg == WM_TIMER;
+    if (!mayMove)
+        return;
+    const int now = int(SendMessageW(window, TBM_GETPOS, 0, 0));
+    if (now == reported)
+        return;
+    reported = now;
+    position = now;
+    if (OnChange)
+        OnChange(this);
 }
 
 void TTrackBar::SetRange(int newMin, int newMax)

@@ -10,7 +10,9 @@ enum class TTickMark { tmBottomRight, tmTopLeft, tmBoth };
 // No ticks, ticks every Frequency values, or only the ends.
 enum class TTickStyle { tsNone, tsAuto, tsManual };
 
-// A slider over the system's track-bar window.
+// A slider over the system's track-bar window. It watches its own position
+// after every message that may move the thumb, so it needs no notification
+// from its parent.
 class TTrackBar : public TWinControl {
 public:
     static const TClassInfo ClassInfo;
@@ -36,14 +38,20 @@ public:
     TTickStyle TickStyle() const { return tickStyle; }
     void SetTickStyle(TTickStyle value) { tickStyle = value; }
 
+    // The position changed, by the hand or by the program.
+    TNotifyEvent OnChange;
+
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void WndProc(TMessage& message) override;
 
 private:
     int minimum = 0;
     int maximum = 10;
     int position = 0;
+    // The position OnChange last reported.
+    int reported = 0;
     int frequency = 1;
     int selStart = 0;
     int selEnd = 0;

@@ -90,9 +90,11 @@ void TvelSkinTrackBar::Paint()
 
     RECT systemChannel{};
     SendMessageW(window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&systemChannel));
-    // An upright track bar reports its channel as if it lay flat.
-    const Rect channel = vertical ? Rect{systemChannel.top, systemChannel.left, systemChannel.bottom, systemChannel.right}
-                                  : FromRECT(systemChannel);
+    // An upright track bar reports its channel as if it lay flat (some
+    // systems report it as it stands: then it is already taller than wide).
+    const bool transposed = vertical && systemChannel.right - systemChannel.left > systemChannel.bottom - systemChannel.top;
+    const Rect channel = transposed ? Rect{systemChannel.top, systemChannel.left, systemChannel.bottom, systemChannel.right}
+                                    : FromRECT(systemChannel);
     RECT systemThumb{};
     SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&systemThumb));
 
@@ -105,11 +107,13 @@ void TvelSkinTrackBar::Paint()
     input.maximum = int(SendMessageW(window, TBM_GETRANGEMAX, 0, 0));
     input.selStart = int(SendMessageW(window, TBM_GETSELSTART, 0, 0));
     input.selEnd = int(SendMessageW(window, TBM_GETSELEND, 0, 0));
+    // The inner ticks' values, placed by the same arithmetic as the thumb:
+    // the system's own tick positions are not reliable for an upright bar.
     const int tickCount = int(SendMessageW(window, TBM_GETNUMTICS, 0, 0));
     for (int tick = 0; tick + 2 < tickCount; ++tick) {
-        const int position = int(SendMessageW(window, TBM_GETTICPOS, WPARAM(tick), 0));
-        if (position >= 0)
-            input.innerTicks.push_back(position);
+        const int value = int(SendMessageW(window, TBM_GETTIC, WPARAM(tick), 0));
+        if (value != -1)
+            input.innerTicks.push_back(TrackBarValuePosition(input, value));
     }
     const TrackBarMarks marks = LayOutTrackBarMarks(input);
 
