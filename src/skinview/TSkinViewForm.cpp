@@ -63,6 +63,8 @@ TSkinViewForm::TSkinViewForm(TComponent* owner) : TForm(owner)
     SetClientSize(GalleryClientWidth, GalleryClientHeight);
     BuildMenu();
     BuildControls();
+    // The focused look is one of those a skin must show.
+    OnShow = [this](TObject*) { OkButton->SetFocus(); };
     Engine = Create<skin::TvelSkinEngine>(this);
     Engine->SetName(L"velSkinEngine1");
     Engine->SetActive(true);
@@ -183,7 +185,7 @@ void TSkinViewForm::BuildControls()
 
 void TSkinViewForm::BuildButtons(TWinControl* parent)
 {
-    Place<TButton>(parent, 12, 20, 86, 28, L"OK");
+    OkButton = Place<TButton>(parent, 12, 20, 86, 28, L"OK");
     Place<TButton>(parent, 104, 20, 86, 28, L"Cancel");
     Place<TButton>(parent, 196, 20, 100, 28, L"Disabled")->SetEnabled(false);
 

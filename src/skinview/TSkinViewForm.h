@@ -52,6 +52,7 @@ public:
     framework::TPanel* ScrollingColumn = nullptr;
     framework::TMemo* Memo = nullptr;
     framework::TPanel* PlainPanel = nullptr;
+    framework::TButton* OkButton = nullptr;
     framework::TTabControl* Tabs = nullptr;
     framework::TPanel* TabPage = nullptr;
     framework::TTrackBar* Track = nullptr;
