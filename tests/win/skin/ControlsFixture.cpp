@@ -1,5 +1,7 @@
 #include "ControlsFixture.h"
 
+#include "core/skinmodel/SkinKeys.h"
+#include "core/skinmodel/TvelSkinTabRes.h"
 #include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 
@@ -142,6 +144,37 @@ int TClientPixels::Count(COLORREF color, RECT area) const
         for (int x = std::max(0, int(area.left)); x < std::min(width, int(area.right)); ++x)
             found += At(x, y) == color ? 1 : 0;
     return found;
+}
+
+int TClientPixels::Count(const std::set<COLORREF>& colors, RECT area) const
+{
+    int found = 0;
+    for (int y = std::max(0, int(area.top)); y < std::min(height, int(area.bottom)); ++y)
+        for (int x = std::max(0, int(area.left)); x < std::min(width, int(area.right)); ++x)
+            found += colors.count(At(x, y)) ? 1 : 0;
+    return found;
+}
+
+TTabFrameColours::TTabFrameColours(const TvelSkinEngine& engine)
+{
+    const TvelSkinTabRes& images = const_cast<TvelSkinEngine&>(engine).TabImages();
+    const Color transparent = engine.GetSkinColor(SKIN2_TRANSCOLOR);
+    const auto coloursOf = [transparent](const Bitmap& bitmap) {
+        std::set<COLORREF> colours;
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x)
+                if (bitmap.ColorAt(x, y) != transparent)
+                    colours.insert(bitmap.ColorAt(x, y));
+        return colours;
+    };
+    const auto active = coloursOf(images.ActiveTab(TvelSkinTabRes::Orientation::AsStored));
+    const auto inactive = coloursOf(images.InactiveTab(TvelSkinTabRes::Orientation::AsStored));
+    for (COLORREF colour : active)
+        if (!inactive.count(colour))
+            activeOnly.insert(colour);
+    for (COLORREF colour : inactive)
+        if (!active.count(colour))
+            inactiveOnly.insert(colour);
 }
 
 void Key(WORD virtualKey, bool up)

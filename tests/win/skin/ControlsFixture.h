@@ -9,6 +9,8 @@
 #include "framework/TTabControl.h"
 #include "framework/TTrackBar.h"
 
+#include <set>
+
 namespace orvane::skin::test {
 
 // The skinned test form with controls of every kind the control skins draw.
@@ -60,11 +62,21 @@ public:
     // How many pixels of the rectangle have the colour.
     int Count(COLORREF color, RECT area) const;
     int Count(COLORREF color) const { return Count(color, RECT{0, 0, width, height}); }
+    // How many pixels of the rectangle have a colour of the set.
+    int Count(const std::set<COLORREF>& colors, RECT area) const;
 
 private:
     int width = 0;
     int height = 0;
     std::vector<COLORREF> pixels;
+};
+
+// The colours of the skin's tab frames that only the selected tab's frame
+// has, and those only the other tabs' frame has.
+struct TTabFrameColours {
+    explicit TTabFrameColours(const TvelSkinEngine& engine);
+    std::set<COLORREF> activeOnly;
+    std::set<COLORREF> inactiveOnly;
 };
 
 // A key going down or up, as the keyboard gives it.

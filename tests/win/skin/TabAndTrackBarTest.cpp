@@ -1,12 +1,10 @@
 #include "ControlsFixture.h"
 
 #include "core/skinmodel/SkinKeys.h"
-#include "core/skinmodel/TvelSkinTabRes.h"
 
 #include <commctrl.h>
 
 #include <map>
-#include <set>
 
 namespace orvane::skin::test {
 
@@ -14,26 +12,6 @@ using namespace framework;
 using orvane::test::RunMessageLoopWith;
 
 namespace {
-
-std::set<COLORREF> ColoursOf(const Bitmap& bitmap, Color leftOut)
-{
-    std::set<COLORREF> colours;
-    for (int y = 0; y < bitmap.Height(); ++y)
-        for (int x = 0; x < bitmap.Width(); ++x)
-            if (bitmap.ColorAt(x, y) != leftOut)
-                colours.insert(bitmap.ColorAt(x, y));
-    return colours;
-}
-
-// How many pixels of the area have a colour of the set.
-int CountOf(const TClientPixels& pixels, const std::set<COLORREF>& colours, RECT area)
-{
-    int found = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            found += colours.count(pixels.At(x, y)) ? 1 : 0;
-    return found;
-}
 
 RECT TabRect(HWND tabs, int index)
 {
@@ -48,20 +26,9 @@ RECT TabRect(HWND tabs, int index)
 // second; a click on another tab selects it and the frames follow.
 TEST_F(SkinControls, TheSelectedTabShowsTheSkinsFirstTabFrameAndAClickSelectsAnother)
 {
-    TvelSkinEngine& engine = *form->Engine;
-    const TvelSkinTabRes& images = engine.TabImages();
-    const Color transparent = engine.GetSkinColor(SKIN2_TRANSCOLOR);
-    const auto active = ColoursOf(images.ActiveTab(TvelSkinTabRes::Orientation::AsStored), transparent);
-    const auto inactive = ColoursOf(images.InactiveTab(TvelSkinTabRes::Orientation::AsStored), transparent);
-    std::set<COLORREF> activeOnly, inactiveOnly;
-    for (COLORREF colour : active)
-        if (!inactive.count(colour))
-            activeOnly.insert(colour);
-    for (COLORREF colour : inactive)
-        if (!active.count(colour))
-            inactiveOnly.insert(colour);
-    ASSERT_FALSE(activeOnly.empty());
-    ASSERT_FALSE(inactiveOnly.empty());
+    const TTabFrameColours colours(*form->Engine);
+    ASSERT_FALSE(colours.activeOnly.empty());
+    ASSERT_FALSE(colours.inactiveOnly.empty());
 
     TTabControl& tabs = *form->Tabs;
     HWND window = tabs.Handle();
@@ -71,10 +38,10 @@ TEST_F(SkinControls, TheSelectedTabShowsTheSkinsFirstTabFrameAndAClickSelectsAno
             SCOPED_TRACE(index);
             const RECT tab = TabRect(window, index);
             const int area = (tab.right - tab.left) * (tab.bottom - tab.top);
-            const auto& own = index == selected ? activeOnly : inactiveOnly;
-            const auto& other = index == selected ? inactiveOnly : activeOnly;
-            EXPECT_GT(CountOf(pixels, own, tab), area / 3);
-            EXPECT_EQ(CountOf(pixels, other, tab), 0);
+            const auto& own = index == selected ? colours.activeOnly : colours.inactiveOnly;
+            const auto& other = index == selected ? colours.inactiveOnly : colours.activeOnly;
+            EXPECT_GT(pixels.Count(own, tab), area / 3);
+            EXPECT_EQ(pixels.Count(other, tab), 0);
         }
     };
     EXPECT_EQ(tabs.TabIndex(), 0);
