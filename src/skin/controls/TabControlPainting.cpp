@@ -24,6 +24,7 @@ using Orientation = TvelSkinTabRes::Orientation;
 constexpr int PageOutset = 2;       // the page's outline lies 2 pixels outside the display area
 constexpr int CaptionFromTop = 2;   // a tab's caption, from the tab's top
 constexpr int PictureSpacing = 3;   // between a tab's picture and its caption
+constexpr int FocusInset = 2;       // the focused tab's focus rectangle, inside the tab
 
 Rect FromRECT(const RECT& rect) { return Rect{rect.left, rect.top, rect.right, rect.bottom}; }
 
@@ -212,6 +213,11 @@ void PaintSkinnedTabs(TvelSkinEngine& engine, HWND window, HFONT font,
         SetTextColor(dc, color);
         RECT text{left + pictureSpace, top, left + pictureSpace + textWidth, top + textHeight};
         DrawTextW(dc, caption.data(), int(caption.size()), &text, DT_SINGLELINE);
+        if (selected && GetFocus() == window) {
+            RECT focus = tab.rect;
+            InflateRect(&focus, -FocusInset, -FocusInset);
+            DrawFocusRect(dc, &focus);
+        }
     }
     GdiFlush();
 

@@ -69,6 +69,10 @@ bool TvelSkinTrackBar::BeforeMessage(TMessage& message)
         message.Result = 1;
         return false;
     case WM_KILLFOCUS:
+        // Sent while the window still has the focus: paint it as it will be.
+        if (Skinning())
+            PaintLook(false);
+        return false;
     case CM_GOTFOCUS:
         Repaint();
         return false;
@@ -77,7 +81,9 @@ bool TvelSkinTrackBar::BeforeMessage(TMessage& message)
     }
 }
 
-void TvelSkinTrackBar::Paint()
+void TvelSkinTrackBar::Paint() { PaintLook(GetFocus() == Handle()); }
+
+void TvelSkinTrackBar::PaintLook(bool focused)
 {
     HWND window = GetHandle();
     const RECT client = GetBounds();
@@ -150,7 +156,7 @@ void TvelSkinTrackBar::Paint()
         for (const Rect& tick : marks.ticks)
             canvas.FillRect(tick, tickColor);
     }
-    if (GetFocus() == window) {
+    if (focused) {
         const RECT focus{marks.frame.left, marks.frame.top, marks.frame.right, marks.frame.bottom};
         DrawFocusRect(image.Canvas().Handle(), &focus);
     }

@@ -21,6 +21,8 @@ public:
 
 private:
     bool Vertical();
+    // Paints with or without the focus rectangle.
+    void PaintLook(bool focused);
 
     Bitmap channelImage;
 };
