@@ -39,7 +39,8 @@ int TrackBarValuePosition(const TrackBarMarksInput& input, int value)
     const int thumbLength = thumb.end - thumb.start;
     const int travel = std::max(channel.end - channel.start - thumbLength, 0);
     const int range = input.maximum - input.minimum;
-    const int clamped = std::clamp(value, std::min(input.minimum, input.maximum), std::max(input.minimum, input.maximum));
+    const int clamped =
+        std::clamp(value, std::min(input.minimum, input.maximum), std::max(input.minimum, input.maximum));
     const long long offset = range > 0 ? (long long)(clamped - input.minimum) * travel / range : 0;
     return channel.start + thumbLength / 2 + int(offset);
 }

@@ -98,9 +98,11 @@ void TvelSkinTrackBar::PaintLook(bool focused)
     SendMessageW(window, TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&systemChannel));
     // An upright track bar reports its channel as if it lay flat (some
     // systems report it as it stands: then it is already taller than wide).
-    const bool transposed = vertical && systemChannel.right - systemChannel.left > systemChannel.bottom - systemChannel.top;
-    const Rect channel = transposed ? Rect{systemChannel.top, systemChannel.left, systemChannel.bottom, systemChannel.right}
-                                    : FromRECT(systemChannel);
+    const bool transposed =
+        vertical && systemChannel.right - systemChannel.left > systemChannel.bottom - systemChannel.top;
+    const Rect channel = transposed
+                             ? Rect{systemChannel.top, systemChannel.left, systemChannel.bottom, systemChannel.right}
+                             : FromRECT(systemChannel);
     RECT systemThumb{};
     SendMessageW(window, TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&systemThumb));
 

@@ -47,14 +47,13 @@ TEST_F(SkinControls, CheckBoxesAndRadioButtonsShowTheSkinsFrameOfTheirState)
         const CheckBoxPlacement place =
             PlaceCheckBox(frame.Width(), frame.Height(), test.control->Width(), test.control->Height(), true);
         const TClientPixels pixels(test.control->Handle());
+        const int left = place.x + place.frameX, top = place.y + place.frameY;
         int differing = 0, compared = 0;
         for (int y = 0; y < frame.Height(); ++y)
             for (int x = 0; x < frame.Width(); ++x)
                 if (frame.ColorAt(x, y) != transparent) {
                     ++compared;
-                    differing += pixels.At(place.x + place.frameX + x, place.y + place.frameY + y) != frame.ColorAt(x, y)
-                                      ? 1
-                                      : 0;
+                    differing += pixels.At(left + x, top + y) != frame.ColorAt(x, y) ? 1 : 0;
                 }
         EXPECT_GT(compared, frame.Width() * frame.Height() / 2);
         EXPECT_EQ(differing, 0);
