@@ -63,6 +63,8 @@ TSkinViewForm::TSkinViewForm(TComponent* owner) : TForm(owner)
     SetClientSize(GalleryClientWidth, GalleryClientHeight);
     BuildMenu();
     BuildControls();
+    // The focused look is one of those a skin must show.
+    OnShow = [this](TObject*) { OkButton->SetFocus(); };
     Engine = Create<skin::TvelSkinEngine>(this);
     Engine->SetName(L"velSkinEngine1");
     Engine->SetActive(true);
