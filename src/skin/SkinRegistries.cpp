@@ -10,11 +10,15 @@
 #include "skin/controls/TvelSkinPanel.h"
 #include "skin/controls/TvelSkinProgressBar.h"
 #include "skin/controls/TvelSkinRadioButton.h"
+#include "skin/controls/TvelSkinSpeedButton.h"
 #include "skin/controls/TvelSkinStatusBar.h"
+#include "skin/controls/TvelSkinTabControl.h"
 #include "skin/controls/TvelSkinToolBar.h"
+#include "skin/controls/TvelSkinTrackBar.h"
 #include "skin/controls/TvelSkinUpDown.h"
 #include "skin/controls/TvelSkinWndButton.h"
 #include "skin/controls/TvelSkinWndRadioButton.h"
+#include "skin/controls/TvelSkinWndTabControl.h"
 #include "skin/controls/TvelSkinWndToolbarWindow32.h"
 
 namespace orvane::skin {
@@ -55,10 +59,10 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomUpDown", L"TvelSkinUpDown", &TvelSkinControlFramework::Create<TvelSkinUpDown>},
     {L"TCustomHotKey", L"TvelSkinBorderWinControl", nullptr},
     {L"TProgressBar", L"TvelSkinProgressBar", &TvelSkinControlFramework::Create<TvelSkinProgressBar>},
-    {L"TTrackBar", L"TvelSkinTrackBar", nullptr},
-    {L"TCustomTabControl", L"TvelSkinTabControl", nullptr},
+    {L"TTrackBar", L"TvelSkinTrackBar", &TvelSkinControlFramework::Create<TvelSkinTrackBar>},
+    {L"TCustomTabControl", L"TvelSkinTabControl", &TvelSkinControlFramework::Create<TvelSkinTabControl>},
     {L"TCustomGrid", L"TvelSkinGrid", nullptr},
-    {L"TSpeedButton", L"TvelSkinSpeedButton", nullptr},
+    {L"TSpeedButton", L"TvelSkinSpeedButton", &TvelSkinControlFramework::Create<TvelSkinSpeedButton>},
     {L"TCustomPanel", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
     {L"TCustomGroupBox", L"TvelSkinGroupBox", &TvelSkinControlFramework::Create<TvelSkinGroupBox>},
     {L"TScrollBar", L"TvelSkinScrollBar", nullptr},
@@ -79,7 +83,7 @@ constexpr TWindowSkinClass DescribedWindowSkins[] = {
     {"BUTTON", L"TvelSkinWndButton", &TvelSkinControlWnd::Create<TvelSkinWndButton>},
     {"BUTTON_CHECKBOX", L"TvelSkinWndCheckBox", &TvelSkinControlWnd::Create<TvelSkinWndCheckBox>},
     {"BUTTON_RADIOBUTTON", L"TvelSkinWndRadioButton", &TvelSkinControlWnd::Create<TvelSkinWndRadioButton>},
-    {"SYSTABCONTROL32", L"TvelSkinWndTabControl", nullptr},
+    {"SYSTABCONTROL32", L"TvelSkinWndTabControl", &TvelSkinControlWnd::Create<TvelSkinWndTabControl>},
     {"TOOLBARWINDOW32", L"TvelSkinWndToolbarWindow32", &TvelSkinControlWnd::Create<TvelSkinWndToolbarWindow32>},
 };
 

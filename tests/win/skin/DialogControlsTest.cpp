@@ -4,6 +4,8 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "skin/SkinMessages.h"
 
+#include <commctrl.h>
+
 #include <thread>
 
 namespace orvane::skin::test {
@@ -14,17 +16,19 @@ namespace {
 
 constexpr int CheckBoxId = 101;
 constexpr int GroupBoxId = 102;
+constexpr int TabsId = 103;
 
 // A dialog template in memory: a group box, an automatic check box inside
-// it, and an OK button.
+// it, an OK button and a tab window.
 class TDialogTemplate {
 public:
     TDialogTemplate()
     {
-        Header(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 3, 0, 0, 180, 90, L"Options");
+        Header(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 4, 0, 0, 180, 140, L"Options");
         Item(BS_GROUPBOX | WS_CHILD | WS_VISIBLE, 7, 7, 166, 40, GroupBoxId, L"Group");
         Item(BS_AUTOCHECKBOX | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 14, 22, 120, 12, CheckBoxId, L"Check me");
-        Item(BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 65, 60, 50, 16, IDOK, L"OK");
+        Item(BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 65, 116, 50, 16, IDOK, L"OK");
+        Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP, 7, 54, 166, 56, TabsId, L"", L"SysTabControl32");
     }
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words.data()); }
 
@@ -49,13 +53,19 @@ private:
         words.push_back(8);
         Text(L"MS Shell Dlg");
     }
-    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, const wchar_t* text)
+    // A button, or a window of the named class.
+    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, const wchar_t* text,
+              const wchar_t* className = nullptr)
     {
         if (words.size() % 2)
             words.push_back(0); // items start on a DWORD boundary
         Dword(style);
         Dword(0);
-        words.insert(words.end(), {WORD(x), WORD(y), WORD(cx), WORD(cy), id, 0xFFFF, 0x0080});
+        words.insert(words.end(), {WORD(x), WORD(y), WORD(cx), WORD(cy), id});
+        if (className)
+            Text(className);
+        else
+            words.insert(words.end(), {0xFFFF, 0x0080});
         Text(text);
         words.push_back(0);
     }
@@ -64,8 +74,16 @@ private:
 
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        const wchar_t* const tabs[] = {L"General", L"Colours", L"Fonts"};
+        for (int index = 0; index < 3; ++index) {
+            TCITEMW tab{};
+            tab.mask = TCIF_TEXT;
+            tab.pszText = const_cast<wchar_t*>(tabs[index]);
+            SendDlgItemMessageW(dialog, TabsId, TCM_INSERTITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&tab));
+        }
         return TRUE;
+    }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;
@@ -88,7 +106,7 @@ bool PointWhereFramesDiffer(const Bitmap& checked, const Bitmap& unchecked, Colo
 
 } // namespace
 
-TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
+TEST_F(Skin, ADialogsCheckBoxButtonAndTabsAreSkinnedAndItsGroupBoxIsNot)
 {
     TvelSkinEngine& engine = *form->Engine;
     Bitmap checkedFrame, uncheckedFrame;
@@ -97,7 +115,10 @@ TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
     POINT probe{};
     ASSERT_TRUE(PointWhereFramesDiffer(checkedFrame, uncheckedFrame, engine.GetSkinColor(SKIN2_TRANSCOLOR), probe));
 
-    LRESULT checkSkinned = -1, groupSkinned = -1, buttonSkinned = -1;
+    const TTabFrameColours tabColours(engine);
+    ASSERT_FALSE(tabColours.activeOnly.empty());
+    LRESULT checkSkinned = -1, groupSkinned = -1, buttonSkinned = -1, tabsSkinned = -1;
+    int selectedTabActive = -1, otherTabActive = -1, selectedTabArea = 0;
     COLORREF uncheckedPixel = 0, checkedPixel = 0;
     std::thread hand([&] {
         HWND dialog = WaitForWindow(L"#32770");
@@ -108,6 +129,16 @@ TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
         checkSkinned = SendMessageW(check, SKM_ISSKINNED, 0, 0);
         groupSkinned = SendMessageW(GetDlgItem(dialog, GroupBoxId), SKM_ISSKINNED, 0, 0);
         buttonSkinned = SendMessageW(GetDlgItem(dialog, IDOK), SKM_ISSKINNED, 0, 0);
+        // The system tab window: its selected tab from the skin's first tab frame.
+        HWND tabs = GetDlgItem(dialog, TabsId);
+        tabsSkinned = SendMessageW(tabs, SKM_ISSKINNED, 0, 0);
+        RECT first{}, second{};
+        SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+        SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+        const TClientPixels tabPixels(tabs);
+        selectedTabArea = (first.right - first.left) * (first.bottom - first.top);
+        selectedTabActive = tabPixels.Count(tabColours.activeOnly, first);
+        otherTabActive = tabPixels.Count(tabColours.activeOnly, second);
         uncheckedPixel = TClientPixels(check).At(probe.x, probe.y);
         SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
         checkedPixel = TClientPixels(check).At(probe.x, probe.y);
@@ -125,6 +156,9 @@ TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
     EXPECT_EQ(checkSkinned, 1);
     EXPECT_EQ(groupSkinned, 0);
     EXPECT_EQ(buttonSkinned, 1);
+    EXPECT_EQ(tabsSkinned, 1);
+    EXPECT_GT(selectedTabActive, selectedTabArea / 3);
+    EXPECT_EQ(otherTabActive, 0);
     EXPECT_EQ(uncheckedPixel, uncheckedFrame.ColorAt(probe.x, probe.y));
     EXPECT_EQ(checkedPixel, checkedFrame.ColorAt(probe.x, probe.y));
     EXPECT_EQ(answer, IDOK) << "the skinned OK button clicks";

@@ -187,6 +187,13 @@ TEST_F(SkinMenu, AClickOnADropDownItemAndReturnOnAHighlightedItemRunIt)
     EXPECT_EQ(form->clickedItems, (std::vector<std::wstring>{L"&Open", L"C&hecked"}))
         << "Open, then down past the line to Checked";
 
+    // The same while a child window (the memo) has the focus.
+    form->Memo->SetFocus();
+    RunMessageLoopWith({{50, [] { PressKey('F', VK_MENU); }}, {600, [] { PressKey(VK_RETURN); }}}, 1100);
+    EXPECT_EQ(form->clickedItems.back(), L"&Open") << "from the memo";
+    form->SetFocus();
+    PumpMessages();
+
     // F10 highlights the first item on the bar; the right arrow moves on,
     // the down arrow opens that item's menu with its first item highlighted.
     RunMessageLoopWith({{50,
