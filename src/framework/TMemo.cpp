@@ -44,6 +44,10 @@ void TMemo::CreateParams(TCreateParams& params)
     params.Style |= ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL;
     if (!wordWrap)
         params.Style |= ES_AUTOHSCROLL;
+    if (scrollBars == TScrollStyle::ssVertical || scrollBars == TScrollStyle::ssBoth)
+        params.Style |= WS_VSCROLL;
+    if (scrollBars == TScrollStyle::ssHorizontal || scrollBars == TScrollStyle::ssBoth)
+        params.Style |= WS_HSCROLL;
 }
 
 std::vector<std::wstring> SplitTextLines(const std::wstring& text)

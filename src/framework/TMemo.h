@@ -25,6 +25,8 @@ private:
     TBorderStyle borderStyle = TBorderStyle::bsSingle;
 };
 
+enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
+
 // A multi-line text control. Its lines are its text split at line breaks; a
 // break at the very end starts no further line.
 class TMemo : public TCustomEdit {
@@ -41,12 +43,16 @@ public:
 
     bool WordWrap() const { return wordWrap; }
     void SetWordWrap(bool value) { wordWrap = value; }
+    // The scroll bars the memo shows (set before its window is made).
+    TScrollStyle ScrollBars() const { return scrollBars; }
+    void SetScrollBars(TScrollStyle value) { scrollBars = value; }
 
 protected:
     void CreateParams(TCreateParams& params) override;
 
 private:
     bool wordWrap = true;
+    TScrollStyle scrollBars = TScrollStyle::ssNone;
 };
 
 // Splits text into lines at CR LF, CR or LF.

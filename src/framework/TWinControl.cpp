@@ -225,6 +225,15 @@ void TWinControl::WndProc(TMessage& message)
             return;
         }
         break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        // A scroll-bar control's requests go to its parent; it handles them.
+        if (message.LParam)
+            if (TWinControl* child = FindControl(reinterpret_cast<HWND>(message.LParam)); child && child != this) {
+                message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+                return;
+            }
+        break;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:
         // A child of the button family may give its own colours (answers 0

@@ -6,6 +6,7 @@
 #include "framework/TCommonDialog.h"
 #include "skinview/GalleryGlyphs.h"
 #include "skinview/PlainControlsDialog.h"
+#include "skinview/TScrollingControlsPanel.h"
 
 #include <filesystem>
 
@@ -325,6 +326,7 @@ void TSkinViewForm::BuildScrollingColumn()
     heading->SetCaption(L"  Controls with scroll bars and borders");
     // The panel of controls with scroll bars and sunken borders fills the
     // rest of this column, aligned to its client area.
+    TScrollingControlsPanel::CreateOn(*this, *ScrollingColumn);
 }
 
 void TSkinViewForm::LoadPackage(const std::wstring& path)

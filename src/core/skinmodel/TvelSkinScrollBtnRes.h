@@ -4,6 +4,7 @@
 
 #include <array>
 #include <optional>
+#include <span>
 
 namespace orvane {
 
@@ -24,6 +25,12 @@ public:
     const Bitmap& VertButtons(int index) const;
     const Bitmap& HorzThumb(int index) const;
     const Bitmap& VertThumb(int index) const;
+
+    // All buttons or thumb sections of one direction, in the same order.
+    std::span<const Bitmap> HorzButtonImages() const { return horzButtons; }
+    std::span<const Bitmap> VertButtonImages() const { return vertButtons; }
+    std::span<const Bitmap> HorzThumbImages() const { return horzThumb; }
+    std::span<const Bitmap> VertThumbImages() const { return vertThumb; }
 
     // The whole thumb image and its anticlockwise turn, only for skins that
     // draw the thumb in one piece (ThreePartThumb).

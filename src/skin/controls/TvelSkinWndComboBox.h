@@ -1,0 +1,20 @@
+#pragma once
+
+#include "skin/controls/TvelSkinBorderWndControl.h"
+
+namespace orvane::skin {
+
+// A combo box of a system dialog: the flat border and a skinned drop-down
+// button over the system's.
+class TvelSkinWndComboBox : public TvelSkinBorderWndControl {
+public:
+    using TvelSkinBorderWndControl::TvelSkinBorderWndControl;
+
+    void AfterMessage(framework::TMessage& message) override;
+    void Paint() override;
+
+protected:
+    bool HasEdge() const override { return true; }
+};
+
+} // namespace orvane::skin
