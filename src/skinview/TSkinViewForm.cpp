@@ -323,8 +323,9 @@ void TSkinViewForm::BuildScrollingColumn()
     heading->SetAlign(TAlign::alTop);
     heading->SetHeight(20);
     heading->SetCaption(L"  Controls with scroll bars and borders");
-    // The panel of controls with scroll bars and sunken borders fills the
-    // rest of this column, aligned to its client area.
+    // The panel of controls with scroll bars and sunken borders goes here,
+    // filling the rest of the column:
+    //   Place<TScrollingControlsPanel>(ScrollingColumn, 0, 0, 0, 0)->SetAlign(TAlign::alClient);
 }
 
 void TSkinViewForm::LoadPackage(const std::wstring& path)
