@@ -3,6 +3,7 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TApplication.h"
 #include "skin/SkinMessages.h"
+#include "skin/controls/TvelSkinSpeedButton.h"
 
 namespace orvane::skin::test {
 
@@ -231,6 +232,15 @@ TEST_F(SkinControls, ASpeedButtonShowsItsStateInTheToolBarColoursAndClicksOnRele
     const TClientPixels up(form->Handle());
     EXPECT_EQ(up.Count(down, toggleFace) + up.Count(on, toggleFace), 0) << "up: only the border";
     EXPECT_EQ(up.At(toggleFace.left, toggleFace.top), border);
+
+    // Tagged to paint itself, the button keeps its own face, hot or not.
+    speed.SetTag(TvelSkinSpeedButton::OwnPaintTag);
+    speed.Invalidate();
+    RunMessageLoopWith({{30, [&] { MoveTo(centre); }}}, 250);
+    const TClientPixels own(form->Handle());
+    EXPECT_EQ(own.Count(on, face), 0);
+    EXPECT_NE(own.At(face.left, face.top), border);
+    EXPECT_GT(own.Count(ColorToRGB(speed.Color()), face), area / 2) << "its own colour";
 }
 
 } // namespace orvane::skin::test

@@ -18,17 +18,25 @@ constexpr int CheckBoxId = 101;
 constexpr int GroupBoxId = 102;
 constexpr int TabsId = 103;
 
+enum class TDialogContents { CheckBoxInGroup, Tabs };
+
 // A dialog template in memory: a group box, an automatic check box inside
-// it, an OK button and a tab window.
+// it, and an OK button; or a tab window and an OK button.
 class TDialogTemplate {
 public:
-    TDialogTemplate()
+    explicit TDialogTemplate(TDialogContents contents = TDialogContents::CheckBoxInGroup)
     {
-        Header(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 4, 0, 0, 180, 140, L"Options");
+        const DWORD style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        if (contents == TDialogContents::Tabs) {
+            Header(style, 2, 0, 0, 180, 90, L"Options");
+            Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP, 7, 7, 166, 46, TabsId, L"", L"SysTabControl32");
+            Item(BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 65, 60, 50, 16, IDOK, L"OK");
+            return;
+        }
+        Header(style, 3, 0, 0, 180, 90, L"Options");
         Item(BS_GROUPBOX | WS_CHILD | WS_VISIBLE, 7, 7, 166, 40, GroupBoxId, L"Group");
         Item(BS_AUTOCHECKBOX | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 14, 22, 120, 12, CheckBoxId, L"Check me");
-        Item(BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 65, 116, 50, 16, IDOK, L"OK");
-        Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP, 7, 54, 166, 56, TabsId, L"", L"SysTabControl32");
+        Item(BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 65, 60, 50, 16, IDOK, L"OK");
     }
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words.data()); }
 
@@ -75,12 +83,14 @@ private:
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
     if (message == WM_INITDIALOG) {
-        const wchar_t* const tabs[] = {L"General", L"Colours", L"Fonts"};
-        for (int index = 0; index < 3; ++index) {
-            TCITEMW tab{};
-            tab.mask = TCIF_TEXT;
-            tab.pszText = const_cast<wchar_t*>(tabs[index]);
-            SendDlgItemMessageW(dialog, TabsId, TCM_INSERTITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&tab));
+        if (HWND tabs = GetDlgItem(dialog, TabsId)) {
+            const wchar_t* const captions[] = {L"General", L"Colours", L"Fonts"};
+            for (int index = 0; index < 3; ++index) {
+                TCITEMW tab{};
+                tab.mask = TCIF_TEXT;
+                tab.pszText = const_cast<wchar_t*>(captions[index]);
+                SendMessageW(tabs, TCM_INSERTITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&tab));
+            }
         }
         return TRUE;
     }
@@ -106,7 +116,7 @@ bool PointWhereFramesDiffer(const Bitmap& checked, const Bitmap& unchecked, Colo
 
 } // namespace
 
-TEST_F(Skin, ADialogsCheckBoxButtonAndTabsAreSkinnedAndItsGroupBoxIsNot)
+TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
 {
     TvelSkinEngine& engine = *form->Engine;
     Bitmap checkedFrame, uncheckedFrame;
@@ -115,10 +125,7 @@ TEST_F(Skin, ADialogsCheckBoxButtonAndTabsAreSkinnedAndItsGroupBoxIsNot)
     POINT probe{};
     ASSERT_TRUE(PointWhereFramesDiffer(checkedFrame, uncheckedFrame, engine.GetSkinColor(SKIN2_TRANSCOLOR), probe));
 
-    const TTabFrameColours tabColours(engine);
-    ASSERT_FALSE(tabColours.activeOnly.empty());
-    LRESULT checkSkinned = -1, groupSkinned = -1, buttonSkinned = -1, tabsSkinned = -1;
-    int selectedTabActive = -1, otherTabActive = -1, selectedTabArea = 0;
+    LRESULT checkSkinned = -1, groupSkinned = -1, buttonSkinned = -1;
     COLORREF uncheckedPixel = 0, checkedPixel = 0;
     std::thread hand([&] {
         HWND dialog = WaitForWindow(L"#32770");
@@ -129,16 +136,6 @@ TEST_F(Skin, ADialogsCheckBoxButtonAndTabsAreSkinnedAndItsGroupBoxIsNot)
         checkSkinned = SendMessageW(check, SKM_ISSKINNED, 0, 0);
         groupSkinned = SendMessageW(GetDlgItem(dialog, GroupBoxId), SKM_ISSKINNED, 0, 0);
         buttonSkinned = SendMessageW(GetDlgItem(dialog, IDOK), SKM_ISSKINNED, 0, 0);
-        // The system tab window: its selected tab from the skin's first tab frame.
-        HWND tabs = GetDlgItem(dialog, TabsId);
-        tabsSkinned = SendMessageW(tabs, SKM_ISSKINNED, 0, 0);
-        RECT first{}, second{};
-        SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
-        SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
-        const TClientPixels tabPixels(tabs);
-        selectedTabArea = (first.right - first.left) * (first.bottom - first.top);
-        selectedTabActive = tabPixels.Count(tabColours.activeOnly, first);
-        otherTabActive = tabPixels.Count(tabColours.activeOnly, second);
         uncheckedPixel = TClientPixels(check).At(probe.x, probe.y);
         SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
         checkedPixel = TClientPixels(check).At(probe.x, probe.y);
@@ -156,12 +153,46 @@ TEST_F(Skin, ADialogsCheckBoxButtonAndTabsAreSkinnedAndItsGroupBoxIsNot)
     EXPECT_EQ(checkSkinned, 1);
     EXPECT_EQ(groupSkinned, 0);
     EXPECT_EQ(buttonSkinned, 1);
-    EXPECT_EQ(tabsSkinned, 1);
-    EXPECT_GT(selectedTabActive, selectedTabArea / 3);
-    EXPECT_EQ(otherTabActive, 0);
     EXPECT_EQ(uncheckedPixel, uncheckedFrame.ColorAt(probe.x, probe.y));
     EXPECT_EQ(checkedPixel, checkedFrame.ColorAt(probe.x, probe.y));
     EXPECT_EQ(answer, IDOK) << "the skinned OK button clicks";
+}
+
+// A system tab window of a dialog is skinned: its selected tab shows the
+// skin's first tab frame, the others the second.
+TEST_F(Skin, ADialogsTabWindowShowsTheSkinsTabFrames)
+{
+    const TTabFrameColours colours(*form->Engine);
+    ASSERT_FALSE(colours.activeOnly.empty());
+    ASSERT_FALSE(colours.inactiveOnly.empty());
+    LRESULT skinned = -1;
+    int selectedActive = -1, selectedInactive = -1, otherActive = -1, otherInactive = -1, selectedArea = 0;
+    std::thread hand([&] {
+        HWND dialog = WaitForWindow(L"#32770");
+        if (!dialog)
+            return;
+        Sleep(300);
+        HWND tabs = GetDlgItem(dialog, TabsId);
+        skinned = SendMessageW(tabs, SKM_ISSKINNED, 0, 0);
+        RECT first{}, second{};
+        SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+        SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+        const TClientPixels pixels(tabs);
+        selectedArea = (first.right - first.left) * (first.bottom - first.top);
+        selectedActive = pixels.Count(colours.activeOnly, first);
+        selectedInactive = pixels.Count(colours.inactiveOnly, first);
+        otherActive = pixels.Count(colours.activeOnly, second);
+        otherInactive = pixels.Count(colours.inactiveOnly, second);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    const TDialogTemplate dialogTemplate(TDialogContents::Tabs);
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.Get(), Window(), DialogProcedure, 0);
+    hand.join();
+    EXPECT_EQ(skinned, 1);
+    EXPECT_GT(selectedActive, selectedArea / 3);
+    EXPECT_EQ(selectedInactive, 0);
+    EXPECT_EQ(otherActive, 0);
+    EXPECT_GT(otherInactive, 0);
 }
 
 } // namespace orvane::skin::test
