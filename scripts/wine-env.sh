@@ -15,7 +15,10 @@
 # Everything started here is stopped by its PID or its prefix.
 
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No Mono or Gecko prompts; and no debugger: a crashed program ends at once
+# with an error code, instead of waiting in winedbg behind a crash dialog
+# that the next test would find among its own windows.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winedbg.exe=d"
 
 orvane_wine32_loader=${ORVANE_WINE32_LOADER:-/usr/lib/wine/wine}
 orvane_wine64_loader=${WINELOADER:-/usr/lib/wine/wine64}

@@ -22,11 +22,14 @@ public:
     TCanvas& Canvas() { return controlCanvas; }
 
     // Paints the control into a device context whose origin is the
-    // control's top left corner; the parent calls it.
+    // control's top left corner; the parent calls it. The paint goes through
+    // the control's message handling as WM_PAINT with the context in wParam,
+    // so that whoever stands in front of it (a control skin) can take it.
     void PaintTo(HDC dc);
 
 protected:
     virtual void Paint() {}
+    void WndProc(TMessage& message) override;
 
 private:
     TCanvas controlCanvas;

@@ -277,10 +277,21 @@ void TWinControl::WndProc(TMessage& message)
         break;
     case WM_PAINT:
         // A window of the framework's own that draws nothing itself still
-        // paints its windowless children.
-        if (!systemControl && HasGraphicControls()) {
-            const TPaintDC paint(handle);
-            PaintControls(paint.Handle(), &paint.Paint().rcPaint);
+        // paints its windowless children; a system window (a group box)
+        // paints itself first and they go on top.
+        if (HasGraphicControls()) {
+            if (!systemControl) {
+                const TPaintDC paint(handle);
+                PaintControls(paint.Handle(), &paint.Paint().rcPaint);
+                return;
+            }
+            RECT update{};
+            const bool anything = GetUpdateRect(handle, &update, FALSE) != FALSE;
+            TControl::WndProc(message);
+            if (anything) {
+                const TClientDC dc(handle);
+                PaintControls(dc.Handle(), &update);
+            }
             return;
         }
         break;

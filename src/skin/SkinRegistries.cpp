@@ -19,12 +19,16 @@
 #include "skin/controls/TvelSkinRadioButton.h"
 #include "skin/controls/TvelSkinScrollBar.h"
 #include "skin/controls/TvelSkinScrollWinControl.h"
+#include "skin/controls/TvelSkinSpeedButton.h"
 #include "skin/controls/TvelSkinStatusBar.h"
+#include "skin/controls/TvelSkinTabControl.h"
 #include "skin/controls/TvelSkinToolBar.h"
+#include "skin/controls/TvelSkinTrackBar.h"
 #include "skin/controls/TvelSkinUpDown.h"
 #include "skin/controls/TvelSkinWndButton.h"
 #include "skin/controls/TvelSkinWndComboBox.h"
 #include "skin/controls/TvelSkinWndRadioButton.h"
+#include "skin/controls/TvelSkinWndTabControl.h"
 #include "skin/controls/TvelSkinWndToolbarWindow32.h"
 
 namespace orvane::skin {
@@ -65,10 +69,10 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomUpDown", L"TvelSkinUpDown", &TvelSkinControlFramework::Create<TvelSkinUpDown>},
     {L"TCustomHotKey", L"TvelSkinBorderWinControl", &TvelSkinControlFramework::Create<TvelSkinBorderWinControl>},
     {L"TProgressBar", L"TvelSkinProgressBar", &TvelSkinControlFramework::Create<TvelSkinProgressBar>},
-    {L"TTrackBar", L"TvelSkinTrackBar", nullptr},
-    {L"TCustomTabControl", L"TvelSkinTabControl", nullptr},
+    {L"TTrackBar", L"TvelSkinTrackBar", &TvelSkinControlFramework::Create<TvelSkinTrackBar>},
+    {L"TCustomTabControl", L"TvelSkinTabControl", &TvelSkinControlFramework::Create<TvelSkinTabControl>},
     {L"TCustomGrid", L"TvelSkinGrid", &TvelSkinControlFramework::Create<TvelSkinGrid>},
-    {L"TSpeedButton", L"TvelSkinSpeedButton", nullptr},
+    {L"TSpeedButton", L"TvelSkinSpeedButton", &TvelSkinControlFramework::Create<TvelSkinSpeedButton>},
     {L"TCustomPanel", L"TvelSkinPanel", &TvelSkinControlFramework::Create<TvelSkinPanel>},
     {L"TCustomGroupBox", L"TvelSkinGroupBox", &TvelSkinControlFramework::Create<TvelSkinGroupBox>},
     {L"TScrollBar", L"TvelSkinScrollBar", &TvelSkinControlFramework::Create<TvelSkinScrollBar>},
@@ -89,7 +93,7 @@ constexpr TWindowSkinClass DescribedWindowSkins[] = {
     {"BUTTON", L"TvelSkinWndButton", &TvelSkinControlWnd::Create<TvelSkinWndButton>},
     {"BUTTON_CHECKBOX", L"TvelSkinWndCheckBox", &TvelSkinControlWnd::Create<TvelSkinWndCheckBox>},
     {"BUTTON_RADIOBUTTON", L"TvelSkinWndRadioButton", &TvelSkinControlWnd::Create<TvelSkinWndRadioButton>},
-    {"SYSTABCONTROL32", L"TvelSkinWndTabControl", nullptr},
+    {"SYSTABCONTROL32", L"TvelSkinWndTabControl", &TvelSkinControlWnd::Create<TvelSkinWndTabControl>},
     // Sunken borders of the system dialogs' own edit boxes and lists.
     {"EDIT", L"TvelSkinBorderWndControl", &TvelSkinControlWnd::Create<TvelSkinBorderWndControl>},
     {"LISTBOX", L"TvelSkinBorderWndControl", &TvelSkinControlWnd::Create<TvelSkinBorderWndControl>},

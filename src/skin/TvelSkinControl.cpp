@@ -26,9 +26,11 @@ public:
         if (!window || !dc.Handle())
             return;
         state.emplace(dc.Handle());
-        SetViewportOrgEx(dc.Handle(), origin.x, origin.y, nullptr);
+        // The clip rectangle is in logical units: set it while they are
+        // still the window's.
         IntersectClipRect(dc.Handle(), bounds.left + origin.x, bounds.top + origin.y, bounds.right + origin.x,
                           bounds.bottom + origin.y);
+        SetViewportOrgEx(dc.Handle(), origin.x, origin.y, nullptr);
     }
     HDC Handle() const { return state ? dc.Handle() : nullptr; }
 

@@ -87,6 +87,9 @@ private:
     void DrawBarButton(framework::TToolBar& bar, framework::TToolButton& button, unsigned state, bool& defaultDraw);
     void DrawBarBackground(framework::TToolBar& bar, const RECT& rect, bool& defaultDraw);
     void HandleAppMessage(MSG& message, bool& handled);
+    // Alt with a letter typed while a child window has the focus: opens the
+    // skinned bar's menu of that letter. True when it did.
+    bool KeyMenuFromChild(const MSG& charMessage);
     void ControlButtonClick(framework::TObject* sender);
     void PlaceControlButtons();
     void ShowControlButtons();

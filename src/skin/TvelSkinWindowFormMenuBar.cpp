@@ -268,10 +268,31 @@ void TvelSkinWindowForm::DrawBarBackground(TToolBar& bar, const RECT& rect, bool
 
 void TvelSkinWindowForm::HandleAppMessage(MSG& message, bool& handled)
 {
-    if (!Engine().Active() || (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN))
+    if (!Engine().Active())
+        return;
+    if (message.message == WM_SYSCHAR) {
+        handled = KeyMenuFromChild(message);
+        return;
+    }
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
         return;
     if (CheckShortCut(message))
         handled = true;
+}
+
+bool TvelSkinWindowForm::KeyMenuFromChild(const MSG& charMessage)
+{
+    // The form itself gets the menu key through WM_SYSCOMMAND (BeforeDefault);
+    // a child's default handling may look for the system's menu bar on its
+    // own (Wine does) and never tell the form.
+    if (!form || !Skinned() || !menuBar || !menuBar->Visible() || !IsFormActive(*form))
+        return false;
+    HWND formWindow = form->WindowHandle();
+    if (!formWindow || charMessage.hwnd == formWindow || !IsChild(formWindow, charMessage.hwnd))
+        return false;
+    if ((HIWORD(charMessage.lParam) & KF_ALTDOWN) == 0 || charMessage.wParam <= L' ')
+        return false;
+    return menuBar->DialogChar(wchar_t(charMessage.wParam), true);
 }
 
 bool TvelSkinWindowForm::CheckShortCut(const MSG& keyMessage)
@@ -382,7 +403,9 @@ void TvelSkinWindowForm::RebuildWindowList()
     FreeWindowListItems();
     TMenuItem* windowMenu = form->WindowMenu();
     const auto add = [&](const std::wstring& caption) {
-        auto* item = Create<TMenuItem>(form);
+        // The binding owns the entries: the form may free its own components
+        // before the engine frees the binding.
+        auto* item = Create<TMenuItem>(this);
         item->SetCaption(caption);
         Engine().SkinMenuItem(*item);
         windowMenu->Add(item);

@@ -4,6 +4,7 @@
 #include "framework/BuiltInResource.h"
 #include "framework/TApplication.h"
 #include "framework/TCommonDialog.h"
+#include "skinview/GalleryGlyphs.h"
 #include "skinview/PlainControlsDialog.h"
 #include "skinview/TScrollingControlsPanel.h"
 
@@ -20,6 +21,16 @@ constexpr wchar_t StoredSkinResource[] = L"SKINDATA";
 constexpr wchar_t ToolImagesResource[] = L"TOOLIMAGES";
 constexpr int ToolImageExtent = 24;
 constexpr wchar_t PackageFilter[] = L"Skin packages (*.ssk)|*.ssk|All files (*.*)|*.*";
+
+// The grid of groups on the controls panel: two columns, three rows, and the
+// column for the scrolling controls on the right.
+constexpr int ColumnA = 8, ColumnB = 326, GroupWidth = 310;
+constexpr int FirstRow = 6, FirstRowHeight = 146;
+constexpr int SecondRow = FirstRow + FirstRowHeight + 6, SecondRowHeight = 134;
+constexpr int ThirdRow = SecondRow + SecondRowHeight + 6, ThirdRowHeight = 118;
+constexpr int ScrollingColumnWidth = 320;
+constexpr int GalleryClientWidth = ColumnB + GroupWidth + 8 + ScrollingColumnWidth;
+constexpr int GalleryClientHeight = 42 + ThirdRow + ThirdRowHeight + 8 + 22;
 
 // Starts this program again on the MDI demonstration, with the same package.
 void StartMdiDemonstration(const std::wstring& package)
@@ -50,9 +61,11 @@ TSkinViewForm::TSkinViewForm(TComponent* owner) : TForm(owner)
     SetBorderStyle(TFormBorderStyle::bsSizeable);
     SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
     SetPosition(TPosition::poScreenCenter);
-    SetClientSize(640, 440);
+    SetClientSize(GalleryClientWidth, GalleryClientHeight);
     BuildMenu();
     BuildControls();
+    // The focused look is one of those a skin must show.
+    OnShow = [this](TObject*) { OkButton->SetFocus(); };
     Engine = Create<skin::TvelSkinEngine>(this);
     Engine->SetName(L"velSkinEngine1");
     Engine->SetActive(true);
@@ -107,6 +120,17 @@ void TSkinViewForm::BuildMenu()
     SetMenu(MainMenu);
 }
 
+template <class T>
+T* TSkinViewForm::Place(TWinControl* parent, int left, int top, int width, int height, const std::wstring& caption)
+{
+    auto* control = Create<T>(this);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    if (!caption.empty())
+        control->SetCaption(caption);
+    return control;
+}
+
 void TSkinViewForm::BuildControls()
 {
     Images = Create<TImageList>(this);
@@ -135,24 +159,174 @@ void TSkinViewForm::BuildControls()
             button->SetEnabled(false);
     }
 
+    StatusBar = Create<TStatusBar>(this);
+    StatusBar->SetParent(this);
+    StatusBar->SetAlign(TAlign::alBottom);
+    StatusBar->SetSimpleText(L"Every control in the skin's look");
+
+    BuildScrollingColumn();
+
     ControlsPanel = Create<TPanel>(this);
     ControlsPanel->SetParent(this);
     ControlsPanel->SetAlign(TAlign::alClient);
+    ControlsPanel->SetBevelOuter(TPanelBevel::bvNone);
 
-    Memo = Create<TMemo>(this);
-    Memo->SetParent(ControlsPanel);
-    Memo->SetBounds(8, 8, 300, 160);
+    // Two columns of groups, three rows.
+    auto* buttons = Place<TGroupBox>(ControlsPanel, ColumnA, FirstRow, GroupWidth, FirstRowHeight, L"Buttons");
+    BuildButtons(buttons);
+    auto* ranges = Place<TGroupBox>(ControlsPanel, ColumnB, FirstRow, GroupWidth, FirstRowHeight, L"Ranges");
+    BuildRanges(ranges);
+    auto* choices = Place<TGroupBox>(ControlsPanel, ColumnA, SecondRow, GroupWidth, SecondRowHeight,
+                                     L"Check boxes and radio buttons");
+    BuildChoices(choices);
+    auto* tabs = Place<TGroupBox>(ControlsPanel, ColumnB, SecondRow, GroupWidth, SecondRowHeight, L"Tabs");
+    BuildTabs(tabs);
+    BuildPlainAndText(ControlsPanel);
+}
+
+void TSkinViewForm::BuildButtons(TWinControl* parent)
+{
+    OkButton = Place<TButton>(parent, 12, 20, 86, 28, L"OK");
+    Place<TButton>(parent, 104, 20, 86, 28, L"Cancel");
+    Place<TButton>(parent, 196, 20, 100, 28, L"Disabled")->SetEnabled(false);
+
+    auto* open = Place<TButton>(parent, 12, 56, 140, 36, L"With an image");
+    open->SetImages(Images);
+    open->SetImageIndex(0);
+    auto* glyph = Place<TButton>(parent, 158, 56, 138, 36, L"Glyph, disabled");
+    DrawGalleryGlyph(glyph->Glyph(), GlyphShape::Circle, RGB(40, 120, 200), 2);
+    glyph->SetNumGlyphs(2);
+    glyph->SetEnabled(false);
+
+    // A group of three that keeps one down, a button with a caption, a
+    // disabled one and one that goes down and up again.
+    const GlyphShape shapes[] = {GlyphShape::Square, GlyphShape::Circle, GlyphShape::Triangle};
+    const COLORREF colours[] = {RGB(200, 60, 50), RGB(40, 140, 70), RGB(40, 90, 190)};
+    // Windowless controls need a parent that paints them: a panel, since the
+    // group box is the system's window.
+    auto* row = Place<TPanel>(parent, 10, 100, 290, 32);
+    row->SetBevelOuter(TPanelBevel::bvNone);
+    row->SetParentColor(true);
+    for (int index = 0; index < 3; ++index) {
+        auto* speed = Place<TSpeedButton>(row, 2 + index * 30, 2, 28, 28);
+        DrawGalleryGlyph(speed->Glyph(), shapes[index], colours[index], 2);
+        speed->SetNumGlyphs(2);
+        speed->SetGroupIndex(1);
+        speed->SetDown(index == 0);
+    }
+    auto* captioned = Place<TSpeedButton>(row, 98, 2, 74, 28, L"Speed");
+    DrawGalleryGlyph(captioned->Glyph(), GlyphShape::Cross, RGB(170, 60, 150), 2);
+    captioned->SetNumGlyphs(2);
+    auto* disabled = Place<TSpeedButton>(row, 176, 2, 52, 28, L"Off");
+    DrawGalleryGlyph(disabled->Glyph(), GlyphShape::Square, RGB(200, 60, 50), 2);
+    disabled->SetNumGlyphs(2);
+    disabled->SetEnabled(false);
+    auto* toggle = Place<TSpeedButton>(row, 232, 2, 56, 28, L"Toggle");
+    toggle->SetGroupIndex(2);
+    toggle->SetAllowAllUp(true);
+}
+
+void TSkinViewForm::BuildRanges(TWinControl* parent)
+{
+    Progress = Place<TProgressBar>(parent, 12, 22, 200, 18);
+    Progress->SetPosition(60);
+
+    Track = Place<TTrackBar>(parent, 12, 46, 200, 40);
+    Track->SetRange(0, 10);
+    Track->SetPosition(4);
+    Track->SetSelection(2, 6);
+    Track->OnChange = [this](TObject*) { Progress->SetPosition(Track->Position() * 10); };
+    auto* both = Place<TTrackBar>(parent, 12, 92, 200, 44);
+    both->SetRange(0, 20);
+    both->SetFrequency(5);
+    both->SetPosition(15);
+    both->SetTickMarks(TTickMark::tmBoth);
+
+    auto* upright = Place<TTrackBar>(parent, 218, 16, 34, 126);
+    upright->SetOrientation(TTrackBarOrientation::trVertical);
+    upright->SetTickMarks(TTickMark::tmTopLeft);
+    upright->SetRange(0, 10);
+    upright->SetPosition(3);
+    Place<TUpDown>(parent, 256, 22, 17, 24)->SetPosition(5);
+    auto* across = Place<TProgressBar>(parent, 280, 22, 18, 116);
+    across->SetOrientation(TProgressBarOrientation::pbVertical);
+    across->SetPosition(35);
+}
+
+void TSkinViewForm::BuildChoices(TWinControl* parent)
+{
+    Place<TCheckBox>(parent, 12, 20, 140, 17, L"Checked")->SetChecked(true);
+    Place<TCheckBox>(parent, 12, 42, 140, 17, L"Unchecked");
+    auto* greyed = Place<TCheckBox>(parent, 12, 64, 140, 17, L"Greyed");
+    greyed->SetAllowGrayed(true);
+    greyed->SetState(TCheckBoxState::cbGrayed);
+    auto* disabledChecked = Place<TCheckBox>(parent, 12, 86, 140, 17, L"Disabled, checked");
+    disabledChecked->SetChecked(true);
+    disabledChecked->SetEnabled(false);
+    Place<TCheckBox>(parent, 12, 108, 140, 17, L"Disabled")->SetEnabled(false);
+
+    Place<TRadioButton>(parent, 160, 20, 140, 17, L"First choice")->SetChecked(true);
+    Place<TRadioButton>(parent, 160, 42, 140, 17, L"Second choice");
+    Place<TRadioButton>(parent, 160, 64, 140, 17, L"Disabled choice")->SetEnabled(false);
+}
+
+void TSkinViewForm::BuildTabs(TWinControl* parent)
+{
+    Tabs = Place<TTabControl>(parent, 10, 18, 290, 106);
+    const std::vector<std::wstring> names{L"Board", L"Notes", L"Stats"};
+    Tabs->SetTabs(names);
+    TabPage = Create<TPanel>(this);
+    TabPage->SetParent(Tabs);
+    TabPage->SetAlign(TAlign::alClient);
+    TabPage->SetBevelOuter(TPanelBevel::bvNone);
+    TabPage->SetCaption(L"The Board page");
+    Tabs->OnChange = [this, names](TObject*) {
+        const int index = Tabs->TabIndex();
+        if (index >= 0 && index < int(names.size()))
+            TabPage->SetCaption(L"The " + names[std::size_t(index)] + L" page");
+    };
+}
+
+void TSkinViewForm::BuildPlainAndText(TWinControl* parent)
+{
+    auto* text = Place<TGroupBox>(parent, ColumnA, ThirdRow, GroupWidth, ThirdRowHeight, L"Labels and text");
+    auto* labels = Place<TPanel>(text, 10, 18, 290, 38);
+    labels->SetBevelOuter(TPanelBevel::bvNone);
+    labels->SetParentColor(true);
+    Place<TLabel>(labels, 2, 2, 286, 16, L"A label in the skin's font colour");
+    Place<TLabel>(labels, 2, 20, 286, 16, L"A disabled label")->SetEnabled(false);
+    Memo = Place<TMemo>(text, 12, 58, 286, 52);
     std::vector<std::wstring> lines;
     for (int line = 1; line <= 40; ++line)
         lines.push_back(L"Line " + std::to_wstring(line) + L" of a memo long enough to scroll.");
     Memo->SetLines(lines);
 
-    PlainPanel = Create<TPanel>(this);
-    PlainPanel->SetParent(ControlsPanel);
-    PlainPanel->SetBounds(320, 8, 300, 160);
-    PlainPanel->SetCaption(L"Tag 9999: the system's own look");
+    // The engine's disabled tag: everything inside keeps the system's look.
+    PlainPanel = Place<TPanel>(parent, ColumnB, ThirdRow + 6, GroupWidth, ThirdRowHeight - 6);
     PlainPanel->SetTag(skin::TvelSkinEngine::DefaultDisabledTag);
-    TScrollingControlsPanel::CreateOn(*this, *ControlsPanel);
+    Place<TLabel>(PlainPanel, 10, 8, 286, 16, L"Tag 9999: the system's own look");
+    Place<TButton>(PlainPanel, 10, 30, 86, 28, L"Plain");
+    Place<TCheckBox>(PlainPanel, 108, 36, 120, 17, L"Plain check box")->SetChecked(true);
+    auto* plainTrack = Place<TTrackBar>(PlainPanel, 6, 64, 200, 40);
+    plainTrack->SetPosition(6);
+    Place<TProgressBar>(PlainPanel, 212, 74, 86, 18)->SetPosition(60);
+}
+
+void TSkinViewForm::BuildScrollingColumn()
+{
+    ScrollingColumn = Create<TPanel>(this);
+    ScrollingColumn->SetParent(this);
+    ScrollingColumn->SetAlign(TAlign::alRight);
+    ScrollingColumn->SetWidth(ScrollingColumnWidth);
+    ScrollingColumn->SetBevelOuter(TPanelBevel::bvNone);
+    auto* heading = Create<TLabel>(this);
+    heading->SetParent(ScrollingColumn);
+    heading->SetAlign(TAlign::alTop);
+    heading->SetHeight(20);
+    heading->SetCaption(L"  Controls with scroll bars and borders");
+    // The panel of controls with scroll bars and sunken borders fills the
+    // rest of this column, aligned to its client area.
+    TScrollingControlsPanel::CreateOn(*this, *ScrollingColumn);
 }
 
 void TSkinViewForm::LoadPackage(const std::wstring& path)

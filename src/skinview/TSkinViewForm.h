@@ -1,11 +1,22 @@
 #pragma once
 
+#include "framework/TButton.h"
+#include "framework/TCheckBox.h"
 #include "framework/TForm.h"
+#include "framework/TGroupBox.h"
 #include "framework/TImageList.h"
+#include "framework/TLabel.h"
 #include "framework/TMemo.h"
 #include "framework/TMenu.h"
 #include "framework/TPanel.h"
+#include "framework/TProgressBar.h"
+#include "framework/TRadioButton.h"
+#include "framework/TSpeedButton.h"
+#include "framework/TStatusBar.h"
+#include "framework/TTabControl.h"
 #include "framework/TToolBar.h"
+#include "framework/TTrackBar.h"
+#include "framework/TUpDown.h"
 #include "skin/TvelSkinEngine.h"
 
 #include <string>
@@ -34,13 +45,31 @@ public:
     framework::TMenuItem* ScrollBarsItem = nullptr;
     framework::TImageList* Images = nullptr;
     framework::TToolBar* ToolBar = nullptr;
+    framework::TStatusBar* StatusBar = nullptr;
     framework::TPanel* ControlsPanel = nullptr;
+    // The right-hand column kept for the controls with scroll bars and
+    // sunken borders (edits, lists, trees, grids...).
+    framework::TPanel* ScrollingColumn = nullptr;
     framework::TMemo* Memo = nullptr;
     framework::TPanel* PlainPanel = nullptr;
+    framework::TButton* OkButton = nullptr;
+    framework::TTabControl* Tabs = nullptr;
+    framework::TPanel* TabPage = nullptr;
+    framework::TTrackBar* Track = nullptr;
+    framework::TProgressBar* Progress = nullptr;
 
 private:
     void BuildMenu();
     void BuildControls();
+    void BuildButtons(framework::TWinControl* parent);
+    void BuildChoices(framework::TWinControl* parent);
+    void BuildRanges(framework::TWinControl* parent);
+    void BuildTabs(framework::TWinControl* parent);
+    void BuildPlainAndText(framework::TWinControl* parent);
+    void BuildScrollingColumn();
+    template <class T>
+    T* Place(framework::TWinControl* parent, int left, int top, int width, int height,
+             const std::wstring& caption = {});
     void OpenPackageClick();
     void ActiveClick();
     void ScrollBarsClick();

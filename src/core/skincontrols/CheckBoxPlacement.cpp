@@ -9,8 +9,12 @@ CheckBoxPlacement PlaceCheckBox(int frameWidth, int frameHeight, int clientWidth
     CheckBoxPlacement placement;
     placement.boxWidth = std::max(frameWidth, LeastCheckBoxSize);
     placement.boxHeight = std::max(frameHeight, LeastCheckBoxSize);
-    placement.x = boxLeft ? 0 : clientWidth - frameWidth - 1;
-    placement.y = (clientHeight - frameHeight) / 2;
+    placement.x = boxLeft ? 0 : clientWidth - placement.boxWidth - 1;
+    placement.y = (clientHeight - placement.boxHeight) / 2;
+    const int frameLeft = boxLeft ? 0 : clientWidth - frameWidth - 1;
+    const int frameTop = (clientHeight - frameHeight) / 2;
+    placement.frameX = frameLeft - placement.x;
+    placement.frameY = frameTop - placement.y;
     return placement;
 }
 

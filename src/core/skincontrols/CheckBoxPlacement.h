@@ -14,11 +14,15 @@ struct CheckBoxPlacement {
     int boxHeight = 0;
     int x = 0; // where the box goes in the control's client area
     int y = 0;
+    int frameX = 0; // where the frame goes in the box
+    int frameY = 0;
 };
 
-// `boxLeft`: the caption is right of the box. The box then starts at the
-// left edge; else it ends one pixel before the right edge, measured by the
-// frame's width. It is centred vertically by the frame's height.
+// `boxLeft`: the caption is right of the box. The frame then starts at the
+// left edge; else it ends one pixel before the right edge. It is centred
+// vertically. The box is centred vertically by its own height and lies on the
+// frame's side, so that it covers the box the control drew itself (13 x 13,
+// centred) even when the frame is smaller; the frame keeps its place in it.
 CheckBoxPlacement PlaceCheckBox(int frameWidth, int frameHeight, int clientWidth, int clientHeight, bool boxLeft);
 
 } // namespace orvane

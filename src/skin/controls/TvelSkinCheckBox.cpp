@@ -80,7 +80,8 @@ void TvelSkinCheckBox::Paint()
         canvas.FillRect(Rect{0, 0, place.boxWidth, place.boxHeight}, ColorToRGB(Control().Color()));
         const Color transparent =
             engine.GetSkinFlag(box.transFlag) ? engine.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
-        CopyRectMasked(canvas, 0, 0, frame, Rect{0, 0, frame.Width(), frame.Height()}, transparent);
+        CopyRectMasked(canvas, place.frameX, place.frameY, frame, Rect{0, 0, frame.Width(), frame.Height()},
+                       transparent);
     }
     DrawImageAt(image, POINT{place.x, place.y});
 }

@@ -13,15 +13,16 @@ struct PlacementCase {
 };
 
 const PlacementCase Cases[] = {
-    {"13 x 13 frame, box left", 13, 13, 97, 17, true, {13, 13, 0, 2}},
-    {"13 x 13 frame, box right", 13, 13, 97, 17, false, {13, 13, 83, 2}},
-    // A smaller frame still gets the whole 13 x 13 box, so that it covers the
-    // box the system drew; it is placed by its own size.
-    {"9 x 9 frame", 9, 9, 97, 17, true, {13, 13, 0, 4}},
-    {"9 x 9 frame, box right", 9, 9, 97, 17, false, {13, 13, 87, 4}},
-    {"16 x 15 frame", 16, 15, 97, 17, true, {16, 15, 0, 1}},
+    {"13 x 13 frame, box left", 13, 13, 97, 17, true, {13, 13, 0, 2, 0, 0}},
+    {"13 x 13 frame, box right", 13, 13, 97, 17, false, {13, 13, 83, 2, 0, 0}},
+    // A smaller frame still gets the whole 13 x 13 box, placed where the
+    // system drew its box so that it covers it; the frame is placed by its
+    // own size inside it (at 0, 4 and 87, 4 in the control).
+    {"9 x 9 frame", 9, 9, 97, 17, true, {13, 13, 0, 2, 0, 2}},
+    {"9 x 9 frame, box right", 9, 9, 97, 17, false, {13, 13, 83, 2, 4, 2}},
+    {"16 x 15 frame", 16, 15, 97, 17, true, {16, 15, 0, 1, 0, 0}},
     // Taller than the control: centred above its top, rounding toward zero.
-    {"frame taller than the control", 13, 20, 97, 17, true, {13, 20, 0, -1}},
+    {"frame taller than the control", 13, 20, 97, 17, true, {13, 20, 0, -1, 0, 0}},
 };
 
 TEST(CheckBoxPlacement, PlacesTheBoxByTheFrameAndTheCaptionSide)
@@ -34,6 +35,8 @@ TEST(CheckBoxPlacement, PlacesTheBoxByTheFrameAndTheCaptionSide)
         EXPECT_EQ(place.boxHeight, test.expected.boxHeight);
         EXPECT_EQ(place.x, test.expected.x);
         EXPECT_EQ(place.y, test.expected.y);
+        EXPECT_EQ(place.frameX, test.expected.frameX);
+        EXPECT_EQ(place.frameY, test.expected.frameY);
     }
 }
 

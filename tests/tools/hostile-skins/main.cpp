@@ -1,12 +1,18 @@
 // Writes skin packages that must not load, for the Windows tests that set
-// them as a running program's skin file:
+// them as a running program's skin file, and one odd package that loads:
 //   hostile-skins DEFAULT.ssk OUT_FOLDER
 //     wrong-password.ssk  the default skin encrypted with another password
 //     damaged.ssk         the default skin with bytes of its deflated data changed
 //     truncated.ssk       the first half of the default skin
 //     oversized.ssk       an image that declares more pixels than a skin may have
+//     small-check-boxes.ssk  the default skin with check-box frames of 9 x 9
+//                            pixels, smaller than the system's 13 x 13 box
 #include "SkArchiveWriter.h"
+#include "core/raster/Bitmap.h"
+#include "core/raster/Canvas.h"
+#include "core/raster/WindowsBitmapFile.h"
 #include "core/skinpackage/ExtractSkinEntry.h"
+#include "core/skinpackage/Sk2File.h"
 #include "core/skinpackage/Sk2Writer.h"
 #include "core/skinpackage/SkinLimits.h"
 
@@ -61,6 +67,38 @@ Bytes DeclaredBitmap(std::uint32_t side)
     return file;
 }
 
+// Six 9 x 9 check-box frames side by side, each a solid colour of its own in
+// a dark border, none of them the skin's transparent colour.
+Bytes SmallCheckBoxStrip()
+{
+    constexpr int Side = 9, Frames = 6;
+    constexpr orvane::Color Fills[Frames] = {0x3080E0, 0x60C060, 0xE0E0E0, 0x8090A0, 0xA0B0A0, 0xC8C8C8};
+    orvane::Bitmap strip(Side * Frames, Side);
+    orvane::Canvas canvas(strip);
+    for (int frame = 0; frame < Frames; ++frame) {
+        const orvane::Rect box{frame * Side, 0, (frame + 1) * Side, Side};
+        canvas.FillRect(box, Fills[frame]);
+        canvas.FrameRect(box, 0x202020);
+    }
+    return orvane::EncodeWindowsBitmap(strip);
+}
+
+// The record file with SKIN2_CHECKBOX replaced by the small strip.
+bool WithSmallCheckBoxes(const Bytes& recordFile, Bytes& changed)
+{
+    auto entries = orvane::ReadSk2File(recordFile);
+    if (!entries)
+        return false;
+    bool replaced = false;
+    for (orvane::Sk2Entry& entry : *entries)
+        if (entry.name == "SKIN2_CHECKBOX") {
+            entry.data = SmallCheckBoxStrip();
+            replaced = true;
+        }
+    changed = orvane::WriteSk2File(*entries);
+    return replaced;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -101,7 +139,15 @@ int main(int argc, char** argv)
         orvane::WriteSk2File({{"SKIN2_TITLEBAR1", orvane::Sk2EntryType::Image, DeclaredBitmap(side)}});
     const Bytes oversized = orvane::WriteSkArchive({{RecordFileName, oversizedRecords}}, {});
 
+    Bytes smallBoxRecords;
+    if (!WithSmallCheckBoxes(recordFile, smallBoxRecords)) {
+        std::fprintf(stderr, "hostile-skins: %s has no check-box image\n", argv[1]);
+        return 1;
+    }
+    const Bytes smallCheckBoxes = orvane::WriteSkArchive({{RecordFileName, smallBoxRecords}}, {});
+
     const bool written = WriteFile(folder / "wrong-password.ssk", wrongPassword) &&
+                         WriteFile(folder / "small-check-boxes.ssk", smallCheckBoxes) &&
                          WriteFile(folder / "damaged.ssk", damaged) && WriteFile(folder / "truncated.ssk", truncated) &&
                          WriteFile(folder / "oversized.ssk", oversized);
     if (!written) {

@@ -1,6 +1,7 @@
 #include "framework/TApplication.h"
 #include "framework/TForm.h"
 #include "framework/TGraphicControl.h"
+#include "framework/TGroupBox.h"
 #include "framework/TImageList.h"
 #include "framework/TMenu.h"
 #include "framework/TMemo.h"
@@ -341,11 +342,21 @@ TEST_F(GraphicControls, AreDrawnByTheirParentAndTakeTheMouseOverTheirBounds)
     onForm->SetColor(clBlue);
     onForm->SetBounds(200, 50, 30, 30);
     onForm->SetParent(form);
+    // A group box is the system's window: it paints itself, then its
+    // windowless children.
+    auto* group = Create<TGroupBox>(form);
+    group->SetBounds(140, 100, 120, 80);
+    group->SetParent(form);
+    auto* inGroup = Create<TSwatch>(form, log);
+    inGroup->SetColor(TColor(RGB(255, 255, 0)));
+    inGroup->SetBounds(20, 30, 30, 20);
+    inGroup->SetParent(group);
     Show();
 
     EXPECT_EQ(test::ScreenPixel(panel->Handle(), POINT{35, 25}), RGB(255, 0, 0));
     EXPECT_EQ(test::ScreenPixel(panel->Handle(), POINT{29, 25}), RGB(255, 255, 255)) << "clipped to its bounds";
     EXPECT_EQ(test::ScreenPixel(form->Handle(), POINT{215, 65}), RGB(0, 0, 255));
+    EXPECT_EQ(test::ScreenPixel(group->Handle(), POINT{25, 35}), RGB(255, 255, 0));
 
     MovePointerTo(*onPanel, POINT{5, 6});
     EXPECT_EQ(Application->MouseControl(), onPanel);

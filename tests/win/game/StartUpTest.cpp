@@ -144,10 +144,14 @@ TEST_F(Game, LaysOutTheMainWindowAsDesigned)
 TEST_F(Game, AltNOpensNewGameAndReturnRunsItsHighlightedItem)
 {
     SetForegroundWindow(Form1->Handle());
-    orvane::test::RunMessageLoopWith({{50, [] { orvane::test::PressKey('N', VK_MENU); }},
-                                      {600, [] { orvane::test::PressKey(VK_DOWN); }},
-                                      {900, [] { orvane::test::PressKey(VK_RETURN); }}},
-                                     1500);
+    bool opened = false;
+    orvane::test::RunMessageLoopWith({{50,
+                                       [&opened] {
+                                           orvane::test::PressKey('N', VK_MENU);
+                                           opened = orvane::test::PressKeysInDropDown({VK_DOWN, VK_RETURN});
+                                       }}},
+                                     300);
+    ASSERT_TRUE(opened) << "Alt+N opened New Game";
     EXPECT_EQ(Form1->curlevel, 1) << "Easy was highlighted first, then Normal";
     EXPECT_EQ(orvane::test::WindowText(Form1->Handle()), L"Orvane Sudoku 1.0 - Normal");
 }

@@ -3,6 +3,7 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TApplication.h"
 #include "skin/SkinMessages.h"
+#include "skin/controls/TvelSkinSpeedButton.h"
 
 namespace orvane::skin::test {
 
@@ -166,6 +167,80 @@ TEST_F(SkinControls, AControlWithTheDisabledTagAndAllInsideItKeepTheSystemsLook)
     form->OnPanel->Invalidate();
     EXPECT_EQ(pixelsOf(*form->Untouched), untouchedSkinned) << "the same with the skin and without";
     EXPECT_NE(pixelsOf(*form->OnPanel), onPanelSkinned);
+}
+
+} // namespace orvane::skin::test
+
+namespace orvane::skin::test {
+
+using namespace framework;
+using orvane::test::RunMessageLoopWith;
+
+// A speed button on the skinned form: its face in the skin's tool-bar
+// colours by state, read from the form's window it is painted on.
+TEST_F(SkinControls, ASpeedButtonShowsItsStateInTheToolBarColoursAndClicksOnRelease)
+{
+    TvelSkinEngine& engine = *form->Engine;
+    const COLORREF on = engine.GetSkinColor(SKIN2_TOOLBARONCOLOR);
+    const COLORREF down = engine.GetSkinColor(SKIN2_TOOLBARDOWNCOLOR);
+    const COLORREF border = engine.GetSkinColor(SKIN2_TOOLBARBORDERCOLOR);
+    ASSERT_NE(on, down);
+    // A windowless control's place in the pixels of the window it is drawn on.
+    const auto faceOf = [&](const TControl& control) {
+        POINT topLeft = control.ClientToScreen(POINT{0, 0});
+        ScreenToClient(form->Handle(), &topLeft);
+        return RECT{topLeft.x, topLeft.y, topLeft.x + control.Width(), topLeft.y + control.Height()};
+    };
+    TSpeedButton& speed = *form->Speed;
+    const RECT face = faceOf(speed);
+    const int area = speed.Width() * speed.Height();
+    const auto look = [&](const char* when, COLORREF filled, COLORREF absent) {
+        SCOPED_TRACE(when);
+        const TClientPixels pixels(form->Handle());
+        EXPECT_GT(pixels.Count(filled, face), area / 2);
+        EXPECT_EQ(pixels.Count(absent, face), 0);
+        EXPECT_EQ(pixels.At(face.left, face.top), border);
+        EXPECT_EQ(pixels.At(face.right - 1, face.bottom - 1), border);
+    };
+
+    const POINT centre = CentreOf(speed);
+    RunMessageLoopWith({{30, [&] { MoveTo(centre); }}}, 250);
+    look("hot", on, down);
+    RunMessageLoopWith({{30, [] { Button(MOUSEEVENTF_LEFTDOWN); }}}, 250);
+    look("pressed", down, on);
+    EXPECT_EQ(form->speedClicks, 0) << "not before the release";
+    RunMessageLoopWith({{30, [] { Button(MOUSEEVENTF_LEFTUP); }}}, 250);
+    EXPECT_EQ(form->speedClicks, 1);
+    look("hot again", on, down);
+
+    // A button of a group stays down after the click, and comes up with the
+    // next one.
+    TSpeedButton& toggle = *form->SpeedDown;
+    const RECT toggleFace = faceOf(toggle);
+    const auto clickToggle = [&] {
+        RunMessageLoopWith({{30, [&] { MoveTo(CentreOf(toggle)); }},
+                            {100, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                            {170, [] { Button(MOUSEEVENTF_LEFTUP); }},
+                            {240, [] { orvane::test::MovePointerAway(); }}},
+                           450);
+    };
+    clickToggle();
+    EXPECT_TRUE(toggle.Down());
+    EXPECT_GT(TClientPixels(form->Handle()).Count(down, toggleFace), area / 2) << "down without the pointer";
+    clickToggle();
+    EXPECT_FALSE(toggle.Down());
+    const TClientPixels up(form->Handle());
+    EXPECT_EQ(up.Count(down, toggleFace) + up.Count(on, toggleFace), 0) << "up: only the border";
+    EXPECT_EQ(up.At(toggleFace.left, toggleFace.top), border);
+
+    // Tagged to paint itself, the button keeps its own face, hot or not.
+    speed.SetTag(TvelSkinSpeedButton::OwnPaintTag);
+    speed.Invalidate();
+    RunMessageLoopWith({{30, [&] { MoveTo(centre); }}}, 250);
+    const TClientPixels own(form->Handle());
+    EXPECT_EQ(own.Count(on, face), 0);
+    EXPECT_NE(own.At(face.left, face.top), border);
+    EXPECT_GT(own.Count(ColorToRGB(speed.Color()), face), area / 2) << "its own colour";
 }
 
 } // namespace orvane::skin::test

@@ -1,5 +1,7 @@
 #include "ControlsFixture.h"
 
+#include "core/skinmodel/SkinKeys.h"
+#include "core/skinmodel/TvelSkinTabRes.h"
 #include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 
@@ -42,6 +44,32 @@ TControlsTestForm::TControlsTestForm(TComponent* owner) : TSkinTestForm(owner)
     Radio->SetParent(this);
     Radio->SetBounds(230, 162, 120, 17);
     Radio->SetCaption(L"Radio button");
+
+    // Right of the base form's panels.
+    SetClientSize(580, 240);
+    Speed = Create<TSpeedButton>(this);
+    Speed->SetParent(this);
+    Speed->SetBounds(110, 140, 64, 24);
+    Speed->SetCaption(L"Speed");
+    Speed->OnClick = [this](TObject*) { ++speedClicks; };
+
+    SpeedDown = Create<TSpeedButton>(this);
+    SpeedDown->SetParent(this);
+    SpeedDown->SetBounds(110, 170, 64, 24);
+    SpeedDown->SetCaption(L"Toggle");
+    SpeedDown->SetGroupIndex(1);
+    SpeedDown->SetAllowAllUp(true);
+
+    Tabs = Create<TTabControl>(this);
+    Tabs->SetParent(this);
+    Tabs->SetBounds(370, 10, 200, 120);
+    Tabs->SetTabs({L"First", L"Second", L"Third"});
+    Tabs->OnChange = [this](TObject*) { ++tabChanges; };
+
+    Track = Create<TTrackBar>(this);
+    Track->SetParent(this);
+    Track->SetBounds(370, 140, 200, 45);
+    Track->SetRange(0, 10);
 
     Engine = Create<TvelSkinEngine>(this);
     Engine->SetName(L"velSkinEngine1");
@@ -116,6 +144,37 @@ int TClientPixels::Count(COLORREF color, RECT area) const
         for (int x = std::max(0, int(area.left)); x < std::min(width, int(area.right)); ++x)
             found += At(x, y) == color ? 1 : 0;
     return found;
+}
+
+int TClientPixels::Count(const std::set<COLORREF>& colors, RECT area) const
+{
+    int found = 0;
+    for (int y = std::max(0, int(area.top)); y < std::min(height, int(area.bottom)); ++y)
+        for (int x = std::max(0, int(area.left)); x < std::min(width, int(area.right)); ++x)
+            found += colors.count(At(x, y)) ? 1 : 0;
+    return found;
+}
+
+TTabFrameColours::TTabFrameColours(const TvelSkinEngine& engine)
+{
+    const TvelSkinTabRes& images = const_cast<TvelSkinEngine&>(engine).TabImages();
+    const Color transparent = engine.GetSkinColor(SKIN2_TRANSCOLOR);
+    const auto coloursOf = [transparent](const Bitmap& bitmap) {
+        std::set<COLORREF> colours;
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x)
+                if (bitmap.ColorAt(x, y) != transparent)
+                    colours.insert(bitmap.ColorAt(x, y));
+        return colours;
+    };
+    const auto active = coloursOf(images.ActiveTab(TvelSkinTabRes::Orientation::AsStored));
+    const auto inactive = coloursOf(images.InactiveTab(TvelSkinTabRes::Orientation::AsStored));
+    for (COLORREF colour : active)
+        if (!inactive.count(colour))
+            activeOnly.insert(colour);
+    for (COLORREF colour : inactive)
+        if (!active.count(colour))
+            inactiveOnly.insert(colour);
 }
 
 void Key(WORD virtualKey, bool up)

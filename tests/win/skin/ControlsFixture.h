@@ -5,6 +5,11 @@
 #include "framework/TButton.h"
 #include "framework/TCheckBox.h"
 #include "framework/TRadioButton.h"
+#include "framework/TSpeedButton.h"
+#include "framework/TTabControl.h"
+#include "framework/TTrackBar.h"
+
+#include <set>
 
 namespace orvane::skin::test {
 
@@ -21,7 +26,13 @@ public:
     framework::TButton* Untouched = nullptr; // inside the panel with the disabled tag
     framework::TCheckBox* Check = nullptr;
     framework::TRadioButton* Radio = nullptr;
+    framework::TSpeedButton* Speed = nullptr;     // a plain speed button
+    framework::TSpeedButton* SpeedDown = nullptr; // one that stays down (group 1, all may be up)
+    framework::TTabControl* Tabs = nullptr;       // "First", "Second", "Third"
+    framework::TTrackBar* Track = nullptr;        // 0 to 10
     int okClicks = 0;
+    int speedClicks = 0;
+    int tabChanges = 0;
 };
 
 class SkinControls : public testing::Test {
@@ -51,11 +62,21 @@ public:
     // How many pixels of the rectangle have the colour.
     int Count(COLORREF color, RECT area) const;
     int Count(COLORREF color) const { return Count(color, RECT{0, 0, width, height}); }
+    // How many pixels of the rectangle have a colour of the set.
+    int Count(const std::set<COLORREF>& colors, RECT area) const;
 
 private:
     int width = 0;
     int height = 0;
     std::vector<COLORREF> pixels;
+};
+
+// The colours of the skin's tab frames that only the selected tab's frame
+// has, and those only the other tabs' frame has.
+struct TTabFrameColours {
+    explicit TTabFrameColours(const TvelSkinEngine& engine);
+    std::set<COLORREF> activeOnly;
+    std::set<COLORREF> inactiveOnly;
 };
 
 // A key going down or up, as the keyboard gives it.

@@ -4,6 +4,8 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "skin/SkinMessages.h"
 
+#include <commctrl.h>
+
 #include <thread>
 
 namespace orvane::skin::test {
@@ -14,14 +16,24 @@ namespace {
 
 constexpr int CheckBoxId = 101;
 constexpr int GroupBoxId = 102;
+constexpr int TabsId = 103;
+
+enum class TDialogContents { CheckBoxInGroup, Tabs };
 
 // A dialog template in memory: a group box, an automatic check box inside
-// it, and an OK button.
+// it, and an OK button; or a tab window and an OK button.
 class TDialogTemplate {
 public:
-    TDialogTemplate()
+    explicit TDialogTemplate(TDialogContents contents = TDialogContents::CheckBoxInGroup)
     {
-        Header(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 3, 0, 0, 180, 90, L"Options");
+        const DWORD style = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU;
+        if (contents == TDialogContents::Tabs) {
+            Header(style, 2, 0, 0, 180, 90, L"Options");
+            Item(WS_CHILD | WS_VISIBLE | WS_TABSTOP, 7, 7, 166, 46, TabsId, L"", L"SysTabControl32");
+            Item(BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 65, 60, 50, 16, IDOK, L"OK");
+            return;
+        }
+        Header(style, 3, 0, 0, 180, 90, L"Options");
         Item(BS_GROUPBOX | WS_CHILD | WS_VISIBLE, 7, 7, 166, 40, GroupBoxId, L"Group");
         Item(BS_AUTOCHECKBOX | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 14, 22, 120, 12, CheckBoxId, L"Check me");
         Item(BS_DEFPUSHBUTTON | WS_CHILD | WS_VISIBLE | WS_TABSTOP, 65, 60, 50, 16, IDOK, L"OK");
@@ -49,13 +61,19 @@ private:
         words.push_back(8);
         Text(L"MS Shell Dlg");
     }
-    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, const wchar_t* text)
+    // A button, or a window of the named class.
+    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, const wchar_t* text,
+              const wchar_t* className = nullptr)
     {
         if (words.size() % 2)
             words.push_back(0); // items start on a DWORD boundary
         Dword(style);
         Dword(0);
-        words.insert(words.end(), {WORD(x), WORD(y), WORD(cx), WORD(cy), id, 0xFFFF, 0x0080});
+        words.insert(words.end(), {WORD(x), WORD(y), WORD(cx), WORD(cy), id});
+        if (className)
+            Text(className);
+        else
+            words.insert(words.end(), {0xFFFF, 0x0080});
         Text(text);
         words.push_back(0);
     }
@@ -64,8 +82,18 @@ private:
 
 INT_PTR CALLBACK DialogProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM)
 {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
+        if (HWND tabs = GetDlgItem(dialog, TabsId)) {
+            const wchar_t* const captions[] = {L"General", L"Colours", L"Fonts"};
+            for (int index = 0; index < 3; ++index) {
+                TCITEMW tab{};
+                tab.mask = TCIF_TEXT;
+                tab.pszText = const_cast<wchar_t*>(captions[index]);
+                SendMessageW(tabs, TCM_INSERTITEMW, WPARAM(index), reinterpret_cast<LPARAM>(&tab));
+            }
+        }
         return TRUE;
+    }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
         EndDialog(dialog, LOWORD(wParam));
         return TRUE;
@@ -128,6 +156,43 @@ TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
     EXPECT_EQ(uncheckedPixel, uncheckedFrame.ColorAt(probe.x, probe.y));
     EXPECT_EQ(checkedPixel, checkedFrame.ColorAt(probe.x, probe.y));
     EXPECT_EQ(answer, IDOK) << "the skinned OK button clicks";
+}
+
+// A system tab window of a dialog is skinned: its selected tab shows the
+// skin's first tab frame, the others the second.
+TEST_F(Skin, ADialogsTabWindowShowsTheSkinsTabFrames)
+{
+    const TTabFrameColours colours(*form->Engine);
+    ASSERT_FALSE(colours.activeOnly.empty());
+    ASSERT_FALSE(colours.inactiveOnly.empty());
+    LRESULT skinned = -1;
+    int selectedActive = -1, selectedInactive = -1, otherActive = -1, otherInactive = -1, selectedArea = 0;
+    std::thread hand([&] {
+        HWND dialog = WaitForWindow(L"#32770");
+        if (!dialog)
+            return;
+        Sleep(300);
+        HWND tabs = GetDlgItem(dialog, TabsId);
+        skinned = SendMessageW(tabs, SKM_ISSKINNED, 0, 0);
+        RECT first{}, second{};
+        SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+        SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
+        const TClientPixels pixels(tabs);
+        selectedArea = (first.right - first.left) * (first.bottom - first.top);
+        selectedActive = pixels.Count(colours.activeOnly, first);
+        selectedInactive = pixels.Count(colours.inactiveOnly, first);
+        otherActive = pixels.Count(colours.activeOnly, second);
+        otherInactive = pixels.Count(colours.inactiveOnly, second);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    const TDialogTemplate dialogTemplate(TDialogContents::Tabs);
+    DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.Get(), Window(), DialogProcedure, 0);
+    hand.join();
+    EXPECT_EQ(skinned, 1);
+    EXPECT_GT(selectedActive, selectedArea / 3);
+    EXPECT_EQ(selectedInactive, 0);
+    EXPECT_EQ(otherActive, 0);
+    EXPECT_GT(otherInactive, 0);
 }
 
 } // namespace orvane::skin::test

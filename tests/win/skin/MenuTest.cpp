@@ -16,6 +16,7 @@ namespace {
 
 using namespace framework;
 using orvane::test::OpenMenuItemRect;
+using orvane::test::PressKeysInDropDown;
 using orvane::test::PumpMessages;
 using orvane::test::RunMessageLoopWith;
 
@@ -175,20 +176,37 @@ TEST_F(SkinMenu, AClickOnADropDownItemAndReturnOnAHighlightedItemRunIt)
 
     // Alt with the access letter opens the menu with its first item
     // highlighted; Return runs it.
-    RunMessageLoopWith({{50, [] { PressKey('F', VK_MENU); }},
-                        {600, [] { PressKey(VK_DOWN); }},
-                        {900, [] { PressKey(VK_RETURN); }}},
-                       1500);
+    bool opened = false;
+    RunMessageLoopWith({{50,
+                         [&opened] {
+                             PressKey('F', VK_MENU);
+                             opened = PressKeysInDropDown({VK_DOWN, VK_RETURN});
+                         }}},
+                       300);
+    ASSERT_TRUE(opened) << "Alt+F opened the menu";
     EXPECT_EQ(form->clickedItems, (std::vector<std::wstring>{L"&Open", L"C&hecked"}))
         << "Open, then down past the line to Checked";
 
+    // The same while a child window (the memo) has the focus.
+    form->Memo->SetFocus();
+    RunMessageLoopWith({{50, [] { PressKey('F', VK_MENU); }}, {600, [] { PressKey(VK_RETURN); }}}, 1100);
+    EXPECT_EQ(form->clickedItems.back(), L"&Open") << "from the memo";
+    form->SetFocus();
+    PumpMessages();
+
     // F10 highlights the first item on the bar; the right arrow moves on,
     // the down arrow opens that item's menu with its first item highlighted.
-    RunMessageLoopWith({{50, [] { PressKey(VK_F10); }},
-                        {400, [] { PressKey(VK_RIGHT); }},
-                        {700, [] { PressKey(VK_DOWN); }},
-                        {1200, [] { PressKey(VK_RETURN); }}},
-                       1700);
+    RunMessageLoopWith({{50,
+                         [&opened] {
+                             PressKey(VK_F10);
+                             Sleep(250);
+                             PressKey(VK_RIGHT);
+                             Sleep(250);
+                             PressKey(VK_DOWN);
+                             opened = PressKeysInDropDown({VK_RETURN});
+                         }}},
+                       300);
+    ASSERT_TRUE(opened) << "F10, Right and Down opened the second menu";
     EXPECT_EQ(form->clickedItems.back(), L"&Undo");
 }
 

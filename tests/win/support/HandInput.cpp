@@ -54,12 +54,42 @@ void PressKey(WORD virtualKey, WORD heldModifier)
     }
 }
 
+namespace {
+
+struct TOwnWindowSearch {
+    const wchar_t* className;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK MatchOwnWindow(HWND window, LPARAM data)
+{
+    auto& search = *reinterpret_cast<TOwnWindowSearch*>(data);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    wchar_t name[64]{};
+    if (process != GetCurrentProcessId() || !GetClassNameW(window, name, 64) || lstrcmpiW(name, search.className) != 0)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// A top-level window of this program with that class: another program's
+// dialog on the same display must not stand in for ours.
+HWND FindOwnWindow(const wchar_t* className)
+{
+    TOwnWindowSearch search{className};
+    EnumWindows(&MatchOwnWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+} // namespace
+
 HWND WaitForWindow(const wchar_t* className, bool visible)
 {
     constexpr DWORD Patience = 5000;
     const DWORD start = GetTickCount();
     while (GetTickCount() - start < Patience) {
-        HWND window = FindWindowW(className, nullptr);
+        HWND window = FindOwnWindow(className);
         if (window && (IsWindowVisible(window) != FALSE) == visible)
             return window;
         if (!window && !visible)
@@ -67,6 +97,20 @@ HWND WaitForWindow(const wchar_t* className, bool visible)
         Sleep(20);
     }
     return nullptr;
+}
+
+bool PressKeysInDropDown(std::initializer_list<WORD> keys)
+{
+    if (!WaitForWindow(L"#32768"))
+        return false;
+    for (const WORD key : keys) {
+        Sleep(150);
+        PressKey(key);
+    }
+    WaitForWindow(L"#32768", false);
+    // The chosen item runs after the menu's loop has ended.
+    Sleep(250);
+    return true;
 }
 
 RECT OpenMenuItemRect(const TMenuItem& item)

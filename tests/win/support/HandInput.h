@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+
 namespace orvane::test {
 
 // Real input, as the hand gives it (SendInput). Run these on the hand's
@@ -15,8 +17,13 @@ void Button(DWORD downOrUp);
 void ClickAtScreen(POINT screen, DWORD down = MOUSEEVENTF_LEFTDOWN, DWORD up = MOUSEEVENTF_LEFTUP);
 // A key going down and up; with a modifier held around it when given.
 void PressKey(WORD virtualKey, WORD heldModifier = 0);
-// Waits up to a few seconds for a visible window of a class; null when none comes.
+// Waits up to a few seconds for a visible window of a class in this
+// program; null when none comes. With visible false: waits for it to go.
 HWND WaitForWindow(const wchar_t* className, bool visible = true);
+// Waits for a drop-down menu to show, presses the keys in turn and waits for
+// the menu to close; false when no menu showed. Keys pressed before the menu
+// is up could reach the window under it on a slow machine.
+bool PressKeysInDropDown(std::initializer_list<WORD> keys);
 
 // The menu window open now ("#32768"), its menu, and where an item of it
 // stands on the screen; an empty rectangle when it is not there.

@@ -1,0 +1,61 @@
+#include "skin/controls/TvelSkinWndTabControl.h"
+
+#include "core/skinmodel/TvelSkinTabRes.h"
+#include "framework/GdiOwners.h"
+#include "skin/TvelSkinEngine.h"
+#include "skin/controls/TabControlPainting.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace orvane::skin {
+
+using namespace framework;
+
+void TvelSkinWndTabControl::Init()
+{
+    RECT tab{};
+    if (SendMessageW(GetHandle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab)))
+        ownTabHeight = tab.bottom - tab.top;
+}
+
+void TvelSkinWndTabControl::SkinChanged()
+{
+    HWND window = GetHandle();
+    if (!window || ownTabHeight <= 0)
+        return;
+    int height = ownTabHeight;
+    if (Skinning())
+        height = std::max(height, Engine().TabImages().ActiveTab(TvelSkinTabRes::Orientation::AsStored).Height());
+    SendMessageW(window, TCM_SETITEMSIZE, 0, MAKELPARAM(0, height));
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+bool TvelSkinWndTabControl::BeforeMessage(TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_PAINT: {
+        TPaintDC paintCycle(GetHandle());
+        Paint();
+        message.Result = 0;
+        return false;
+    }
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return false;
+    default:
+        return true;
+    }
+}
+
+void TvelSkinWndTabControl::Paint()
+{
+    HWND window = GetHandle();
+    if (!window)
+        return;
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    PaintSkinnedTabs(Engine(), window, font, [window](int index) { return SystemTabText(window, index); });
+}
+
+} // namespace orvane::skin
