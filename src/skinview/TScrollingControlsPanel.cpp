@@ -5,9 +5,7 @@
 #include "framework/TComboBoxEx.h"
 #include "framework/TDateTimePicker.h"
 #include "framework/TEdit.h"
-#include "framework/TForm.h"
 #include "framework/THotKey.h"
-#include "framework/TLabel.h"
 #include "framework/TListBox.h"
 #include "framework/TListView.h"
 #include "framework/TMemo.h"
@@ -16,6 +14,7 @@
 #include "framework/TStringGrid.h"
 #include "framework/TTreeView.h"
 
+#include <algorithm>
 #include <string>
 
 namespace orvane::skinview {
@@ -26,7 +25,8 @@ namespace {
 
 constexpr int Gap = 8;
 constexpr int RowHeight = 21;
-constexpr int ListHeight = 96;
+constexpr int BarThickness = 17;
+constexpr int ListHeight = 80;
 constexpr int MemoFirstShownLine = 12;
 
 std::wstring Numbered(const wchar_t* text, int number) { return text + std::to_wstring(number); }
@@ -39,82 +39,84 @@ TScrollingControlsPanel* TScrollingControlsPanel::CreateOn(TComponent& owner, TW
 {
     auto* panel = Create<TScrollingControlsPanel>(&owner);
     panel->SetParent(&parent);
-    panel->SetAlign(TAlign::alBottom);
-    // The page comes below what the form shows already: the form grows by it.
-    if (auto* form = As<TCustomForm>(&owner))
-        form->SetClientHeight(form->ClientHeight() + PanelHeight);
+    panel->SetAlign(TAlign::alClient);
     return panel;
 }
 
 TScrollingControlsPanel::TScrollingControlsPanel(TComponent* owner) : TPanel(owner)
 {
-    SetBounds(0, 0, 624, PanelHeight);
+    SetBounds(0, 0, PanelWidth, PanelHeight);
     SetCaption(L"");
+    SetBevelOuter(TPanelBevel::bvNone);
 
-    // First row: single-line boxes.
-    int x = Gap;
-    const auto place = [this, &x](TControl* control, int width, int y, int height) {
+    // Rows from the top, each filled from the left.
+    int x = Gap, y = Gap, rowHeight = 0;
+    const auto place = [this, &x, &y, &rowHeight](TControl* control, int width, int height) {
         control->SetParent(this);
         control->SetBounds(x, y, width, height);
         x += width + Gap;
+        rowHeight = std::max(rowHeight, height);
     };
+    const auto nextRow = [&x, &y, &rowHeight] {
+        x = Gap;
+        y += rowHeight + Gap;
+        rowHeight = 0;
+    };
+
     auto* edit = Create<TEdit>(this);
     edit->SetText(L"An edit box");
-    place(edit, 100, Gap, RowHeight);
+    place(edit, 96, RowHeight);
     auto* disabledEdit = Create<TEdit>(this);
     disabledEdit->SetText(L"Disabled");
     disabledEdit->SetEnabled(false);
-    place(disabledEdit, 70, Gap, RowHeight);
-
+    place(disabledEdit, 64, RowHeight);
     auto* combo = Create<TComboBox>(this);
     combo->SetStyle(TComboBoxStyle::csDropDownList);
     for (int item = 1; item <= 12; ++item)
         combo->AddItem(Numbered(L"Choice ", item));
     combo->SetItemIndex(0);
-    place(combo, 96, Gap, RowHeight);
+    place(combo, 128, RowHeight);
+    nextRow();
+
     auto* disabledCombo = Create<TComboBox>(this);
     disabledCombo->AddItem(L"Disabled");
     disabledCombo->SetItemIndex(0);
     disabledCombo->SetEnabled(false);
-    place(disabledCombo, 80, Gap, RowHeight);
+    place(disabledCombo, 90, RowHeight);
     auto* comboEx = Create<TComboBoxEx>(this);
     comboEx->SetStyle(TComboBoxStyle::csDropDownList);
     comboEx->AddItem(L"Extended");
     comboEx->SetItemIndex(0);
-    place(comboEx, 80, Gap, RowHeight);
-
+    place(comboEx, 90, RowHeight);
     auto* date = Create<TDateTimePicker>(this);
-    place(date, 100, Gap, RowHeight);
+    place(date, 108, RowHeight);
+    nextRow();
 
-    // Second row: the time, a stepped date, a hot key.
-    x = Gap;
-    const int second = Gap + RowHeight + Gap;
     auto* time = Create<TDateTimePicker>(this);
     time->SetKind(TDateTimeKind::dtkTime);
-    place(time, 90, second, RowHeight);
+    place(time, 90, RowHeight);
     auto* steppedDate = Create<TDateTimePicker>(this);
     steppedDate->SetDateMode(TDTDateMode::dmUpDown);
-    place(steppedDate, 100, second, RowHeight);
+    place(steppedDate, 108, RowHeight);
     auto* hotKey = Create<THotKey>(this);
     hotKey->SetHotKey(MAKEWORD('K', HOTKEYF_CONTROL));
-    place(hotKey, 90, second, RowHeight);
+    place(hotKey, 90, RowHeight);
+    nextRow();
+
     auto* horizontalBar = Create<TScrollBar>(this);
     horizontalBar->SetParams(30, 0, 100, 20);
-    place(horizontalBar, 150, second + 2, 17);
+    place(horizontalBar, 180, BarThickness);
     auto* disabledBar = Create<TScrollBar>(this);
     disabledBar->SetParams(0, 0, 100, 20);
     disabledBar->SetEnabled(false);
-    place(disabledBar, 100, second + 2, 17);
+    place(disabledBar, 116, BarThickness);
+    nextRow();
 
-    // Third row: the lists.
-    x = Gap;
-    const int third = second + RowHeight + Gap;
     auto* list = Create<TListBox>(this);
     for (int item = 1; item <= 30; ++item)
         list->AddItem(Numbered(L"List item ", item));
     list->SetItemIndex(2);
-    place(list, 100, third, ListHeight);
-
+    place(list, 96, ListHeight);
     ScrolledMemo = Create<TMemo>(this);
     ScrolledMemo->SetScrollBars(TScrollStyle::ssBoth);
     ScrolledMemo->SetWordWrap(false);
@@ -122,7 +124,12 @@ TScrollingControlsPanel::TScrollingControlsPanel(TComponent* owner) : TPanel(own
     for (int line = 1; line <= 40; ++line)
         lines.push_back(Numbered(L"A memo line too long for its box, number ", line));
     ScrolledMemo->SetLines(lines);
-    place(ScrolledMemo, 130, third, ListHeight);
+    place(ScrolledMemo, 150, ListHeight);
+    auto* verticalBar = Create<TScrollBar>(this);
+    verticalBar->SetKind(TScrollBarKind::sbVertical);
+    verticalBar->SetParams(60, 0, 100, 10);
+    place(verticalBar, BarThickness, ListHeight);
+    nextRow();
 
     auto* tree = Create<TTreeView>(this);
     for (int root = 1; root <= 4; ++root) {
@@ -131,25 +138,16 @@ TScrollingControlsPanel::TScrollingControlsPanel(TComponent* owner) : TPanel(own
             tree->AddNode(node, Numbered(L"Leaf ", leaf));
     }
     tree->FullExpand();
-    place(tree, 110, third, ListHeight);
-
+    place(tree, 110, ListHeight);
     auto* listView = Create<TListView>(this);
-    listView->AddColumn(L"Name", 80);
-    listView->AddColumn(L"Size", 60);
-    listView->AddColumn(L"Kind", 70);
+    listView->AddColumn(L"Name", 70);
+    listView->AddColumn(L"Size", 56);
+    listView->AddColumn(L"Kind", 64);
     for (int row = 1; row <= 12; ++row)
         listView->AddItem({Numbered(L"File ", row), std::to_wstring(row * 3) + L" KB", L"Puzzle"});
-    place(listView, 190, third, ListHeight);
+    place(listView, 186, ListHeight);
+    nextRow();
 
-    auto* verticalBar = Create<TScrollBar>(this);
-    verticalBar->SetKind(TScrollBarKind::sbVertical);
-    verticalBar->SetParams(60, 0, 100, 10);
-    place(verticalBar, 17, third, ListHeight);
-
-    // Fourth row: a grid and a scroll box with buttons beyond its edges.
-    x = Gap;
-    const int fourth = third + ListHeight + Gap;
-    const int lastHeight = PanelHeight - fourth - Gap;
     auto* grid = Create<TStringGrid>(this);
     grid->SetSize(8, 20);
     for (int col = 1; col < 8; ++col)
@@ -158,10 +156,11 @@ TScrollingControlsPanel::TScrollingControlsPanel(TComponent* owner) : TPanel(own
         grid->SetCell(0, row, std::to_wstring(row));
         grid->SetCell(1, row, std::to_wstring(row * row));
     }
-    place(grid, 260, fourth, lastHeight);
+    place(grid, 180, ListHeight);
 
+    // A scroll box with buttons beyond its edges.
     ScrollBox = Create<TScrollBox>(this);
-    place(ScrollBox, 200, fourth, lastHeight);
+    place(ScrollBox, 116, ListHeight);
     for (int index = 0; index < 6; ++index) {
         auto* button = Create<TButton>(this);
         button->SetParent(ScrollBox);
@@ -169,10 +168,6 @@ TScrollingControlsPanel::TScrollingControlsPanel(TComponent* owner) : TPanel(own
         button->SetCaption(Numbered(L"Button ", index + 1));
     }
     ScrollBox->SetRange(8 + 6 * 70, 8 + 5 * 20 + 32);
-
-    auto* note = Create<TLabel>(this);
-    note->SetCaption(L"Scrolled, with items");
-    place(note, 140, fourth, 16);
 }
 
 void TScrollingControlsPanel::CreateWnd()

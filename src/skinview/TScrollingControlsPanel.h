@@ -20,12 +20,13 @@ public:
     static const framework::TClassInfo ClassInfo;
     const framework::TClassInfo& ClassType() const override { return ClassInfo; }
 
-    static constexpr int PanelHeight = 300;
+    // The room the controls take: a column of the gallery.
+    static constexpr int PanelWidth = 320;
+    static constexpr int PanelHeight = 400;
 
     explicit TScrollingControlsPanel(framework::TComponent* owner);
 
-    // Makes the panel along the bottom of the parent, and makes the owner,
-    // when it is a form, that much taller.
+    // Makes the panel filling the parent's client area.
     static TScrollingControlsPanel* CreateOn(framework::TComponent& owner, framework::TWinControl& parent);
 
     framework::TMemo* ScrolledMemo = nullptr;

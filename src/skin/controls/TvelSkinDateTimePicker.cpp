@@ -48,8 +48,10 @@ void TvelSkinDateTimePicker::Init()
 void TvelSkinDateTimePicker::Release()
 {
     upDown.reset();
-    if (HWND own = OwnUpDown(); own && !IsWindowVisible(own))
-        ShowWindow(own, SW_SHOWNA);
+    // The control may be on its way out: only its window is asked.
+    if (hiddenUpDown && IsWindow(hiddenUpDown) && !IsWindowVisible(hiddenUpDown))
+        ShowWindow(hiddenUpDown, SW_SHOWNA);
+    hiddenUpDown = nullptr;
     TvelSkinExtComboboxLikeControl::Release();
 }
 
@@ -63,11 +65,13 @@ void TvelSkinDateTimePicker::PlaceUpDown()
         GetWindowRect(own, &area);
         MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&area), 2);
         ShowWindow(own, SW_HIDE);
+        hiddenUpDown = own;
         upDown->ShowAt(area);
         InvalidateRect(upDown->Handle(), nullptr, FALSE);
     } else {
         upDown->Hide();
         ShowWindow(own, SW_SHOWNA);
+        hiddenUpDown = nullptr;
     }
 }
 

@@ -33,6 +33,8 @@ private:
     void PlaceUpDown();
 
     std::unique_ptr<TvelSkinInternalUpDown> upDown;
+    // The picker's own up-down while hidden in favour of the skinned one.
+    HWND hiddenUpDown = nullptr;
 };
 
 } // namespace orvane::skin

@@ -40,8 +40,10 @@ bool TvelSkinOverlayWindow::Create(HWND parent)
 {
     if (window || !parent || !RegisterOverlayClass(&Procedure))
         return window != nullptr;
-    window = CreateWindowExW(0, OverlayClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent, nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+    // No parent notifications: the parent may be a control on its way out when
+    // the window goes.
+    window = CreateWindowExW(WS_EX_NOPARENTNOTIFY, OverlayClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                             parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window)
         return false;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

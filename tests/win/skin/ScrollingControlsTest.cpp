@@ -5,6 +5,7 @@
 #include "framework/TApplication.h"
 #include "framework/TCommonDialog.h"
 #include "framework/TComboBox.h"
+#include "framework/TDateTimePicker.h"
 #include "framework/TEdit.h"
 #include "framework/TListBox.h"
 #include "framework/TScrollBar.h"
@@ -12,6 +13,7 @@
 #include "skin/SkinMessages.h"
 #include "skin/TvelSkinWindow.h"
 #include "skin/controls/ScrollBarDrawing.h"
+#include "skin/controls/TvelSkinDateTimePicker.h"
 #include "skin/controls/TvelSkinScrollBar.h"
 #include "skin/controls/TvelSkinScrollWinControl.h"
 
@@ -72,6 +74,14 @@ public:
         Grid->SetBounds(530, 10, 200, 130);
         Grid->SetSize(12, 40);
 
+        Date = Create<TDateTimePicker>(this);
+        Date->SetParent(this);
+        Date->SetBounds(370, 190, 150, 21);
+        Time = Create<TDateTimePicker>(this);
+        Time->SetParent(this);
+        Time->SetKind(TDateTimeKind::dtkTime);
+        Time->SetBounds(370, 220, 150, 21);
+
         Bar = Create<TScrollBar>(this);
         Bar->SetParent(this);
         Bar->SetKind(TScrollBarKind::sbVertical);
@@ -92,6 +102,8 @@ public:
     TListBox* List = nullptr;
     TStringGrid* Grid = nullptr;
     TScrollBar* Bar = nullptr;
+    TDateTimePicker* Date = nullptr;
+    TDateTimePicker* Time = nullptr;
 };
 
 const TClassInfo TScrollTestForm::ClassInfo{L"TScrollTestForm", &TSkinTestForm::ClassInfo, {}};
@@ -360,6 +372,32 @@ TEST_F(SkinScrolling, TheSkinnedComboBoxDropsDownOnAClickOnItsButton)
     EXPECT_TRUE(form->Combo->DroppedDown());
     RunMessageLoopWith({{30, [] { PressKey(VK_ESCAPE); }}}, 200);
     EXPECT_FALSE(form->Combo->DroppedDown());
+}
+
+TEST_F(SkinScrolling, ADatePickerOpensItsCalendarFromTheSkinnedButtonATimePickerShowsSkinnedArrows)
+{
+    TvelSkinDateTimePicker* date = SkinOf<TvelSkinDateTimePicker>(*form->Date);
+    TvelSkinDateTimePicker* time = SkinOf<TvelSkinDateTimePicker>(*form->Time);
+    ASSERT_NE(date, nullptr);
+    ASSERT_NE(time, nullptr);
+    ASSERT_NE(date->ComboButton(), nullptr);
+    EXPECT_TRUE(date->ComboButton()->Visible());
+    EXPECT_FALSE(date->UpDown() && date->UpDown()->Visible());
+    EXPECT_FALSE(time->ComboButton() && time->ComboButton()->Visible());
+    ASSERT_NE(time->UpDown(), nullptr);
+    EXPECT_TRUE(time->UpDown()->Visible()) << "skinned arrows in place of the picker's own";
+
+    RECT button{};
+    GetWindowRect(date->ComboButton()->Handle(), &button);
+    const POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+    EXPECT_EQ(WindowFromPoint(centre), date->ComboButton()->Handle());
+    RunMessageLoopWith({{30, [centre] { MoveTo(centre); }},
+                        {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {140, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       500);
+    HWND calendar = reinterpret_cast<HWND>(SendMessageW(form->Date->WindowHandle(), DTM_GETMONTHCAL, 0, 0));
+    EXPECT_TRUE(calendar && IsWindowVisible(calendar)) << "the calendar dropped down";
+    RunMessageLoopWith({{30, [] { PressKey(VK_ESCAPE); }}}, 300);
 }
 
 TEST_F(Skin, TheOpenDialogsComboBoxesGetTheSkinnedButton)
