@@ -62,6 +62,27 @@ void TvelSkinControl::Repaint()
         Paint();
 }
 
+void TvelSkinControl::AnswerPaint(framework::TMessage& message)
+{
+    framework::TPaintDC paintCycle(GetHandle());
+    Paint();
+    message.Result = 0;
+}
+
+bool TvelSkinControl::AnswerOwnPaintMessages(framework::TMessage& message)
+{
+    switch (message.Msg) {
+    case WM_PAINT:
+        AnswerPaint(message);
+        return true;
+    case WM_ERASEBKGND:
+        message.Result = 1;
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TvelSkinControl::SetState(unsigned char flag, bool on)
 {
     state = on ? (state | flag) : (state & ~flag);

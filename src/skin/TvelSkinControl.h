@@ -91,6 +91,14 @@ protected:
     void Repaint();
     void SetState(unsigned char flag, bool on);
 
+    // For a control skin that draws all of its control. AnswerPaint answers
+    // WM_PAINT: Paint inside the window's paint cycle, which validates it.
+    // AnswerOwnPaintMessages answers WM_PAINT so and WM_ERASEBKGND with 1,
+    // as the paint covers the background; it says whether the message was
+    // one of them, which the control's own handler must then not get.
+    void AnswerPaint(framework::TMessage& message);
+    bool AnswerOwnPaintMessages(framework::TMessage& message);
+
     // Copies the prepared image over GetBounds and draws the text centred in
     // `area` on top of it: grey when disabled, one pixel right and down when
     // pressed; `wordWrap` breaks lines in `area` less 2 pixels on each side.

@@ -33,6 +33,8 @@ void TvelSkinButton::Init()
 
 bool TvelSkinButton::BeforeMessage(TMessage& message)
 {
+    if (AnswerOwnPaintMessages(message))
+        return false;
     switch (message.Msg) {
     case WM_KEYDOWN:
         return message.WParam != VK_RETURN && message.WParam != VK_SPACE;
@@ -50,15 +52,6 @@ bool TvelSkinButton::BeforeMessage(TMessage& message)
     case CM_GOTFOCUS:
     case CM_LOSTFOCUS:
         Paint();
-        return false;
-    case WM_PAINT: {
-        TPaintDC paintCycle(GetHandle());
-        Paint();
-        message.Result = 0;
-        return false;
-    }
-    case WM_ERASEBKGND:
-        message.Result = 1;
         return false;
     default:
         return true;

@@ -1,6 +1,5 @@
 #include "skin/controls/TvelSkinCheckBox.h"
 
-#include "core/raster/BitmapCopy.h"
 #include "core/skincontrols/CheckBoxPlacement.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/PublishedProperties.h"
@@ -32,31 +31,19 @@ void TvelSkinCheckBox::SkinChanged()
 void TvelSkinCheckBox::AfterMessage(TMessage& message)
 {
     TvelSkinControlFramework::AfterMessage(message);
-    // The system draws its own box again on these, outside its paint cycle.
-    switch (message.Msg) {
-    case BM_SETCHECK:
-    case BM_SETSTATE:
-    case WM_LBUTTONDBLCLK:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
+    if (SystemRedrawsBoxOn(message.Msg))
         Repaint();
-        break;
-    default:
-        break;
-    }
 }
 
 TvelSkinCheckBox::TBoxImage TvelSkinCheckBox::BoxImage() const
 {
-    return TBoxImage{SKIN2_CHECKBOX, 6, SKIN2_CHECKBOXTRANS};
+    return CheckBoxImage;
 }
 
 int TvelSkinCheckBox::BoxFrame() const
 {
     const HWND window = Handle();
-    const LRESULT check = window ? SendMessageW(window, BM_GETCHECK, 0, 0) : BST_UNCHECKED;
-    const int frame = check == BST_CHECKED ? 1 : check == BST_INDETERMINATE ? 2 : 3;
-    return IsEnabled() ? frame : frame + 3;
+    return CheckBoxFrame(window ? SendMessageW(window, BM_GETCHECK, 0, 0) : BST_UNCHECKED, IsEnabled());
 }
 
 void TvelSkinCheckBox::Paint()
@@ -78,10 +65,7 @@ void TvelSkinCheckBox::Paint()
     {
         Canvas canvas(image.CoreBitmap());
         canvas.FillRect(Rect{0, 0, place.boxWidth, place.boxHeight}, ColorToRGB(Control().Color()));
-        const Color transparent =
-            engine.GetSkinFlag(box.transFlag) ? engine.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
-        CopyRectMasked(canvas, place.frameX, place.frameY, frame, Rect{0, 0, frame.Width(), frame.Height()},
-                       transparent);
+        CopyBoxFrame(engine, box, frame, canvas, place.frameX, place.frameY);
     }
     DrawImageAt(image, POINT{place.x, place.y});
 }

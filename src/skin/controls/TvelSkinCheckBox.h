@@ -2,6 +2,7 @@
 
 #include "framework/TColor.h"
 #include "skin/TvelSkinControlFramework.h"
+#include "skin/controls/CheckBoxFrames.h"
 
 namespace orvane::skin {
 
@@ -19,11 +20,7 @@ public:
     void Init() override;
 
 protected:
-    struct TBoxImage {
-        int image;     // skin image
-        int frames;    // frames in it
-        int transFlag; // skin flag: the image has a transparent colour
-    };
+    using TBoxImage = TSkinBoxImage;
     virtual TBoxImage BoxImage() const;
     // The frame (from 1) for the control's state.
     virtual int BoxFrame() const;

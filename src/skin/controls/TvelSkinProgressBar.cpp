@@ -3,7 +3,6 @@
 #include "core/raster/ThreePartDraw.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "core/skinmodel/TvelSkinProgressBarRes.h"
-#include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
 #include "framework/TProgressBar.h"
 #include "skin/TvelSkinEngine.h"
@@ -22,19 +21,7 @@ constexpr int PieceCap = 2;
 
 bool TvelSkinProgressBar::BeforeMessage(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_PAINT: {
-        TPaintDC paintCycle(GetHandle());
-        Paint();
-        message.Result = 0;
-        return false;
-    }
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
-    default:
-        return true;
-    }
+    return !AnswerOwnPaintMessages(message);
 }
 
 void TvelSkinProgressBar::AfterMessage(TMessage& message)

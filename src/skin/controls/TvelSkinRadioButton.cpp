@@ -1,6 +1,5 @@
 #include "skin/controls/TvelSkinRadioButton.h"
 
-#include "core/skinmodel/SkinKeys.h"
 #include "framework/TRadioButton.h"
 
 namespace orvane::skin {
@@ -24,14 +23,13 @@ bool TvelSkinRadioButton::BeforeMessage(TMessage& message)
 
 TvelSkinCheckBox::TBoxImage TvelSkinRadioButton::BoxImage() const
 {
-    return TBoxImage{SKIN2_RADIOBUTTON, 4, SKIN2_RADIOBUTTONTRANS};
+    return RadioButtonImage;
 }
 
 int TvelSkinRadioButton::BoxFrame() const
 {
     const HWND window = Handle();
-    const int frame = window && SendMessageW(window, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 2;
-    return IsEnabled() ? frame : frame + 2;
+    return RadioButtonFrame(window ? SendMessageW(window, BM_GETCHECK, 0, 0) : BST_UNCHECKED, IsEnabled());
 }
 
 } // namespace orvane::skin

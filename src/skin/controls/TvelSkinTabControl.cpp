@@ -1,6 +1,5 @@
 #include "skin/controls/TvelSkinTabControl.h"
 
-#include "framework/GdiOwners.h"
 #include "framework/TTabControl.h"
 #include "skin/controls/TabControlPainting.h"
 
@@ -10,19 +9,7 @@ using namespace framework;
 
 bool TvelSkinTabControl::BeforeMessage(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_PAINT: {
-        TPaintDC paintCycle(GetHandle());
-        Paint();
-        message.Result = 0;
-        return false;
-    }
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
-    default:
-        return true;
-    }
+    return !AnswerOwnPaintMessages(message);
 }
 
 void TvelSkinTabControl::Paint()

@@ -5,7 +5,6 @@
 #include "core/raster/ThreePartDraw.h"
 #include "core/skincontrols/TrackBarMarks.h"
 #include "core/skinmodel/SkinKeys.h"
-#include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
 #include "framework/TWinControl.h"
 #include "skin/TvelSkinEngine.h"
@@ -58,16 +57,9 @@ void TvelSkinTrackBar::Release()
 
 bool TvelSkinTrackBar::BeforeMessage(TMessage& message)
 {
+    if (AnswerOwnPaintMessages(message))
+        return false;
     switch (message.Msg) {
-    case WM_PAINT: {
-        TPaintDC paintCycle(GetHandle());
-        Paint();
-        message.Result = 0;
-        return false;
-    }
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
     case WM_KILLFOCUS:
         // Sent while the window still has the focus: paint it as it will be.
         if (Skinning())

@@ -1,7 +1,6 @@
 #include "skin/controls/TvelSkinWndButton.h"
 
 #include "core/skinmodel/SkinKeys.h"
-#include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
 #include "framework/TFont.h"
 #include "skin/SystemFonts.h"
@@ -104,12 +103,9 @@ bool TvelSkinWndButton::BeforeMessage(TMessage& message)
         Paint();
         message.Result = 0;
         return false;
-    case WM_PAINT: {
-        TPaintDC paintCycle(GetHandle());
-        Paint();
-        message.Result = 0;
+    case WM_PAINT:
+        AnswerPaint(message);
         return false;
-    }
     case WM_ERASEBKGND:
         Paint();
         return true;

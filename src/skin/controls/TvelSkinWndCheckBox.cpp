@@ -1,6 +1,5 @@
 #include "skin/controls/TvelSkinWndCheckBox.h"
 
-#include "core/raster/BitmapCopy.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TBitmap.h"
 #include "skin/TvelSkinEngine.h"
@@ -28,22 +27,18 @@ void TvelSkinWndCheckBox::Init() { style = GetWindowLongW(GetHandle(), GWL_STYLE
 void TvelSkinWndCheckBox::AfterMessage(TMessage& message)
 {
     TvelSkinControlWnd::AfterMessage(message);
-    // The system draws its own box again on these, outside its paint cycle.
-    if (message.Msg == WM_LBUTTONDBLCLK || message.Msg == BM_SETCHECK || message.Msg == WM_SETFOCUS ||
-        message.Msg == WM_KILLFOCUS || message.Msg == BM_SETSTATE)
+    if (SystemRedrawsBoxOn(message.Msg))
         Repaint();
 }
 
 TvelSkinWndCheckBox::TBoxImage TvelSkinWndCheckBox::BoxImage() const
 {
-    return TBoxImage{SKIN2_CHECKBOX, 6, SKIN2_CHECKBOXTRANS};
+    return CheckBoxImage;
 }
 
 int TvelSkinWndCheckBox::BoxFrame() const
 {
-    const LRESULT check = SendMessageW(Handle(), BM_GETCHECK, 0, 0);
-    const int frame = check == BST_CHECKED ? 1 : check == BST_INDETERMINATE ? 2 : 3;
-    return IsEnabled() ? frame : frame + 3;
+    return CheckBoxFrame(SendMessageW(Handle(), BM_GETCHECK, 0, 0), IsEnabled());
 }
 
 void TvelSkinWndCheckBox::Paint()
@@ -58,9 +53,7 @@ void TvelSkinWndCheckBox::Paint()
     {
         Canvas canvas(image.CoreBitmap());
         canvas.FillRect(Rect{0, 0, image.Width(), image.Height()}, engine.GetSkinColor(SKIN2_FORMCOLOR));
-        const Color transparent =
-            engine.GetSkinFlag(box.transFlag) ? engine.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
-        CopyRectMasked(canvas, 0, 0, frame, Rect{0, 0, frame.Width(), frame.Height()}, transparent);
+        CopyBoxFrame(engine, box, frame, canvas, 0, 0);
     }
     DrawImageAt(image, POINT{0, 0});
 }

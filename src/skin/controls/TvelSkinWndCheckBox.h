@@ -1,6 +1,7 @@
 #pragma once
 
 #include "skin/TvelSkinControlWnd.h"
+#include "skin/controls/CheckBoxFrames.h"
 
 namespace orvane::skin {
 
@@ -16,11 +17,7 @@ public:
     void Init() override;
 
 protected:
-    struct TBoxImage {
-        int image;     // skin image
-        int frames;    // frames in it
-        int transFlag; // skin flag: the image has a transparent colour
-    };
+    using TBoxImage = TSkinBoxImage;
     virtual TBoxImage BoxImage() const;
     // The frame (from 1) for the window's state.
     virtual int BoxFrame() const;

@@ -1,7 +1,6 @@
 #include "skin/controls/TvelSkinWndTabControl.h"
 
 #include "core/skinmodel/TvelSkinTabRes.h"
-#include "framework/GdiOwners.h"
 #include "skin/TvelSkinEngine.h"
 #include "skin/controls/TabControlPainting.h"
 
@@ -34,19 +33,7 @@ void TvelSkinWndTabControl::SkinChanged()
 
 bool TvelSkinWndTabControl::BeforeMessage(TMessage& message)
 {
-    switch (message.Msg) {
-    case WM_PAINT: {
-        TPaintDC paintCycle(GetHandle());
-        Paint();
-        message.Result = 0;
-        return false;
-    }
-    case WM_ERASEBKGND:
-        message.Result = 1;
-        return false;
-    default:
-        return true;
-    }
+    return !AnswerOwnPaintMessages(message);
 }
 
 void TvelSkinWndTabControl::Paint()

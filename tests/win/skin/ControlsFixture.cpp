@@ -114,6 +114,8 @@ TClientPixels::TClientPixels(HWND window)
     orvane::test::PumpMessages();
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
+    // What the redraw painted is shown on the screen once the thread is idle.
+    orvane::test::PumpMessages();
     RECT client{};
     GetClientRect(window, &client);
     width = client.right;
@@ -153,6 +155,18 @@ int TClientPixels::Count(const std::set<COLORREF>& colors, RECT area) const
         for (int x = std::max(0, int(area.left)); x < std::min(width, int(area.right)); ++x)
             found += colors.count(At(x, y)) ? 1 : 0;
     return found;
+}
+
+TClientPixels PixelsOnceShown(HWND window, const std::function<bool(const TClientPixels&)>& shown,
+                              int milliseconds)
+{
+    const DWORD start = GetTickCount();
+    for (;;) {
+        TClientPixels pixels(window);
+        if (shown(pixels) || GetTickCount() - start >= DWORD(milliseconds))
+            return pixels;
+        Sleep(20);
+    }
 }
 
 TTabFrameColours::TTabFrameColours(const TvelSkinEngine& engine)

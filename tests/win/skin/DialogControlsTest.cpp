@@ -131,14 +131,19 @@ TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
         HWND dialog = WaitForWindow(L"#32770");
         if (!dialog)
             return;
-        Sleep(300);
         HWND check = GetDlgItem(dialog, CheckBoxId);
+        // The dialog's thread paints it; the probe is read once it shows each frame.
+        const auto probeShows = [&](const Bitmap& frame) {
+            return [&](const TClientPixels& pixels) {
+                return pixels.At(probe.x, probe.y) == frame.ColorAt(probe.x, probe.y);
+            };
+        };
+        uncheckedPixel = PixelsOnceShown(check, probeShows(uncheckedFrame)).At(probe.x, probe.y);
         checkSkinned = SendMessageW(check, SKM_ISSKINNED, 0, 0);
         groupSkinned = SendMessageW(GetDlgItem(dialog, GroupBoxId), SKM_ISSKINNED, 0, 0);
         buttonSkinned = SendMessageW(GetDlgItem(dialog, IDOK), SKM_ISSKINNED, 0, 0);
-        uncheckedPixel = TClientPixels(check).At(probe.x, probe.y);
         SendMessageW(check, BM_SETCHECK, BST_CHECKED, 0);
-        checkedPixel = TClientPixels(check).At(probe.x, probe.y);
+        checkedPixel = PixelsOnceShown(check, probeShows(checkedFrame)).At(probe.x, probe.y);
 
         RECT ok{};
         GetWindowRect(GetDlgItem(dialog, IDOK), &ok);
@@ -171,13 +176,15 @@ TEST_F(Skin, ADialogsTabWindowShowsTheSkinsTabFrames)
         HWND dialog = WaitForWindow(L"#32770");
         if (!dialog)
             return;
-        Sleep(300);
         HWND tabs = GetDlgItem(dialog, TabsId);
-        skinned = SendMessageW(tabs, SKM_ISSKINNED, 0, 0);
         RECT first{}, second{};
         SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
         SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
-        const TClientPixels pixels(tabs);
+        // Read once the dialog's thread has painted the tabs' frames.
+        const TClientPixels pixels = PixelsOnceShown(tabs, [&](const TClientPixels& shown) {
+            return shown.Count(colours.activeOnly, first) > 0 && shown.Count(colours.inactiveOnly, second) > 0;
+        });
+        skinned = SendMessageW(tabs, SKM_ISSKINNED, 0, 0);
         selectedArea = (first.right - first.left) * (first.bottom - first.top);
         selectedActive = pixels.Count(colours.activeOnly, first);
         selectedInactive = pixels.Count(colours.inactiveOnly, first);

@@ -132,11 +132,20 @@ TEST_F(SkinMenu, DropDownItemsAreMeasuredAndDrawnFromTheSkin)
                                  Sleep(30);
                                  view.open = OpenMenuItemRect(*shown->OpenItem);
                              }
-                             Sleep(300);
+                             // The menu's loop paints the drop-down; its first item is read
+                             // until the skin's ground shows past the left column.
+                             const COLORREF ground = shown->Engine->MenuColors()[8];
+                             const std::size_t middle = std::size_t(view.open.bottom - view.open.top) / 2;
+                             for (int attempt = 0; attempt < 100 && !IsRectEmpty(&view.open); ++attempt) {
+                                 view.openPixels = ScreenPixels(view.open);
+                                 if (view.openPixels.size() > middle && view.openPixels[middle].size() > 27 &&
+                                     view.openPixels[middle][27] == ground)
+                                     break;
+                                 Sleep(30);
+                             }
                              view.line = OpenMenuItemRect(*shown->LineItem);
                              view.checked = OpenMenuItemRect(*shown->CheckedItem);
                              view.disabled = OpenMenuItemRect(*shown->DisabledItem);
-                             view.openPixels = ScreenPixels(view.open);
                              view.checkedPixels = ScreenPixels(view.checked);
                              view.disabledPixels = ScreenPixels(view.disabled);
                              PressKey(VK_ESCAPE);
