@@ -1,6 +1,7 @@
 #include "framework/TScrollBox.h"
 
 #include "framework/PublishedProperties.h"
+#include "framework/ScrollRequests.h"
 
 #include <algorithm>
 #include <vector>
@@ -86,34 +87,13 @@ void TScrollBox::ScrollTo(int x, int y)
 
 void TScrollBox::Scroll(int bar, int request)
 {
-    HWND window = WindowHandle();
-    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-    GetScrollInfo(window, bar, &info);
-    int position = info.nPos;
-    switch (request) {
-    case SB_LINEUP:
-        position -= LineStep;
-        break;
-    case SB_LINEDOWN:
-        position += LineStep;
-        break;
-    case SB_PAGEUP:
-        position -= int(info.nPage);
-        break;
-    case SB_PAGEDOWN:
-        position += int(info.nPage);
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        position = info.nTrackPos;
-        break;
-    default:
+    const std::optional<int> position = RequestedScrollPosition(WindowHandle(), bar, request, LineStep);
+    if (!position)
         return;
-    }
     if (bar == SB_HORZ)
-        ScrollTo(position, offset.y);
+        ScrollTo(*position, offset.y);
     else
-        ScrollTo(offset.x, position);
+        ScrollTo(offset.x, *position);
 }
 
 void TScrollBox::WndProc(TMessage& message)

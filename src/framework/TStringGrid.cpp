@@ -2,6 +2,7 @@
 
 #include "framework/GdiOwners.h"
 #include "framework/PublishedProperties.h"
+#include "framework/ScrollRequests.h"
 
 #include <algorithm>
 
@@ -107,33 +108,13 @@ void TCustomGrid::ScrollTo(int newLeftCol, int newTopRow)
 
 void TCustomGrid::Scroll(int bar, int request)
 {
-    SCROLLINFO info{sizeof(info), SIF_ALL, 0, 0, 0, 0, 0};
-    GetScrollInfo(WindowHandle(), bar, &info);
-    int position = info.nPos;
-    switch (request) {
-    case SB_LINEUP:
-        --position;
-        break;
-    case SB_LINEDOWN:
-        ++position;
-        break;
-    case SB_PAGEUP:
-        position -= int(info.nPage);
-        break;
-    case SB_PAGEDOWN:
-        position += int(info.nPage);
-        break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-        position = info.nTrackPos;
-        break;
-    default:
+    const std::optional<int> position = RequestedScrollPosition(WindowHandle(), bar, request, 1);
+    if (!position)
         return;
-    }
     if (bar == SB_VERT)
-        ScrollTo(leftCol, fixedRows + position);
+        ScrollTo(leftCol, fixedRows + *position);
     else
-        ScrollTo(fixedCols + position, topRow);
+        ScrollTo(fixedCols + *position, topRow);
 }
 
 void TCustomGrid::WndProc(TMessage& message)
