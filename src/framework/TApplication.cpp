@@ -4,6 +4,7 @@
 #include "framework/StartupMarkers.h"
 #include "framework/TForm.h"
 #include "framework/TScreen.h"
+#include "framework/TabNavigation.h"
 #include "framework/WideText.h"
 
 #include <commctrl.h>
@@ -72,7 +73,7 @@ void CallEach(const Entries& entries, Call call)
 
 const TClassInfo TApplication::ClassInfo{L"TApplication", &TComponent::ClassInfo, {}};
 
-TApplication::TApplication() : TComponent(nullptr), screen(std::make_unique<TScreen>(nullptr))
+TApplication::TApplication() : TComponent(nullptr), screen(Create<TScreen>(nullptr))
 {
     if (!Application)
         Application = this;
@@ -155,7 +156,7 @@ bool TApplication::ProcessMessage()
         terminated = true;
         return true;
     }
-    if (!FilterMessage(message) && !IsShortCutMessage(message)) {
+    if (!FilterMessage(message) && !IsShortCutMessage(message) && !MoveFocusOnTabKey(message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }

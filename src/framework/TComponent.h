@@ -2,6 +2,7 @@
 
 #include "framework/TObject.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -9,6 +10,10 @@
 #include <vector>
 
 namespace orvane::framework {
+
+class TComponent;
+template <class Component, class... Arguments>
+Component* Create(TComponent* owner, Arguments&&... arguments);
 
 enum class TOperation { opInsert, opRemove };
 
@@ -83,6 +88,14 @@ protected:
     void LoadedComponents();
 
 private:
+    template <class Component, class... Arguments>
+    friend Component* Create(TComponent* owner, Arguments&&... arguments);
+
+    // Only Create<T> may put a component on the heap: a component made with
+    // a bare `new` would never be inserted into its owner, so the owner would
+    // neither find it, nor finish its loading, nor free it.
+    static void* operator new(std::size_t size) { return ::operator new(size); }
+
     void Insert(TComponent* component);
     void Remove(TComponent* component);
 
@@ -99,7 +112,7 @@ private:
 template <class Component, class... Arguments>
 Component* Create(TComponent* owner, Arguments&&... arguments)
 {
-    auto made = std::make_unique<Component>(owner, std::forward<Arguments>(arguments)...);
+    std::unique_ptr<Component> made(new Component(owner, std::forward<Arguments>(arguments)...));
     if (!owner)
         return made.release();
     Component* component = made.release();

@@ -34,7 +34,7 @@ TMenuItem* FindShortCut(TMenuItem& parent, TShortCut shortCut)
 const TClassInfo TMenu::ClassInfo{L"TMenu", &TComponent::ClassInfo, MenuProperties};
 const TClassInfo TMainMenu::ClassInfo{L"TMainMenu", &TMenu::ClassInfo, {}};
 
-TMenu::TMenu(TComponent* owner) : TComponent(owner), root(std::make_unique<TMenuItem>(nullptr))
+TMenu::TMenu(TComponent* owner) : TComponent(owner), root(Create<TMenuItem>(nullptr))
 {
     root->rootOf = this;
 }

@@ -42,7 +42,7 @@ Tfrmtk::Tfrmtk(framework::TComponent* owner) : TForm(owner)
     SetClientSize(2 * (ListWidth + ListSpacing) + ListSpacing, 3 * (ListHeight + ListSpacing) + ListSpacing);
     framework::TMemo** lists[BankListCount] = {&tk0, &tk1, &tk2, &tk3, &tk4, &tk0_bk};
     for (int i = 0; i < BankListCount; ++i) {
-        auto* list = new framework::TMemo(this);
+        auto* list = framework::Create<framework::TMemo>(this);
         *lists[i] = list;
         list->SetName(framework::WideFromAscii(BankListNames[std::size_t(i)]));
         list->SetParent(this);

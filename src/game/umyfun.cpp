@@ -19,7 +19,7 @@ Tmyfun::Tmyfun(framework::TComponent* owner) : TForm(owner)
     SetName(L"myfun");
     SetCaption(L"myfun");
     SetClientSize(AuxiliaryClientWidth, AuxiliaryClientHeight);
-    Memo1 = new framework::TMemo(this);
+    Memo1 = framework::Create<framework::TMemo>(this);
     Memo1->SetName(L"Memo1");
     Memo1->SetParent(this);
     Memo1->SetAlign(framework::TAlign::alClient);

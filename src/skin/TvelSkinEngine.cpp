@@ -337,7 +337,7 @@ void TvelSkinEngine::SkinForm(TCustomForm& form)
         return;
     formBeingSkinned = &form;
     try {
-        auto* window = new TvelSkinWindowForm(nullptr, *this, false);
+        auto* window = Create<TvelSkinWindowForm>(nullptr, *this, false);
         windows.push_back(window);
         window->Start(form.Handle());
     } catch (...) {
@@ -359,7 +359,7 @@ void TvelSkinEngine::SkinWindow(HWND window, bool createdByHook)
     if (form)
         made = Create<TvelSkinWindowForm>(owner, *this, createdByHook);
     else
-        made = new TvelSkinWindowWnd(nullptr, *this, createdByHook);
+        made = Create<TvelSkinWindowWnd>(nullptr, *this, createdByHook);
     windows.push_back(made);
     made->Start(window);
     if (std::find(windows.begin(), windows.end(), made) != windows.end())

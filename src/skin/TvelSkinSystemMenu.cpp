@@ -10,7 +10,7 @@ using namespace framework;
 
 TvelSkinSystemMenu::TvelSkinSystemMenu(const std::wstring& minimizeCaption, const std::wstring& maximizeCaption,
                                        const std::wstring& closeCaption)
-    : menu(std::make_unique<TMenu>(nullptr))
+    : menu(framework::Create<framework::TMenu>(nullptr))
 {
     const std::wstring captions[] = {minimizeCaption, maximizeCaption, L"-", closeCaption};
     const TNotifyEvent actions[] = {

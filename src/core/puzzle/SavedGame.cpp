@@ -1,6 +1,7 @@
 #include "core/puzzle/SavedGame.h"
 
 #include "core/text/IntegerText.h"
+#include "core/text/Utf8Text.h"
 
 #include <algorithm>
 #include <vector>
@@ -64,22 +65,38 @@ bool LooksLikeUnmarkedUtf16(std::string_view text)
     return littleEndian || bigEndian;
 }
 
+// The multi-byte character of UTF-8 text that the rejected bytes begin
+// with; empty unless the whole file is well-formed UTF-8 and they begin one.
+std::string_view Utf8CharacterAt(std::string_view text, std::string_view rejected)
+{
+    if (rejected.empty() || rejected.data() < text.data() || rejected.data() >= text.data() + text.size())
+        return {};
+    const std::size_t at = std::size_t(rejected.data() - text.data());
+    const std::size_t length = Utf8SequenceLength(text, at);
+    if (length < 2 || !IsWellFormedUtf8(text))
+        return {};
+    return text.substr(at, length);
+}
+
 // What a file that fails to read is, when its bytes say so: text saved by an
-// editor as UTF-8 with a byte-order mark, or as UTF-16. Empty when nothing
-// tells.
-std::string_view EncodingNote(std::string_view text)
+// editor as UTF-8 (with a byte-order mark or with characters beyond ASCII)
+// or as UTF-16. Empty when nothing tells.
+std::string EncodingNote(std::string_view text, std::string_view rejected)
 {
     if (text.starts_with(Utf8ByteOrderMark))
         return " (the file starts with a UTF-8 byte-order mark; a saved game is plain single-byte text)";
     if (text.starts_with(Utf16LittleEndianMark) || text.starts_with(Utf16BigEndianMark) ||
         LooksLikeUnmarkedUtf16(text))
         return " (the file is UTF-16 text; a saved game is plain single-byte text)";
+    if (const std::string_view character = Utf8CharacterAt(text, rejected); !character.empty())
+        return " (the file is UTF-8 text and '" + std::string(character) +
+               "' is not a single-byte character; a saved game is plain single-byte text)";
     return {};
 }
 
 SavedGameReadResult Rejected(std::string_view text, std::string_view badCharacters)
 {
-    return {std::nullopt, ConversionErrorMessage(badCharacters) + std::string(EncodingNote(text))};
+    return {std::nullopt, ConversionErrorMessage(badCharacters) + EncodingNote(text, badCharacters)};
 }
 
 } // namespace

@@ -54,9 +54,17 @@ void Close(int handle) { _close(handle); }
 #else
 constexpr mode_t OwnerOnly = 0600;
 
+// The name is removed as soon as the file is open: the file lives on through
+// the handle and goes with it, so a program ended by a signal, even SIGKILL,
+// leaves nothing behind in the temporary folder.
 int CreateExclusive(const std::filesystem::path& path)
 {
-    return ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, OwnerOnly);
+    const int handle = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, OwnerOnly);
+    if (handle >= 0 && ::unlink(path.c_str()) != 0) {
+        ::close(handle);
+        return -1;
+    }
+    return handle;
 }
 long long WriteSome(int handle, const std::uint8_t* bytes, std::size_t count)
 {
@@ -125,10 +133,6 @@ TemporaryFile::~TemporaryFile()
     if (!IsOpen())
         return;
     Close(handle);
-#ifndef _WIN32
-    std::error_code error;
-    std::filesystem::remove(path, error);
-#endif
 }
 
 bool TemporaryFile::Write(std::span<const std::uint8_t> bytes)

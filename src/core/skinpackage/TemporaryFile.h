@@ -22,7 +22,8 @@ std::string NewGuidText();
 //
 // Windows: created with CREATE_NEW, shared with no other opener, marked for
 // deletion on close; the user's temporary folder already keeps other users
-// out. Elsewhere: O_CREAT | O_EXCL with mode 0600, removed by the destructor.
+// out. Elsewhere: O_CREAT | O_EXCL with mode 0600, and its name removed at
+// once, so that no end of the program, not even a killed one, leaves it.
 class TemporaryFile final : public ByteWriter {
 public:
     // In the system's temporary folder, named by a fresh GUID without extension.

@@ -62,6 +62,37 @@ int SequenceLength(unsigned char lead)
     return 0;
 }
 
+// The code point of the well-formed sequence at `at` and its length; length
+// 0 where no well-formed sequence starts (a stray byte, a cut-off, overlong
+// or surrogate sequence, or one past U+10FFFF).
+struct DecodedSequence {
+    char32_t codePoint = 0;
+    std::size_t length = 0;
+};
+
+DecodedSequence DecodeAt(std::string_view text, std::size_t at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const int length = SequenceLength(lead);
+    if (length == 0 || at + std::size_t(length) > text.size())
+        return {};
+    if (length == 1)
+        return {lead, 1};
+    static constexpr unsigned char LeadMasks[] = {0, 0, 0x1F, 0x0F, 0x07};
+    char32_t codePoint = lead & LeadMasks[length];
+    for (int k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + std::size_t(k)]);
+        if ((next & 0xC0) != 0x80)
+            return {};
+        codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    static constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (codePoint < Smallest[length] || codePoint > HighestCodePoint ||
+        (codePoint >= FirstSurrogate && codePoint <= LastSurrogate))
+        return {};
+    return {codePoint, std::size_t(length)};
+}
+
 } // namespace
 
 std::wstring WideFromUtf8(std::string_view text)
@@ -70,40 +101,32 @@ std::wstring WideFromUtf8(std::string_view text)
     out.reserve(text.size());
     std::size_t i = 0;
     while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = SequenceLength(lead);
-        if (length == 0 || i + std::size_t(length) > text.size()) {
+        const DecodedSequence sequence = DecodeAt(text, i);
+        if (sequence.length == 0) {
             AppendWide(out, ReplacementCharacter);
             ++i;
             continue;
         }
-        if (length == 1) {
-            out += wchar_t(lead);
-            ++i;
-            continue;
-        }
-        static constexpr unsigned char LeadMasks[] = {0, 0, 0x1F, 0x0F, 0x07};
-        char32_t codePoint = lead & LeadMasks[length];
-        bool valid = true;
-        for (int k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(text[i + std::size_t(k)]);
-            if ((next & 0xC0) != 0x80) {
-                valid = false;
-                break;
-            }
-            codePoint = (codePoint << 6) | (next & 0x3F);
-        }
-        static constexpr char32_t Smallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (!valid || codePoint < Smallest[length] || codePoint > HighestCodePoint ||
-            (codePoint >= FirstSurrogate && codePoint <= LastSurrogate)) {
-            AppendWide(out, ReplacementCharacter);
-            ++i;
-            continue;
-        }
-        AppendWide(out, codePoint);
-        i += std::size_t(length);
+        AppendWide(out, sequence.codePoint);
+        i += sequence.length;
     }
     return out;
+}
+
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at)
+{
+    return at < text.size() ? DecodeAt(text, at).length : 0;
+}
+
+bool IsWellFormedUtf8(std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = DecodeAt(text, i).length;
+        if (length == 0)
+            return false;
+        i += length;
+    }
+    return true;
 }
 
 std::string Utf8FromWide(std::wstring_view text)

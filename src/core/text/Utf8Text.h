@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -10,6 +11,12 @@ namespace orvane {
 // into U+FFFD; nothing is dropped, an embedded NUL included.
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
+
+// The length of the well-formed UTF-8 sequence that starts at byte `at`: 1
+// for ASCII, 2 to 4 for a whole multi-byte sequence, 0 where none starts.
+std::size_t Utf8SequenceLength(std::string_view text, std::size_t at);
+// Whether the whole text is well-formed UTF-8.
+bool IsWellFormedUtf8(std::string_view text);
 
 // Single-byte file text as a message shows it: printable bytes as the
 // characters of the Latin-1 range, control characters (below 32, 127 and

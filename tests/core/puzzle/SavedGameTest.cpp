@@ -141,6 +141,15 @@ TEST(SavedGame, RejectsADamagedFileWithTheFirstConversionError)
          "'\xC3\xBF' is not a valid integer value (the file is UTF-16 text; a saved game is plain single-byte text)"},
         {"UTF-16 without a mark", std::string("0\0" "0\0", 4),
          "'#0' is not a valid integer value (the file is UTF-16 text; a saved game is plain single-byte text)"},
+        {"UTF-8 text without a mark", Lines({"\xC3\xA9" + Zeros.substr(2), Zeros, Zeros, "0"}),
+         "'\xC3\x83' is not a valid integer value (the file is UTF-8 text and '\xC3\xA9' is not a single-byte "
+         "character; a saved game is plain single-byte text)"},
+        {"UTF-8 text, the character in line 4", Lines({Zeros, Zeros, Zeros, "\xE2\x82\xAC"}),
+         "'\xC3\xA2#130\xC2\xAC' is not a valid integer value (the file is UTF-8 text and '\xE2\x82\xAC' is not a "
+         "single-byte character; a saved game is plain single-byte text)"},
+        // A single-byte file that is not well-formed UTF-8 gets no such note.
+        {"Latin-1 text", Lines({"\xE9\xC3\xA9" + Zeros.substr(3), Zeros, Zeros, "0"}),
+         "'\xC3\xA9' is not a valid integer value"},
     };
     for (const auto& c : cases) {
         const SavedGameReadResult read = ReadSavedGame(c.text);

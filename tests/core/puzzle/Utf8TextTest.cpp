@@ -35,6 +35,34 @@ TEST(Utf8Text, MalformedUtf8BecomesReplacementCharacters)
         EXPECT_EQ(WideFromUtf8(c.bytes), c.wide) << c.what;
 }
 
+TEST(Utf8Text, SequenceLengthsAndWellFormedText)
+{
+    const struct {
+        const char* what;
+        std::string text;
+        std::size_t lengthAtStart;
+        bool wellFormed;
+    } cases[] = {
+        {"ASCII", "a1", 1, true},
+        {"two bytes", "\xC3\xA9", 2, true},
+        {"three bytes", "\xE2\x82\xAC", 3, true},
+        {"four bytes", "\xF0\x9F\x98\x80", 4, true},
+        {"cut off", "\xE2\x82", 0, false},
+        {"a stray continuation byte", "\x82" "a", 0, false},
+        {"overlong", "\xC0\x80", 0, false},
+        {"a surrogate", "\xED\xA0\x80", 0, false},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", 0, false},
+        {"Latin-1 after a good sequence", "\xC3\xA9\xE9", 2, false},
+        {"empty", "", 0, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Utf8SequenceLength(c.text, 0), c.lengthAtStart) << c.what;
+        EXPECT_EQ(IsWellFormedUtf8(c.text), c.wellFormed) << c.what;
+    }
+    EXPECT_EQ(Utf8SequenceLength("a\xC3\xA9", 1), 2u) << "in the middle";
+    EXPECT_EQ(Utf8SequenceLength("a", 5), 0u) << "past the end";
+}
+
 TEST(Utf8Text, VisibleTextNamesControlCharacters)
 {
     EXPECT_EQ(VisibleText(std::string("a\0b", 3)), L"a#0b");

@@ -134,6 +134,13 @@ TEST(Components, OwnerDestroysWhatItOwnsAndTellsTheOthers)
     EXPECT_EQ(log, (std::vector<std::wstring>{L"destroyed second"}));
 }
 
+// A component made with a bare `new` would never reach its owner: it would be
+// neither found, nor loaded, nor freed. Only Create<T> may make one.
+template <class Component>
+concept MadeWithBareNew = requires(TComponent* owner) { new Component(owner); };
+static_assert(!MadeWithBareNew<TComponent> && !MadeWithBareNew<TMemo> && !MadeWithBareNew<TForm>,
+              "components are made with Create<T> only");
+
 TEST(Components, AnInsertNotificationSeesTheWholeComponent)
 {
     // Rules such as "a menu was inserted: look after it" decide by the class

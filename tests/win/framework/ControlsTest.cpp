@@ -27,7 +27,7 @@ class ShownForm : public testing::Test {
 protected:
     void SetUp() override
     {
-        form = new TForm(nullptr);
+        form = Create<TForm>(nullptr);
         form->SetBorderStyle(TFormBorderStyle::bsSingle);
         form->SetClientSize(300, 200);
         form->SetPosition(TPosition::poScreenCenter);

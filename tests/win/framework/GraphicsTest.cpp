@@ -122,9 +122,9 @@ TEST(Painting, APaintThatThrowsStillEndsItsPaintAndLeavesNoDeadDC)
     const TExceptionEvent savedHandler = Application->OnException;
     Application->OnException = [&errors](TObject*, const std::exception& error) { errors.push_back(error.what()); };
 
-    auto* form = new TForm(nullptr);
+    auto* form = Create<TForm>(nullptr);
     form->SetClientSize(200, 100);
-    auto* control = new TThrowingControl(form);
+    auto* control = Create<TThrowingControl>(form);
     control->SetParent(form);
     control->SetBounds(10, 10, 50, 50);
     form->Show();
@@ -158,7 +158,7 @@ class ShownForm : public testing::Test {
 protected:
     void SetUp() override
     {
-        form = new TForm(nullptr);
+        form = Create<TForm>(nullptr);
         form->SetClientSize(200, 100);
     }
     void TearDown() override { delete form; }
@@ -186,7 +186,7 @@ TEST_F(DibSections, APictureComposedByTheCoreReachesTheScreenInOneCopy)
     core.FillRect(Rect{5, 12, 35, 20}, 0x00FF00);
     DrawArrowDown(core, 10, 22, ArrowState::Enabled);
 
-    auto* view = new TBitmapView(form, bitmap);
+    auto* view = Create<TBitmapView>(form, bitmap);
     view->SetParent(form);
     view->SetBounds(10, 10, width, height);
     Show();
@@ -237,7 +237,7 @@ TEST_F(OutsidePainting, AControlPaintsIntoADeviceContextItIsGiven)
 {
     constexpr int width = 60;
     constexpr int height = 30;
-    auto* panel = new TPanel(form);
+    auto* panel = Create<TPanel>(form);
     panel->SetParent(form);
     panel->SetBounds(10, 10, width, height);
     panel->SetCaption(L"Off");

@@ -76,9 +76,9 @@ class Subclassing : public testing::Test {
 protected:
     void SetUp() override
     {
-        form = new TForm(nullptr);
+        form = Create<TForm>(nullptr);
         form->SetClientSize(200, 100);
-        panel = new TPanel(form);
+        panel = Create<TPanel>(form);
         panel->SetParent(form);
         panel->SetBounds(10, 10, 80, 40);
         panel->SetCaption(L"Panel");

@@ -52,6 +52,33 @@ TEST_F(Game, StartsWithADisabledBoardTheBareTitleAndItsFolders)
     EXPECT_NE(SendMessageW(Form1->Handle(), WM_GETICON, ICON_BIG, 0), 0) << "the program icon";
 }
 
+// Every control of the game's layouts belongs to the window it stands on:
+// the window finds it by name, frees it and finished its loading. A control
+// that missed its owner would be neither freed nor skinned. (Unnamed controls
+// are not the layout's: the skin's menu bar, say, goes with its window.)
+TEST_F(Game, EveryControlIsOwnedByItsWindowAndLoaded)
+{
+    for (int index = 0; index < Application->FormCount(); ++index) {
+        TCustomForm* form = Application->Forms(index);
+        std::vector<TWinControl*> parents{form};
+        while (!parents.empty()) {
+            TWinControl* parent = parents.back();
+            parents.pop_back();
+            for (int child = 0; child < parent->ControlCount(); ++child) {
+                TControl* control = parent->Controls(child);
+                if (auto* container = As<TWinControl>(control))
+                    parents.push_back(container);
+                if (control->Name().empty())
+                    continue;
+                const std::wstring where = form->Name() + L"." + control->Name();
+                EXPECT_EQ(control->Owner(), form) << where;
+                EXPECT_EQ(form->FindComponent(control->Name()), control) << where;
+                EXPECT_FALSE(control->IsLoading()) << where;
+            }
+        }
+    }
+}
+
 TEST_F(Game, BeforeTheFirstGameClicksAndKeysDoNothing)
 {
     const Snapshot before = Take();
