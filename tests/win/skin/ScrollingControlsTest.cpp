@@ -89,6 +89,10 @@ public:
         Date = Create<TDateTimePicker>(this);
         Date->SetParent(this);
         Date->SetBounds(370, 190, 150, 21);
+        PlainDate = Create<TDateTimePicker>(this);
+        PlainDate->SetParent(this);
+        PlainDate->SetTag(UnskinnedTag);
+        PlainDate->SetBounds(10, 150, 150, 21);
         Time = Create<TDateTimePicker>(this);
         Time->SetParent(this);
         Time->SetKind(TDateTimeKind::dtkTime);
@@ -117,6 +121,8 @@ public:
     TScrollBar* Bar = nullptr;
     TDateTimePicker* Date = nullptr;
     TDateTimePicker* Time = nullptr;
+    TDateTimePicker* PlainDate = nullptr; // keeps the system's look: the engine's disabled tag
+    static constexpr int UnskinnedTag = 9999;
 };
 
 const TClassInfo TScrollTestForm::ClassInfo{L"TScrollTestForm", &TSkinTestForm::ClassInfo, {}};
@@ -504,6 +510,91 @@ TEST_F(SkinScrolling, ADatePickerOpensItsCalendarFromTheSkinnedButtonATimePicker
     HWND calendar = reinterpret_cast<HWND>(SendMessageW(form->Date->WindowHandle(), DTM_GETMONTHCAL, 0, 0));
     EXPECT_TRUE(calendar && IsWindowVisible(calendar)) << "the calendar dropped down";
     RunMessageLoopWith({{30, [] { PressKey(VK_ESCAPE); }}}, 300);
+}
+
+TEST_F(SkinScrolling, ADatePickersCalendarClosesOnEscapeAndOnAClickOutsideAsTheSystemsDoes)
+{
+    // A free spot of the form, away from every control.
+    const POINT outside = form->ClientToScreen(POINT{250, 165});
+    ASSERT_EQ(WindowFromPoint(outside), form->Handle());
+    const auto calendarOf = [](const TDateTimePicker& picker) {
+        return reinterpret_cast<HWND>(SendMessageW(picker.WindowHandle(), DTM_GETMONTHCAL, 0, 0));
+    };
+    // Waits on the hand's side, with a deadline, for the calendar to show or
+    // to go.
+    const auto waitFor = [](const std::function<bool()>& condition) {
+        const DWORD start = GetTickCount();
+        while (!condition() && GetTickCount() - start < 2000)
+            Sleep(20);
+    };
+    // The point that drops the calendar down: the skinned button, or the
+    // picker's own button at its right end.
+    const auto dropDownPoint = [this](const TDateTimePicker& picker) {
+        if (picker.Tag() != TScrollTestForm::UnskinnedTag) {
+            const TvelSkinDateTimePicker* skin = SkinOf<TvelSkinDateTimePicker>(picker);
+            EXPECT_TRUE(skin && skin->ComboButton() && skin->ComboButton()->Visible());
+            if (skin && skin->ComboButton()) {
+                RECT button{};
+                GetWindowRect(skin->ComboButton()->Handle(), &button);
+                EXPECT_EQ(WindowFromPoint(POINT{button.left + 2, button.top + 2}), skin->ComboButton()->Handle());
+                return POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+            }
+        }
+        return picker.ClientToScreen(POINT{picker.ClientWidth() - 6, picker.ClientHeight() / 2});
+    };
+
+    struct Case {
+        const char* name;
+        TDateTimePicker* picker;
+        bool escape; // the Escape key, or a click outside
+    } const cases[] = {
+        {"skinned, Escape", form->Date, true},
+        {"skinned, a click outside", form->Date, false},
+        {"system's look, Escape", form->PlainDate, true},
+        {"system's look, a click outside", form->PlainDate, false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        HWND calendar = calendarOf(*test.picker);
+        ASSERT_NE(calendar, nullptr);
+        const POINT dropDown = dropDownPoint(*test.picker);
+        bool shown = false, closed = false, shownAgain = false;
+        RunMessageLoopWith({{30, [&] { MoveTo(dropDown); }},
+                            {60,
+                             [&] {
+                                 Button(MOUSEEVENTF_LEFTDOWN);
+                                 Sleep(40);
+                                 Button(MOUSEEVENTF_LEFTUP);
+                                 waitFor([&] { return IsWindowVisible(calendar) != FALSE; });
+                                 shown = IsWindowVisible(calendar) != FALSE;
+                             }},
+                            {100,
+                             [&] {
+                                 if (test.escape)
+                                     PressKey(VK_ESCAPE);
+                                 else
+                                     ClickAtScreen(outside);
+                                 waitFor([&] { return !IsWindowVisible(calendar); });
+                                 closed = !IsWindowVisible(calendar);
+                             }},
+                            // The picker goes on working: its button drops the calendar
+                            // down again.
+                            {150,
+                             [&] {
+                                 ClickAtScreen(dropDown);
+                                 waitFor([&] { return IsWindowVisible(calendar) != FALSE; });
+                                 shownAgain = IsWindowVisible(calendar) != FALSE;
+                                 PressKey(VK_ESCAPE);
+                                 waitFor([&] { return !IsWindowVisible(calendar); });
+                             }}},
+                           300);
+        EXPECT_TRUE(shown) << "the calendar dropped down";
+        EXPECT_TRUE(closed) << "and went again";
+        EXPECT_TRUE(shownAgain) << "the picker drops it down again";
+        if (IsWindowVisible(calendar))
+            ShowWindow(calendar, SW_HIDE);
+        PumpMessages();
+    }
 }
 
 TEST_F(Skin, TheOpenDialogsComboBoxesGetTheSkinnedButton)
