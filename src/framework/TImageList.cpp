@@ -78,16 +78,20 @@ int TCustomImageList::Count() const { return handle ? ImageList_GetImageCount(ha
 int TCustomImageList::Add(HBITMAP image, HBITMAP mask)
 {
     const int first = ImageList_Add(Handle(), image, mask);
-    if (first >= 0)
-        AddGreyed(image, mask);
+    if (first < 0)
+        return first;
+    // The greyed list keeps in step with the colour one, index for index: an
+    // image that cannot be greyed goes in as it is.
+    if (!AddGreyed(image, mask))
+        ImageList_Add(DisabledHandle(), image, mask);
     return first;
 }
 
-void TCustomImageList::AddGreyed(HBITMAP image, HBITMAP mask)
+bool TCustomImageList::AddGreyed(HBITMAP image, HBITMAP mask)
 {
     BITMAP shape{};
     if (!GetObjectW(image, sizeof(shape), &shape) || shape.bmWidth <= 0 || shape.bmHeight <= 0)
-        return;
+        return false;
     // The pixels as a 32-bit top-down DIB: a 32-bit section's alpha comes
     // through as stored.
     BITMAPINFO format{};
@@ -102,18 +106,18 @@ void TCustomImageList::AddGreyed(HBITMAP image, HBITMAP mask)
         const TClientDC screen(nullptr);
         if (GetDIBits(screen.Handle(), image, 0, UINT(shape.bmHeight), pixels.data(), &format, DIB_RGB_COLORS) !=
             shape.bmHeight)
-            return;
+            return false;
     }
     orvane::Bitmap colour;
     colour.AdoptPixels(std::move(pixels), shape.bmWidth, shape.bmHeight);
     const orvane::Bitmap greyed = Greyed(colour);
     TBitmap section(greyed.Width(), greyed.Height());
     if (section.Empty())
-        return;
+        return false;
     orvane::Bitmap& target = section.CoreBitmap();
     for (int y = 0; y < greyed.Height(); ++y)
         std::copy(greyed.Row(y), greyed.Row(y) + greyed.Width(), target.Row(y));
-    ImageList_Add(DisabledHandle(), section.Handle(), mask);
+    return ImageList_Add(DisabledHandle(), section.Handle(), mask) >= 0;
 }
 
 int TCustomImageList::AddFromResource(const wchar_t* resourceName)

@@ -41,7 +41,9 @@ public:
 
 private:
     void Recreate();
-    void AddGreyed(HBITMAP image, HBITMAP mask);
+    // Adds the images of a bitmap greyed to the greyed list; false when
+    // they cannot be read.
+    bool AddGreyed(HBITMAP image, HBITMAP mask);
 
     int width = 16;
     int height = 16;
