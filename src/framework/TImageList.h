@@ -10,6 +10,7 @@ namespace orvane::framework {
 
 // A list of images of one size over a system image list. 32-bit images keep
 // their alpha channel, so anti-aliased edges blend with what is behind them.
+// A second system list holds each image greyed, for disabled buttons.
 class TCustomImageList : public TComponent {
 public:
     static const TClassInfo ClassInfo;
@@ -25,6 +26,9 @@ public:
     void SetHeight(int value);
 
     HIMAGELIST Handle();
+    // The greyed images, index for index, as a disabled tool button shows
+    // them; the system tool bar takes it as its list of disabled images.
+    HIMAGELIST DisabledHandle();
     int Count() const;
 
     // Adds the images of a bitmap: a strip of Width-wide images, left to right.
@@ -37,10 +41,14 @@ public:
 
 private:
     void Recreate();
+    // Adds the images of a bitmap greyed to the greyed list; false when
+    // they cannot be read.
+    bool AddGreyed(HBITMAP image, HBITMAP mask);
 
     int width = 16;
     int height = 16;
     HIMAGELIST handle = nullptr;
+    HIMAGELIST disabledHandle = nullptr;
 };
 
 class TImageList : public TCustomImageList {

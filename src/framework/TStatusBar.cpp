@@ -36,6 +36,13 @@ void TCustomStatusBar::CreateWnd()
     SendMessageW(WindowHandle(), SB_SETTEXTW, SB_SIMPLEID, LPARAM(simpleText.c_str()));
 }
 
+void TCustomStatusBar::WndProc(TMessage& message)
+{
+    TWinControl::WndProc(message);
+    if (message.Msg == WM_SIZE && WindowHandle())
+        InvalidateRect(WindowHandle(), nullptr, TRUE);
+}
+
 void TCustomStatusBar::SetSimpleText(const std::wstring& value)
 {
     simpleText = value;

@@ -5,7 +5,9 @@
 namespace orvane::framework {
 
 // A status bar over the system's status window, aligned to its parent's
-// bottom; SizeGrip gives it the resizing grip at its right end.
+// bottom; SizeGrip gives it the resizing grip at its right end. A change of
+// width repaints the whole bar: the grip and the text move with its right
+// end, and the system repaints only the strip a wider bar gains.
 class TCustomStatusBar : public TWinControl {
 public:
     static const TClassInfo ClassInfo;
@@ -21,6 +23,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void WndProc(TMessage& message) override;
 
 private:
     bool sizeGrip = true;

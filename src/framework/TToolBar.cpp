@@ -128,6 +128,8 @@ void TToolBar::ApplySizes()
     if (images) {
         SendMessageW(bar, TB_SETBITMAPSIZE, 0, MAKELPARAM(images->Width(), images->Height()));
         SendMessageW(bar, TB_SETIMAGELIST, 0, LPARAM(images->Handle()));
+        // Disabled buttons show their images greyed, as the system does.
+        SendMessageW(bar, TB_SETDISABLEDIMAGELIST, 0, LPARAM(images->DisabledHandle()));
     }
     SendMessageW(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
     SendMessageW(bar, TB_SETINDENT, WPARAM(indent), 0);
@@ -444,8 +446,10 @@ void TToolBar::Notification(TComponent* component, TOperation operation)
     TWinControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == images) {
         images = nullptr;
-        if (HandleAllocated())
+        if (HandleAllocated()) {
             SendMessageW(WindowHandle(), TB_SETIMAGELIST, 0, 0);
+            SendMessageW(WindowHandle(), TB_SETDISABLEDIMAGELIST, 0, 0);
+        }
     }
 }
 

@@ -73,6 +73,11 @@ bool TvelSkinScrollWinControl::TracksThumb() const
     const TControl& control = Control();
     if (control.InheritsFrom(L"TCustomGrid") || control.InheritsFrom(L"TScrollBox"))
         return true;
+    // The system's edit control scrolls its text while the thumb is dragged
+    // but reports the thumb's new place only when the drag ends, as those
+    // rich-edit controls do; the memos with faces are such edits.
+    if (control.InheritsFrom(L"TCustomEdit"))
+        return true;
     for (const wchar_t* name : TrackedRichEditClasses)
         if (control.ClassName() == name)
             return true;

@@ -1,4 +1,5 @@
 #include "framework/TApplication.h"
+#include "framework/TBitmap.h"
 #include "framework/TForm.h"
 #include "framework/TGraphicControl.h"
 #include "framework/TGroupBox.h"
@@ -8,10 +9,12 @@
 #include "framework/TPanel.h"
 #include "framework/TToolBar.h"
 
+#include "HandInput.h"
 #include "WindowTesting.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -276,6 +279,88 @@ TEST_F(ToolBars, ACheckGroupKeepsExactlyOneButtonDown)
     info.hdr.idFrom = UINT_PTR(buttons[0]->Command());
     SendMessageW(bar->Handle(), WM_NOTIFY, 0, LPARAM(&info));
     EXPECT_STREQ(info.lpszText, L"");
+}
+
+TEST_F(ToolBars, ADisabledButtonShowsItsImageGreyedEvenUnderThePressedPointer)
+{
+    // Two images in strong colours on a clear ground, as tool images are
+    // drawn: a red square and a blue one, with soft edges.
+    constexpr int Extent = 24;
+    constexpr int Margin = 4;
+    auto* images = Create<TImageList>(form);
+    images->SetWidth(Extent);
+    images->SetHeight(Extent);
+    {
+        TBitmap strip(2 * Extent, Extent);
+        Bitmap& pixels = strip.CoreBitmap();
+        for (int y = 0; y < Extent; ++y)
+            for (int x = 0; x < 2 * Extent; ++x) {
+                const int inset = std::min({x % Extent, Extent - 1 - x % Extent, y, Extent - 1 - y});
+                const Pixel alpha = inset < Margin - 1 ? 0x00u : inset == Margin - 1 ? 0x80u : 0xFFu;
+                pixels.At(x, y) = (alpha << 24) | (x < Extent ? 0xE02020u : 0x2040E0u); // 0xAARRGGBB
+            }
+        ASSERT_EQ(images->Add(strip.Handle(), nullptr), 0);
+    }
+    auto* bar = Create<TToolBar>(form);
+    bar->SetParent(form);
+    bar->SetAlign(TAlign::alRight);
+    bar->SetWidth(38);
+    bar->SetFlat(true);
+    bar->SetButtonWidth(38);
+    bar->SetButtonHeight(34);
+    bar->SetImages(images);
+    std::vector<std::wstring> clicks;
+    TToolButton* buttons[2]{};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = Create<TToolButton>(form);
+        button->SetName(L"b" + std::to_wstring(i));
+        button->SetParent(bar);
+        button->SetWrap(true);
+        button->SetImageIndex(i);
+        button->OnClick = [&clicks](TObject* sender) { clicks.push_back(static_cast<TToolButton*>(sender)->Name()); };
+        buttons[i] = button;
+    }
+    TToolButton& enabled = *buttons[0];
+    TToolButton& disabled = *buttons[1];
+    disabled.SetEnabled(false);
+    Show();
+
+    const auto onScreen = [&](const TToolButton& button) {
+        RECT rect = bar->ButtonRect(button);
+        MapWindowPoints(bar->Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    };
+    const auto picture = [&](const TToolButton& button) { return test::ReadScreenPicture(onScreen(button)); };
+    const auto clickOn = [&](const TToolButton& button) {
+        const RECT rect = onScreen(button);
+        const POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        test::RunMessageLoopWith({{30, [centre] { test::ClickAtScreen(centre); }}}, 300);
+    };
+    // Greyed as the system greys a disabled image: no colour left, and faded
+    // against the bar, far from the picture the enabled state shows.
+    const auto expectGreyed = [&](const test::TScreenPicture& shown, const test::TScreenPicture& whenEnabled) {
+        EXPECT_EQ(shown.colouredPixels, 0) << "no colour";
+        EXPECT_LT(shown.contrast * 10, whenEnabled.contrast * 6) << "faded";
+    };
+    const test::TScreenPicture red = picture(enabled);
+    EXPECT_GT(red.colouredPixels, (Extent - 2 * Margin) * (Extent - 2 * Margin)) << "an enabled image in its colours";
+    const test::TScreenPicture blueDisabled = picture(disabled);
+
+    // The pointer over it and the button pressed change nothing.
+    clickOn(disabled);
+    EXPECT_TRUE(clicks.empty());
+    const test::TScreenPicture blueDisabledPressed = picture(disabled);
+
+    disabled.SetEnabled(true);
+    MovePointerAway();
+    const test::TScreenPicture blue = picture(disabled);
+    EXPECT_EQ(blue.colouredPixels, red.colouredPixels) << "enabled again, in its colours";
+    expectGreyed(blueDisabled, blue);
+    expectGreyed(blueDisabledPressed, blue);
+    clickOn(disabled);
+    EXPECT_EQ(clicks, (std::vector<std::wstring>{L"b1"}));
+    disabled.SetEnabled(false);
+    expectGreyed(picture(disabled), blue);
 }
 
 TEST_F(Menus, CommandsReachTheirItemsAndHintsReachTheApplication)

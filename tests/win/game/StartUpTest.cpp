@@ -11,6 +11,8 @@
 #include "game/Ufrmtk.h"
 #include "game/umyfun.h"
 
+#include <tuple>
+
 namespace orvane::game::test {
 namespace {
 
@@ -87,6 +89,42 @@ TEST_F(Game, BeforeTheFirstGameClicksAndKeysDoNothing)
     TypeOnCell(5, 5, L'7');
     EXPECT_EQ(Form1->selx, 0);
     EXPECT_EQ(Take(), before);
+}
+
+TEST_F(Game, BeforeTheFirstGameCheckErrorAndPrintShowTheirImagesGreyed)
+{
+    TToolBar& bar = *Form1->ToolBar1;
+    const auto picture = [&](const TToolButton& button) {
+        RECT rect = bar.ButtonRect(button);
+        MapWindowPoints(bar.Handle(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        return orvane::test::ReadScreenPicture(rect);
+    };
+    orvane::test::MovePointerAway();
+    const orvane::test::TScreenPicture checkBefore = picture(*Form1->btcheck);
+    const orvane::test::TScreenPicture printBefore = picture(*Form1->btprint);
+    EXPECT_GT(picture(*Form1->btvisit).colouredPixels, 0) << "Visit is enabled, in its colours";
+
+    // A press on the greyed Print button under the real pointer prints nothing.
+    RECT print = bar.ButtonRect(*Form1->btprint);
+    MapWindowPoints(bar.Handle(), nullptr, reinterpret_cast<POINT*>(&print), 2);
+    const POINT centre{(print.left + print.right) / 2, (print.top + print.bottom) / 2};
+    orvane::test::RunMessageLoopWith({{30, [centre] { orvane::test::ClickAtScreen(centre); }}}, 300);
+    EXPECT_TRUE(addresses.empty());
+    const orvane::test::TScreenPicture printPressed = picture(*Form1->btprint);
+
+    NewGame(0);
+    orvane::test::MovePointerAway();
+    const orvane::test::TScreenPicture checkAfter = picture(*Form1->btcheck);
+    const orvane::test::TScreenPicture printAfter = picture(*Form1->btprint);
+    EXPECT_GT(checkAfter.colouredPixels, 0) << "the green tick, once enabled";
+    EXPECT_GT(printAfter.colouredPixels, 0) << "the printer's light, once enabled";
+    for (const auto& [name, before, after] :
+         {std::tuple{"Check Error", checkBefore, checkAfter}, std::tuple{"Print", printBefore, printAfter},
+          std::tuple{"Print under the pointer", printPressed, printAfter}}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(before.colouredPixels, 0) << "no colour while disabled";
+        EXPECT_LT(before.contrast * 10, after.contrast * 6) << "and faded against the bar";
+    }
 }
 
 TEST_F(Game, LaysOutTheMainWindowAsDesigned)

@@ -2,6 +2,7 @@
 #include "SkinFixture.h"
 
 #include "core/skinmodel/SkinKeys.h"
+#include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 #include "framework/TCommonDialog.h"
 #include "framework/TComboBox.h"
@@ -29,9 +30,10 @@ using orvane::test::RunMessageLoopWith;
 namespace {
 
 // The skinned test form with controls that scroll: a memo with a vertical
-// scroll bar and more lines than it shows, a single-line edit, a list box,
-// a string grid larger than its window and a drop-down combo box. The engine
-// comes last, so that it finds them.
+// scroll bar and more lines than it shows, a memo with both bars and lines
+// longer than it is wide, a single-line edit, a list box, a string grid
+// larger than its window and a drop-down combo box. The engine comes last,
+// so that it finds them.
 class TScrollTestForm : public TSkinTestForm {
 public:
     static const TClassInfo ClassInfo;
@@ -40,7 +42,7 @@ public:
     explicit TScrollTestForm(TComponent* owner) : TSkinTestForm(owner)
     {
         BeginLayout();
-        SetClientSize(740, 260);
+        SetClientSize(740, 400);
         ScrollMemo = Create<TMemo>(this);
         ScrollMemo->SetParent(this);
         ScrollMemo->SetScrollBars(TScrollStyle::ssVertical);
@@ -49,6 +51,16 @@ public:
         for (int line = 1; line <= 60; ++line)
             lines.push_back(L"Line " + std::to_wstring(line));
         ScrollMemo->SetLines(lines);
+
+        WideMemo = Create<TMemo>(this);
+        WideMemo->SetParent(this);
+        WideMemo->SetScrollBars(TScrollStyle::ssBoth);
+        WideMemo->SetWordWrap(false);
+        WideMemo->SetBounds(370, 255, 340, 135);
+        std::vector<std::wstring> wideLines;
+        for (int line = 1; line <= 60; ++line)
+            wideLines.push_back(L"Line " + std::to_wstring(line) + L" " + std::wstring(120, L'w'));
+        WideMemo->SetLines(wideLines);
 
         Edit = Create<TEdit>(this);
         Edit->SetParent(this);
@@ -77,6 +89,10 @@ public:
         Date = Create<TDateTimePicker>(this);
         Date->SetParent(this);
         Date->SetBounds(370, 190, 150, 21);
+        PlainDate = Create<TDateTimePicker>(this);
+        PlainDate->SetParent(this);
+        PlainDate->SetTag(UnskinnedTag);
+        PlainDate->SetBounds(10, 150, 150, 21);
         Time = Create<TDateTimePicker>(this);
         Time->SetParent(this);
         Time->SetKind(TDateTimeKind::dtkTime);
@@ -97,6 +113,7 @@ public:
     }
 
     TMemo* ScrollMemo = nullptr;
+    TMemo* WideMemo = nullptr;
     TEdit* Edit = nullptr;
     TComboBox* Combo = nullptr;
     TListBox* List = nullptr;
@@ -104,9 +121,45 @@ public:
     TScrollBar* Bar = nullptr;
     TDateTimePicker* Date = nullptr;
     TDateTimePicker* Time = nullptr;
+    TDateTimePicker* PlainDate = nullptr; // keeps the system's look: the engine's disabled tag
+    static constexpr int UnskinnedTag = 9999;
 };
 
 const TClassInfo TScrollTestForm::ClassInfo{L"TScrollTestForm", &TSkinTestForm::ClassInfo, {}};
+
+// Where a skinned scroll bar's thumb is drawn on the screen: the first and
+// the last pixel along the bar's middle line, between its two arrow squares,
+// whose colour is not the track's, counted from the bar's start; -1 for
+// none. It reads the screen alone, so the hand may call it while the
+// program is busy inside a drag.
+struct TThumbSpan {
+    int first = -1;
+    int last = -1;
+};
+
+TThumbSpan ThumbOnScreen(const RECT& bar, bool vertical, COLORREF track)
+{
+    const int length = vertical ? bar.bottom - bar.top : bar.right - bar.left;
+    const int thickness = vertical ? bar.right - bar.left : bar.bottom - bar.top;
+    const int width = vertical ? 1 : length;
+    const int height = vertical ? length : 1;
+    const TClientDC screen(nullptr);
+    TMemoryDC memory(screen.Handle());
+    TBitmapHandle line(CreateCompatibleBitmap(screen.Handle(), width, height));
+    TSelectedObject selection;
+    selection.Select(memory.Handle(), line.Get());
+    BitBlt(memory.Handle(), 0, 0, width, height, screen.Handle(), vertical ? (bar.left + bar.right) / 2 : bar.left,
+           vertical ? bar.top : (bar.top + bar.bottom) / 2, SRCCOPY);
+    TThumbSpan span;
+    for (int at = thickness; at < length - thickness; ++at) {
+        if (GetPixel(memory.Handle(), vertical ? 0 : at, vertical ? at : 0) == track)
+            continue;
+        if (span.first < 0)
+            span.first = at;
+        span.last = at;
+    }
+    return span;
+}
 
 class SkinScrolling : public testing::Test {
 protected:
@@ -350,6 +403,65 @@ TEST_F(SkinScrolling, DraggingTheThumbOfAFaceScrollsTheControl)
     }
 }
 
+TEST_F(SkinScrolling, TheThumbOfADraggedFaceFollowsThePointerOnTheScreen)
+{
+    struct Case {
+        const char* name;
+        TWinControl* control;
+        bool vertical;
+    } const cases[] = {
+        {"memo, vertical bar", form->WideMemo, true},
+        {"memo, horizontal bar", form->WideMemo, false},
+        {"list box, whose thumb the system moves", form->List, true},
+    };
+    constexpr int Travel = 24;
+    constexpr int Slack = 3; // the list box's thumb moves by whole items
+    const COLORREF track = form->Engine->GetSkinColor(SKIN2_SCROLLBARCOLOR);
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        HWND control = test.control->WindowHandle();
+        const LONG barId = test.vertical ? OBJID_VSCROLL : OBJID_HSCROLL;
+        SCROLLBARINFO bar{};
+        ASSERT_TRUE(QueryScrollBarInfo(control, barId, bar));
+        const RECT area = bar.rcScrollBar;
+        PumpMessages();
+        const TThumbSpan before = ThumbOnScreen(area, test.vertical, track);
+        ASSERT_GE(before.first, 0) << "the face shows a thumb";
+        const int middle = (before.first + before.last) / 2;
+        const POINT from = test.vertical ? POINT{(area.left + area.right) / 2, area.top + middle}
+                                         : POINT{area.left + middle, (area.top + area.bottom) / 2};
+        const auto along = [&](int distance) {
+            return test.vertical ? POINT{from.x, from.y + distance} : POINT{from.x + distance, from.y};
+        };
+
+        // Mid-drag, with the button still held, the thumb on the screen has
+        // gone with the pointer.
+        TThumbSpan during;
+        RunMessageLoopWith({{30, [&] { MoveTo(from); }},
+                            {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                            {130, [&] { MoveTo(along(Travel / 2)); }},
+                            {180,
+                             [&] {
+                                 MoveTo(along(Travel));
+                                 const DWORD start = GetTickCount();
+                                 do {
+                                     Sleep(20);
+                                     during = ThumbOnScreen(area, test.vertical, track);
+                                 } while (during.first - before.first < Travel - Slack && GetTickCount() - start < 2000);
+                             }},
+                            {200, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                           500);
+        EXPECT_NEAR(during.first - before.first, Travel, Slack) << "the thumb follows the drag";
+        EXPECT_NEAR(during.last - during.first, before.last - before.first, 1) << "and keeps its length";
+
+        // Released, it stays where the system puts it.
+        PumpMessages();
+        ASSERT_TRUE(QueryScrollBarInfo(control, barId, bar));
+        EXPECT_EQ(ThumbOnScreen(area, test.vertical, track).first, bar.xyThumbTop);
+        EXPECT_GT(bar.xyThumbTop, before.first);
+    }
+}
+
 TEST_F(SkinScrolling, TheSkinnedComboBoxDropsDownOnAClickOnItsButton)
 {
     HWND combo = form->Combo->WindowHandle();
@@ -398,6 +510,91 @@ TEST_F(SkinScrolling, ADatePickerOpensItsCalendarFromTheSkinnedButtonATimePicker
     HWND calendar = reinterpret_cast<HWND>(SendMessageW(form->Date->WindowHandle(), DTM_GETMONTHCAL, 0, 0));
     EXPECT_TRUE(calendar && IsWindowVisible(calendar)) << "the calendar dropped down";
     RunMessageLoopWith({{30, [] { PressKey(VK_ESCAPE); }}}, 300);
+}
+
+TEST_F(SkinScrolling, ADatePickersCalendarClosesOnEscapeAndOnAClickOutsideAsTheSystemsDoes)
+{
+    // A free spot of the form, away from every control.
+    const POINT outside = form->ClientToScreen(POINT{250, 165});
+    ASSERT_EQ(WindowFromPoint(outside), form->Handle());
+    const auto calendarOf = [](const TDateTimePicker& picker) {
+        return reinterpret_cast<HWND>(SendMessageW(picker.WindowHandle(), DTM_GETMONTHCAL, 0, 0));
+    };
+    // Waits on the hand's side, with a deadline, for the calendar to show or
+    // to go.
+    const auto waitFor = [](const std::function<bool()>& condition) {
+        const DWORD start = GetTickCount();
+        while (!condition() && GetTickCount() - start < 2000)
+            Sleep(20);
+    };
+    // The point that drops the calendar down: the skinned button, or the
+    // picker's own button at its right end.
+    const auto dropDownPoint = [this](const TDateTimePicker& picker) {
+        if (picker.Tag() != TScrollTestForm::UnskinnedTag) {
+            const TvelSkinDateTimePicker* skin = SkinOf<TvelSkinDateTimePicker>(picker);
+            EXPECT_TRUE(skin && skin->ComboButton() && skin->ComboButton()->Visible());
+            if (skin && skin->ComboButton()) {
+                RECT button{};
+                GetWindowRect(skin->ComboButton()->Handle(), &button);
+                EXPECT_EQ(WindowFromPoint(POINT{button.left + 2, button.top + 2}), skin->ComboButton()->Handle());
+                return POINT{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
+            }
+        }
+        return picker.ClientToScreen(POINT{picker.ClientWidth() - 6, picker.ClientHeight() / 2});
+    };
+
+    struct Case {
+        const char* name;
+        TDateTimePicker* picker;
+        bool escape; // the Escape key, or a click outside
+    } const cases[] = {
+        {"skinned, Escape", form->Date, true},
+        {"skinned, a click outside", form->Date, false},
+        {"system's look, Escape", form->PlainDate, true},
+        {"system's look, a click outside", form->PlainDate, false},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        HWND calendar = calendarOf(*test.picker);
+        ASSERT_NE(calendar, nullptr);
+        const POINT dropDown = dropDownPoint(*test.picker);
+        bool shown = false, closed = false, shownAgain = false;
+        RunMessageLoopWith({{30, [&] { MoveTo(dropDown); }},
+                            {60,
+                             [&] {
+                                 Button(MOUSEEVENTF_LEFTDOWN);
+                                 Sleep(40);
+                                 Button(MOUSEEVENTF_LEFTUP);
+                                 waitFor([&] { return IsWindowVisible(calendar) != FALSE; });
+                                 shown = IsWindowVisible(calendar) != FALSE;
+                             }},
+                            {100,
+                             [&] {
+                                 if (test.escape)
+                                     PressKey(VK_ESCAPE);
+                                 else
+                                     ClickAtScreen(outside);
+                                 waitFor([&] { return !IsWindowVisible(calendar); });
+                                 closed = !IsWindowVisible(calendar);
+                             }},
+                            // The picker goes on working: its button drops the calendar
+                            // down again.
+                            {150,
+                             [&] {
+                                 ClickAtScreen(dropDown);
+                                 waitFor([&] { return IsWindowVisible(calendar) != FALSE; });
+                                 shownAgain = IsWindowVisible(calendar) != FALSE;
+                                 PressKey(VK_ESCAPE);
+                                 waitFor([&] { return !IsWindowVisible(calendar); });
+                             }}},
+                           300);
+        EXPECT_TRUE(shown) << "the calendar dropped down";
+        EXPECT_TRUE(closed) << "and went again";
+        EXPECT_TRUE(shownAgain) << "the picker drops it down again";
+        if (IsWindowVisible(calendar))
+            ShowWindow(calendar, SW_HIDE);
+        PumpMessages();
+    }
 }
 
 TEST_F(Skin, TheOpenDialogsComboBoxesGetTheSkinnedButton)

@@ -3,7 +3,9 @@
 #include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdlib>
 #include <thread>
 
 namespace orvane::test {
@@ -107,6 +109,37 @@ COLORREF ScreenPixel(HWND window, POINT client)
     ClientToScreen(window, &client);
     const framework::TClientDC screen(nullptr);
     return GetPixel(screen.Handle(), client.x, client.y);
+}
+
+TScreenPicture ReadScreenPicture(RECT screen)
+{
+    constexpr int GreySpread = 40;
+    const auto brightness = [](COLORREF pixel) {
+        return (GetRValue(pixel) * 299 + GetGValue(pixel) * 587 + GetBValue(pixel) * 114) / 1000;
+    };
+    PumpMessages();
+    GdiFlush();
+    const int width = screen.right - screen.left;
+    const int height = screen.bottom - screen.top;
+    if (width <= 0 || height <= 0)
+        return {};
+    const framework::TClientDC display(nullptr);
+    framework::TMemoryDC memory(display.Handle());
+    framework::TBitmapHandle copy(CreateCompatibleBitmap(display.Handle(), width, height));
+    framework::TSelectedObject selection;
+    selection.Select(memory.Handle(), copy.Get());
+    BitBlt(memory.Handle(), 0, 0, width, height, display.Handle(), screen.left, screen.top, SRCCOPY);
+    const int ground = brightness(GetPixel(memory.Handle(), 0, 0));
+    TScreenPicture picture;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF pixel = GetPixel(memory.Handle(), x, y);
+            const int red = GetRValue(pixel), green = GetGValue(pixel), blue = GetBValue(pixel);
+            const int spread = std::max({red, green, blue}) - std::min({red, green, blue});
+            picture.colouredPixels += spread > GreySpread ? 1 : 0;
+            picture.contrast += std::abs(brightness(pixel) - ground);
+        }
+    return picture;
 }
 
 std::wstring WindowClassName(HWND window)

@@ -43,6 +43,17 @@ void ClickCentre(framework::TWinControl& control, UINT downMessage = WM_LBUTTOND
 
 // The colour of a pixel of a window's client area, as it is on the screen.
 COLORREF ScreenPixel(HWND window, POINT client);
+// What a rectangle of the screen shows on its ground, the colour of its
+// top-left pixel: how many pixels have a colour rather than a grey (their
+// red, green and blue lie further apart than a grey's blending and rounding
+// take them), and how far the pixels' brightness lies from the ground's,
+// summed: a faded picture has less of it. Read in one copy once what is
+// pending is painted.
+struct TScreenPicture {
+    int colouredPixels = 0;
+    long long contrast = 0;
+};
+TScreenPicture ReadScreenPicture(RECT screen);
 
 std::wstring WindowClassName(HWND window);
 std::wstring WindowText(HWND window);
