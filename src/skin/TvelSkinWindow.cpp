@@ -60,6 +60,16 @@ HICON ProgramIcon()
     return mainIcon;
 }
 
+std::wstring WideFromAnsi(const std::string& text)
+{
+    if (text.empty())
+        return {};
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(std::size_t(std::max(length, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
+    return wide;
+}
+
 // A band bitmap of the given size, made anew only when its size changes.
 void SizeBand(TBitmap& band, int width, int height)
 {
@@ -181,6 +191,15 @@ int TvelSkinWindow::WindowHeight() const
     return bounds.bottom - bounds.top;
 }
 
+int TvelSkinWindow::CaptionFitWidth() const
+{
+    const TMemoryDC measuringDc;
+    TSelectedObject font;
+    font.Select(measuringDc.Handle(), CaptionFont());
+    const TGdiTextMeasurer measurer(measuringDc.Handle());
+    return TitleWidthForCaption(skinEngine.Reader(), skinEngine.Metrics(), Describe(), measurer);
+}
+
 std::string TvelSkinWindow::GetAnsiCaption() const { return GetAnsiWindowText(Handle()); }
 
 FrameWindow TvelSkinWindow::Describe() const
@@ -201,6 +220,7 @@ FrameWindow TvelSkinWindow::Describe() const
     frame.hasBorder = hasBorder;
     frame.hasSystemIcon = HasSystemIcon();
     frame.hasCloseButton = HasCloseButton();
+    frame.closeButtonEnabled = CloseButtonEnabled();
     frame.hasMaximizeButton = HasMaximizeButton();
     frame.hasMinimizeButton = HasMinimizeButton();
     frame.hasHelpButton = HasHelpButton();
@@ -268,6 +288,7 @@ void TvelSkinWindow::PaintTitle(HDC windowDc, const FrameWindow& frame)
         result = ComposeTitleBand(skinEngine.Reader(), metrics, frame, measurer, pixels);
     }
     hotButton = result.hotButton;
+    overDisabledButton = result.overDisabledButton;
     maxButtonShown = result.maxButtonShown;
     maxItemEnabled = result.maxItemEnabled;
     minItemEnabled = result.minItemEnabled;
@@ -283,6 +304,7 @@ void TvelSkinWindow::PaintTitle(HDC windowDc, const FrameWindow& frame)
                        DI_NORMAL);
     }
     const CaptionPlacement& caption = result.caption;
+    shownCaption = caption.wideText.empty() ? WideFromAnsi(caption.ansiText) : caption.wideText;
     SetBkMode(bandDc, TRANSPARENT);
     SetTextColor(bandDc, COLORREF(caption.color));
     if (!caption.wideText.empty()) {
@@ -505,7 +527,7 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
             return true;
         buttonDown = true;
         PaintFrame();
-        if (message.WParam == HTCAPTION && (hotButton != NoTitlePart || IsZoomed(Handle())))
+        if (message.WParam == HTCAPTION && (hotButton != NoTitlePart || overDisabledButton || IsZoomed(Handle())))
             message.WParam = HTNOWHERE;
         SetActiveWindow(Handle());
         return true;
@@ -515,7 +537,7 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
         if (iconClickTaken)
             return false;
         PaintFrame();
-        if (hotButton == NoTitlePart && message.WParam == HTCAPTION) {
+        if (hotButton == NoTitlePart && !overDisabledButton && message.WParam == HTCAPTION) {
             MaximizeOrRestore();
             buttonDown = false;
             PaintFrame();
@@ -527,6 +549,26 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
             return false;
         }
         message.WParam = HTNOWHERE;
+        return true;
+    case WM_NCRBUTTONDOWN:
+        // The system's own processing of a right press on the caption waits
+        // for the release and then opens the system's window menu: only
+        // the skinned one may open, so the press goes no further.
+        if (!skinned || message.WParam != HTCAPTION)
+            return true;
+        PaintFrame();
+        if (hotButton == NoTitlePart && !overDisabledButton)
+            PopupSystemMenuAt(PointFromLParam(message.LParam));
+        return false;
+    case WM_NCRBUTTONUP:
+        // Its release would ask for the context menu of the caption, which
+        // is the system's window menu again.
+        return !(skinned && message.WParam == HTCAPTION);
+    case WM_CONTEXTMENU:
+        if (skinned && message.LParam != -1 && OnTitle(message.LParam)) {
+            message.Result = 0;
+            return false;
+        }
         return true;
     case WM_CTLCOLORDLG:
         message.Result = LRESULT(skinEngine.FormBrush());
@@ -571,20 +613,29 @@ void TvelSkinWindow::HandleAfterDefault(TMessage& message)
         default: break;
         }
         return;
-    case WM_NCRBUTTONDOWN:
-        PaintFrame();
-        if (message.WParam == HTCAPTION && hotButton == NoTitlePart)
-            PopupSystemMenuAt(PointFromLParam(message.LParam));
-        return;
     case WM_NCMOUSEMOVE:
-        if (message.WParam != HTCAPTION)
+        if (message.WParam != HTCAPTION) {
+            // Onto a border: no title part is under the pointer any more.
+            if (hotButton != NoTitlePart || overDisabledButton)
+                PaintFrame();
             return;
+        }
+        TrackNonClientLeave();
         if (buttonDown) {
             PaintFrame();
             if (hotButton == NoTitlePart)
                 buttonDown = false;
         }
         PaintFrame();
+        return;
+    case WM_NCMOUSELEAVE:
+        // The pointer left the frame (for the desktop, another window or the
+        // client area): nothing there is hot, and no press goes on.
+        if (hotButton == NoTitlePart && !buttonDown)
+            return;
+        PaintFrame();
+        if (hotButton == NoTitlePart)
+            buttonDown = false;
         return;
     case WM_ACTIVATE:
         isActive = LOWORD(message.WParam) != WA_INACTIVE;
@@ -642,6 +693,22 @@ void TvelSkinWindow::CalculateClientArea(TMessage& message)
     sizes->rgrc[0] = client;
     sizes->rgrc[1] = client;
     message.Result = WVR_VALIDRECTS;
+}
+
+void TvelSkinWindow::TrackNonClientLeave()
+{
+    TRACKMOUSEEVENT track{};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_LEAVE | TME_NONCLIENT;
+    track.hwndTrack = Handle();
+    TrackMouseEvent(&track);
+}
+
+bool TvelSkinWindow::OnTitle(LPARAM screenPoint)
+{
+    // The hit test the system's context-menu processing would make.
+    const LRESULT hit = SendMessageW(Handle(), WM_NCHITTEST, 0, screenPoint);
+    return hit == HTCAPTION || hit == HTSYSMENU;
 }
 
 void TvelSkinWindow::HitTest(TMessage& message)

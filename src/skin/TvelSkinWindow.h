@@ -67,6 +67,9 @@ public:
     bool IsSystemMenuItemMessage(const framework::TMessage& message) const;
 
     int TitleHeight() const;
+    // The least window width whose skinned title shows the whole caption
+    // beside the title buttons.
+    int CaptionFitWidth() const;
     int WindowWidth() const;
     int WindowHeight() const;
     std::string GetAnsiCaption() const;
@@ -80,6 +83,8 @@ public:
     bool HasBorder() const { return hasBorder; }
     bool CreatedByHook() const { return madeByHook; }
     int HotButton() const { return hotButton; }
+    // The caption as the last title paint drew it, shortened or whole.
+    const std::wstring& ShownCaption() const { return shownCaption; }
     bool ButtonDown() const { return buttonDown; }
     int ButtonsLeft() const { return buttonsLeft; }
     bool MaxButtonShown() const { return maxButtonShown; }
@@ -113,6 +118,8 @@ public:
     virtual bool IsMDIChild() const { return false; }
     virtual bool HasSystemIcon() const { return false; }
     virtual bool HasCloseButton() const { return true; }
+    // False for a shown close button that must not act: drawn disabled.
+    virtual bool CloseButtonEnabled() const { return true; }
     virtual bool HasMaximizeButton() const { return false; }
     virtual bool HasMinimizeButton() const { return false; }
     virtual bool InitWhileHidden() const { return false; }
@@ -155,6 +162,10 @@ private:
     void HandleAfterDefault(framework::TMessage& message);
     void CalculateClientArea(framework::TMessage& message);
     void HitTest(framework::TMessage& message);
+    // Asks for WM_NCMOUSELEAVE, which repaints a hot title button normal
+    // once the pointer has left the frame.
+    void TrackNonClientLeave();
+    bool OnTitle(LPARAM screenPoint);
     FrameWindow Describe() const;
     void PaintTitle(HDC windowDc, const FrameWindow& frame);
     void PaintBorders(HDC windowDc, const FrameWindow& frame);
@@ -170,6 +181,7 @@ private:
     bool titleNeedsRegion = false;
     bool bottomNeedsRegion = false;
     int hotButton = NoTitlePart;
+    bool overDisabledButton = false;
     bool buttonDown = false;
     int buttonsLeft = 10000;
     bool maxButtonShown = false;
@@ -185,6 +197,7 @@ private:
     mutable bool captionKnown = false;
     mutable std::wstring wideCaption;
     mutable std::string ansiCaption;
+    std::wstring shownCaption;
     framework::TBitmap titleBand;
     std::unique_ptr<framework::TBitmap> titleBandOut;
     framework::TBitmap bottomBand;

@@ -1,6 +1,7 @@
 #include "skin/TvelSkinWindowWnd.h"
 
 #include "framework/TPanel.h"
+#include "skin/MonitorWorkArea.h"
 #include "skin/PlatformVersion.h"
 #include "skin/SkinMessages.h"
 #include "skin/TvelSkinControl.h"
@@ -38,6 +39,44 @@ RECT WindowPlace(HWND window)
     return bounds;
 }
 
+bool IsPushButton(HWND child)
+{
+    if (UpperAnsiClassName(child) != "BUTTON")
+        return false;
+    const LONG type = GetWindowLongW(child, GWL_STYLE) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+}
+
+// A dialog answered only by a message box's Yes, No, Abort, Retry, Ignore,
+// Try Again or Continue (Help beside them): one with Cancel or OK, or with
+// buttons of its own, is not such a box.
+bool AnswersOnly(HWND window)
+{
+    if (UpperAnsiClassName(window) != "#32770")
+        return false;
+    bool answers = false;
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) || !IsPushButton(child))
+            continue;
+        switch (GetDlgCtrlID(child)) {
+        case IDABORT:
+        case IDRETRY:
+        case IDIGNORE:
+        case IDYES:
+        case IDNO:
+        case IDTRYAGAIN:
+        case IDCONTINUE:
+            answers = true;
+            break;
+        case IDHELP:
+            break;
+        default:
+            return false;
+        }
+    }
+    return answers;
+}
+
 } // namespace
 
 TvelSkinWindowWnd::TvelSkinWindowWnd(TComponent* owner, TvelSkinEngine& owningEngine, bool byHook)
@@ -54,6 +93,7 @@ TvelSkinWindowWnd::~TvelSkinWindowWnd()
 void TvelSkinWindowWnd::Attach(HWND handle)
 {
     window = handle;
+    answersOnly = AnswersOnly(window);
     eraseStyleTaken = false;
     grown = isFileDialog = isBrowseDialog = false;
     std::weak_ptr<bool> living = alive;
@@ -148,10 +188,17 @@ void TvelSkinWindowWnd::ApplySkin()
     if (Skinned()) {
         SetWindowLongW(window, GWL_STYLE, origStyle & ~LONG(WS_SYSMENU));
         SetMenu(window, nullptr);
-        const int width = place.right - place.left + metrics.leftBorderWidth + metrics.rightBorderWidth;
+        int left = place.left;
+        int width = place.right - place.left + metrics.leftBorderWidth + metrics.rightBorderWidth;
         const int height = TitleHeight() + place.bottom + MenuBarHeight() +
                            std::max(LeastFrameWidth, metrics.bottomBorderHeight) - place.top - origTopHeight;
-        MoveWindow(window, place.left, place.top, width, height, TRUE);
+        // The system sized the window for its own caption font; the skin's
+        // caption may need more, as the system widens a box for its own.
+        if (const int fit = CaptionFitWidth(); HasCaption() && width < fit) {
+            left = WidenedLeft(place, fit, fit - width);
+            width = fit;
+        }
+        MoveWindow(window, left, place.top, width, height, TRUE);
         FrameChanged(window);
         return;
     }
@@ -167,6 +214,26 @@ void TvelSkinWindowWnd::ApplySkin()
     MoveWindow(window, place.left, place.top, width, height, TRUE);
     SetWindowRgn(window, nullptr, TRUE);
     FrameChanged(window);
+}
+
+int TvelSkinWindowWnd::WidenedLeft(const RECT& place, int width, int growth)
+{
+    // The client area grows by as much as the window: the system centres a
+    // box's buttons in it, so they move by half of that; the text and the
+    // icon stay where they are.
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsPushButton(child))
+            continue;
+        RECT bounds = WindowBounds(child);
+        MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&bounds), 2);
+        SetWindowPos(child, nullptr, bounds.left + growth / 2, bounds.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const int left = (place.left + place.right - width) / 2;
+    if (GetWindowLongW(window, GWL_STYLE) & WS_CHILD)
+        return left;
+    const RECT work = GetMonitorWorkArea(window);
+    return int(std::max(work.left, std::min(LONG(left), work.right - width)));
 }
 
 bool TvelSkinWindowWnd::ColorDialogControl(TMessage& message)
@@ -187,7 +254,19 @@ bool TvelSkinWindowWnd::BeforeDefault(TMessage& message)
         return true;
     case WM_SYSCOMMAND:
         if ((message.WParam & 0xFFF0) == SC_CLOSE) {
-            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            // Alt+F4 and Close ask here too; a box without Cancel refuses.
+            if (!answersOnly)
+                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            message.Result = 0;
+            return false;
+        }
+        return true;
+    case WM_COMMAND:
+        // Escape (and the dialog's own Close) asks for Cancel: a box that
+        // has none ignores it, as the system's box does, instead of ending
+        // with an answer the player never gave.
+        if (answersOnly && LOWORD(message.WParam) == IDCANCEL) {
+            message.Result = 0;
             return false;
         }
         return true;
@@ -251,6 +330,7 @@ void TvelSkinWindowWnd::InspectDialog()
     }
     if (shellView && toolBar && listBox)
         isFileDialog = true;
+    answersOnly = AnswersOnly(window);
     if (!dialogChild || dialogChildSubclass.Active())
         return;
     dialogChildSubclass = TWindowSubclass(dialogChild, [this](TMessage& message, const TMessageLayers::TNext& next) {

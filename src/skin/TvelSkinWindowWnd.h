@@ -12,7 +12,10 @@ namespace orvane::skin {
 // a system dialog such as the common file dialogs. It subclasses the window,
 // grows it so that its client area survives the skin's frame, paints dialog
 // backgrounds in the skin's form colour, and turns the skinned close button
-// into the dialog's Cancel.
+// into the dialog's Cancel. A message box that has no Cancel (Yes and No,
+// Abort, Retry and Ignore) can only be answered: as the system keeps such a
+// box, its close button is disabled and Escape, Alt+F4 and Close do nothing.
+// A box whose skinned caption would not fit is widened for it.
 class TvelSkinWindowWnd : public TvelSkinWindow {
 public:
     static const framework::TClassInfo ClassInfo;
@@ -28,6 +31,7 @@ public:
     void SkinControls() override;
     void UnskinControls() override;
     HWND Handle() const override { return window; }
+    bool CloseButtonEnabled() const override { return !answersOnly; }
     bool BeforeDefault(framework::TMessage& message) override;
     void AfterDefault(framework::TMessage& message) override;
     void Attach(HWND handle) override;
@@ -41,6 +45,10 @@ private:
     void InspectDialog();
     void DialogChildProc(framework::TMessage& message, const framework::TMessageLayers::TNext& next);
     bool ColorDialogControl(framework::TMessage& message);
+    // Moves the push buttons for a window `growth` wider than the skin's
+    // frame alone makes it, and gives the left edge of a window `width` wide
+    // centred where the system placed it (`place`), on the work area.
+    int WidenedLeft(const RECT& place, int width, int growth);
 
     HWND window = nullptr;
     framework::TWindowSubclass subclass;
@@ -51,6 +59,8 @@ private:
     bool grown = false;
     bool isFileDialog = false;
     bool isBrowseDialog = false;
+    // A message box without Cancel: it closes only through its answers.
+    bool answersOnly = false;
     HWND dialogChild = nullptr;
     framework::TWindowSubclass dialogChildSubclass;
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);

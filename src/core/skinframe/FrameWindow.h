@@ -22,6 +22,9 @@ struct FrameWindow {
     bool hasBorder = true;
     bool hasSystemIcon = false;
     bool hasCloseButton = true;
+    // A close button that is shown but refuses to act (a question box that
+    // has no Cancel): drawn disabled, never hot, its system-menu item off.
+    bool closeButtonEnabled = true;
     bool hasMaximizeButton = false;
     bool hasMinimizeButton = false;
     bool hasHelpButton = false;

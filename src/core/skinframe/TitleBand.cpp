@@ -43,6 +43,21 @@ constexpr int MinimizedCaptionTop = 4;
 // A normal window's parts start no higher than this row (the icon would
 // touch the top edge).
 constexpr int LowestPartTop = 4;
+// A disabled button's pixels become greys in this range, darkest to
+// lightest, by their brightness: the glyph stays readable on a button that
+// no longer looks pressable.
+constexpr int FadedDarkest = 96;
+constexpr int FadedRange = 96;
+
+Color Faded(Color color)
+{
+    const int red = int(color & 0xFF);
+    const int green = int((color >> 8) & 0xFF);
+    const int blue = int((color >> 16) & 0xFF);
+    const int brightness = (299 * red + 587 * green + 114 * blue) / 1000;
+    const auto grey = Color(FadedDarkest + brightness * FadedRange / 255);
+    return grey | (grey << 8) | (grey << 16);
+}
 
 int WidthOf(const Bitmap* bitmap) { return bitmap ? bitmap->Width() : 0; }
 int HeightOf(const Bitmap* bitmap) { return bitmap ? bitmap->Height() : 0; }
@@ -82,6 +97,23 @@ struct ButtonStrip {
         else
             CopyRect(band, x, y, *image, source);
     }
+
+    // Frame `index` faded to grey, for a button that is shown but does not
+    // act. Transparent-colour pixels are left out or copied as they are, as
+    // DrawFrame treats them.
+    void DrawFadedFrame(Canvas& band, int x, int y, int index) const
+    {
+        if (!image || frameWidth <= 0)
+            return;
+        const int left = (index - 1) * frameWidth;
+        for (int row = 0; row < frameHeight && row < image->Height(); ++row)
+            for (int column = 0; column < frameWidth && left + column < image->Width(); ++column) {
+                const Color color = image->ColorAt(left + column, row);
+                if (color == transparent && masked)
+                    continue;
+                band.SetPixel(x + column, y + row, color == transparent ? color : Faded(color));
+            }
+    }
 };
 
 Rect HitRect(const Rect& drawn, int leftBorderWidth)
@@ -98,6 +130,27 @@ int TitleButtonReserve(const FrameWindow& window, int buttonFrameWidth)
 }
 
 int TitleBandHeight(const FrameWindow& window) { return std::max(window.titleHeight, window.origTopHeight); }
+
+int TitleWidthForCaption(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
+                         const TextMeasurer& captionFont)
+{
+    const int bw = WidthOf(skin.GetBitmap(SKIN2_TITLEBUTTONS)) / ButtonStripFrames;
+    int reserve = TitleButtonReserve(window, bw);
+    if (skin.GetFlag(SKIN2_TITLEFIVESECT))
+        reserve += WidthOf(skin.GetBitmap(SKIN2_TITLEBAR3));
+    // The caption's room is measured from the icon's caption place whether
+    // or not an icon is drawn (see ComposeTitleBand).
+    const int notNarrow = WidthOf(skin.GetBitmap(SKIN2_TITLEBAR1)) + reserve;
+    // A caption of fewer than two characters has nothing to shorten.
+    const auto shortenable = [](const auto& text) { return text.size() >= 2; };
+    if (!shortenable(window.ansiCaption) && !shortenable(window.wideCaption))
+        return notNarrow;
+    const int captionX = metrics.iconX + CaptionOffset;
+    int text = captionFont.TextWidth(window.ansiCaption);
+    if (!window.wideCaption.empty())
+        text = std::max(text, captionFont.TextWidth(window.wideCaption));
+    return std::max(captionX + text + reserve + CaptionMargin, notNarrow);
+}
 
 TitleBandResult ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
                                  const TextMeasurer& captionFont, Canvas& band)
@@ -232,18 +285,27 @@ TitleBandResult ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics&
     int x = window.Minimized() ? w - bw - MinimizedButtonMargin : w - metrics.buttonX - bw;
     if (!window.Minimized())
         y = metrics.buttonY;
-    const auto drawButton = [&](TitlePart part, int firstFrame) {
+    const auto drawButton = [&](TitlePart part, int firstFrame, bool enabled = true) {
         const Rect drawn = RectOfSize(x, y, bw, frameHeight);
+        if (!enabled) {
+            if (isHot(drawn)) {
+                result.hotButton = NoTitlePart;
+                result.overDisabledButton = true;
+            }
+            strip.DrawFadedFrame(band, x, y, firstFrame);
+            return;
+        }
         int frame = firstFrame;
         if (isHot(drawn)) {
             result.hotButton = part;
+            result.overDisabledButton = false;
             frame += window.buttonDown ? PressedOffset : HotOffset;
         }
         strip.DrawFrame(band, x, y, frame);
     };
     if (window.hasCloseButton) {
-        drawButton(ClosePart, CloseFrame);
-        result.closeItemEnabled = true;
+        drawButton(ClosePart, CloseFrame, window.closeButtonEnabled);
+        result.closeItemEnabled = window.closeButtonEnabled;
         x -= bw + ButtonGap;
     }
     if (window.hasMaximizeButton) {

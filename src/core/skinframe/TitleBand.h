@@ -35,6 +35,9 @@ struct CaptionPlacement {
 // What composing the title band found out, besides its pixels.
 struct TitleBandResult {
     int hotButton = NoTitlePart; // the title part under the pointer
+    // The pointer is on a button drawn disabled: no part is hot, and a click
+    // there neither acts nor moves the window.
+    bool overDisabledButton = false;
     bool maxButtonShown = false;
     bool maxItemEnabled = false;
     bool minItemEnabled = false;
@@ -52,11 +55,19 @@ int TitleButtonReserve(const FrameWindow& window, int buttonFrameWidth);
 // The band's size: W x max(T, origTopHeight).
 int TitleBandHeight(const FrameWindow& window);
 
+// The least window width at which the title shows the whole caption beside
+// the title buttons (the button reserve, and for a five-section title the
+// plate's end) without taking the narrow-window drawing. Text widths come
+// from the measurer in the caption font; the window's own width is not read.
+int TitleWidthForCaption(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
+                         const TextMeasurer& captionFont);
+
 // Composes the title bar of a window that has a caption and is not a
 // maximized MDI child into a canvas of TitleBandHeight rows and W columns
 // (the canvas's pixels at (0, 0) are the window's top-left corner): the
 // title images, filler, gap fills and title buttons in their normal, hot or
-// pressed frames. The images go in as they are, transparent-colour pixels
+// pressed frames (a disabled close button in its normal frame, faded to
+// grey). The images go in as they are, transparent-colour pixels
 // included, since those are what the window region cuts away; only the
 // buttons are drawn masked, and only when SKIN2_TITLEBTNTRANS is set. Text
 // widths come from the measurer in the caption font.

@@ -167,6 +167,99 @@ TEST(TitleBand, ThePartUnderThePointerIsHotAndPressedWhileTheButtonIsDown)
     }
 }
 
+TEST(TitleBand, ADisabledCloseButtonIsFadedToGreyNeverHotAndTurnsItsMenuItemOff)
+{
+    // Close drawn at x 35..37, y 2..5; the pointer is compared with it moved
+    // left by the left border (2). Minimize at 30 stays as it was.
+    struct Case {
+        const char* name;
+        int x, y;
+        bool down;
+        bool transparentButtons;
+        int hot;
+        bool overDisabled;
+    };
+    for (const Case& c : {
+             Case{"pointer away", 0, 20, false, false, NoTitlePart, false},
+             Case{"pointer on it", 34, 4, false, false, NoTitlePart, true},
+             Case{"pressed on it", 34, 4, true, true, NoTitlePart, true},
+             Case{"pointer on minimize", 29, 4, false, false, MinimizePart, false},
+         }) {
+        const FrameSkin skin({.transparentButtons = c.transparentButtons});
+        FrameWindow window = TestWindow(40);
+        window.closeButtonEnabled = false;
+        window.pointerX = c.x;
+        window.pointerY = c.y;
+        window.buttonDown = c.down;
+        const Composed composed = Compose(skin, window);
+        const TitleBandResult& result = composed.result;
+        EXPECT_EQ(result.hotButton, c.hot) << c.name;
+        EXPECT_EQ(result.overDisabledButton, c.overDisabled) << c.name;
+        EXPECT_FALSE(result.closeItemEnabled) << c.name;
+        EXPECT_TRUE(result.minItemEnabled) << c.name;
+        for (int y = 3; y <= 5; ++y)
+            for (int x = 35; x <= 37; ++x) {
+                const Color pixel = composed.band.ColorAt(x, y);
+                const int red = int(pixel & 0xFF), green = int((pixel >> 8) & 0xFF), blue = int(pixel >> 16);
+                EXPECT_TRUE(red == green && green == blue) << c.name << " a grey at " << x << "," << y;
+                EXPECT_TRUE(pixel != 'p' && pixel != 'q' && pixel != 'r') << c.name;
+            }
+        // The frame's transparent corner: left out when the buttons are
+        // drawn masked, copied as it is otherwise.
+        EXPECT_EQ(composed.band.ColorAt(35, 2), c.transparentButtons ? Color('B') : test::TransparentColor) << c.name;
+        EXPECT_EQ(composed.band.ColorAt(31, 3), Color(c.hot == MinimizePart ? 'n' : 'm')) << c.name;
+    }
+}
+
+TEST(TitleBand, TheWidthForTheCaptionIsTheLeastThatShowsItWholeBesideTheButtons)
+{
+    // Three sections, no icon, "Hello" (10 pixels): caption room starts at
+    // icon x + 20 = 23 whether an icon is drawn or not, the reserve of close
+    // and minimize is 23, and 4 pixels stay free: 23 + 10 + 23 + 4 = 60.
+    const FrameSkin threeSections;
+    FrameWindow hello = TestWindow(0);
+    hello.ansiCaption = "Hello";
+    EXPECT_EQ(TitleWidthForCaption(threeSections.Reader(), threeSections.Metrics(), hello, FixedWidthFont{}), 60);
+
+    struct Case {
+        const char* name;
+        bool fiveSections;
+        bool icon;
+        bool maximize;
+        std::string ansi;
+        std::wstring wide;
+    };
+    for (const Case& c : {
+             Case{"three sections", false, false, false, "Orvane Sudoku 1.0", L""},
+             Case{"five sections", true, false, false, "Orvane Sudoku 1.0", L""},
+             Case{"icon and three buttons", true, true, true, "Orvane Sudoku 1.0", L""},
+             Case{"wide caption longer", true, false, false, "Short", L"A longer wide caption"},
+             Case{"ansi caption longer", false, false, false, "A longer ansi caption", L"Short"},
+             Case{"empty caption", true, false, false, "", L""},
+             Case{"one character", false, false, false, "A", L""},
+         }) {
+        const FrameSkin skin({.fiveSections = c.fiveSections});
+        FrameWindow window = TestWindow(0);
+        window.hasSystemIcon = c.icon;
+        window.hasMaximizeButton = c.maximize;
+        window.ansiCaption = c.ansi;
+        window.wideCaption = c.wide;
+        const int least = TitleWidthForCaption(skin.Reader(), skin.Metrics(), window, FixedWidthFont{});
+        window.width = least;
+        const CaptionPlacement whole = Compose(skin, window).result.caption;
+        EXPECT_EQ(whole.ansiText, c.ansi) << c.name;
+        EXPECT_TRUE(whole.wideText == c.wide) << c.name;
+        EXPECT_EQ(RowText(Compose(skin, window).band, 0).substr(0, 6), "#AAAAB") << c.name << ": not squeezed";
+        // One pixel less shortens a caption, or squeezes the title's left
+        // section when the caption is shorter than the buttons' room.
+        window.width = least - 1;
+        const Composed narrower = Compose(skin, window);
+        const bool shortened = narrower.result.caption.ansiText != c.ansi || narrower.result.caption.wideText != c.wide;
+        const bool squeezed = RowText(narrower.band, 0).substr(0, 6) != "#AAAAB";
+        EXPECT_TRUE(shortened || squeezed) << c.name;
+    }
+}
+
 TEST(TitleBand, IconPlaceAndCaptionPlacement)
 {
     // Caption x is the icon x + 20, and 20 less without an icon. Its room is

@@ -1,8 +1,13 @@
 #include "GameFixture.h"
 
 #include "FixedSeed.h"
+#include "HandInput.h"
+#include "core/skinmodel/SkinKeys.h"
 #include "framework/TApplication.h"
 #include "game/Ufrmda.h"
+#include "skin/TvelSkinWindow.h"
+
+#include <functional>
 
 namespace orvane::game::test {
 namespace {
@@ -40,6 +45,65 @@ TEST_F(Game, RestartOnYesEmptiesTheOpenCellsAndOnNoChangesNothing)
         }
     EXPECT_EQ(Form1->Caption(), entered.caption);
     EXPECT_EQ(Take().solutions, entered.solutions) << "the puzzle is not varied again";
+}
+
+TEST_F(Game, TheRestartQuestionIsAnsweredOnlyByYesOrNo)
+{
+    // The question has no Cancel: Escape, Alt+F4 and its close button, which
+    // is drawn disabled, do nothing, and the player's digits stay until Yes.
+    NewGame(1);
+    TypeOnCell(FirstOpenCell().x, FirstOpenCell().y, L'1');
+    TypeOnCell(FirstOpenCell(1).x, FirstOpenCell(1).y, L'2');
+    orvane::test::MovePointerAway();
+    const Snapshot entered = Take();
+    skin::TvelSkinEngine& engine = *Form1->velSkinEngine1;
+    const auto clickClose = [&engine](HWND box) {
+        const Bitmap* strip = engine.Reader().GetBitmap(SKIN2_TITLEBUTTONS);
+        const int width = strip->Width() / 18;
+        RECT bounds{};
+        GetWindowRect(box, &bounds);
+        orvane::test::ClickAtScreen(POINT{bounds.right - engine.Metrics().buttonX - width / 2,
+                                          bounds.top + engine.Metrics().buttonY + strip->Height() / 2});
+    };
+    struct Case {
+        const char* name;
+        std::function<void(HWND)> input;
+        bool resets;
+    };
+    for (const Case& c : {
+             Case{"Escape", [](HWND) { orvane::test::PressKey(VK_ESCAPE); }, false},
+             Case{"close button", clickClose, false},
+             Case{"Alt+F4", [](HWND) { orvane::test::PressKey(VK_F4, VK_MENU); }, false},
+             Case{"No", [](HWND) { orvane::test::PressKey('N'); }, false},
+             Case{"Yes", [](HWND) { orvane::test::PressKey('Y'); }, true},
+         }) {
+        ModalDriver driver;
+        driver.HandleMessageBox([&](HWND box) {
+            skin::TvelSkinWindow* frame = engine.FindWindowObject(box);
+            if (!frame || !frame->Initialized())
+                return false;
+            c.input(box);
+            // Whatever the box ignored, No answers it.
+            orvane::test::PressKey('N');
+            return true;
+        });
+        Choose(Form1->Restart1);
+        orvane::test::PumpMessages();
+        EXPECT_TRUE(driver.Failures().empty()) << c.name;
+        EXPECT_EQ(driver.MessageTexts(),
+                  (std::vector<std::wstring>{L"Are you sure you want to reset this game to the initial state?"}))
+            << c.name;
+        if (!c.resets) {
+            EXPECT_EQ(Take().texts, entered.texts) << c.name << ": the digits stay";
+            continue;
+        }
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) {
+                if (!Form1->QJ1->Node(x, y).given) {
+                    EXPECT_EQ(Cell(x, y)->Caption(), L"") << c.name << " " << x << "," << y;
+                }
+            }
+    }
 }
 
 TEST_F(Game, ShowSolutionShowsEveryDigitInAModalWindow)

@@ -2,6 +2,7 @@
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/BuiltInResource.h"
+#include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 
 #include <filesystem>
@@ -133,6 +134,41 @@ POINT Skin::EmptyTitlePoint() const
 {
     const RECT bounds = WindowRect();
     return POINT{(bounds.left + bounds.right) / 2 + 40, bounds.top + form->Engine->Metrics().titleHeight / 2};
+}
+
+CloseButtonProbe FindCloseButton(const TvelSkinEngine& engine, HWND window)
+{
+    constexpr int StripFrames = 18;
+    constexpr int CloseFrame = 15; // from 0: normal, then hot
+    const FrameMetrics& metrics = engine.Metrics();
+    const Bitmap* strip = engine.Reader().GetBitmap(SKIN2_TITLEBUTTONS);
+    CloseButtonProbe button;
+    if (!strip)
+        return button;
+    const int width = strip->Width() / StripFrames;
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const int left = bounds.right - metrics.buttonX - width;
+    const int top = bounds.top + metrics.buttonY;
+    button.centre = POINT{left + width / 2, top + strip->Height() / 2};
+    for (int y = strip->Height() / 2; y < strip->Height(); ++y)
+        for (int x = 1; x < width; ++x) {
+            const Color normal = strip->ColorAt(CloseFrame * width + x, y);
+            const Color hot = strip->ColorAt((CloseFrame + 1) * width + x, y);
+            if (normal != hot && normal != metrics.transparentColor && hot != metrics.transparentColor) {
+                button.probe = POINT{left + x, top + y};
+                button.normal = normal;
+                button.hot = hot;
+                return button;
+            }
+        }
+    return button;
+}
+
+COLORREF ScreenColour(POINT screen)
+{
+    const TClientDC desktop(nullptr);
+    return GetPixel(desktop.Handle(), screen.x, screen.y);
 }
 
 std::vector<std::uint8_t> StoredSkin()

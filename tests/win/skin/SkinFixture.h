@@ -81,6 +81,18 @@ protected:
     TSkinTestForm* form = nullptr;
 };
 
+// The close button of a skinned window: its centre on the screen, and a
+// pixel of it whose normal and hot frames differ, with those two colours.
+struct CloseButtonProbe {
+    POINT centre{};
+    POINT probe{-1, -1};
+    COLORREF normal = 0;
+    COLORREF hot = 0;
+};
+CloseButtonProbe FindCloseButton(const TvelSkinEngine& engine, HWND window);
+// The colour of a screen pixel as the display shows it.
+COLORREF ScreenColour(POINT screen);
+
 // The skin package the program stores, and the hostile packages made from it.
 std::vector<std::uint8_t> StoredSkin();
 std::wstring HostileSkinPath(const std::wstring& name);

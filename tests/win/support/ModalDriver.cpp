@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <algorithm>
+#include <utility>
 
 namespace orvane::test {
 
@@ -33,6 +34,18 @@ BOOL CALLBACK CollectChildren(HWND window, LPARAM data)
 {
     reinterpret_cast<FoundWindows*>(data)->windows.push_back(window);
     return TRUE;
+}
+
+// Closes a dialog the test did not expect: a question without Cancel is
+// answered No, anything else cancelled.
+void Dismiss(HWND dialog)
+{
+    if (HWND no = GetDlgItem(dialog, IDNO)) {
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), LPARAM(no));
+        return;
+    }
+    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    PostMessageW(dialog, WM_CLOSE, 0, 0);
 }
 
 HWND FileNameField(HWND dialog)
@@ -73,15 +86,23 @@ ModalDriver::~ModalDriver()
         activeDriver = nullptr;
 }
 
-void ModalDriver::AnswerMessageBox(int button) { steps.push_back({StepKind::MessageBox, button, {}, {}}); }
+void ModalDriver::AnswerMessageBox(int button) { steps.push_back({.kind = StepKind::MessageBox, .button = button}); }
 
-void ModalDriver::ChooseFile(const std::wstring& path) { steps.push_back({StepKind::FileDialog, 0, path, {}}); }
+void ModalDriver::HandleMessageBox(std::function<bool(HWND)> act)
+{
+    steps.push_back({.kind = StepKind::HandOnMessageBox, .act = std::move(act)});
+}
 
-void ModalDriver::CancelFileDialog() { steps.push_back({StepKind::CancelFileDialog, 0, {}, {}}); }
+void ModalDriver::ChooseFile(const std::wstring& path)
+{
+    steps.push_back({.kind = StepKind::FileDialog, .text = path});
+}
+
+void ModalDriver::CancelFileDialog() { steps.push_back({.kind = StepKind::CancelFileDialog}); }
 
 void ModalDriver::CloseWindow(const std::wstring& className, std::function<void(HWND)> inspect)
 {
-    steps.push_back({StepKind::Window, 0, className, std::move(inspect)});
+    steps.push_back({.kind = StepKind::Window, .text = className, .inspect = std::move(inspect)});
 }
 
 void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD)
@@ -92,30 +113,36 @@ void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD)
 
 void ModalDriver::Poll()
 {
-    handled.erase(std::remove_if(handled.begin(), handled.end(), [](HWND w) { return !IsWindow(w); }), handled.end());
+    handled.erase(std::remove_if(handled.begin(), handled.end(), [](const Handled& h) { return !IsWindow(h.window); }),
+                  handled.end());
+    for (Handled& old : handled)
+        if (old.since && GetTickCount() - old.since > GiveUpMilliseconds && WindowClassName(old.window) == L"#32770") {
+            failures.push_back(L"a dialog stayed open after its step: " + MessageBoxText(old.window));
+            old.since = 0;
+            Dismiss(old.window);
+        }
     FoundWindows found;
     EnumThreadWindows(GetCurrentThreadId(), CollectVisible, reinterpret_cast<LPARAM>(&found));
     for (HWND window : found.windows) {
-        if (std::find(handled.begin(), handled.end(), window) != handled.end())
+        if (std::any_of(handled.begin(), handled.end(), [window](const Handled& h) { return h.window == window; }))
             continue;
         const std::wstring className = WindowClassName(window);
         const bool dialog = className == L"#32770";
         if (steps.empty()) {
             if (dialog) {
                 failures.push_back(L"unexpected dialog: " + MessageBoxText(window));
-                handled.push_back(window);
-                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-                PostMessageW(window, WM_CLOSE, 0, 0);
+                handled.push_back({window, 0});
+                Dismiss(window);
             }
             continue;
         }
-        const Step& step = steps.front();
+        Step& step = steps.front();
         const bool wanted = step.kind == StepKind::Window ? className == step.text : dialog;
         if (!wanted)
             continue;
         if (!Act(step, window))
             continue;
-        handled.push_back(window);
+        handled.push_back({window, GetTickCount()});
         steps.erase(steps.begin());
         waitingSince = GetTickCount();
         return;
@@ -125,11 +152,11 @@ void ModalDriver::Poll()
         steps.clear();
         for (HWND window : found.windows)
             if (WindowClassName(window) == L"#32770")
-                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+                Dismiss(window);
     }
 }
 
-bool ModalDriver::Act(const Step& step, HWND window)
+bool ModalDriver::Act(Step& step, HWND window)
 {
     switch (step.kind) {
     case StepKind::MessageBox:
@@ -138,6 +165,12 @@ bool ModalDriver::Act(const Step& step, HWND window)
         messageTexts.push_back(MessageBoxText(window));
         PostMessageW(window, WM_COMMAND, MAKEWPARAM(step.button, BN_CLICKED), LPARAM(GetDlgItem(window, step.button)));
         return true;
+    case StepKind::HandOnMessageBox:
+        if (FileNameField(window))
+            return false;
+        if (!std::exchange(step.textTaken, true))
+            messageTexts.push_back(MessageBoxText(window));
+        return step.act(window);
     case StepKind::FileDialog:
     case StepKind::CancelFileDialog: {
         HWND field = FileNameField(window);

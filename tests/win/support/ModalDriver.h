@@ -26,6 +26,12 @@ public:
     // A message box: its text is recorded, then `button` (IDOK, IDYES, IDNO)
     // is pressed.
     void AnswerMessageBox(int button);
+    // A message box handled by the hand: its text is recorded, then `act`
+    // runs on it at every poll (on this thread, inside the box's own loop)
+    // until it returns true. Each run may give real input (keys, clicks),
+    // which the box handles before the next poll; the box may stay open
+    // or close on it.
+    void HandleMessageBox(std::function<bool(HWND)> act);
     // A file dialog: its folder is recorded, the name is typed and OK pressed.
     void ChooseFile(const std::wstring& path);
     void CancelFileDialog();
@@ -41,23 +47,29 @@ public:
     bool AllStepsDone() const { return steps.empty(); }
 
 private:
-    enum class StepKind { MessageBox, FileDialog, CancelFileDialog, Window };
+    enum class StepKind { MessageBox, HandOnMessageBox, FileDialog, CancelFileDialog, Window };
     struct Step {
         StepKind kind;
         int button = 0;
-        std::wstring text;
-        std::function<void(HWND)> inspect;
+        std::wstring text = {};
+        std::function<void(HWND)> inspect = {};
+        std::function<bool(HWND)> act = {};
+        bool textTaken = false;
     };
 
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
     void Poll();
-    bool Act(const Step& step, HWND window);
+    bool Act(Step& step, HWND window);
 
     std::vector<Step> steps;
     std::vector<std::wstring> messageTexts;
     std::vector<std::wstring> dialogFolders;
     std::vector<std::wstring> failures;
-    std::vector<HWND> handled;
+    struct Handled {
+        HWND window;
+        DWORD since;
+    };
+    std::vector<Handled> handled;
     UINT_PTR timer = 0;
     DWORD waitingSince = 0;
 };
