@@ -3,7 +3,9 @@
 #
 #   OrvaneSudoku-<version>-setup.exe     the installer (NSIS, packaging/OrvaneSudoku.nsi)
 #   OrvaneSudoku-<version>-portable.zip  both programs, a short read-me and the licence
-#   SHA256SUMS                           the checksums of both
+#   symbols/OrvaneSudoku-i686.debug      the symbols of the 32-bit and the 64-bit
+#   symbols/OrvaneSudoku-x86_64.debug    program, which ship without them; not shipped
+#   SHA256SUMS                           the checksums of all four
 #
 # The version comes from the VERSION file. Every timestamp is the last
 # commit's time (or SOURCE_DATE_EPOCH when set), so two runs on the same
@@ -58,12 +60,30 @@ if [ "$build" = 1 ]; then
     cmake --build --preset "$preset" --target OrvaneSudoku
   done
 fi
+# The build strips each program after linking and keeps its symbols in a
+# .debug file beside it (cmake/SeparateDebugInfo.cmake); a program that
+# still carries debug sections, or has no link to its symbols, is not shipped.
+declare -A processor=([win32]=i686 [win64]=x86_64)
 for preset in win32 win64; do
-  if [ ! -f "build/$preset/bin/OrvaneSudoku.exe" ]; then
-    echo "release: build/$preset/bin/OrvaneSudoku.exe is missing: run scripts/release.sh without --no-build" >&2
+  program=build/$preset/bin/OrvaneSudoku.exe
+  symbols=build/$preset/bin/OrvaneSudoku-${processor[$preset]}.debug
+  for file in "$program" "$symbols"; do
+    if [ ! -f "$file" ]; then
+      echo "release: $file is missing: run scripts/release.sh without --no-build" >&2
+      exit 1
+    fi
+  done
+  sections=$("${processor[$preset]}-w64-mingw32-objdump" -h "$program")
+  if grep -q ' \.debug_' <<<"$sections" || ! grep -q ' \.gnu_debuglink ' <<<"$sections"; then
+    echo "release: $program is not stripped with a link to its symbols: rebuild it" >&2
     exit 1
   fi
 done
+
+# The icon comes from the native build whose pictures the programs embed
+# (the Windows builds' ORVANE_NATIVE_BUILD_DIR, build/native by default).
+native=$(sed -n 's/^ORVANE_NATIVE_BUILD_DIR:PATH=//p' build/win64/CMakeCache.txt 2>/dev/null)
+native=${native:-$root/build/native}
 
 out=$root/build/release
 stage=$root/build/release-stage
@@ -78,11 +98,11 @@ crlf() { sed 's/\r$//; s/$/\r/' "$1"; }
 cp build/win32/bin/OrvaneSudoku.exe "$stage/installer/win32/"
 cp build/win64/bin/OrvaneSudoku.exe "$stage/installer/win64/"
 crlf LICENSE >"$stage/installer/LICENSE.txt"
-cp build/native/game-art/mainicon.ico "$stage/installer/OrvaneSudoku.ico"
+cp "$native/game-art/mainicon.ico" "$stage/installer/OrvaneSudoku.ico"
 # The picture on the welcome and finish pages: the game's icon on a blue
 # gradient, 164 by 314 pixels as the wizard pages show it.
 convert -size 164x314 gradient:'#dce8f5'-'#3d6fa8' \
-  \( "build/native/game-art/mainicon.ico[4]" -resize 112x112 \) \
+  \( "$native/game-art/mainicon.ico[4]" -resize 112x112 \) \
   -gravity north -geometry +0+48 -composite -alpha off -type TrueColor BMP3:"$stage/installer/wizard.bmp"
 
 # ---- the portable folder
@@ -117,7 +137,18 @@ fi
 # -X: no extra fields (owner, times beyond the DOS time); -D: no folder entries.
 (cd "$stage/portable" && find "$portable" -type f | LC_ALL=C sort | zip -q -X -D -9 "$out/$zipfile" -@)
 
-(cd "$out" && sha256sum "$setup" "$zipfile" >SHA256SUMS)
+# The symbols, for reading crash reports: kept with the release, not shipped.
+mkdir -p "$out/symbols"
+symbol_files=()
+for preset in win32 win64; do
+  name=OrvaneSudoku-${processor[$preset]}.debug
+  cp "build/$preset/bin/$name" "$out/symbols/$name"
+  symbol_files+=("symbols/$name")
+done
+chmod 644 "$out"/symbols/*
+touch -d "@$SOURCE_DATE_EPOCH" "$out"/symbols/*
+
+(cd "$out" && sha256sum "$setup" "$zipfile" "${symbol_files[@]}" >SHA256SUMS)
 rm -rf "$stage"
 echo "release $version (timestamps of $(date -u -d "@$SOURCE_DATE_EPOCH" '+%Y-%m-%d %H:%M:%S UTC')):"
-(cd "$out" && for f in "$setup" "$zipfile" SHA256SUMS; do printf '  build/release/%s  %s bytes\n' "$f" "$(stat -c %s "$f")"; done)
+(cd "$out" && for f in "$setup" "$zipfile" "${symbol_files[@]}" SHA256SUMS; do printf '  build/release/%s  %s bytes\n' "$f" "$(stat -c %s "$f")"; done)

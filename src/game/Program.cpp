@@ -1,7 +1,9 @@
 #include "game/Program.h"
 
+#include "framework/CrashReports.h"
 #include "framework/StartupMarkers.h"
 #include "framework/TApplication.h"
+#include "game/DataFolder.h"
 #include "game/Ufrmda.h"
 #include "game/Ufrmtk.h"
 #include "game/WindowsSeedSource.h"
@@ -15,6 +17,7 @@ namespace orvane::game {
 int RunProgram()
 {
     using framework::StartupMarker;
+    framework::StartCrashReports(L"Orvane Sudoku", DataFolderPath());
     StartupMarker("start");
     WindowsSeedSource clock;
     orvane::SetSeedSource(clock);

@@ -1,6 +1,8 @@
 #include "skinview/SkinView.h"
 
+#include "framework/CrashReports.h"
 #include "framework/TApplication.h"
+#include "game/DataFolder.h"
 #include "skinview/TMdiDemoForm.h"
 #include "skinview/TSkinViewForm.h"
 
@@ -30,6 +32,7 @@ std::vector<std::wstring> Arguments()
 
 int RunSkinView()
 {
+    framework::StartCrashReports(L"Orvane Skin Gallery", game::DataFolderPath());
     framework::TApplication application;
     application.SetTitle(L"Orvane Skin Gallery");
     bool mdi = false;

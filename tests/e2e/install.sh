@@ -15,8 +15,17 @@
 # uninstaller leaves no file, shortcut or registry entry of ours (listed
 # before and after) and keeps the saved games.
 #
+# Then: a folder given with /D= is used in both modes; another program's
+# ".std" default stays while the game is installed and after it is removed;
+# with the installed game running (an older build of it), the silent
+# upgrade and the silent uninstaller fail with a non-zero exit status and
+# change nothing; the game closed, the upgrade puts this release in the same
+# folder.
+#
 # --pages also clicks through the installer's pages and the uninstaller's
-# question about saved games, with screenshots in OUTPUT-FOLDER.
+# question about saved games, and, with the game running, the uninstaller's
+# question (Cancel), the installer's upgrade notice and its question (Retry
+# once the game is closed), with screenshots in OUTPUT-FOLDER.
 set -euo pipefail
 setup=$1
 program=$2
@@ -109,10 +118,38 @@ list_ours() { # output-file
     rm -f "$tmp/export.reg"
     "$wine" reg export "$key" "$tmp/export.reg" /y >/dev/null 2>&1 || continue # a key that is not there
     iconv -f UTF-16LE -t UTF-8 "$tmp/export.reg" | tr -d '\r' | awk -v hive="${key%%\\*}" '
-      /^\[/ { key = $0; ours = tolower(key) ~ /orvane|\\\.std\]/; if (ours) print hive ": " key; next }
+      /^\[/ { key = $0; ours = tolower(key) ~ /orvane|\\\.std(\\|\])/; if (ours) print hive ": " key; next }
       NF && (ours || tolower($0) ~ /orvane/) { print hive ": " key " " $0 }' >>"$1.registry"
   done
   LC_ALL=C sort -u -o "$1.registry" "$1.registry"
+}
+
+# Fails unless two lists of ours (list_ours) hold the same files and registry
+# lines. The player's data folder and everything in it (the saved games
+# stay; its empty folders may go) and the folders named are left out.
+same_lists() { # what before-list after-list [folder]...
+  local what=$1 before=$2 after=$3 folder list
+  shift 3
+  local exclude=(-e '')
+  for folder in "$@"; do exclude+=(-e "./${folder#"$drive/"}"); done
+  for list in "$before" "$after"; do
+    grep -v -x -F "${exclude[@]}" "$list.files" | grep -v -E '/AppData/Roaming/standard sudoku(/|$)' >"$list.rest" || true
+  done
+  if ! diff -u "$before.rest" "$after.rest" >"$tmp/diff"; then
+    fail "$what: files"; grep '^[-+]\.' "$tmp/diff" | head -n 20 >&2
+  fi
+  if ! diff -u "$before.registry" "$after.registry" >"$tmp/diff"; then
+    fail "$what: registry entries"; grep '^[-+][^-+]' "$tmp/diff" | head -n 20 >&2
+  fi
+}
+
+# A registry value's data; empty when the value is not there. An empty name
+# reads the key's default value.
+reg_value() { # key value-name
+  local name=(/v "$2")
+  [ -n "$2" ] || name=(/ve)
+  "$wine" reg query "$1" "${name[@]}" 2>/dev/null | tr -d '\r' |
+    sed -n 's/^[[:space:]]\{1,\}[^[:space:]].*[[:space:]]REG_[A-Z_]*[[:space:]]*//p' | head -n 1
 }
 
 # A saved game of the given level in the saves folder: a valid solution, its
@@ -238,17 +275,7 @@ install_cycle() { # mode (AllUsers, CurrentUser) registry-root start-menu-folder
   # The saved games and their folders stay; everything else is as before.
   # So does the user's Programs folder, which a per-user installation makes
   # as Windows' known folder for per-user programs: it is not ours.
-  local relative=${saves#"$drive/"} programs=${installed%/*}
-  grep -v -x -F -e "./$relative" -e "./${relative%/saves}" -e "./${programs#"$drive/"}" \
-    "$tmp/after.files" | grep -v -F -e "./$relative/" >"$tmp/after.rest" || true
-  grep -v -x -F -e "./$relative" -e "./${relative%/saves}" -e "./${programs#"$drive/"}" \
-    "$tmp/before.files" | grep -v -F -e "./$relative/" >"$tmp/before.rest" || true
-  if ! diff -u "$tmp/before.rest" "$tmp/after.rest" >"$tmp/diff"; then
-    fail "$mode: files left or lost by the uninstaller:"; grep '^[-+]\.' "$tmp/diff" | head -n 20 >&2
-  fi
-  if ! diff -u "$tmp/before.registry" "$tmp/after.registry" >"$tmp/diff"; then
-    fail "$mode: registry entries left or lost by the uninstaller:"; grep '^[-+][^-+]' "$tmp/diff" | head -n 20 >&2
-  fi
+  same_lists "$mode: left or lost by the uninstaller" "$tmp/before" "$tmp/after" "${installed%/*}"
   note "$mode: after uninstalling: $(wc -l <"$tmp/after.registry") registry lines of ours, files as before but the kept saved games"
   rm -f "$game" "$damaged"
 }
@@ -300,6 +327,194 @@ show_pages() {
   rm -f "$game"
 }
 
+# Windows' and this machine's names of a folder on drive C:.
+unix_path() { local path=${1#C:\\}; echo "$drive/${path//\\//}"; }
+
+# Runs a Windows command line as it is written, through a batch file, and
+# returns its exit status. Wine quotes every argument that holds a space,
+# and NSIS reads /D= and _?= only unquoted.
+run_command_line() { # command-line
+  local status=0
+  printf '@%s\r\n@exit /b %%ERRORLEVEL%%\r\n' "$1" >"$drive/orvane-install-test.bat"
+  "$wine" cmd /c 'C:\orvane-install-test.bat' </dev/null >/dev/null 2>&1 || status=$?
+  rm -f "$drive/orvane-install-test.bat"
+  return "$status"
+}
+windows_setup="\"Z:${setup//\//\\}\""
+
+uninstall_key='Software\Microsoft\Windows\CurrentVersion\Uninstall\OrvaneSudoku'
+
+# ---- /D= names the folder, in both modes
+given_folders() {
+  local mode root folder unix location
+  mkdir -p "$drive/Games" # the player's own folder, as it stays
+  for mode in AllUsers CurrentUser; do
+    root=HKLM folder='C:\Games\Orvane Sudoku'
+    if [ "$mode" = CurrentUser ]; then root=HKCU folder='C:\Games\Sudoku for me'; fi
+    unix=$(unix_path "$folder")
+    list_ours "$tmp/before"
+    # A folder with spaces: as NSIS reads it, unquoted and last, and as a
+    # shell passes it, quoted.
+    if [ "$mode" = AllUsers ]; then
+      note "$mode: silent installation into $folder (\"/D=...\", quoted)"
+      "$wine" "$setup" /S "/$mode" "/D=$folder" </dev/null >/dev/null 2>&1 || fail "$mode: the silent installer failed with /D="
+    else
+      note "$mode: silent installation into $folder (/D=...)"
+      run_command_line "$windows_setup /S /$mode /D=$folder" || fail "$mode: the silent installer failed with /D="
+    fi
+    if [ ! -f "$unix/OrvaneSudoku.exe" ]; then
+      fail "$mode: /D=$folder ignored: the program went to $(cd "$drive" && find . -path ./windows -prune -o -name OrvaneSudoku.exe -print | head -n 1)"
+    fi
+    location=$(reg_value "$root\\$uninstall_key" InstallLocation)
+    [ "$location" = "$folder" ] || fail "$mode: Programs and Features names the folder '$location', not '$folder'"
+    uninstall_silently "$root" "$unix"
+    [ ! -e "$unix" ] || fail "$mode: $folder stayed after uninstalling"
+    list_ours "$tmp/after"
+    same_lists "$mode, /D=: left or lost by the uninstaller" "$tmp/before" "$tmp/after"
+  done
+  rm -rf "$drive/Games"
+}
+
+# ---- another program's association of ".std" stays whole
+foreign_association() {
+  local extension='HKLM\Software\Classes\.std' other='HKLM\Software\Classes\Other.Document' value
+  note "a foreign .std association: kept while installed and after uninstalling"
+  "$wine" reg add "$extension" /ve /d Other.Document /f >/dev/null 2>&1
+  "$wine" reg add "$extension" /v "Content Type" /d text/plain /f >/dev/null 2>&1
+  "$wine" reg add "$extension\\OpenWithProgids" /v Other.Document /d "" /f >/dev/null 2>&1
+  "$wine" reg add "$other\\shell\\open\\command" /ve /d 'notepad.exe "%1"' /f >/dev/null 2>&1
+  list_ours "$tmp/before"
+
+  "$wine" "$setup" /S /AllUsers </dev/null >/dev/null 2>&1 || fail "the silent installer failed"
+  value=$(reg_value "$extension" "")
+  [ "$value" = Other.Document ] || fail "installing took the .std default: '$value', not Other.Document"
+  "$wine" reg query "$extension\\OpenWithProgids" /v OrvaneSudoku.SavedGame >/dev/null 2>&1 ||
+    fail "installing did not put the program among .std's Open-with programs"
+  "$wine" reg query "$extension\\OpenWithProgids" /v Other.Document >/dev/null 2>&1 ||
+    fail "installing removed the other program from .std's Open-with programs"
+
+  uninstall_silently HKLM "$install_dir"
+  list_ours "$tmp/after"
+  value=$(reg_value "$extension" "")
+  [ "$value" = Other.Document ] || fail "after uninstalling the .std default is '$value', not Other.Document"
+  same_lists "the foreign association after uninstalling" "$tmp/before" "$tmp/after"
+  "$wine" reg delete "$extension" /f >/dev/null 2>&1 || true
+  "$wine" reg delete "$other" /f >/dev/null 2>&1 || true
+}
+
+# Fails unless the installed copy is as it was when the game started: the
+# same program file, and the same files and registry entries of ours.
+unchanged() { # what
+  list_ours "$tmp/now"
+  cmp -s "$running_folder/OrvaneSudoku.exe" "$tmp/previous.exe" || fail "$1: the installed program changed"
+  same_lists "$1: changed" "$tmp/running" "$tmp/now"
+}
+
+# ---- the installed game running while it is upgraded or uninstalled, and
+# an upgrade over an older copy
+running_game() {
+  local folder='C:\Program Files\Orvane Sudoku' older=0.9.0 status window setup_pid key="HKLM\\$uninstall_key"
+  running_folder=$install_dir
+  note "the installed game running: upgrade and uninstall"
+  list_ours "$tmp/clean"
+  "$wine" "$setup" /S /AllUsers </dev/null >/dev/null 2>&1 || { fail "the silent installer failed"; return; }
+  # The previous build: an older version in Programs and Features and a
+  # program that differs from this release's.
+  "$wine" reg add "$key" /v DisplayVersion /d "$older" /f >/dev/null 2>&1
+  printf 'the previous build' >>"$running_folder/OrvaneSudoku.exe"
+  cp "$running_folder/OrvaneSudoku.exe" "$tmp/previous.exe"
+  "$wine" "$running_folder/OrvaneSudoku.exe" </dev/null >/dev/null 2>&1 &
+  wait_window "^$title\$" >/dev/null || { fail "the installed game did not start"; return; }
+  list_ours "$tmp/running"
+
+  # Silently: a failure after a few seconds, and nothing changed.
+  status=0
+  "$wine" "$setup" /S /AllUsers </dev/null >/dev/null 2>&1 || status=$?
+  note "silent upgrade while the game runs: exit status $status"
+  [ "$status" != 0 ] || fail "the silent upgrade over the running game reported success"
+  unchanged "the silent upgrade over the running game"
+  # "_?=" runs the uninstaller where it is, so that its exit status is seen.
+  status=0
+  run_command_line "\"$folder\\uninstall.exe\" /AllUsers /S _?=$folder" || status=$?
+  note "silent uninstallation while the game runs: exit status $status"
+  [ "$status" != 0 ] || fail "the silent uninstallation with the game running reported success"
+  unchanged "the silent uninstallation with the game running"
+
+  if [ "$pages" = 1 ]; then
+    # The uninstaller asks; Cancel leaves everything.
+    "$wine" "$running_folder/uninstall.exe" </dev/null >/dev/null 2>&1 &
+    if wait_window "$uninstall_title" >/dev/null; then
+      sleep 1
+      key Return # Uninstall
+      if wait_window "$uninstall_title" 2 >/dev/null; then
+        sleep 0.5
+        import -window root "$out/uninstaller-game-running.png"
+        key Escape # Cancel
+      else
+        fail "the uninstaller did not ask to close the running game"
+      fi
+      if ! wait_gone "$uninstall_title"; then
+        fail "the uninstaller stayed after Cancel"
+        key Return # Close, where it went on
+        wait_gone "$uninstall_title" || true
+      fi
+    else
+      fail "the uninstaller's window did not appear"
+    fi
+    unchanged "the uninstaller cancelled while the game runs"
+
+    # The installer names the installed version and upgrades it in place:
+    # Upgrade on the first page, then the question, Retry once the game is
+    # closed.
+    "$wine" "$setup" </dev/null >/dev/null 2>&1 &
+    setup_pid=$!
+    if window=$(wait_window "$setup_title"); then
+      sleep 1
+      import -window "$window" "$out/installer-upgrade-notice.png"
+      key Return # Upgrade
+      if wait_window "$setup_title" 2 >/dev/null; then
+        sleep 0.5
+        import -window root "$out/installer-game-running.png"
+        unchanged "the installer's question about the running game"
+        close_game
+        # Retry; again if the closing game still held its file.
+        for _ in $(seq 1 100); do
+          cmp -s "$running_folder/OrvaneSudoku.exe" "$program" && break
+          [ "$(windows "$setup_title" | wc -l)" -ge 2 ] && key Return
+          sleep 0.1
+        done
+        sleep 1.5
+        import -window "$window" "$out/installer-upgrade-finish.png"
+        key Return # Finish, with "Play Orvane Sudoku now" checked
+        wait_window "^$title\$" >/dev/null || fail "the upgraded game did not start from the finish page"
+      else
+        fail "the upgrade did not ask to close the running game (or showed another page)"
+      fi
+      close_game
+      for _ in $(seq 1 100); do kill -0 "$setup_pid" 2>/dev/null || break; sleep 0.1; done
+      if kill -0 "$setup_pid" 2>/dev/null; then
+        fail "the upgrading installer did not end"
+        kill "$setup_pid" 2>/dev/null || true
+      fi
+      wait "$setup_pid" || fail "the upgrading installer ended with status $?"
+      note "screenshots: $out/installer-upgrade-*.png, installer-game-running.png, uninstaller-game-running.png"
+    else
+      fail "the installer's window did not appear"
+      close_game
+    fi
+  else
+    close_game
+    "$wine" "$setup" /S /AllUsers </dev/null >/dev/null 2>&1 || fail "the silent upgrade failed once the game was closed"
+  fi
+  cmp -s "$running_folder/OrvaneSudoku.exe" "$program" || fail "the upgrade did not put this release's program in $folder"
+  [ "$(reg_value "$key" DisplayVersion)" = "$version" ] || fail "Programs and Features still names version $(reg_value "$key" DisplayVersion)"
+  [ "$(reg_value "$key" InstallLocation)" = "$folder" ] || fail "the upgrade moved the program to $(reg_value "$key" InstallLocation)"
+
+  uninstall_silently HKLM "$running_folder"
+  list_ours "$tmp/after"
+  same_lists "the upgraded copy after uninstalling" "$tmp/clean" "$tmp/after"
+}
+
 # An installation left by a run that failed half-way goes first, so that the
 # lists before each installation hold nothing of ours.
 for root in HKLM HKCU; do
@@ -308,12 +523,21 @@ for root in HKLM HKCU; do
     uninstall_silently "$root" ""
   fi
 done
+# So do the folders and the foreign association that the cases below make.
+rm -rf "$drive/Games"
+if [ "$(reg_value 'HKLM\Software\Classes\.std' "")" = Other.Document ]; then
+  "$wine" reg delete 'HKLM\Software\Classes\.std' /f >/dev/null 2>&1 || true
+  "$wine" reg delete 'HKLM\Software\Classes\Other.Document' /f >/dev/null 2>&1 || true
+fi
 
 [ "$pages" = 1 ] && show_pages
 common_start_menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs"
 install_cycle AllUsers HKLM "$common_start_menu" 1
 user_start_menu=$(find "$drive/users" -maxdepth 7 -type d -path '*AppData/Roaming/Microsoft/Windows/Start Menu/Programs' | grep -v /Public/ | head -n 1)
 install_cycle CurrentUser HKCU "$user_start_menu" 0
+given_folders
+foreign_association
+running_game
 
 if [ "$failures" -gt 0 ]; then
   echo "install: $failures failure(s)" >&2
