@@ -6,12 +6,6 @@ namespace orvane {
 
 namespace {
 
-bool SharesAUnit(CellPlace a, CellPlace b)
-{
-    const bool sameBox = (a.x - 1) / BoxCells == (b.x - 1) / BoxCells && (a.y - 1) / BoxCells == (b.y - 1) / BoxCells;
-    return a.x == b.x || a.y == b.y || sameBox;
-}
-
 using PeerTable = std::array<std::array<int, PeerCount>, CellCount>;
 
 PeerTable MakePeerTable()
@@ -20,7 +14,7 @@ PeerTable MakePeerTable()
     for (int index = 0; index < CellCount; ++index) {
         std::size_t found = 0;
         for (int other = 0; other < CellCount; ++other)
-            if (other != index && SharesAUnit(PlaceOf(index), PlaceOf(other)))
+            if (other != index && ShareAUnit(PlaceOf(index), PlaceOf(other)))
                 table[std::size_t(index)][found++] = other;
     }
     return table;
@@ -29,6 +23,12 @@ PeerTable MakePeerTable()
 bool IsOpen(const PlayGrid& grid, int index) { return !grid.givens[std::size_t(index)]; }
 
 } // namespace
+
+bool ShareAUnit(CellPlace a, CellPlace b)
+{
+    const bool sameBox = (a.x - 1) / BoxCells == (b.x - 1) / BoxCells && (a.y - 1) / BoxCells == (b.y - 1) / BoxCells;
+    return a.x == b.x || a.y == b.y || sameBox;
+}
 
 const std::array<int, PeerCount>& PeersOf(int index)
 {

@@ -53,6 +53,10 @@ struct PlayGrid {
     bool operator==(const PlayGrid&) const = default;
 };
 
+// Whether two cells share a row, a column or a box (a cell shares them with
+// itself).
+bool ShareAUnit(CellPlace a, CellPlace b);
+
 // The 20 cells that share a row, a column or a box with a cell.
 constexpr int PeerCount = 20;
 const std::array<int, PeerCount>& PeersOf(int index);

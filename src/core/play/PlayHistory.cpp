@@ -1,5 +1,7 @@
 #include "core/play/PlayHistory.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 PlayStep StepBetween(const PlayGrid& before, const PlayGrid& after)
@@ -13,7 +15,10 @@ PlayStep StepBetween(const PlayGrid& before, const PlayGrid& after)
 
 void PlayHistory::Record(PlayStep step)
 {
-    if (step.empty())
+    const bool seen = std::any_of(step.begin(), step.end(), [](const CellChange& change) {
+        return change.before.Digit() != change.after.Digit() || change.before.marks != change.after.marks;
+    });
+    if (!seen)
         return;
     done.push_back(std::move(step));
     undone.clear();

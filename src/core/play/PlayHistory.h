@@ -25,7 +25,9 @@ PlayStep StepBetween(const PlayGrid& before, const PlayGrid& after);
 // undo forgets the steps that could have been redone, as every editor does.
 class PlayHistory {
 public:
-    // Keeps a step; an empty one is not kept.
+    // Keeps a step. One that changes nothing a player sees is not kept: an
+    // empty cell emptied again (its unseen solution given up for 0) is no
+    // step to take back.
     void Record(PlayStep step);
 
     // Takes the last step back on the grid: its cells get their state from

@@ -88,6 +88,8 @@ TEST(PlayHistory, AStepHoldsEveryCellItChangedAndNothingElse)
     PlayHistory history;
     history.Record(PlayStep{});
     EXPECT_FALSE(history.CanUndo()) << "an empty step is no step";
+    history.Record(PlayStep{{CellIndex(1, 1), CellState{8, false, 0}, CellState{0, false, 0}}});
+    EXPECT_FALSE(history.CanUndo()) << "an empty cell emptied again is no step";
     history.Record(step);
     EXPECT_TRUE(history.CanUndo());
     history.Clear();
