@@ -23,6 +23,11 @@ void Game::SetUp()
     // their defaults.
     if (const std::wstring dataFolder = DataFolderPath(); !dataFolder.empty())
         DeleteFileW((dataFolder + PlaySettingsFileName).c_str());
+    Launch();
+}
+
+void Game::Launch()
+{
     Application->SetTitle(L"Orvane Sudoku 1.0");
     Application->CreateForm(Form1);
     Application->CreateForm(frmtk);
@@ -34,7 +39,9 @@ void Game::SetUp()
     PumpMessages();
 }
 
-void Game::TearDown()
+void Game::TearDown() { Close(); }
+
+void Game::Close()
 {
     delete myfun;
     delete frmda;
