@@ -287,7 +287,8 @@ key "$fifth_digit"
 xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.3
 save_as e2e-notes
 notes="$saves/e2e-notes.std"
-[ "$(sed -n 3p "$notes" | tr -d '\r' | cut -c$(( fifth + 1 )))" = "$fifth_digit" ] || fail "the digit after note mode did not enter"
+[ "$(sed -n 3p "$notes" | tr -d '\r' | cut -c$(( fifth + 1 )))" = "$fifth_digit" ] ||
+  fail "the digit after note mode did not enter"
 [[ "$(marks_field "$notes" "$fourth")" != *"$toggled"* ]] || fail "note mode did not toggle mark $toggled off"
 for p in $(seq 0 80); do
   [ "$p" != "$fifth" ] && same_unit "$p" "$fifth" && [[ "$(marks_field "$notes" "$p")" == *"$fifth_digit"* ]] &&

@@ -389,7 +389,9 @@ TEST_F(Play, HighlightsShadeTheUnitsTheDigitItsMarksAndRepeats)
     OpenKnownGame();
     const COLORREF hover = Form1->velSkinEngine1->GetSkinColor(SKIN2_TOOLBARONCOLOR);
     const COLORREF pressed = Form1->velSkinEngine1->GetSkinColor(SKIN2_TOOLBARDOWNCOLOR);
-    const auto pixel = [](int x, int y) { return orvane::test::ScreenPixel(Form1->stdsudoku1->Cells(x, y)->Handle(), POINT{3, 3}); };
+    const auto pixel = [](int x, int y) {
+        return orvane::test::ScreenPixel(Form1->stdsudoku1->Cells(x, y)->Handle(), POINT{3, 3});
+    };
 
     // (2, 2) holds the given 7; (8, 9) gets a mark 7, (1, 9) a mark 3.
     MovePointerTo(*Cell(8, 9));
