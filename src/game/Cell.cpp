@@ -1,5 +1,6 @@
 #include "game/Cell.h"
 
+#include "core/puzzle/BoardGeometry.h"
 #include "framework/PublishedProperties.h"
 
 #include <string>
@@ -15,6 +16,11 @@ using framework::TPropertyKind;
 using framework::TPropertyValue;
 
 constexpr int NewCellExtent = 30;
+// A mark's digit fills this share of its third of the cell's height.
+constexpr int MarkFontPercent = 72;
+// The background of a marked mark stands this far inside its third.
+constexpr int MarkShadeInset = 1;
+constexpr UINT CentredText = DT_SINGLELINE | DT_VCENTER | DT_CENTER | DT_NOPREFIX;
 
 constexpr TPropertyInfo CellProperties[] = {
     PublishedValue<TCell, &TCell::isfixed, &TCell::Setisfixed>(L"isfixed", TPropertyKind::Boolean),
@@ -50,6 +56,78 @@ void TCell::Setvalue(std::int32_t v)
 {
     SetCaption(v < 1 ? std::wstring() : std::to_wstring(v));
     digit = v;
+}
+
+void TCell::SetMarks(MarkSet value)
+{
+    if (value == marks)
+        return;
+    marks = value;
+    Invalidate();
+}
+
+CellState TCell::State() const { return CellState{digit, !Caption().empty(), marks}; }
+
+void TCell::SetState(const CellState& state)
+{
+    if (state.value != digit || state.shown != !Caption().empty()) {
+        Setvalue(state.value);
+        if (!state.shown)
+            SetCaption(std::wstring());
+    }
+    SetMarks(state.marks);
+}
+
+void TCell::SetLook(const TCellLook& value)
+{
+    if (value == look)
+        return;
+    look = value;
+    Invalidate();
+}
+
+void TCell::Paint()
+{
+    const std::wstring caption = Caption();
+    if (look == TCellLook{} && (marks == 0 || !caption.empty())) {
+        TPanel::Paint();
+        return;
+    }
+    framework::TCanvas& canvas = Canvas();
+    RECT rect = ClientRect();
+    const bool white = Color() == framework::clWhite;
+    canvas.Brush.Color = white && look.shade != framework::clNone ? look.shade : Color();
+    canvas.FillRect(rect);
+    if (caption.empty()) {
+        PaintMarks(canvas, rect);
+        return;
+    }
+    if (look.digitColor != framework::clNone)
+        canvas.Font().SetColor(look.digitColor);
+    canvas.TextRect(caption, rect, CentredText);
+}
+
+void TCell::PaintMarks(framework::TCanvas& canvas, const RECT& rect)
+{
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+    canvas.Font().SetHeight(-(height / BoxCells * MarkFontPercent / 100));
+    canvas.Font().SetStyle(0);
+    for (int mark = 1; mark <= BoardSize; ++mark) {
+        if (!HasMark(marks, mark))
+            continue;
+        const int column = (mark - 1) % BoxCells;
+        const int row = (mark - 1) / BoxCells;
+        RECT place{rect.left + width * column / BoxCells, rect.top + height * row / BoxCells,
+                   rect.left + width * (column + 1) / BoxCells, rect.top + height * (row + 1) / BoxCells};
+        if (mark == look.markedDigit && look.markShade != framework::clNone) {
+            RECT shade = place;
+            InflateRect(&shade, -MarkShadeInset, -MarkShadeInset);
+            canvas.Brush.Color = look.markShade;
+            canvas.FillRect(shade);
+        }
+        canvas.TextRect(std::to_wstring(mark), place, CentredText);
+    }
 }
 
 } // namespace orvane::game

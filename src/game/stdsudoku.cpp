@@ -74,6 +74,7 @@ void Tstdsudoku::ShowPosition(const PuzzlePosition& position)
             cell->Setvalue(record.solution);
             cell->Setisfixed(record.given);
             cell->SetEnabled(!record.given);
+            cell->SetMarks(0);
         }
     Setbigcolor(bigColor);
     Setfixcolor(fixColor);
@@ -85,6 +86,26 @@ void Tstdsudoku::ClearMarks()
     for (const auto& column : cells)
         for (TCell* cell : column)
             cell->SetColor(framework::clWhite);
+}
+
+PlayGrid Tstdsudoku::Grid() const
+{
+    PlayGrid grid;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const TCell* cell = Cells(x, y);
+            grid.cells[std::size_t(CellIndex(x, y))] = cell->State();
+            grid.givens[std::size_t(CellIndex(x, y))] = cell->isfixed();
+        }
+    return grid;
+}
+
+void Tstdsudoku::SetGrid(const PlayGrid& grid)
+{
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            if (!Cells(x, y)->isfixed())
+                Cells(x, y)->SetState(grid.cells[std::size_t(CellIndex(x, y))]);
 }
 
 void Tstdsudoku::Paint()

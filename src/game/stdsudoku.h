@@ -30,10 +30,17 @@ public:
 
     // Shows a position: givens with their digit, disabled; open cells empty
     // and enabled but holding their solution in `value`; colours applied;
-    // marks cleared. The board's own enabled state is left as it is.
+    // marks cleared. The board's own enabled state is left as it is. No cell
+    // keeps a candidate mark of the game before.
     void ShowPosition(const PuzzlePosition& position);
-    // Every cell background white again.
+    // Every cell background white again. (These marks are the red of the
+    // error check, not the candidate marks of the cells.)
     void ClearMarks();
+
+    // The board as play sees it, and back: every cell whose state differs
+    // takes the grid's.
+    PlayGrid Grid() const;
+    void SetGrid(const PlayGrid& grid);
 
 protected:
     void Paint() override;

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real program under Wine as a player would, with xdotool, and keeps
-# screenshots of the main window, the solution window, the save dialog and
-# the Quit question.
+# screenshots of the main window, the solution window, the save dialog, the
+# Quit question, the Play menu, a board full of candidate marks and the
+# highlights.
 #
 #   play.sh PROGRAM.exe OUTPUT-FOLDER
 #
@@ -34,6 +35,11 @@ menu_new_game() { # level index 0..4
 }
 menu_tools() { # item index: 0 Open, 1 Save, 2 Restart, 3 Show Solution, 4 Print
   key F10 Right Down
+  for _ in $(seq 1 "$1"); do key Down; done
+  key Return
+}
+menu_play() { # item index: 0 Undo, 1 Redo, 2 Notes, 3 Toggle mark, 4 Fill candidates, 5 Highlight, 6 Auto-clean notes
+  key F10 Right Right Down
   for _ in $(seq 1 "$1"); do key Down; done
   key Return
 }
@@ -128,7 +134,8 @@ measure_layout() {
   note "layout: window ${WIDTH}x${HEIGHT} with its frame; board lines found for a 450x450 board at (11, 16) of Panel1"
 }
 
-# ---- start
+# ---- start, with the Play menu's settings as at a first start
+find "$WINEPREFIX/drive_c/users" -path '*standard sudoku/settings.txt' -delete 2>/dev/null || true
 "${WINELOADER:-wine}" "$program" </dev/null >/dev/null 2>&1 &
 game_pid=$!
 main=$(wait_window "^$title\$") || { fail "the main window did not appear"; exit 1; }
@@ -226,6 +233,103 @@ xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.3
 note "screenshots of the menus: $out/menu-new-game.png, $out/menu-tools.png, $out/system-menu.png"
 save_as e2e-reopened
 cmp -s "$played" "$saves/e2e-reopened.std" || fail "the reopened game saves differently"
+
+# ---- the Play menu: candidates, notes, undo, the arrows, highlights
+key F10 Right Right Down
+import -window root "$out/menu-play.png"
+note "screenshot of the Play menu: $out/menu-play.png"
+key Escape
+xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.3
+
+# Whether two cells (file positions 0..80) share a row, a column or a box.
+same_unit() {
+  local ax=$(( $1 / 9 )) ay=$(( $1 % 9 )) bx=$(( $2 / 9 )) by=$(( $2 % 9 ))
+  [ "$ax" = "$bx" ] || [ "$ay" = "$by" ] || { [ $(( ax / 3 )) = $(( bx / 3 )) ] && [ $(( ay / 3 )) = $(( by / 3 )) ]; }
+}
+# Field p (0..80) of a saved game's marks line.
+marks_field() { sed -n 5p "$1" | tr -d '\r' | sed 's/^Marks://' | cut -d, -f$(( $2 + 1 )); }
+
+menu_play 4 # Fill candidates
+sleep 0.5
+import -window "$main" "$out/candidates.png"
+note "screenshot of a board full of marks: $out/candidates.png"
+save_as e2e-candidates
+candidates="$saves/e2e-candidates.std"
+marks_line=$(sed -n 5p "$candidates" | tr -d '\r')
+[ "${marks_line:0:6}" = "Marks:" ] || fail "Fill candidates saved no marks line: '${marks_line:0:20}'"
+[ "$(sed -n 1,4p "$candidates")" = "$(sed -n 1,4p "$played")" ] || fail "Fill candidates changed the four lines"
+board=$(sed -n 3p "$candidates" | tr -d '\r')
+for p in $(seq 0 80); do
+  field=$(marks_field "$candidates" "$p")
+  if [ "${board:$p:1}" != 0 ]; then
+    [ -z "$field" ] || fail "cell $p shows a digit and got marks '$field'"
+    continue
+  fi
+  [ -n "$field" ] || fail "the empty cell $p got no candidates"
+  # A cell away from the wrong digit keeps its solution among its candidates.
+  same_unit "$p" "$first" || [[ "$field" == *"${solution:$p:1}"* ]] ||
+    fail "cell $p lacks its solution ${solution:$p:1} among '$field'"
+done
+
+# Note mode: a typed digit toggles a mark; off again, a digit enters and
+# takes its marks off its row, column and box; Ctrl+Z takes both back.
+fourth=${open_cells[3]}; fifth=${open_cells[4]}
+fifth_digit=${solution:$fifth:1}
+toggled=$(marks_field "$candidates" "$fourth" | cut -c1)
+key ctrl+m
+cell_point $(( fourth / 9 + 1 )) $(( fourth % 9 + 1 ))
+xdotool mousemove "$cell_x" "$cell_y"; sleep 0.3
+key "$toggled"
+key ctrl+m
+cell_point $(( fifth / 9 + 1 )) $(( fifth % 9 + 1 ))
+xdotool mousemove "$cell_x" "$cell_y"; sleep 0.3
+key "$fifth_digit"
+xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.3
+save_as e2e-notes
+notes="$saves/e2e-notes.std"
+[ "$(sed -n 3p "$notes" | tr -d '\r' | cut -c$(( fifth + 1 )))" = "$fifth_digit" ] ||
+  fail "the digit after note mode did not enter"
+[[ "$(marks_field "$notes" "$fourth")" != *"$toggled"* ]] || fail "note mode did not toggle mark $toggled off"
+for p in $(seq 0 80); do
+  [ "$p" != "$fifth" ] && same_unit "$p" "$fifth" && [[ "$(marks_field "$notes" "$p")" == *"$fifth_digit"* ]] &&
+    fail "auto-clean left mark $fifth_digit in cell $p"
+done
+key ctrl+z
+key ctrl+z
+save_as e2e-undone
+cmp -s "$candidates" "$saves/e2e-undone.std" || fail "two undos did not give the board of Fill candidates back"
+key ctrl+y
+key ctrl+y
+
+# Highlight on; the first arrow selects the open cell nearest the centre and
+# a typed digit goes into it with the pointer outside the board.
+menu_play 5
+nearest="" nearest_distance=999
+for y in $(seq 0 8); do
+  for x in $(seq 0 8); do
+    p=$(( 9 * x + y ))
+    [ "${givens:$p:1}" = 0 ] || continue
+    d=$(( (x - 4) * (x - 4) + (y - 4) * (y - 4) ))
+    [ "$d" -lt "$nearest_distance" ] && { nearest=$p; nearest_distance=$d; }
+  done
+done
+key Right
+key "${solution:$nearest:1}"
+sleep 0.5
+import -window "$main" "$out/highlights.png"
+note "screenshot of the highlights: $out/highlights.png"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+nx=$(( nearest / 9 + 1 )); ny=$(( nearest % 9 + 1 ))
+for x in $(seq 1 9); do
+  q=$(( 9 * (x - 1) + ny - 1 ))
+  [ "$q" = "$nearest" ] && continue
+  cell_point "$x" "$ny"
+  shade=$(pixel "$out/highlights.png" $(( cell_x - X - 21 )) $(( cell_y - Y - 21 )))
+  if [ "${givens:$q:1}" = 1 ] && [ "${solution:$q:1}" != "${solution:$nearest:1}" ]; then
+    [ "$shade" = "220,234,247" ] || fail "cell ($x, $ny) of the selected row is not shaded ($shade)"
+  fi
+done
+menu_play 5 # off again, as the player found it
 
 # ---- Show Solution
 menu_tools 3

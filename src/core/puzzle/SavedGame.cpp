@@ -14,7 +14,57 @@ constexpr std::string_view LineEnd = "\r\n";
 constexpr char OpenCellFlag = '0';
 constexpr char GivenFlag = '1';
 
-enum SavedGameLine { SolutionLine, GivenLine, BoardLine, LevelLine, SavedGameLineCount };
+enum SavedGameLine { SolutionLine, GivenLine, BoardLine, LevelLine, MarksLine, SavedGameLineCount };
+
+constexpr std::string_view MarksTag = "Marks:";
+constexpr char MarksSeparator = ',';
+constexpr int MarkDigits = 9;
+constexpr std::string_view DamagedMarksMessage =
+    "The fifth line of the file, the candidate marks, is damaged: it must hold 81 fields of digits 1 to 9 in "
+    "rising order, separated by commas.";
+
+bool HasMarks(const SavedGame& game)
+{
+    return std::any_of(game.Marks.begin(), game.Marks.end(), [](std::uint16_t marks) { return marks != 0; });
+}
+
+std::string MarksLineText(const SavedGame& game)
+{
+    std::string line(MarksTag);
+    for (int index = 0; index < CellCount; ++index) {
+        if (index > 0)
+            line += MarksSeparator;
+        for (int digit = 1; digit <= MarkDigits; ++digit)
+            if (game.Marks[std::size_t(index)] & (1u << (digit - 1)))
+                line += char('0' + digit);
+    }
+    return line;
+}
+
+// The marks of a line that begins with the tag; nothing when it is damaged.
+std::optional<std::array<std::uint16_t, CellCount>> ReadMarksLine(std::string_view line)
+{
+    line.remove_prefix(MarksTag.size());
+    std::array<std::uint16_t, CellCount> marks{};
+    std::size_t index = 0;
+    int lastDigit = 0;
+    for (const char character : line) {
+        if (character == MarksSeparator) {
+            if (++index == marks.size())
+                return std::nullopt;
+            lastDigit = 0;
+            continue;
+        }
+        const int digit = character - '0';
+        if (digit <= lastDigit || digit > MarkDigits)
+            return std::nullopt;
+        marks[index] = std::uint16_t(marks[index] | (1u << (digit - 1)));
+        lastDigit = digit;
+    }
+    if (index + 1 != marks.size())
+        return std::nullopt;
+    return marks;
+}
 
 // Splits text into lines at CR LF, CR or LF. A line break at the very end
 // does not start another line.
@@ -116,6 +166,10 @@ std::string SavedGameText(const SavedGame& game)
         text += line;
         text += LineEnd;
     }
+    if (HasMarks(game)) {
+        text += MarksLineText(game);
+        text += LineEnd;
+    }
     return text;
 }
 
@@ -146,6 +200,12 @@ SavedGameReadResult ReadSavedGame(std::string_view text)
     if (!level)
         return Rejected(text, lines[LevelLine]);
     game.Level = *level;
+    if (lines[MarksLine].starts_with(MarksTag)) {
+        const auto marks = ReadMarksLine(lines[MarksLine]);
+        if (!marks)
+            return {std::nullopt, std::string(DamagedMarksMessage)};
+        game.Marks = *marks;
+    }
     return {game, {}};
 }
 

@@ -14,6 +14,7 @@ void TForm1::Restart1Click(TObject*)
     if (AskYesNo(L"Are you sure you want to reset this game to the initial state?") == IDNO)
         return;
     stdsudoku1->ShowPosition(*QJ1);
+    StartFreshHistory();
     stdsudoku1->SetEnabled(true);
 }
 

@@ -12,9 +12,14 @@ using namespace framework;
 void TForm1::CellMouseEnter(TObject* sender)
 {
     auto* cell = static_cast<TCell*>(sender);
+    // The arrow keys may have selected another cell since the pointer last
+    // left one: whichever moved last wins.
+    if (selx >= 1 && (selx != cell->x || sely != cell->y))
+        stdsudoku1->Cells(selx, sely)->SetBorderStyle(TBorderStyle::bsNone);
     cell->SetBorderStyle(TBorderStyle::bsSingle);
     selx = cell->x;
     sely = cell->y;
+    RefreshHighlights();
 }
 
 void TForm1::CellMouseLeave(TObject* sender)
@@ -22,8 +27,12 @@ void TForm1::CellMouseLeave(TObject* sender)
     // The border goes while the board cannot paint; it repaints once after.
     TWindowUpdateLock lock(stdsudoku1->Handle());
     static_cast<TCell*>(sender)->SetBorderStyle(TBorderStyle::bsNone);
+    // Leaving a cell clears the selection, also one the arrow keys made.
+    if (selx >= 1)
+        stdsudoku1->Cells(selx, sely)->SetBorderStyle(TBorderStyle::bsNone);
     selx = 0;
     sely = 0;
+    RefreshHighlights();
 }
 
 void TForm1::CellMouseDown(TObject* sender, TMouseButton button, unsigned, int, int)
@@ -32,14 +41,17 @@ void TForm1::CellMouseDown(TObject* sender, TMouseButton button, unsigned, int, 
     case TMouseButton::mbLeft:
         if (selx == 0)
             return;
-        stdsudoku1->Cells(selx, sely)->Setvalue(ChosenDigit());
+        EnterChosen(selx, sely, ChosenDigit());
         stdsudoku1->ClearMarks();
         CheckSolved();
         return;
-    case TMouseButton::mbRight:
-        static_cast<TCell*>(sender)->Setvalue(0);
+    case TMouseButton::mbRight: {
+        const auto* cell = static_cast<TCell*>(sender);
+        const int index = CellIndex(cell->x, cell->y);
+        ChangeBoard([&](PlayGrid& grid) { EnterDigit(grid, index, 0, AutoClean::Off); });
         stdsudoku1->ClearMarks();
         return;
+    }
     case TMouseButton::mbMiddle:
         return;
     }
@@ -50,7 +62,7 @@ void TForm1::FormKeyPress(TObject*, wchar_t& key)
     if (selx < 1)
         return;
     if (key >= L'1' && key <= L'9')
-        stdsudoku1->Cells(selx, sely)->Setvalue(key - L'0');
+        EnterChosen(selx, sely, key - L'0');
     stdsudoku1->ClearMarks();
     CheckSolved();
 }

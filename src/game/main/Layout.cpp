@@ -9,6 +9,7 @@
 #include "game/DataFolder.h"
 #include "game/GameLayout.h"
 #include "game/GameResources.h"
+#include "game/PlaySettingsFile.h"
 
 namespace orvane::game {
 
@@ -69,6 +70,17 @@ TForm1::TForm1(TComponent* owner) : TForm(owner)
     BeginLayout();
     CreateLayout();
     EndLayout();
+    // The arrows and Delete are read as keys, before the message loop makes
+    // characters of what it can: they type nothing, on any keyboard layout.
+    if (Application)
+        keyFilter = Application->AddMessageFilter(
+            [this](MSG& message, bool& handled) { HandleKeyMessage(message, handled); });
+}
+
+TForm1::~TForm1()
+{
+    if (Application && keyFilter != 0)
+        Application->RemoveMessageFilter(keyFilter);
 }
 
 void TForm1::CreateLayout()
@@ -235,6 +247,7 @@ void TForm1::CreateMenu()
     ShowSolution1->OnClick = [this](TObject* sender) { ShowSolution1Click(sender); };
     Print1->OnClick = [this](TObject* sender) { Print1Click(sender); };
     VisitOrvanenet1->OnClick = [this](TObject* sender) { btvisitClick(sender); };
+    CreatePlayMenu();
     SetMenu(MainMenu1);
 }
 
@@ -260,6 +273,8 @@ void TForm1::FormCreate(TObject*)
         savesFolder = dataFolder + SavesFolderName;
         CreateDataFolders(dataFolder, savesFolder);
     }
+    settingsPath = dataFolder.empty() ? std::wstring() : dataFolder + PlaySettingsFileName;
+    LoadSettings();
     OpenDialog1->SetInitialDir(savesFolder);
     SaveDialog1->SetInitialDir(savesFolder);
     stdsudoku1->SetEnabled(false);

@@ -17,6 +17,7 @@ void TForm1::Easy1Click(TObject* sender)
     curlevel = level;
     PickPuzzle(level);
     stdsudoku1->ShowPosition(*QJ1);
+    StartFreshHistory();
     EnableGame();
     ShowLevelCaption(level);
 }

@@ -47,6 +47,7 @@ void TForm1::Save1Click(TObject*)
         for (int y = 1; y <= BoardSize; ++y) {
             const TCell* cell = stdsudoku1->Cells(x, y);
             game.BoardDigits[std::size_t(SavedGameCellIndex(x, y))] = Trimmed(cell->Caption()).empty() ? 0 : cell->value();
+            game.Marks[std::size_t(SavedGameCellIndex(x, y))] = cell->Marks();
         }
     game.Level = curlevel;
     WriteWholeFile(path, SavedGameText(game));
@@ -87,8 +88,15 @@ void TForm1::OpenSavedGame(const std::wstring& path)
     ApplySavedPosition(game, *QJ1);
     stdsudoku1->ShowPosition(*QJ1);
     for (int x = 1; x <= BoardSize; ++x)
-        for (int y = 1; y <= BoardSize; ++y)
-            stdsudoku1->Cells(x, y)->Setvalue(game.BoardDigits[std::size_t(SavedGameCellIndex(x, y))]);
+        for (int y = 1; y <= BoardSize; ++y) {
+            TCell* cell = stdsudoku1->Cells(x, y);
+            const auto index = std::size_t(SavedGameCellIndex(x, y));
+            cell->Setvalue(game.BoardDigits[index]);
+            // Givens take no marks, whatever a file says.
+            if (!cell->isfixed())
+                cell->SetMarks(game.Marks[index]);
+        }
+    StartFreshHistory();
     curlevel = game.Level;
     ShowLevelCaption(curlevel);
     EnableGame();

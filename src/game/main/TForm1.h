@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/play/CellNavigation.h"
+#include "core/play/PlayGrid.h"
+#include "core/play/PlayHistory.h"
+#include "framework/TApplication.h"
 #include "framework/TCommonDialog.h"
 #include "framework/TForm.h"
 #include "framework/TImageList.h"
@@ -11,6 +15,7 @@
 #include "game/stdsudoku.h"
 #include "skin/TvelSkinEngine.h"
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -18,15 +23,24 @@
 namespace orvane::game {
 
 // The main window: the board on the left, the digit and command tool bar on
-// the right, the menu bar with New Game and Tools. It plays the game: New
-// Game, entry by mouse and keys, the checks, Open and Save, Restart, Show
+// the right, the menu bar with New Game, Tools and Play. It plays the game:
+// New Game, entry by mouse and keys, the checks, Open and Save, Restart, Show
 // Solution, Print and Visit.
+//
+// The Play menu adds what players of Sudoku expect beyond that: candidate
+// marks (note mode, Ctrl+digit, Fill candidates, auto-clean), undo and redo,
+// arrow keys and Delete, and highlights. With its settings as they are at a
+// first start every input of the game above gives its result unchanged: the
+// additions come only through the Play menu and its short-cuts (consumed
+// before they become typed characters), keys that type no character, and
+// note mode, which is off at every start.
 class TForm1 : public framework::TForm {
 public:
     static const framework::TClassInfo ClassInfo;
     const framework::TClassInfo& ClassType() const override { return ClassInfo; }
 
     explicit TForm1(framework::TComponent* owner);
+    ~TForm1() override;
 
     // The engine's Active as the layout sets it: on. The skin benchmark
     // switches it off to measure the same start without the skin.
@@ -72,6 +86,18 @@ public:
     framework::TMenuItem* Print1 = nullptr;
     framework::TMenuItem* N1 = nullptr;
     framework::TMenuItem* VisitOrvanenet1 = nullptr;
+    framework::TMenuItem* Play1 = nullptr;
+    framework::TMenuItem* Undo1 = nullptr;
+    framework::TMenuItem* Redo1 = nullptr;
+    framework::TMenuItem* N3 = nullptr;
+    framework::TMenuItem* Notes1 = nullptr;
+    framework::TMenuItem* ToggleMark1 = nullptr;
+    // The items of Toggle mark, digit 1 first; each item's Tag is its digit.
+    std::array<framework::TMenuItem*, BoardSize> MarkItems{};
+    framework::TMenuItem* FillCandidates1 = nullptr;
+    framework::TMenuItem* N4 = nullptr;
+    framework::TMenuItem* Highlight1 = nullptr;
+    framework::TMenuItem* AutoCleanNotes1 = nullptr;
     skin::TvelSkinEngine* velSkinEngine1 = nullptr;
 
     // The level index of the current game, 0 before the first.
@@ -99,6 +125,18 @@ public:
     void ShowSolution1Click(framework::TObject* sender);
     void Print1Click(framework::TObject* sender);
     void btvisitClick(framework::TObject* sender);
+    void Undo1Click(framework::TObject* sender);
+    void Redo1Click(framework::TObject* sender);
+    void Notes1Click(framework::TObject* sender);
+    void MarkClick(framework::TObject* sender);
+    void FillCandidates1Click(framework::TObject* sender);
+    void Highlight1Click(framework::TObject* sender);
+    void AutoCleanNotes1Click(framework::TObject* sender);
+
+    // A key going down in the main window, by its key code: the arrows move
+    // the selection over the open cells, Delete empties the selected cell.
+    // True when the key was used; it then types no character.
+    bool BoardKeyDown(WORD key);
 
     // Draws a puzzle of the level from the bank into QJ1 and varies it.
     void PickPuzzle(int level);
@@ -119,6 +157,9 @@ public:
 
     // The folder of saved games, where both file dialogs start.
     const std::wstring& SavesFolder() const { return savesFolder; }
+    // The file of the Play menu's settings; empty when the system names no
+    // data folder.
+    const std::wstring& SettingsPath() const { return settingsPath; }
 
 private:
     void CreateLayout();
@@ -131,7 +172,34 @@ private:
     void ShowLevelCaption(int level);
     void EnableGame();
 
+    void CreatePlayMenu();
+    // Puts a digit from the tool bar or the keyboard into a cell: in note
+    // mode it toggles that mark (the eraser takes every mark off), otherwise
+    // it enters the digit.
+    void EnterChosen(int x, int y, int digit);
+    // One step of play: the change runs on the board as play sees it, the
+    // cells it changed are shown and kept in the undo history as one step.
+    void ChangeBoard(const std::function<void(PlayGrid&)>& change);
+    // Takes back or takes again a step of the history.
+    void ReplayStep(bool (PlayHistory::*replay)(PlayGrid&));
+    // A new game is on the board: its history starts empty.
+    void StartFreshHistory();
+    // Moves the selection as the arrow keys do.
+    void MoveSelection(MoveDirection direction);
+    // Selects a cell from the keyboard: it takes the single-line border from
+    // the cell selected before.
+    void SelectCell(CellPlace place);
+    // Draws the highlights as the board and the selection are now; with
+    // Highlight off, none.
+    void RefreshHighlights();
+    void LoadSettings();
+    void StoreSettings();
+    void HandleKeyMessage(MSG& message, bool& handled);
+
     std::wstring savesFolder;
+    std::wstring settingsPath;
+    PlayHistory history;
+    framework::TApplication::THandlerToken keyFilter = 0;
 };
 
 extern TForm1* Form1;

@@ -43,6 +43,7 @@ void ExpectSameGame(const SavedGame& a, const SavedGame& b)
     EXPECT_EQ(a.Givens, b.Givens);
     EXPECT_EQ(a.BoardDigits, b.BoardDigits);
     EXPECT_EQ(a.Level, b.Level);
+    EXPECT_EQ(a.Marks, b.Marks);
 }
 
 TEST(SavedGame, BeforeTheFirstGameWritesZerosInEveryLine)
@@ -156,6 +157,76 @@ TEST(SavedGame, RejectsADamagedFileWithTheFirstConversionError)
         EXPECT_FALSE(read.Game) << c.what;
         EXPECT_EQ(read.Error, c.error) << c.what;
     }
+}
+
+// The four lines of a game in progress, spelled out independently of the
+// writer: a game without marks must stay byte for byte what it always was.
+std::string FourLinesOf(const SavedGame& game)
+{
+    std::string solutions;
+    std::string givens;
+    std::string board;
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y) {
+            const auto index = std::size_t(SavedGameCellIndex(x, y));
+            solutions += char('0' + game.Solutions[index]);
+            givens += game.Givens[index] ? '1' : '0';
+            board += char('0' + game.BoardDigits[index]);
+        }
+    return Lines({solutions, givens, board, std::to_string(game.Level)});
+}
+
+TEST(SavedGame, WritesAMarksLineOnlyForAGameWithMarks)
+{
+    SavedGame game = GameInProgress();
+    EXPECT_EQ(SavedGameText(game), FourLinesOf(game)) << "no marks: the four lines alone";
+
+    game.Marks[0] = 0b000000101;                                    // 1 and 3
+    game.Marks[std::size_t(SavedGameCellIndex(2, 2))] = 0b100000000; // 9, field 11
+    game.Marks[80] = 0x1FF;                                         // every digit
+    const std::string marksLine = "Marks:13,,,,,,,,,,9" + std::string(69, ',') + ",123456789";
+    EXPECT_EQ(SavedGameText(game), FourLinesOf(game) + marksLine + "\r\n");
+
+    const SavedGameReadResult read = ReadSavedGame(SavedGameText(game));
+    ASSERT_TRUE(read.Game) << read.Error;
+    ExpectSameGame(*read.Game, game);
+
+    // A reader of four lines gets the same game without its marks; this reader
+    // leaves a fifth line of another kind alone in the same way.
+    SavedGame withoutMarks = game;
+    withoutMarks.Marks = {};
+    for (const std::string& fifth : {std::string("Notes about this game"), std::string("marks:1")}) {
+        const SavedGameReadResult other = ReadSavedGame(FourLinesOf(game) + fifth + "\r\n");
+        ASSERT_TRUE(other.Game) << other.Error;
+        ExpectSameGame(*other.Game, withoutMarks);
+    }
+}
+
+TEST(SavedGame, RejectsADamagedMarksLine)
+{
+    const std::string fourLines = Lines({Zeros, Zeros, Zeros, "0"});
+    const std::string emptyFields(80, ',');
+    const struct {
+        const char* what;
+        std::string line;
+    } cases[] = {
+        {"80 fields", "Marks:" + emptyFields.substr(1)},
+        {"82 fields", "Marks:" + emptyFields + ","},
+        {"digits not rising", "Marks:21" + emptyFields},
+        {"a digit twice", "Marks:55" + emptyFields},
+        {"a zero", "Marks:0" + emptyFields},
+        {"a letter", "Marks:" + emptyFields + "a"},
+        {"a blank", "Marks: " + emptyFields},
+        {"nothing after the tag", "Marks:"},
+    };
+    for (const auto& c : cases) {
+        const SavedGameReadResult read = ReadSavedGame(fourLines + c.line + "\r\n");
+        EXPECT_FALSE(read.Game) << c.what;
+        EXPECT_NE(read.Error.find("candidate marks"), std::string::npos) << c.what;
+    }
+    const SavedGameReadResult empty = ReadSavedGame(fourLines + "Marks:" + emptyFields + "\r\n");
+    ASSERT_TRUE(empty.Game) << "81 empty fields: " << empty.Error;
+    EXPECT_EQ(empty.Game->Marks, (std::array<std::uint16_t, CellCount>{}));
 }
 
 TEST(SavedGame, MovesSolutionsAndGivensBetweenPositionAndFile)

@@ -3,6 +3,8 @@
 #include "HandInput.h"
 
 #include "framework/TApplication.h"
+#include "game/DataFolder.h"
+#include "game/PlaySettingsFile.h"
 #include "game/Ufrmda.h"
 #include "game/Ufrmtk.h"
 #include "game/umyfun.h"
@@ -17,6 +19,15 @@ using orvane::test::PumpMessages;
 
 void Game::SetUp()
 {
+    // Every test starts as a first start does: the Play menu's settings at
+    // their defaults.
+    if (const std::wstring dataFolder = DataFolderPath(); !dataFolder.empty())
+        DeleteFileW((dataFolder + PlaySettingsFileName).c_str());
+    Launch();
+}
+
+void Game::Launch()
+{
     Application->SetTitle(L"Orvane Sudoku 1.0");
     Application->CreateForm(Form1);
     Application->CreateForm(frmtk);
@@ -28,7 +39,9 @@ void Game::SetUp()
     PumpMessages();
 }
 
-void Game::TearDown()
+void Game::TearDown() { Close(); }
+
+void Game::Close()
 {
     delete myfun;
     delete frmda;

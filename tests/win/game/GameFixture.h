@@ -19,6 +19,10 @@ class Game : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The program's start and end: the four windows made, the main one shown;
+    // and all of them gone. The data folder stays as it is in between.
+    void Launch();
+    void Close();
 
     TCell* Cell(int x, int y) const { return Form1->stdsudoku1->Cells(x, y); }
     // Chooses a menu item as the player does: on the skinned menu bar, with

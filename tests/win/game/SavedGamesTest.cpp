@@ -1,5 +1,7 @@
 #include "GameFixture.h"
 
+#include "HandInput.h"
+
 #include "framework/FileAccess.h"
 #include "framework/TApplication.h"
 
@@ -65,6 +67,32 @@ protected:
         Press(Form1->btcheck);
     }
 
+    // Keys pressed by the hand with Ctrl held, the pointer over a cell: Ctrl
+    // with a digit toggles a mark there, Ctrl+Z undoes.
+    void CtrlKeysOver(POINT cell, std::initializer_list<WORD> digits)
+    {
+        orvane::test::MovePointerTo(*Cell(cell.x, cell.y));
+        SetForegroundWindow(Form1->Handle());
+        for (const WORD digit : digits) {
+            orvane::test::PressKey(digit, VK_CONTROL);
+            orvane::test::PumpMessages();
+        }
+    }
+    // The four lines of the game on the board, as the file has always held it.
+    std::string FourLines() const
+    {
+        std::string solutions;
+        std::string givens;
+        std::string board;
+        for (int x = 1; x <= 9; ++x)
+            for (int y = 1; y <= 9; ++y) {
+                solutions += char('0' + SolutionAt(x, y));
+                givens += Form1->QJ1->Node(x, y).given ? '1' : '0';
+                board += Cell(x, y)->Caption().empty() ? '0' : char('0' + Cell(x, y)->value());
+            }
+        return solutions + "\r\n" + givens + "\r\n" + board + "\r\n" + std::to_string(Form1->curlevel) + "\r\n";
+    }
+
     std::vector<std::wstring> files;
     std::vector<std::wstring> texts;
     std::vector<std::wstring> folders;
@@ -105,6 +133,76 @@ TEST_F(SavedGames, SaveThenOpenGivesTheSameBoardAndTheSameMarks)
     EXPECT_EQ(opened.enabled, saved.enabled);
     Press(Form1->btcheck);
     EXPECT_EQ(Take().backgrounds, saved.backgrounds) << "Check Error marks the same cells";
+}
+
+// However a game came to have no marks, it saves as the four lines alone,
+// byte for byte as before the marks.
+TEST_F(SavedGames, AGameWithoutMarksSavesAsTheFourLinesAlone)
+{
+    const struct {
+        const char* what;
+        std::function<void()> play;
+    } games[] = {
+        {"a new game", [] {}},
+        {"entries and red marks", [&] { PlaySome(); }},
+        {"a mark set and taken off again", [&] { CtrlKeysOver(FirstOpenCell(4), {'6', '6'}); }},
+        {"Fill candidates taken back",
+         [&] {
+             Choose(Form1->FillCandidates1);
+             CtrlKeysOver(FirstOpenCell(4), {'Z'});
+         }},
+    };
+    for (const auto& game : games) {
+        NewGame(1);
+        game.play();
+        const std::wstring path = NewFile(L"no marks.std");
+        Save(path);
+        EXPECT_EQ(ReadWholeFile(path), FourLines()) << game.what;
+        EXPECT_EQ(ReadWholeFile(path).size(), 252u) << game.what;
+    }
+}
+
+TEST_F(SavedGames, MarksAreSavedInAFifthLineAndOpenAgain)
+{
+    NewGame(2);
+    PlaySome();
+    const POINT a = FirstOpenCell(2);
+    const POINT b = FirstOpenCell(5);
+    CtrlKeysOver(a, {'5', '1'});
+    CtrlKeysOver(b, {'9'});
+    const Snapshot saved = Take();
+    const std::wstring path = NewFile(L"with marks.std");
+    Save(path);
+
+    std::vector<std::string> fields(81);
+    fields[std::size_t(9 * (a.x - 1) + (a.y - 1))] = "15";
+    fields[std::size_t(9 * (b.x - 1) + (b.y - 1))] = "9";
+    std::string marksLine = "Marks:";
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        marksLine += (i > 0 ? "," : "") + fields[i];
+    EXPECT_EQ(ReadWholeFile(path), FourLines() + marksLine + "\r\n");
+
+    NewGame(0);
+    Open(path);
+    EXPECT_TRUE(texts.empty());
+    EXPECT_EQ(Take().texts, saved.texts);
+    for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y) {
+            const bool marked = (x == a.x && y == a.y) || (x == b.x && y == b.y);
+            EXPECT_EQ(Cell(x, y)->Marks() != 0, marked) << x << "," << y;
+        }
+    EXPECT_EQ(Cell(a.x, a.y)->Marks(), MarkOf(1) | MarkOf(5));
+    EXPECT_EQ(Cell(b.x, b.y)->Marks(), MarkOf(9));
+
+    // Opened, the game starts a fresh history: nothing to take back.
+    const PlayGrid opened = Form1->stdsudoku1->Grid();
+    CtrlKeysOver(b, {'Z'});
+    EXPECT_EQ(Form1->stdsudoku1->Grid(), opened);
+    // Restart takes the marks with the entries.
+    ModalDriver driver;
+    driver.AnswerMessageBox(IDYES);
+    Choose(Form1->Restart1);
+    EXPECT_EQ(Cell(a.x, a.y)->Marks(), 0);
 }
 
 TEST_F(SavedGames, OpenBeforeTheFirstGameEnablesTheGame)

@@ -188,10 +188,12 @@ TEST_F(Game, LaysOutTheMainWindowAsDesigned)
     EXPECT_EQ(orvane::test::ScreenPixel(board, POINT{25, 150}), RGB(0, 0, 0));
     EXPECT_EQ(orvane::test::ScreenPixel(board, POINT{25, 30}), RGB(255, 255, 255));
 
-    // The menu bar: its two items in order, and their drop-downs.
-    ASSERT_EQ(menuBar->ButtonCount(), 2);
+    // The menu bar: its items in order (Play, the game's own addition, after
+    // the two of the design), and their drop-downs.
+    ASSERT_EQ(menuBar->ButtonCount(), 3);
     EXPECT_EQ(menuBar->Buttons(0)->MenuItem(), Form1->NewGame1);
     EXPECT_EQ(menuBar->Buttons(1)->MenuItem(), Form1->Ab1);
+    EXPECT_EQ(menuBar->Buttons(2)->MenuItem(), Form1->Play1);
     EXPECT_EQ(Form1->NewGame1->Caption(), L"New Game");
     EXPECT_EQ(Form1->Ab1->Caption(), L"Tools");
     const auto captionsOf = [](const TMenuItem* parent) {
