@@ -66,7 +66,8 @@ protected:
         return held;
     }
 
-    // Back to the form as a test left it: no menu mode, nothing clicked.
+    // Back to where every case starts: no menu mode, nothing clicked, the
+    // memo focused.
     void Reset()
     {
         Bar().LeaveMenuMode();
