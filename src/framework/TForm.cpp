@@ -535,6 +535,8 @@ void TCustomForm::WndProc(TMessage& message)
         break;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
+    case WM_MENUCHAR:
+    case CM_MENULETTERSELECT:
         if (IsOwnerDrawnMenuMessage(message)) {
             HandleOwnerDrawnMenuMessage(WindowHandle(), message);
             return;

@@ -1,5 +1,6 @@
 #include "framework/TToolBar.h"
 
+#include "core/skinmenu/MenuLetters.h"
 #include "framework/OwnerDrawnMenus.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TMenuItem.h"
@@ -65,18 +66,6 @@ unsigned DrawState(UINT itemState)
     if (itemState & CDIS_HOT)
         state |= cdsHot;
     return state;
-}
-
-// The access letter of a caption: the character after a single "&".
-wchar_t AccessLetter(const std::wstring& caption)
-{
-    for (std::size_t index = 0; index + 1 < caption.size(); ++index)
-        if (caption[index] == L'&') {
-            if (caption[index + 1] != L'&')
-                return wchar_t(std::towupper(caption[index + 1]));
-            ++index;
-        }
-    return 0;
 }
 
 } // namespace
@@ -191,11 +180,11 @@ bool IsMenuButton(const TToolButton* button)
 
 } // namespace
 
-void TToolBar::EnterMenuMode()
+void TToolBar::EnterMenuMode(const TToolButton* hot)
 {
     if (menuMode || !WindowHandle())
         return;
-    int first = -1;
+    int first = hot && IsMenuButton(hot) ? hot->Index() : -1;
     for (int index = 0; index < ButtonCount() && first < 0; ++index)
         if (IsMenuButton(Buttons(index)))
             first = index;
@@ -250,8 +239,11 @@ bool TToolBar::MenuModeKey(TMessage& message)
         case VK_LEFT: step(-1); return true;
         case VK_RIGHT: step(+1); return true;
         case VK_DOWN:
-        case VK_UP:
-        case VK_RETURN: dropDown(Buttons(hot)); return true;
+        case VK_UP: dropDown(Buttons(hot)); return true;
+        // Return drops the menu down on the character it makes (below): the
+        // character would otherwise reach the menu's own loop first and close
+        // the menu again, with nothing highlighted to run.
+        case VK_RETURN: return true;
         case VK_ESCAPE:
         case VK_F10:
         case VK_MENU: LeaveMenuMode(); return true;
@@ -259,7 +251,9 @@ bool TToolBar::MenuModeKey(TMessage& message)
         }
     case WM_CHAR:
     case WM_SYSCHAR:
-        if (TToolButton* button = FindAccelerator(wchar_t(message.WParam)))
+        if (message.WParam == L'\r')
+            dropDown(Buttons(hot));
+        else if (TToolButton* button = FindAccelerator(wchar_t(message.WParam)))
             dropDown(button);
         return true;
     case WM_KILLFOCUS:
@@ -491,6 +485,9 @@ void TToolBar::WndProc(TMessage& message)
         return;
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
+    case WM_MENUCHAR:
+    case CM_MENULETTERSELECT:
+        // The bar owns the menus it drops down.
         if (IsOwnerDrawnMenuMessage(message)) {
             HandleOwnerDrawnMenuMessage(WindowHandle(), message);
             return;

@@ -77,12 +77,13 @@ public:
     // Drawn pressed (a dropped-down menu's button).
     void SetButtonPressed(const TToolButton& button, bool pressed);
 
-    // The keyboard's menu mode (F10, or Alt pressed alone): the first
-    // menu-bound button is highlighted and the bar takes the keys: the left
-    // and right arrows move the highlight, Down or Return drops its menu
-    // down, a letter drops down the item it is the access letter of, and
-    // Escape, Alt, F10 or a click elsewhere leave the mode.
-    void EnterMenuMode();
+    // The keyboard's menu mode (F10, or Alt pressed alone): a menu-bound
+    // button is highlighted (the given one, else the first) and the bar
+    // takes the keys: the left and right arrows move the highlight, Down or
+    // Return drops its menu down with the first item highlighted, a letter
+    // drops down the item it is the access letter of, and Escape, Alt, F10
+    // or a click elsewhere leave the mode.
+    void EnterMenuMode(const TToolButton* hot = nullptr);
     void LeaveMenuMode();
     bool InMenuMode() const { return menuMode; }
 

@@ -42,8 +42,10 @@ void TToolBarMenuTracker::Track(TToolButton& first, bool selectFirst)
     tracking = true;
     HWND window = bar.Handle();
     TToolButton* button = &first;
+    TToolButton* lastOpen = nullptr;
     bool keyboard = selectFirst;
     TMenuItem* chosen = nullptr;
+    closedByEscape = false;
     while (OpensDropDown(button) && !chosen && IsWindow(window)) {
         TMenuItem* dropItem = button->MenuItem();
         const TMenu* menu = dropItem->Menu();
@@ -51,6 +53,8 @@ void TToolBarMenuTracker::Track(TToolButton& first, bool selectFirst)
         nextButton = nullptr;
         openButton = button;
         openMenu = dropDown.get();
+        lastOpen = button;
+        closedByEscape = false;
         selectedMenu = nullptr;
         selectedOpensSubmenu = false;
         bar.SetButtonPressed(*button, true);
@@ -84,8 +88,14 @@ void TToolBarMenuTracker::Track(TToolButton& first, bool selectFirst)
     tracking = false;
     if (Application)
         Application->UpdateMouseControl();
-    if (chosen)
+    if (chosen) {
         chosen->Click();
+        return;
+    }
+    // Escape closes the drop-down but not the menu bar: its item stays
+    // highlighted and the arrows go on from there, as on a system menu bar.
+    if (closedByEscape && lastOpen && IsWindow(window))
+        bar.EnterMenuMode(lastOpen);
 }
 
 void TToolBarMenuTracker::MenuSelected(WPARAM wParam, LPARAM lParam)
@@ -106,6 +116,10 @@ LRESULT CALLBACK TToolBarMenuTracker::MessageFilter(int code, WPARAM wParam, LPA
 // True when the message is taken here and the menu must not see it.
 bool TToolBarMenuTracker::FilterMenuMessage(MSG& message)
 {
+    // The menu's loop ends on the message that closes the menu: when the
+    // loop ends, this tells whether Escape closed it. An Escape that only
+    // closes a submenu is followed by other messages.
+    closedByEscape = message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE;
     switch (message.message) {
     case WM_MOUSEMOVE: {
         POINT pointer{};

@@ -12,7 +12,8 @@ class TToolButton;
 // opens that one's instead, the left and right arrow keys move to the
 // previous or next top-level item, and a click on the open button, Escape or
 // a click elsewhere closes it. The chosen item is clicked after the menu has
-// closed.
+// closed; after Escape the bar goes back to its menu mode with that item
+// highlighted.
 class TToolBarMenuTracker {
 public:
     explicit TToolBarMenuTracker(TToolBar& owningBar) : bar(owningBar) {}
@@ -42,6 +43,7 @@ private:
     HMENU openMenu = nullptr;
     HMENU selectedMenu = nullptr;
     bool selectedOpensSubmenu = false;
+    bool closedByEscape = false;
     POINT lastPointer{-1, -1};
 };
 

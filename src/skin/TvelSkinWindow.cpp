@@ -464,6 +464,10 @@ bool TvelSkinWindow::IsSystemMenuItemMessage(const TMessage& message) const
 {
     if (skinEngine.SystemMenuWindow() != this)
         return false;
+    if (message.Msg == WM_MENUCHAR || message.Msg == framework::CM_MENULETTERSELECT) {
+        framework::TMenu& menu = skinEngine.SystemMenu();
+        return menu.HandleAllocated() && reinterpret_cast<HMENU>(message.LParam) == menu.Handle();
+    }
     const ULONG_PTR data = message.Msg == WM_MEASUREITEM
                                ? reinterpret_cast<const MEASUREITEMSTRUCT*>(message.LParam)->itemData
                                : reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam)->itemData;
@@ -510,6 +514,8 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
     switch (message.Msg) {
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
+    case WM_MENUCHAR:
+    case framework::CM_MENULETTERSELECT:
         // The skinned system menu is owner-drawn and opened for this window,
         // which may be a plain window that knows nothing of its items.
         if (IsOwnerDrawnMenuMessage(message) && IsSystemMenuItemMessage(message)) {

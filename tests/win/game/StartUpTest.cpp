@@ -223,6 +223,57 @@ TEST_F(Game, AltNOpensNewGameAndReturnRunsItsHighlightedItem)
     EXPECT_EQ(orvane::test::WindowText(Form1->Handle()), L"Orvane Sudoku 1.0 - Normal");
 }
 
+TEST_F(Game, F10ReturnAndALetterRunTheItemTheLetterNames)
+{
+    using orvane::test::BarHotButton;
+    using orvane::test::KeyStep;
+    using orvane::test::MenuGone;
+    using orvane::test::MenuHighlights;
+    using orvane::test::PumpMessages;
+    SetForegroundWindow(Form1->Handle());
+    PumpMessages();
+    ASSERT_NE(MenuBar(), nullptr);
+    HWND bar = MenuBar()->Handle();
+    const auto play = [](std::vector<KeyStep> steps) {
+        bool held = false;
+        orvane::test::RunMessageLoopWith({{50, [&] { held = orvane::test::PressKeySteps(steps); }}}, 0);
+        PumpMessages();
+        return held;
+    };
+
+    // New Game opens with Easy highlighted: Easy 0, Normal 1, Hard 2,
+    // Expert 3, Extreme 4, a line, Quit.
+    const wchar_t* const names[] = {L"Easy", L"Normal", L"Hard", L"Expert", L"Extreme"};
+    struct Case {
+        const char* what;
+        std::vector<KeyStep> steps;
+        int level;
+    };
+    const std::vector<Case> cases{
+        {"H runs Hard", {{'H', MenuGone()}}, 2},
+        {"E highlights the next level with that letter", {{'E', MenuHighlights(3)}, {VK_RETURN, MenuGone()}}, 3},
+        {"E again, the one after",
+         {{'E', MenuHighlights(3)}, {'E', MenuHighlights(4)}, {VK_RETURN, MenuGone()}},
+         4},
+        {"N runs Normal", {{'N', MenuGone()}}, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<KeyStep> steps{{VK_F10, BarHotButton(bar, 0)}, {VK_RETURN, MenuHighlights(0)}};
+        steps.insert(steps.end(), c.steps.begin(), c.steps.end());
+        EXPECT_TRUE(play(steps)) << "every step showed what it waits for";
+        EXPECT_EQ(Form1->curlevel, c.level);
+        EXPECT_EQ(orvane::test::WindowText(Form1->Handle()), std::wstring(L"Orvane Sudoku 1.0 - ") + names[c.level]);
+    }
+
+    // Tools: V runs Visit.
+    EXPECT_TRUE(play({{VK_F10, BarHotButton(bar, 0)},
+                      {VK_RIGHT, BarHotButton(bar, 1)},
+                      {VK_RETURN, MenuHighlights(0)},
+                      {'V', MenuGone()}}));
+    EXPECT_EQ(addresses, (std::vector<std::wstring>{L"http://www.orvane.net"}));
+}
+
 TEST_F(Game, NewGameDrawsFromTheLevelsListAndShowsIt)
 {
     const wchar_t* const names[] = {L"Easy", L"Normal", L"Hard", L"Expert", L"Extreme"};

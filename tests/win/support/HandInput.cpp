@@ -113,6 +113,69 @@ bool PressKeysInDropDown(std::initializer_list<WORD> keys)
     return true;
 }
 
+bool WaitUntil(const std::function<bool()>& condition)
+{
+    constexpr DWORD Patience = 5000;
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= Patience)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+bool PressKeySteps(const std::vector<KeyStep>& steps)
+{
+    bool allHeld = true;
+    for (const KeyStep& step : steps) {
+        PressKey(step.key, step.modifier);
+        if (step.until && !WaitUntil(step.until))
+            allHeld = false;
+    }
+    // A menu that a step failed to close would hold the program in the
+    // menu's own loop for good.
+    for (int attempt = 0; attempt < 3 && !MenuGone()(); ++attempt) {
+        allHeld = false;
+        PressKey(VK_ESCAPE);
+        WaitUntil(MenuGone());
+    }
+    return allHeld;
+}
+
+std::function<bool()> MenuShown()
+{
+    return [] {
+        HWND menu = FindOwnWindow(L"#32768");
+        return menu && IsWindowVisible(menu);
+    };
+}
+
+std::function<bool()> MenuGone()
+{
+    return [] {
+        HWND menu = FindOwnWindow(L"#32768");
+        return !menu || !IsWindowVisible(menu);
+    };
+}
+
+std::function<bool()> MenuHighlights(int position)
+{
+    return [position] {
+        HWND window = FindOwnWindow(L"#32768");
+        if (!window || !IsWindowVisible(window))
+            return false;
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+        const UINT state = menu ? GetMenuState(menu, UINT(position), MF_BYPOSITION) : UINT(-1);
+        return state != UINT(-1) && (state & MF_HILITE) != 0;
+    };
+}
+
+std::function<bool()> BarHotButton(HWND bar, int index)
+{
+    return [bar, index] { return int(SendMessageW(bar, TB_GETHOTITEM, 0, 0)) == index; };
+}
+
 RECT OpenMenuItemRect(const TMenuItem& item)
 {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);
