@@ -87,7 +87,7 @@ TCustomForm::~TCustomForm()
         OnDestroy(this);
     if (Application && mdiFilter)
         Application->RemoveMessageFilter(mdiFilter);
-    DestroyFormWindow();
+    DestroyHandle();
     if (Screen)
         Screen->RemoveForm(this);
     if (Application)
@@ -161,14 +161,16 @@ void TCustomForm::SetConstraints(const TSizeConstraints& value)
     }
 }
 
-void TCustomForm::DestroyFormWindow()
+void TCustomForm::DestroyHandle()
 {
     HWND window = WindowHandle();
     // The client window destroys its MDI children, so that it activates the
-    // next one and takes the gone one off its window menu.
+    // next one, hands a maximized state on and takes the gone one off the
+    // frame's caption and window menu; a child destroyed directly would
+    // stay its active one.
     if (window && formStyle == TFormStyle::fsMDIChild && GetParent(window))
         SendMessageW(GetParent(window), WM_MDIDESTROY, WPARAM(window), 0);
-    DestroyHandle();
+    TWinControl::DestroyHandle();
 }
 
 void TCustomForm::RecreateWnd()
@@ -177,7 +179,7 @@ void TCustomForm::RecreateWnd()
     if (!window)
         return;
     const bool shown = IsWindowVisible(window) != FALSE;
-    DestroyFormWindow();
+    DestroyHandle();
     HandleNeeded();
     if (shown)
         ShowWindow(WindowHandle(), SW_SHOWNA);
@@ -402,8 +404,11 @@ void TCustomForm::PlaceWindow()
 void TCustomForm::VisibleChanged()
 {
     if (!Visible()) {
-        if (HWND window = WindowHandle())
+        if (HWND window = WindowHandle()) {
+            if (formStyle == TFormStyle::fsMDIChild)
+                PassOnMDIActivation();
             ShowWindow(window, SW_HIDE);
+        }
         return;
     }
     HandleNeeded();
@@ -411,6 +416,21 @@ void TCustomForm::VisibleChanged()
     ShowWindow(WindowHandle(), SW_SHOW);
     if (OnShow)
         OnShow(this);
+}
+
+void TCustomForm::PassOnMDIActivation()
+{
+    // The MDI system hands the activation and a maximized state on when a
+    // child goes, not when it hides: a hidden child would stay active, and
+    // maximized, with its title in the frame's caption.
+    HWND window = WindowHandle();
+    HWND client = GetParent(window);
+    if (!client)
+        return;
+    if (reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) == window)
+        SendMessageW(client, WM_MDINEXT, WPARAM(window), 0);
+    if (IsZoomed(window))
+        SendMessageW(client, WM_MDIRESTORE, WPARAM(window), 0);
 }
 
 void TCustomForm::Show()
@@ -439,7 +459,11 @@ void TCustomForm::Close()
     }
     if (!CloseQuery())
         return;
+    // An MDI child is minimized, not hidden (or stays, without a minimize
+    // button): the MDI system has no place for a hidden child.
     TCloseAction action = TCloseAction::caHide;
+    if (formStyle == TFormStyle::fsMDIChild)
+        action = (borderIcons & biMinimize) ? TCloseAction::caMinimize : TCloseAction::caNone;
     if (OnClose)
         OnClose(this, action);
     if (action == TCloseAction::caNone)

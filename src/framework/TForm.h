@@ -78,6 +78,9 @@ public:
     // another border, a skin's frame): the window grows or shrinks instead.
     void SetClientSize(int clientWidth, int clientHeight);
 
+    // An MDI child's window goes through its frame's client window.
+    void DestroyHandle() override;
+
     // Makes the window again (after a change of style), with the same
     // place, size, caption, visibility and children.
     void RecreateWnd();
@@ -131,7 +134,9 @@ private:
     TCustomForm* MDIFrame() const;
     void MakeMDIChildParams(TCreateParams& params);
     void ApplyConstraints(MINMAXINFO& limits) const;
-    void DestroyFormWindow();
+    // Before an MDI child hides: another child becomes active, and the
+    // frame's caption and menu lose a maximized child's.
+    void PassOnMDIActivation();
 
     TFormBorderStyle borderStyle = TFormBorderStyle::bsSizeable;
     unsigned borderIcons = biSystemMenu | biMinimize | biMaximize;

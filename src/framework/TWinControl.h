@@ -36,7 +36,7 @@ public:
     // The window if it exists, else null; never creates it.
     HWND WindowHandle() const { return handle; }
     void HandleNeeded() { Handle(); }
-    void DestroyHandle();
+    virtual void DestroyHandle();
 
     int ControlCount() const { return int(controls.size()); }
     TControl* Controls(int index) const { return controls[std::size_t(index)]; }

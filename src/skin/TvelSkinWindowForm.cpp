@@ -509,13 +509,16 @@ void TvelSkinWindowForm::AfterDefault(TMessage& message)
         if (IsMDIFrame()) {
             auto* sender = reinterpret_cast<TCustomForm*>(message.WParam);
             auto* sentMenu = reinterpret_cast<TMainMenu*>(message.LParam);
-            // A child that goes takes its menu away only when it is the
-            // one merged now.
-            if (!sentMenu && sender != form && sender != childMenuOwner)
+            // Without a menu: a child hid or goes.
+            if (!sentMenu) {
+                FollowChildren(sender != form ? sender : nullptr);
                 return;
+            }
             childMenu = sentMenu;
-            childMenuOwner = sentMenu ? sender : nullptr;
+            childMenuOwner = sender;
             RebuildMenuBar(false);
+            if (TCustomForm* shown = ShownActiveChild(nullptr); shown && IsZoomed(shown->WindowHandle()))
+                ShowControlButtons();
         }
         return;
     case SKM_MDIWINDOWLIST:
@@ -537,9 +540,8 @@ void TvelSkinWindowForm::AfterDefault(TMessage& message)
         AfterSize();
         return;
     case WM_WINDOWPOSCHANGED:
-        if (IsMDIChild() && Application && Application->MainForm() &&
-            (reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)))
-            SendMessageW(Application->MainForm()->Handle(), SKM_MDIWINDOWLIST, 0, 0);
+        if (IsMDIChild() && Application && Application->MainForm())
+            AfterChildShownOrHidden(reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags);
         return;
     case WM_PARENTNOTIFY:
         if (LOWORD(message.WParam) == WM_CREATE) {
@@ -558,6 +560,21 @@ void TvelSkinWindowForm::AfterDefault(TMessage& message)
     default:
         return;
     }
+}
+
+void TvelSkinWindowForm::AfterChildShownOrHidden(UINT flags)
+{
+    HWND frame = Application->MainForm()->Handle();
+    if (flags & SWP_HIDEWINDOW) {
+        // Its menu and buttons leave the frame's bar as when it goes.
+        SendMessageW(frame, SKM_MDIMENU, WPARAM(form), 0);
+        return;
+    }
+    if (!(flags & SWP_SHOWWINDOW))
+        return;
+    if (Application->MainForm()->ActiveMDIChild() == form)
+        SendMessageW(frame, SKM_MDIMENU, WPARAM(form), LPARAM(menu));
+    SendMessageW(frame, SKM_MDIWINDOWLIST, 0, 0);
 }
 
 void TvelSkinWindowForm::AfterSize()
@@ -610,10 +627,8 @@ void TvelSkinWindowForm::ClientWindowProc(TMessage& message, const TMessageLayer
         TileChildren(message.WParam != 0);
         return;
     case WM_MDIDESTROY:
-        if (Application && Application->MainForm() && Application->MainForm()->MDIChildCount() == 1) {
-            SendMessageW(Application->MainForm()->Handle(), SKM_MDIMENU, WPARAM(form), 0);
-            HideControlButtons();
-        }
+        // The child is gone; the system has activated the next one, if any.
+        FollowChildren(nullptr);
         return;
     case WM_MDICREATE:
         SendMessageW(form->Handle(), SKM_MDIWINDOWLIST, 0, 0);

@@ -94,6 +94,12 @@ private:
     void PlaceControlButtons();
     void ShowControlButtons();
     void HideControlButtons();
+    // The active MDI child unless it is hidden or is the one leaving.
+    framework::TCustomForm* ShownActiveChild(framework::TCustomForm* leaving) const;
+    // Puts the menu bar, the child buttons and the window list in step with
+    // the children after one hid or while one goes (leaving).
+    void FollowChildren(framework::TCustomForm* leaving);
+    void ChooseListedChild(framework::TObject* sender);
     void FreeWindowListItems();
     void TakeMenuBarColors();
 
@@ -104,6 +110,9 @@ private:
     void SkinControl(framework::TControl& control);
     void ClientWindowProc(framework::TMessage& message, const framework::TMessageLayers::TNext& next);
     void AfterSize();
+    // An MDI child shown or hidden (the flags of its new place): the frame
+    // follows.
+    void AfterChildShownOrHidden(UINT flags);
 
     framework::TCustomForm* form = nullptr;
     framework::TMessageLayerHandle windowProcHook;

@@ -41,6 +41,9 @@ constexpr std::int32_t MinimizeButtonTag = ControlButtonTagBase - 3;
 constexpr int ControlButtonsRightGap = 26;
 constexpr TColor DisabledBarTextColor = 0x808080;
 
+// The window's own visibility, whatever its parents'.
+bool HasVisibleStyle(HWND window) { return window && (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE); }
+
 // A core bitmap as a framework bitmap, for drawing on a device context.
 void CopyInto(TBitmap& target, const Bitmap& source)
 {
@@ -344,7 +347,7 @@ void TvelSkinWindowForm::PlaceControlButtons()
 
 void TvelSkinWindowForm::ShowControlButtons()
 {
-    TCustomForm* child = form->ActiveMDIChild();
+    TCustomForm* child = ShownActiveChild(nullptr);
     if (!child || !controlButtons[0])
         return;
     const unsigned icons = child->BorderIcons();
@@ -389,6 +392,33 @@ void TvelSkinWindowForm::ControlButtonClick(TObject* sender)
         Application->ProcessMessages();
 }
 
+TCustomForm* TvelSkinWindowForm::ShownActiveChild(TCustomForm* leaving) const
+{
+    TCustomForm* active = form ? form->ActiveMDIChild() : nullptr;
+    // The MDI system keeps a hidden child active; the frame shows it as none.
+    if (!active || active == leaving || active->IsDestroying() || !HasVisibleStyle(active->WindowHandle()))
+        return nullptr;
+    return active;
+}
+
+void TvelSkinWindowForm::FollowChildren(TCustomForm* leaving)
+{
+    if (!form || form->IsDestroying() || destroying)
+        return;
+    // The bar shows the menu and the buttons of the active child that stays
+    // in view, and nothing of a child that hid or goes.
+    TCustomForm* shown = ShownActiveChild(leaving);
+    const auto* shownBinding =
+        shown ? As<TvelSkinWindowForm>(Engine().FindWindowObject(shown->WindowHandle())) : nullptr;
+    childMenu = shownBinding ? shownBinding->menu : nullptr;
+    childMenuOwner = childMenu ? shown : nullptr;
+    RebuildMenuBar(false);
+    if (shown && IsZoomed(shown->WindowHandle()))
+        ShowControlButtons();
+    else
+        HideControlButtons();
+}
+
 void TvelSkinWindowForm::FreeWindowListItems()
 {
     for (TMenuItem* item : windowListItems)
@@ -400,34 +430,61 @@ void TvelSkinWindowForm::RebuildWindowList()
 {
     if (!IsMDIFrame() || !menu || !form->WindowMenu())
         return;
-    FreeWindowListItems();
+    std::vector<TCustomForm*> listed;
+    for (int index = 0; index < form->MDIChildCount(); ++index) {
+        TCustomForm* child = form->MDIChildren(index);
+        if (child->IsDestroying() || !child->Visible() || !HasVisibleStyle(child->Handle()) ||
+            SendMessageW(child->Handle(), SKM_ISHIDDEN, 0, 0) == 1)
+            continue;
+        listed.push_back(child);
+    }
+    // A line, then the children; nothing without children. The entries stay
+    // and are renamed rather than made anew: choosing one activates a child,
+    // which lists the children again while the entry's click still runs.
+    const std::size_t wanted = listed.empty() ? 0 : listed.size() + 1;
+    while (windowListItems.size() > wanted) {
+        delete windowListItems.back();
+        windowListItems.pop_back();
+    }
     TMenuItem* windowMenu = form->WindowMenu();
-    const auto add = [&](const std::wstring& caption) {
+    while (windowListItems.size() < wanted) {
         // The binding owns the entries: the form may free its own components
         // before the engine frees the binding.
         auto* item = Create<TMenuItem>(this);
-        item->SetCaption(caption);
+        if (windowListItems.empty())
+            item->SetCaption(L"-");
+        else
+            item->OnClick = [this](TObject* sender) { ChooseListedChild(sender); };
         Engine().SkinMenuItem(*item);
         windowMenu->Add(item);
         windowListItems.push_back(item);
-        return item;
-    };
-    add(L"-");
-    TCustomForm* active = form->ActiveMDIChild();
-    for (int index = 0; index < form->MDIChildCount(); ++index) {
-        TCustomForm* child = form->MDIChildren(index);
-        if (child->IsDestroying() || !child->Visible() || SendMessageW(child->Handle(), SKM_ISHIDDEN, 0, 0) == 1)
-            continue;
-        TMenuItem* item = add(child->Caption());
-        item->SetChecked(child == active);
-        HWND childWindow = child->Handle();
-        HWND client = form->ClientHandle();
-        item->OnClick = [childWindow, client](TObject*) {
-            if (IsIconic(childWindow))
-                ShowWindow(childWindow, SW_RESTORE);
-            SendMessageW(client, WM_MDIACTIVATE, WPARAM(childWindow), 0);
-        };
     }
+    TCustomForm* active = form->ActiveMDIChild();
+    for (std::size_t index = 0; index < listed.size(); ++index) {
+        TMenuItem* item = windowListItems[index + 1];
+        TCustomForm* child = listed[index];
+        if (item->Caption() != child->Caption())
+            item->SetCaption(child->Caption());
+        item->SetChecked(child == active);
+        // Window handles keep to 32 bits, also in a 64-bit program.
+        item->SetTag(HandleToLong(child->Handle()));
+    }
+}
+
+void TvelSkinWindowForm::ChooseListedChild(TObject* sender)
+{
+    const auto* item = As<TMenuItem>(sender);
+    HWND client = form ? form->ClientHandle() : nullptr;
+    if (!item || !client)
+        return;
+    // Read before anything moves: activating a child lists the children
+    // again, in their new order, in these same entries.
+    HWND child = static_cast<HWND>(LongToHandle(item->Tag()));
+    if (!IsWindow(child) || GetParent(child) != client)
+        return;
+    if (IsIconic(child))
+        ShowWindow(child, SW_RESTORE);
+    SendMessageW(client, WM_MDIACTIVATE, WPARAM(child), 0);
 }
 
 } // namespace orvane::skin

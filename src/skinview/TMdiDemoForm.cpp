@@ -77,6 +77,8 @@ TForm* TMdiDemoForm::NewChild()
     child->SetBorderStyle(TFormBorderStyle::bsSizeable);
     child->SetBorderIcons(biSystemMenu | biMinimize | biMaximize);
     child->SetCaption(L"Document " + std::to_wstring(++childCount));
+    // A document that closes goes, as an MDI program's documents do.
+    child->OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::caFree; };
     auto* childMenu = Create<TMainMenu>(child);
     TMenuItem* edit = AddItem(child, &childMenu->Items(), L"&Edit", ChildGroup);
     AddItem(child, edit, L"&Undo", ChildGroup)->SetShortCut(ShortCut('Z', scCtrl));
