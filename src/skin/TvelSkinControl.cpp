@@ -139,6 +139,8 @@ void TvelSkinControl::AfterMessage(TMessage& message)
         MouseLeave();
         return;
     default:
+        if (RedrawsAfter(message.Msg))
+            Repaint();
         return;
     }
 }

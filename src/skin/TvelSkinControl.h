@@ -38,6 +38,10 @@ public:
     virtual bool BeforeMessage(framework::TMessage& message);
     // State tracking and repainting after the control's handler has run.
     virtual void AfterMessage(framework::TMessage& message);
+    // Whether AfterMessage paints again after the message, beyond what every
+    // control skin repaints after: the control's kind, whose system drawing
+    // may have gone over the skin's on it.
+    virtual bool RedrawsAfter(UINT /*message*/) const { return false; }
     // Draws the control from the skin.
     virtual void Paint() {}
     virtual void MouseEnter() {}
