@@ -138,7 +138,7 @@ TvelSkinEngine::TvelSkinEngine(TComponent* owner)
 {
     if (!ownerForm)
         throw Exception(std::string_view("Must be placed on a Form"));
-    RegisterDescribedSkinClasses();
+    RegisterBuiltInSkinClasses();
     systemMenu = std::make_unique<TvelSkinSystemMenu>(resSysMenuMin, resSysMenuMax, resSysMenuClose);
     SkinMenu(systemMenu->Menu());
     if (!IsDesigning() && !TvelSkinHook::Installed()) {

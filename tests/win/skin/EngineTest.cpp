@@ -247,7 +247,7 @@ TEST_F(Skin, TheDisabledTagKeepsAControlAndEverythingInItUnskinned)
     TearDown();
     SetUp();
     ClearSkinRegistries();
-    RegisterDescribedSkinClasses();
+    RegisterBuiltInSkinClasses();
 
     const auto got = [](TControl* control) {
         return std::find(skinnedControls.begin(), skinnedControls.end(), control) != skinnedControls.end();
