@@ -426,10 +426,8 @@ void TvelSkinEngine::UnskinOtherForms()
 
 TvelSkinWindow* TvelSkinEngine::FindWindowObject(HWND window) const
 {
-    for (TvelSkinWindow* object : windows)
-        if (object->Handle() == window)
-            return object;
-    return nullptr;
+    TvelSkinWindow* object = TvelSkinWindow::FromWindow(window);
+    return object && &object->Engine() == this ? object : nullptr;
 }
 
 void TvelSkinEngine::WindowObjectGone(TvelSkinWindow* window)

@@ -32,6 +32,7 @@ const TClassInfo TvelSkinWindow::ClassInfo{L"TvelSkinWindow", &TComponent::Class
 
 namespace {
 
+constexpr wchar_t WindowObjectProperty[] = L"OrvaneSkinWindow";
 constexpr int IconExtent = 16;
 constexpr int MinimizedIconOffset = 24;
 constexpr LRESULT AnswerActive = 1;
@@ -94,8 +95,14 @@ TvelSkinWindow::~TvelSkinWindow()
     skinEngine.WindowObjectGone(this);
 }
 
+TvelSkinWindow* TvelSkinWindow::FromWindow(HWND window)
+{
+    return static_cast<TvelSkinWindow*>(TWindowTie::Find(window, WindowObjectProperty));
+}
+
 void TvelSkinWindow::Start(HWND window)
 {
+    tie = TWindowTie(window, WindowObjectProperty, this);
     Attach(window);
     SkinControls();
     SetSkinned(skinned);
@@ -107,6 +114,7 @@ void TvelSkinWindow::Shutdown()
         return;
     shutDown = true;
     destroying = true;
+    tie.Remove();
     skinEngine.WindowObjectGone(this);
     SetSkinned(false);
     UnskinControls();

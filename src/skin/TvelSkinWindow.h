@@ -5,6 +5,7 @@
 #include "framework/Messages.h"
 #include "framework/TBitmap.h"
 #include "framework/TComponent.h"
+#include "skin/WindowTie.h"
 #include "skin/look/TSkinContext.h"
 
 #include <windows.h>
@@ -39,6 +40,8 @@ public:
 
     // Binds to the window and switches the look on as the engine is.
     void Start(HWND window);
+    // The window object a window wears, of whichever engine, or null.
+    static TvelSkinWindow* FromWindow(HWND window);
 
     // The window procedure of the skinned window: every message comes here
     // first; CallDefault hands it to the window's own procedure.
@@ -176,6 +179,8 @@ private:
     void PostSystemCommand(WPARAM command);
 
     TvelSkinEngine& skinEngine;
+    // How FromWindow finds this object from its window.
+    TWindowTie tie;
     bool madeByHook;
     bool skinned;
     bool initialized = false;
