@@ -1,6 +1,5 @@
 #include "skin/TvelSkinWindowForm.h"
 
-#include "core/base/Exception.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TApplication.h"
 #include "framework/TForm.h"
@@ -69,16 +68,13 @@ bool HasMaximizeLikeBorder(TFormBorderStyle style)
 
 } // namespace
 
-TvelSkinWindowForm::TvelSkinWindowForm(TComponent* owner, TvelSkinEngine& owningEngine, bool byHook)
-    : TvelSkinWindow(owner, owningEngine, byHook)
+TvelSkinWindowForm::TvelSkinWindowForm(TComponent* owner, TvelSkinEngine& owningEngine, TCustomForm& boundForm,
+                                       bool byHook)
+    : TvelSkinWindow(owner, owningEngine, byHook), form(&boundForm)
 {
 }
 
-TvelSkinWindowForm::~TvelSkinWindowForm()
-{
-    *alive = false;
-    Shutdown();
-}
+TvelSkinWindowForm::~TvelSkinWindowForm() = default;
 
 HWND TvelSkinWindowForm::Handle() const { return form ? form->WindowHandle() : nullptr; }
 
@@ -86,17 +82,14 @@ HWND TvelSkinWindowForm::Handle() const { return form ? form->WindowHandle() : n
 
 void TvelSkinWindowForm::Attach(HWND window)
 {
-    form = FindFormByHandle(window);
-    if (!form)
-        form = TvelSkinEngine::FormBeingSkinned();
-    if (!form)
-        throw Exception(std::string_view("VELSkin: Skinning form failed!"));
     skinAllowed = form->Tag() != Engine().DisabledTag();
     menu = nullptr;
 
     // Messages reach the frame first; the form's own handling is "default".
-    std::weak_ptr<bool> living = alive;
-    windowProcHook = form->HookWindowProc([this, living](TMessage& message, const TMessageLayers::TNext& next) {
+    windowProcHook = form->HookWindowProc([this](TMessage& message, const TMessageLayers::TNext& next) {
+        // The window may go during the message (the form freed from a click):
+        // this object stays until the message is over.
+        const TSkinHostInUse use(*this);
         // A child's menu leaves its frame's bar before the menu itself goes,
         // skinned look or not.
         if (message.Msg == WM_DESTROY && IsMDIChild() && Application && Application->MainForm() &&
@@ -105,13 +98,16 @@ void TvelSkinWindowForm::Attach(HWND window)
         const TMessageLayers::TNext* outer = defaultProc;
         defaultProc = &next;
         HandleMessage(message);
-        if (auto stillAlive = living.lock(); stillAlive && *stillAlive)
-            defaultProc = outer;
+        defaultProc = outer;
+        // The binding goes with the form's window.
+        if (message.Msg == WM_DESTROY)
+            EndWithWindow();
     });
 
     if (IsMDIFrame() && form->ClientHandle())
         clientSubclass = TWindowSubclass(form->ClientHandle(), [this](TMessage& message,
                                                                       const TMessageLayers::TNext& next) {
+            const TSkinHostInUse use(*this);
             ClientWindowProc(message, next);
         });
 
@@ -133,7 +129,8 @@ void TvelSkinWindowForm::Detach()
     clientSubclass.Remove();
     defaultProc = nullptr;
     FreeMenuBar();
-    if (Engine().Releasing() && form && !form->IsDestroying())
+    // A window that stays takes its own frame back.
+    if (!WindowGoing() && !form->IsDestroying())
         FrameChanged(form->WindowHandle());
 }
 
@@ -469,14 +466,10 @@ void TvelSkinWindowForm::SkinControl(TControl& control)
 
 void TvelSkinWindowForm::UnskinControls()
 {
-    const bool formStays = destroying && !Engine().Form().IsDestroying();
-    while (!controlSkins.empty()) {
-        std::unique_ptr<TvelSkinControl> skin = std::move(controlSkins.front());
-        controlSkins.erase(controlSkins.begin());
-        if (formStays)
-            skin->RestoreWindowProc();
+    // Each is freed with this object: one of them may be handling the
+    // message during which the form's window goes.
+    for (const auto& skin : controlSkins)
         skin->Detach();
-    }
 }
 
 // ---- after default processing

@@ -34,7 +34,8 @@ public:
     static const framework::TClassInfo ClassInfo;
     const framework::TClassInfo& ClassType() const override { return ClassInfo; }
 
-    TvelSkinWindowForm(framework::TComponent* owner, TvelSkinEngine& owningEngine, bool byHook);
+    TvelSkinWindowForm(framework::TComponent* owner, TvelSkinEngine& owningEngine, framework::TCustomForm& boundForm,
+                       bool byHook);
     ~TvelSkinWindowForm() override;
 
     framework::TCustomForm& Form() const { return *form; }
@@ -140,7 +141,6 @@ private:
     bool unskinning = false;
     mutable int toolBarUnderMenu = -1; // unknown until first asked
     bool childHidden = false;
-    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 };
 
 } // namespace orvane::skin

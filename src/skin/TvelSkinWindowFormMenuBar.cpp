@@ -77,7 +77,7 @@ void TvelSkinWindowForm::CreateMenuBar()
     if (IsMDIFrame()) {
         const std::optional<Bitmap> glyphs = LoadBitmapResource(MdiGlyphsResource);
         for (int number = 1; number <= ControlButtonCount; ++number) {
-            auto* button = Create<TvelSkinMenuBarControlButton>(this);
+            auto* button = Create<TvelSkinMenuBarControlButton>(this, *this);
             if (glyphs) {
                 Bitmap glyph;
                 CutFrame(&*glyphs, glyph, ControlButtonCount, ControlButtonCount + 1 - number);
@@ -104,13 +104,13 @@ void TvelSkinWindowForm::FreeMenuBar()
     appEvents = 0;
     FreeWindowListItems();
     menuItems.clear();
-    // The bar and the buttons go with the form when it goes; otherwise the
-    // binding takes them away.
-    if (form && !form->IsDestroying()) {
-        delete menuBar;
-        for (TvelSkinMenuBarControlButton*& button : controlButtons)
-            delete button;
-    }
+    // The bar and the buttons leave the form (their windows go); the binding
+    // frees them.
+    if (menuBar)
+        menuBar->SetParent(nullptr);
+    for (TvelSkinMenuBarControlButton* button : controlButtons)
+        if (button)
+            button->SetParent(nullptr);
     menuBar = nullptr;
     controlButtons = {};
 }
