@@ -164,7 +164,6 @@ protected:
     bool hasBorder = true;
     bool skinAllowed = true;
     bool isActive = true;
-    bool mdiMaximized = false;
     int origClientWidth = 0;
     int origClientHeight = 0;
     int origTopHeight = 0;
