@@ -328,7 +328,7 @@ void TvelSkinEngine::SkinForm(TCustomForm& form)
     if (FindWindowObject(form.Handle()))
         return;
     StartWindowObject(std::unique_ptr<TvelSkinWindow>(Create<TvelSkinWindowForm>(nullptr, *this, form, false)),
-                      form.Handle(), false);
+                      form.Handle(), TAfterStart::Nothing);
 }
 
 void TvelSkinEngine::SkinWindow(HWND window, bool createdByHook)
@@ -340,10 +340,10 @@ void TvelSkinEngine::SkinWindow(HWND window, bool createdByHook)
         made.reset(Create<TvelSkinWindowForm>(nullptr, *this, *form, createdByHook));
     else
         made.reset(Create<TvelSkinWindowWnd>(nullptr, *this, createdByHook));
-    StartWindowObject(std::move(made), window, true);
+    StartWindowObject(std::move(made), window, TAfterStart::ReloadSkinFlags);
 }
 
-void TvelSkinEngine::StartWindowObject(std::unique_ptr<TvelSkinWindow> object, HWND window, bool reloadFlags)
+void TvelSkinEngine::StartWindowObject(std::unique_ptr<TvelSkinWindow> object, HWND window, TAfterStart then)
 {
     TvelSkinWindow& made = *object;
     windows.push_back(std::move(object));
@@ -356,7 +356,7 @@ void TvelSkinEngine::StartWindowObject(std::unique_ptr<TvelSkinWindow> object, H
         ReleaseWindowObject(made);
         throw;
     }
-    if (reloadFlags && !made.Released())
+    if (then == TAfterStart::ReloadSkinFlags && !made.Released())
         made.ReloadSkinFlags();
 }
 

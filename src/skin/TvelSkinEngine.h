@@ -148,10 +148,11 @@ private:
     void HookWindowCreated(HWND window, const CBT_CREATEWNDW& creation, bool& refuse);
     void HookWindowActivated(HWND window);
     void LoadSkinFile(const std::wstring& path);
+    enum class TAfterStart { Nothing, ReloadSkinFlags };
     // Takes a new window object into the list and binds it to its window.
-    void StartWindowObject(std::unique_ptr<TvelSkinWindow> object, HWND window, bool reloadFlags);
-    // Takes the object off the list, lets it go of its window and frees it
-    // (once its last use is over).
+    void StartWindowObject(std::unique_ptr<TvelSkinWindow> object, HWND window, TAfterStart then);
+    // Takes the object off the list, has it let go of its window and frees
+    // it (once its last use is over).
     void ReleaseWindowObject(TvelSkinWindow& window);
     // The objects now in the list, for a walk during which some may go.
     std::vector<TvelSkinWindow*> WindowObjects() const;
