@@ -118,14 +118,14 @@ void TvelSkinWindowFormMenuBar::Fill()
     bar->SetAutoSize(false);
     AssignMenuFont(bar->Font());
     bar->SetList(itemsHaveImages);
-    while (bar->ButtonCount() > 0)
-        delete bar->Buttons(bar->ButtonCount() - 1);
+    buttons.clear();
     for (TMenuItem* item : items) {
-        auto* button = Create<TToolButton>(bar.get());
+        std::unique_ptr<TToolButton> button(Create<TToolButton>(nullptr));
         button->SetAutoSize(true);
         button->SetGrouped(true);
         button->SetMenuItem(item);
         button->SetParent(bar.get());
+        buttons.push_back(std::move(button));
     }
     bar->SetAutoSize(true);
     if (!binding.IsMDIChild() && !bar->Visible())

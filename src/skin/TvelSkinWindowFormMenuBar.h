@@ -77,6 +77,9 @@ private:
     TvelSkinWindowForm& binding;
     framework::TCustomForm& form;
     std::unique_ptr<TvelSkinMenuBar> bar;
+    // The bar's buttons, one per item; after the bar, so that they leave it
+    // before it goes.
+    std::vector<std::unique_ptr<framework::TToolButton>> buttons;
     framework::TMainMenu* menu = nullptr;
     framework::TMainMenu* shownMenu = nullptr;
     framework::TMainMenu* shownChildMenu = nullptr;
