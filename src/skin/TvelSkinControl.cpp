@@ -46,7 +46,7 @@ TvelSkinControl::TvelSkinControl(TSkinControlHost& owningWindow)
 {
 }
 
-TvelSkinControl::~TvelSkinControl() { *aliveFlag = false; }
+TvelSkinControl::~TvelSkinControl() = default;
 
 void TvelSkinControl::Detach()
 {

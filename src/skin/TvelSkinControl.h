@@ -118,17 +118,12 @@ protected:
     // (0, 0) for a windowless control, which paints on its parent.
     virtual POINT DrawingOrigin() const { return POINT{0, 0}; }
 
-    // Set for the duration of the object: a hook that may run a click (and
-    // so code that frees this object) checks it before touching the object.
-    std::shared_ptr<bool> Alive() const { return aliveFlag; }
-
     unsigned char state = 0;
     bool released = false;
 
 private:
     TSkinControlHost& ownerWindow;
     TSkinContext& skinContext;
-    std::shared_ptr<bool> aliveFlag = std::make_shared<bool>(true);
 };
 
 } // namespace orvane::skin

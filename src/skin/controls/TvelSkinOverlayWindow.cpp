@@ -11,6 +11,7 @@ using namespace framework;
 namespace {
 
 constexpr wchar_t OverlayClassName[] = L"OrvaneSkinOverlay";
+constexpr wchar_t OverlayProperty[] = L"OrvaneSkinOverlay";
 
 bool RegisterOverlayClass(WNDPROC procedure)
 {
@@ -31,7 +32,7 @@ bool RegisterOverlayClass(WNDPROC procedure)
 TvelSkinOverlayWindow::~TvelSkinOverlayWindow()
 {
     if (window) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        tie.Remove();
         DestroyWindow(window);
     }
 }
@@ -46,7 +47,7 @@ bool TvelSkinOverlayWindow::Create(HWND parent)
                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window)
         return false;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    tie = TWindowTie(window, OverlayProperty, this);
     return true;
 }
 
@@ -92,7 +93,7 @@ void TvelSkinOverlayWindow::PaintTo(HDC dc)
 
 LRESULT CALLBACK TvelSkinOverlayWindow::Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TvelSkinOverlayWindow*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+    auto* self = static_cast<TvelSkinOverlayWindow*>(TWindowTie::Find(handle, OverlayProperty));
     if (!self)
         return DefWindowProcW(handle, message, wParam, lParam);
     switch (message) {
@@ -116,8 +117,8 @@ LRESULT CALLBACK TvelSkinOverlayWindow::Procedure(HWND handle, UINT message, WPA
         return 0;
     case WM_NCDESTROY:
         // The parent took the window with it.
+        self->tie.Remove();
         self->window = nullptr;
-        SetWindowLongPtrW(handle, GWLP_USERDATA, 0);
         break;
     default:
         break;

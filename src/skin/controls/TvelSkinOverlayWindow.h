@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/TBitmap.h"
+#include "skin/WindowTie.h"
 
 #include <windows.h>
 
@@ -48,6 +49,8 @@ private:
     static LRESULT CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window = nullptr;
+    // How the window procedure finds this object.
+    TWindowTie tie;
     framework::TBitmap image;
 };
 
