@@ -4,6 +4,7 @@
 #include "core/raster/StretchHalftone.h"
 #include "core/skinmenu/MenuBarMerge.h"
 #include "core/skinmodel/SkinKeys.h"
+#include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
 #include "framework/TForm.h"
 #include "framework/TImageList.h"
@@ -152,9 +153,8 @@ void TvelSkinWindowFormMenuBar::DrawButton(TToolBar& toolBar, TToolButton& butto
         canvas.Brush.Color = TColor(look.GetSkinColor(SKIN2_TOPSELECTEDMENUCOLOR));
         canvas.FillRect(rect);
         canvas.Brush.Color = TColor(look.GetSkinColor(SKIN2_TOPSELECTEDMENUBORDERCOLOR));
-        const HBRUSH frame = CreateSolidBrush(ColorToRGB(canvas.Brush.Color));
-        FrameRect(canvas.Handle(), &rect, frame);
-        DeleteObject(frame);
+        const TBrushHandle frame(CreateSolidBrush(ColorToRGB(canvas.Brush.Color)));
+        FrameRect(canvas.Handle(), &rect, frame.Get());
         canvas.Font().SetColor(TColor(look.GetSkinColor(SKIN2_TOPSELECTEDMENUFONTCOLOR)));
     } else {
         button.SetTag(0);
