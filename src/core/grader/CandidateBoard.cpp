@@ -1,6 +1,6 @@
-#include "CandidateBoard.h"
+#include "core/grader/CandidateBoard.h"
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 CandidateBoard::CandidateBoard() { cellCandidates.fill(AllDigits); }
 
@@ -100,4 +100,4 @@ bool CandidateBoard::IsBroken() const
     return false;
 }
 
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Grid.h"
+#include "core/grader/Grid.h"
 
 #include <vector>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 // The pencil-mark board of the logical solver: for every open cell the digits
 // still possible there. A placed cell has no candidates left and holds its
@@ -77,4 +77,4 @@ private:
     std::vector<Change> changes;
 };
 
-} // namespace orvane::bank
+} // namespace orvane::grader

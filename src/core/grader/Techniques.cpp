@@ -1,11 +1,11 @@
-#include "Techniques.h"
+#include "core/grader/Techniques.h"
 
-#include "AdvancedTechniques.h"
+#include "core/grader/AdvancedTechniques.h"
 
 #include <bit>
 #include <vector>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 namespace {
 
@@ -419,4 +419,4 @@ int ApplyTechniqueRated(Technique technique, CandidateBoard& board)
 
 bool ApplyTechnique(Technique technique, CandidateBoard& board) { return ApplyTechniqueRated(technique, board) > 0; }
 
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -1,14 +1,14 @@
-#include "AdvancedTechniques.h"
+#include "core/grader/AdvancedTechniques.h"
 
-#include "ExactSolver.h"
-#include "Techniques.h"
+#include "core/grader/BitSolver.h"
+#include "core/grader/Techniques.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <vector>
 
-namespace orvane::bank::detail {
+namespace orvane::grader::detail {
 
 namespace {
 
@@ -612,4 +612,4 @@ int Forcing(CandidateBoard& board, int level, int baseRating, int highestRating)
     return ForcingSteps(board, level, baseRating, highestRating, 0);
 }
 
-} // namespace orvane::bank::detail
+} // namespace orvane::grader::detail

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CandidateBoard.h"
+#include "core/grader/CandidateBoard.h"
 
 #include <array>
 #include <string_view>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 // The solving techniques of the logical grader, simplest first. Each has a
 // difficulty rating in tenths of a point, in the manner of the common
@@ -89,4 +89,4 @@ bool ApplyTechnique(Technique technique, CandidateBoard& board);
 // As ApplyTechnique; the rating of the step in tenths, 0 when nothing changed.
 int ApplyTechniqueRated(Technique technique, CandidateBoard& board);
 
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -1,8 +1,8 @@
-#include "LogicalGrader.h"
+#include "core/grader/LogicalGrader.h"
 
 #include <algorithm>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 GradeResult SolveLogically(CandidateBoard& board, int highestTier)
 {
@@ -49,4 +49,4 @@ GradeResult GradePuzzle(const Grid& puzzle, const std::optional<Grid>& solution,
     return SolveLogically(board, highestTier);
 }
 
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Techniques.h"
+#include "core/grader/Techniques.h"
 
 #include <array>
 #include <optional>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 // A rating beyond the scale: the techniques stalled before the board was solved.
 constexpr int UnsolvedRating = 111;
@@ -40,4 +40,4 @@ GradeResult GradePuzzle(const Grid& puzzle, const std::optional<Grid>& solution 
 // what was used. Shared by GradePuzzle and the tests' fixtures.
 GradeResult SolveLogically(CandidateBoard& board, int highestTier = BeyondTier);
 
-} // namespace orvane::bank
+} // namespace orvane::grader
