@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/grader/Grid.h"
+#include "core/grader/StepPattern.h"
 
 #include <vector>
 
@@ -67,6 +68,19 @@ public:
     void RecordChanges(bool on) { recordingChanges = on; }
     const std::vector<Change>& Changes() const { return changes; }
 
+    // With a list attached (and changes recorded), each technique announces
+    // every instance it finds before that instance's changes: what a hint
+    // shows of a step. Without one, an announcement costs a test and builds
+    // nothing. A copy for an assumption announces nothing.
+    void RecordInstances(std::vector<FoundInstance>* list) { instances = list; }
+    bool RecordingInstances() const { return instances != nullptr; }
+    template <typename MakePattern>
+    void Announce(MakePattern makePattern)
+    {
+        if (instances)
+            instances->push_back({makePattern(), changes.size()});
+    }
+
 private:
     std::array<std::uint16_t, CellCount> cellCandidates;
     Grid values{};
@@ -75,6 +89,12 @@ private:
     bool faultFound = false;
     bool recordingChanges = false;
     std::vector<Change> changes;
+    std::vector<FoundInstance>* instances = nullptr;
 };
+
+// The pattern of an instance: its units and cells, and as its candidates
+// every digit of `digits` that one of the cells still holds.
+StepPattern PatternOf(const CandidateBoard& board, std::vector<int> units, std::vector<int> cells,
+                      std::uint16_t digits);
 
 } // namespace orvane::grader

@@ -30,12 +30,25 @@ void ForEachDigit(std::uint16_t digits, Visit visit)
         visit(BitIndex(digits) + 1);
 }
 
+int RowUnitOf(int cell) { return RowUnit(RowOf(cell)); }
+int ColumnUnitOf(int cell) { return ColumnUnit(ColumnOf(cell)); }
+int BoxUnitOf(int cell) { return BoxUnit(BoxOf(cell)); }
+
+// The cells of unit named by a position mask, in the unit's order.
+std::vector<int> CellsAt(int unit, std::uint16_t positions)
+{
+    std::vector<int> cells;
+    ForEachPosition(unit, positions, [&](int cell) { cells.push_back(cell); });
+    return cells;
+}
+
 bool NakedSingles(CandidateBoard& board)
 {
     bool changed = false;
     for (int cell = 0; cell < CellCount; ++cell) {
         const std::uint16_t candidates = board.Candidates(cell);
         if (board.IsOpen(cell) && std::has_single_bit(candidates)) {
+            board.Announce([&] { return PatternOf(board, {BoxUnitOf(cell)}, {cell}, candidates); });
             board.Place(cell, BitIndex(candidates) + 1);
             changed = true;
         }
@@ -51,7 +64,9 @@ bool HiddenSingles(CandidateBoard& board)
             const std::uint16_t positions = board.Positions(unit, digit);
             if (!std::has_single_bit(positions))
                 continue;
-            board.Place(Tables().unitCells[unit][BitIndex(positions)], digit);
+            const int cell = Tables().unitCells[unit][BitIndex(positions)];
+            board.Announce([&] { return PatternOf(board, {unit}, {cell}, DigitBit(digit)); });
+            board.Place(cell, digit);
             changed = true;
         }
     return changed;
@@ -65,10 +80,6 @@ bool InUnit(int cell, int unit)
     return false;
 }
 
-int RowUnitOf(int cell) { return RowUnit(RowOf(cell)); }
-int ColumnUnitOf(int cell) { return ColumnUnit(ColumnOf(cell)); }
-int BoxUnitOf(int cell) { return BoxUnit(BoxOf(cell)); }
-
 // When every place of digit in baseUnit lies in one unit of the kind that
 // unitOf names, digit leaves that unit's cells outside baseUnit.
 bool ConfineToOneUnit(CandidateBoard& board, int baseUnit, int digit, int (*unitOf)(int))
@@ -81,6 +92,7 @@ bool ConfineToOneUnit(CandidateBoard& board, int baseUnit, int digit, int (*unit
     ForEachPosition(baseUnit, positions, [&](int cell) { shared = shared && unitOf(cell) == target; });
     if (!shared)
         return false;
+    board.Announce([&] { return PatternOf(board, {baseUnit}, CellsAt(baseUnit, positions), DigitBit(digit)); });
     bool changed = false;
     for (int cell : Tables().unitCells[target])
         if (!InUnit(cell, baseUnit))
@@ -130,6 +142,7 @@ bool NakedSubsets(CandidateBoard& board, int size)
                 digits |= board.Candidates(cells[BitIndex(rest)]);
             if (BitCount(digits) != size)
                 continue;
+            board.Announce([&] { return PatternOf(board, {unit}, CellsAt(unit, chosen), digits); });
             ForEachPosition(unit, open & static_cast<std::uint16_t>(~chosen), [&](int cell) {
                 ForEachDigit(digits, [&](int digit) { changed = board.Eliminate(cell, digit) || changed; });
             });
@@ -160,6 +173,7 @@ bool HiddenSubsets(CandidateBoard& board, int size)
             });
             if (BitCount(places) != size || !everyDigitHasPlaces)
                 continue;
+            board.Announce([&] { return PatternOf(board, {unit}, CellsAt(unit, places), chosen); });
             const std::uint16_t others = missing & static_cast<std::uint16_t>(~chosen);
             ForEachPosition(unit, places, [&](int cell) {
                 ForEachDigit(others, [&](int digit) { changed = board.Eliminate(cell, digit) || changed; });
@@ -193,6 +207,16 @@ bool Fish(CandidateBoard& board, int size)
                     cover |= lines[BitIndex(rest)];
                 if (BitCount(cover) != size)
                     continue;
+                board.Announce([&] {
+                    StepPattern pattern;
+                    for (std::uint16_t rest = chosen; rest; rest &= rest - 1) {
+                        const int line = BaseUnit(BitIndex(rest));
+                        pattern.units.push_back(line);
+                        for (int cell : CellsAt(line, lines[BitIndex(rest)]))
+                            pattern.cells.push_back(cell);
+                    }
+                    return PatternOf(board, pattern.units, pattern.cells, DigitBit(digit));
+                });
                 // Position i of a base line is cross line i, and position j
                 // of cross line i is base line j.
                 for (std::uint16_t rest = cover; rest; rest &= rest - 1)
@@ -248,6 +272,7 @@ bool XYWing(CandidateBoard& board)
             for (int second : pairs) {
                 if (second == first || !Sees(pivot, second) || board.Candidates(second) != wanted)
                     continue;
+                board.Announce([&] { return PatternOf(board, {}, {pivot, first, second}, AllDigits); });
                 changed = EliminateSeenByAll(board, BitIndex(z) + 1, {first, second}) || changed;
             }
         }
@@ -270,6 +295,7 @@ bool XYZWing(CandidateBoard& board)
                 if ((a & ~pivotDigits) || (b & ~pivotDigits) || a == b)
                     continue;
                 const std::uint16_t z = a & b;
+                board.Announce([&] { return PatternOf(board, {}, {pivot, first, second}, AllDigits); });
                 changed = EliminateSeenByAll(board, BitIndex(z) + 1, {pivot, first, second}) || changed;
             }
     }
@@ -290,17 +316,27 @@ bool WWing(CandidateBoard& board)
             for (int linkDigit : {BitIndex(digits) + 1, BitIndex(digits & (digits - 1)) + 1}) {
                 const int otherDigit = BitIndex(digits & static_cast<std::uint16_t>(~DigitBit(linkDigit))) + 1;
                 bool linked = false;
+                int p = 0, q = 0; // the link's two places
                 for (int unit = 0; unit < UnitCount && !linked; ++unit) {
                     const std::uint16_t positions = board.Positions(unit, linkDigit);
                     if (BitCount(positions) != 2)
                         continue;
-                    const int p = Tables().unitCells[unit][BitIndex(positions)];
-                    const int q = Tables().unitCells[unit][BitIndex(positions & (positions - 1))];
+                    p = Tables().unitCells[unit][BitIndex(positions)];
+                    q = Tables().unitCells[unit][BitIndex(positions & (positions - 1))];
                     linked = (Sees(p, first) && Sees(q, second)) || (Sees(q, first) && Sees(p, second));
                     linked = linked && p != first && p != second && q != first && q != second;
                 }
-                if (linked)
-                    changed = EliminateSeenByAll(board, otherDigit, {first, second}) || changed;
+                if (!linked)
+                    continue;
+                board.Announce([&] {
+                    StepPattern pattern = PatternOf(board, {}, {first, second}, digits);
+                    for (int place : {p, q}) {
+                        pattern.cells.push_back(place);
+                        pattern.candidates.push_back({place, linkDigit});
+                    }
+                    return pattern;
+                });
+                changed = EliminateSeenByAll(board, otherDigit, {first, second}) || changed;
             }
         }
     return changed;
