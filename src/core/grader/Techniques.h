@@ -13,6 +13,12 @@ namespace orvane::grader {
 // fish, wings, uniqueness, chains by kind and length, forcing chains and nets
 // highest), and belongs to the level band that its rating falls in. A
 // puzzle's rating is its hardest step.
+//
+// A technique is added with one enumerator here, in the order of its rating,
+// and one row of the table in Techniques.cpp (name, rating, scan); its scan
+// announces each instance it finds (CandidateBoard::Announce), so that the
+// hints can show it. Hint texts without words of their own for it name its
+// cells.
 enum class Technique {
     HiddenSingle,
     NakedSingle,
