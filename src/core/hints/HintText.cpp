@@ -278,7 +278,11 @@ std::string WrongCellsText(const Hint& hint, bool done)
 
 std::string CellName(int graderCell)
 {
-    return "r" + std::to_string(grader::RowOf(graderCell) + 1) + "c" + std::to_string(grader::ColumnOf(graderCell) + 1);
+    std::string name = "r";
+    name += std::to_string(grader::RowOf(graderCell) + 1);
+    name += 'c';
+    name += std::to_string(grader::ColumnOf(graderCell) + 1);
+    return name;
 }
 
 std::string UnitName(int unit) { return KindName(KindOf(unit), false) + " " + std::to_string(NumberOf(unit)); }

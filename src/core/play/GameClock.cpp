@@ -7,7 +7,13 @@ namespace {
 constexpr std::int64_t SecondsPerMinute = 60;
 constexpr std::int64_t SecondsPerHour = 60 * SecondsPerMinute;
 
-std::string TwoDigits(std::int64_t value) { return (value < 10 ? "0" : "") + std::to_string(value); }
+// Appends a number of two digits at least.
+void AppendTwoDigits(std::string& text, std::int64_t value)
+{
+    if (value < 10)
+        text += '0';
+    text += std::to_string(value);
+}
 
 } // namespace
 
@@ -47,9 +53,17 @@ std::string PlayTimeText(std::int64_t seconds)
     const std::int64_t hours = seconds / SecondsPerHour;
     const std::int64_t minutes = seconds % SecondsPerHour / SecondsPerMinute;
     const std::int64_t rest = seconds % SecondsPerMinute;
-    if (hours > 0)
-        return std::to_string(hours) + ":" + TwoDigits(minutes) + ":" + TwoDigits(rest);
-    return std::to_string(minutes) + ":" + TwoDigits(rest);
+    std::string text;
+    if (hours > 0) {
+        text = std::to_string(hours);
+        text += ':';
+        AppendTwoDigits(text, minutes);
+    } else {
+        text = std::to_string(minutes);
+    }
+    text += ':';
+    AppendTwoDigits(text, rest);
+    return text;
 }
 
 } // namespace orvane

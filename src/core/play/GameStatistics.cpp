@@ -81,9 +81,15 @@ std::string StatisticsText(const GameStatistics& statistics)
 {
     std::string text;
     for (int level = 0; level < LevelCount; ++level) {
-        text += std::string(LevelField) + "=" + std::string(LevelNames[std::size_t(level)]);
-        for (const Field& field : Fields)
-            text += " " + std::string(field.name) + "=" + std::to_string(statistics.levels[std::size_t(level)].*field.member);
+        text += LevelField;
+        text += '=';
+        text += LevelNames[std::size_t(level)];
+        for (const Field& field : Fields) {
+            text += ' ';
+            text += field.name;
+            text += '=';
+            text += std::to_string(statistics.levels[std::size_t(level)].*field.member);
+        }
         text += LineEnd;
     }
     return text;

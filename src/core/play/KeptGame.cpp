@@ -16,9 +16,12 @@ constexpr std::string_view MarksTag = "Marks:";
 constexpr std::size_t SavedGameLines = 4;
 constexpr std::size_t LargestDigitCount = 18;
 
-std::string Line(std::string_view name, std::int64_t value)
+void AppendLine(std::string& text, std::string_view name, std::int64_t value)
 {
-    return std::string(name) + "=" + std::to_string(value) + std::string(LineEnd);
+    text += name;
+    text += '=';
+    text += std::to_string(value);
+    text += LineEnd;
 }
 
 std::vector<std::string_view> Lines(std::string_view text)
@@ -75,8 +78,12 @@ bool ReadField(std::string_view line, KeptGame& kept)
 
 std::string KeptGameText(const KeptGame& kept)
 {
-    return SavedGameText(kept.game) + Line(SecondsName, kept.seconds) + Line(CountedName, kept.counted) +
-           Line(HintsUsedName, kept.hintsUsed) + Line(SolutionShownName, kept.solutionShown);
+    std::string text = SavedGameText(kept.game);
+    AppendLine(text, SecondsName, kept.seconds);
+    AppendLine(text, CountedName, kept.counted);
+    AppendLine(text, HintsUsedName, kept.hintsUsed);
+    AppendLine(text, SolutionShownName, kept.solutionShown);
+    return text;
 }
 
 std::optional<KeptGame> ReadKeptGame(std::string_view text)
