@@ -229,8 +229,8 @@ HighlightColors TForm1::PlayColors() const
 {
     const bool skinned = velSkinEngine1 && velSkinEngine1->Skinning();
     const orvane::Color missing = TvelSkinReader::MissingColor;
-    return HighlightColorsFrom(skinned ? velSkinEngine1->GetSkinColor(SKIN2_TOOLBARONCOLOR) : missing,
-                               skinned ? velSkinEngine1->GetSkinColor(SKIN2_TOOLBARDOWNCOLOR) : missing);
+    return HighlightColorsFrom(skinned ? velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARONCOLOR) : missing,
+                               skinned ? velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARDOWNCOLOR) : missing);
 }
 
 std::array<TCellLook, CellCount> TForm1::HighlightLooks() const

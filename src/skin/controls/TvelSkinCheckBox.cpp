@@ -4,16 +4,20 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TBitmap.h"
-#include "framework/TCheckBox.h"
 #include "framework/TWinControl.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/SkinPainting.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-TvelSkinCheckBox::TvelSkinCheckBox(TControl& control, TvelSkinWindow& window) : TvelSkinControlFramework(control, window)
+TvelSkinCheckBox::TvelSkinCheckBox(TControl& control, TSkinControlHost& window)
+    : TvelSkinCheckBox(control, window, CheckBoxKind)
+{
+}
+
+TvelSkinCheckBox::TvelSkinCheckBox(TControl& control, TSkinControlHost& window, const TSkinBoxKind& boxKind)
+    : TvelSkinControlFramework(control, window), kind(boxKind)
 {
 }
 
@@ -21,36 +25,17 @@ void TvelSkinCheckBox::Init() { ownFontColor = Control().Font().Color(); }
 
 void TvelSkinCheckBox::SkinChanged()
 {
-    TvelSkinEngine& engine = Engine();
-    if (Skinning() && !engine.NoChangeButtonsFontColor())
-        Control().Font().SetColor(TColor(engine.GetSkinColor(SKIN2_CONTROLFONTCOLOR)));
+    const TSkinLook& look = Look();
+    if (Skinning() && !Context().NoChangeButtonsFontColor())
+        Control().Font().SetColor(TColor(look.GetSkinColor(SKIN2_CONTROLFONTCOLOR)));
     else
         Control().Font().SetColor(ownFontColor);
 }
 
-void TvelSkinCheckBox::AfterMessage(TMessage& message)
-{
-    TvelSkinControlFramework::AfterMessage(message);
-    if (SystemRedrawsBoxOn(message.Msg))
-        Repaint();
-}
-
-TvelSkinCheckBox::TBoxImage TvelSkinCheckBox::BoxImage() const
-{
-    return CheckBoxImage;
-}
-
-int TvelSkinCheckBox::BoxFrame() const
-{
-    const HWND window = Handle();
-    return CheckBoxFrame(window ? SendMessageW(window, BM_GETCHECK, 0, 0) : BST_UNCHECKED, IsEnabled());
-}
-
 void TvelSkinCheckBox::Paint()
 {
-    TvelSkinEngine& engine = Engine();
-    const TBoxImage box = BoxImage();
-    const Bitmap frame = SkinFrame(engine, box.image, box.frames, BoxFrame());
+    const TSkinLook& look = Look();
+    const Bitmap frame = SkinBoxFrame(look, kind, Handle(), IsEnabled());
     HWND window = GetHandle();
     if (frame.Empty() || !window)
         return;
@@ -62,11 +47,7 @@ void TvelSkinCheckBox::Paint()
         PlaceCheckBox(frame.Width(), frame.Height(), client.right, client.bottom, leftJustified == rightToLeft);
 
     TBitmap image(place.boxWidth, place.boxHeight);
-    {
-        Canvas canvas(image.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, place.boxWidth, place.boxHeight}, ColorToRGB(Control().Color()));
-        CopyBoxFrame(engine, box, frame, canvas, place.frameX, place.frameY);
-    }
+    ComposeSkinBox(look, kind, frame, image, ColorToRGB(Control().Color()), place.frameX, place.frameY);
     DrawImageAt(image, POINT{place.x, place.y});
 }
 

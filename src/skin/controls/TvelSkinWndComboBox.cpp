@@ -1,24 +1,14 @@
 #include "skin/controls/TvelSkinWndComboBox.h"
 
-#include "skin/controls/ComboBoxDrawing.h"
+#include "skin/painters/ComboBoxDrawing.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-void TvelSkinWndComboBox::AfterMessage(TMessage& message)
+bool TvelSkinWndComboBox::RedrawsAfter(UINT message) const
 {
-    TvelSkinBorderWndControl::AfterMessage(message);
-    switch (message.Msg) {
-    case WM_SIZE:
-    case WM_MOUSEMOVE:
-    case CB_SETCURSEL:
-    case CB_SHOWDROPDOWN:
-        Repaint();
-        break;
-    default:
-        break;
-    }
+    return TvelSkinBorderWndControl::RedrawsAfter(message) || SystemRedrawsComboBoxOn(message);
 }
 
 void TvelSkinWndComboBox::Paint()
@@ -28,7 +18,7 @@ void TvelSkinWndComboBox::Paint()
     look.innerFrames = false;
     look.listFrame = false;
     look.enabled = true;
-    PaintComboBox(Engine(), Handle(), look);
+    PaintComboBox(Look(), Handle(), look);
 }
 
 } // namespace orvane::skin

@@ -1,11 +1,12 @@
-#include "skin/controls/ComboBoxDrawing.h"
+#include "skin/painters/ComboBoxDrawing.h"
 
 #include "core/raster/Arrows.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
+#include "framework/Messages.h"
 #include "framework/TBitmap.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/ScrollBarDrawing.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/ScrollBarDrawing.h"
 
 namespace orvane::skin {
 
@@ -14,6 +15,8 @@ using namespace framework;
 namespace {
 
 constexpr int ArrowHalfWidth = 3;
+// The style bits that say simple, drop-down or drop-down list.
+constexpr LONG ComboBoxKindStyles = 3;
 
 void FrameWith(HDC dc, const RECT& rect, COLORREF color)
 {
@@ -23,7 +26,7 @@ void FrameWith(HDC dc, const RECT& rect, COLORREF color)
 
 } // namespace
 
-void PaintDropDownButton(TvelSkinEngine& engine, HDC dc, const RECT& area, int arrowTop, bool enabled,
+void PaintDropDownButton(const TSkinLook& look, HDC dc, const RECT& area, int arrowTop, bool enabled,
                          bool lineOnRight)
 {
     const int width = area.right - area.left, height = area.bottom - area.top;
@@ -32,16 +35,18 @@ void PaintDropDownButton(TvelSkinEngine& engine, HDC dc, const RECT& area, int a
     TBitmap face(width, height);
     {
         Canvas canvas(face.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, width, height}, engine.GetSkinColor(SKIN2_CONTROLCOLOR));
-        canvas.VertLine(lineOnRight ? width - 1 : 0, 0, height, engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+        canvas.FillRect(Rect{0, 0, width, height}, look.GetSkinColor(SKIN2_CONTROLCOLOR));
+        canvas.VertLine(lineOnRight ? width - 1 : 0, 0, height, look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
         DrawArrowDown(canvas, width / 2 - ArrowHalfWidth, arrowTop - area.top,
                       enabled ? ArrowState::Enabled : ArrowState::Disabled);
     }
     BitBlt(dc, area.left, area.top, width, height, face.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-bool PaintComboBox(TvelSkinEngine& engine, HWND combo, const TComboBoxLook& look)
+bool PaintComboBox(const TSkinLook& look, HWND combo, const TComboBoxLook& state)
 {
+    if (!combo || (GetWindowLongW(combo, GWL_STYLE) & ComboBoxKindStyles) == CBS_SIMPLE)
+        return false;
     COMBOBOXINFO info{};
     if (!QueryComboBoxInfo(combo, info))
         return false;
@@ -50,14 +55,14 @@ bool PaintComboBox(TvelSkinEngine& engine, HWND combo, const TComboBoxLook& look
         return false;
     RECT client{};
     GetClientRect(combo, &client);
-    const COLORREF border = engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
-    if (look.innerFrames) {
+    const COLORREF border = look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+    if (state.innerFrames) {
         FrameWith(dc.Handle(), client, border);
         RECT inner = client;
         InflateRect(&inner, -1, -1);
-        FrameWith(dc.Handle(), inner, look.innerColor);
+        FrameWith(dc.Handle(), inner, state.innerColor);
     }
-    if (look.listFrame && info.hwndList && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) {
+    if (state.listFrame && info.hwndList && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) {
         const TWindowDC listDc(info.hwndList);
         RECT list{};
         GetWindowRect(info.hwndList, &list);
@@ -66,9 +71,24 @@ bool PaintComboBox(TvelSkinEngine& engine, HWND combo, const TComboBoxLook& look
     }
     const bool rightToLeft = (GetWindowLongW(combo, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     const RECT& button = info.rcButton;
-    PaintDropDownButton(engine, dc.Handle(), button, (button.bottom - button.top) / 2, look.enabled,
-                        look.innerFrames && rightToLeft);
+    PaintDropDownButton(look, dc.Handle(), button, (button.bottom - button.top) / 2, state.enabled,
+                        state.innerFrames && rightToLeft);
     return true;
+}
+
+bool SystemRedrawsComboBoxOn(UINT message)
+{
+    switch (message) {
+    case WM_SIZE:
+    case WM_MOUSEMOVE:
+    case WM_CTLCOLORLISTBOX:
+    case CB_SETCURSEL:
+    case CB_SHOWDROPDOWN:
+    case CN_COMMAND:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace orvane::skin

@@ -4,14 +4,14 @@
 
 namespace orvane::skin {
 
-class TvelSkinEngine;
+class TSkinLook;
 
 // A drop-down button drawn from the skin's control colours over the area:
 // filled with the control colour, a line in the border colour down its inner
 // edge (the left one, or the right one for right-to-left reading), and the
 // arrow at (the area's horizontal centre - 3, arrowTop), grey when disabled;
 // arrowTop is in the coordinates the area is given in.
-void PaintDropDownButton(TvelSkinEngine& engine, HDC dc, const RECT& area, int arrowTop, bool enabled,
+void PaintDropDownButton(const TSkinLook& look, HDC dc, const RECT& area, int arrowTop, bool enabled,
                          bool lineOnRight);
 
 // The skinned face of a combo box's button and frames, on its client area.
@@ -21,8 +21,14 @@ struct TComboBoxLook {
     bool enabled = true;
     COLORREF innerColor = 0;   // the colour of the inner frame
 };
-// False when the system cannot report the combo box's parts; it is then left
-// as the system drew it.
-bool PaintComboBox(TvelSkinEngine& engine, HWND combo, const TComboBoxLook& look);
+// False when there is no window, the combo box is a simple one (its list
+// always shown, no button), or the system cannot report its parts; it is
+// then left as the system drew it.
+bool PaintComboBox(const TSkinLook& look, HWND combo, const TComboBoxLook& state);
+
+// Whether the system may have drawn a combo box's button or frames again on
+// the message (besides its window frame, see SystemRedrawsFrameOn), so that
+// the skin's must be drawn over them again.
+bool SystemRedrawsComboBoxOn(UINT message);
 
 } // namespace orvane::skin
