@@ -41,11 +41,12 @@ COLORREF PressedColour(const TvelSkinEngine& engine, HWND window, POINT probe)
 }
 
 // A plain window of another class beside the form, which the hand clicks to
-// take the activation away from it.
+// take the activation away from it. An edit box, since a static control lets
+// clicks through to whatever lies below it.
 class TOtherWindow {
 public:
     explicit TOtherWindow(const RECT& besides)
-        : window(CreateWindowExW(0, L"STATIC", L"Other", WS_POPUP | WS_VISIBLE | WS_BORDER, besides.right + 20,
+        : window(CreateWindowExW(0, L"EDIT", L"Other", WS_POPUP | WS_VISIBLE | WS_BORDER, besides.right + 20,
                                  besides.top, 120, 80, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr))
     {
     }
