@@ -261,13 +261,19 @@ TitleLayout TvelSkinWindow::Layout() const
     return LayoutOf(Describe());
 }
 
-FrameWindow TvelSkinWindow::FrameNow()
+FrameWindow TvelSkinWindow::FrameNow(TPointerRead read)
 {
     RECT bounds{};
     FrameWindow frame = DescribeWithCaption(&bounds);
     titleHit = TitleHit{};
-    POINT pointer{};
-    if (ShowsTitle(frame) && GetCursorPos(&pointer)) {
+    // A paint takes the pointer where the last mouse message over the frame
+    // found it: asking the system again costs more than the paint itself,
+    // and the pointer cannot have moved over the frame unheard. The title's
+    // parts are still found anew, since the window may have moved or changed
+    // its size under it.
+    if (read == TPointerRead::Now)
+        pointerKnown = GetCursorPos(&pointer) != FALSE;
+    if (ShowsTitle(frame) && pointerKnown) {
         // The title parts are found in the title's own coordinates: the
         // window's, moved left by the left border. (With the client area
         // right below the title, as the skin lays it out, these are the
@@ -291,7 +297,7 @@ void TvelSkinWindow::FollowPointer(TPressOffParts press)
     HWND window = Handle();
     if (!LookOn() || !window || !IsWindow(window))
         return;
-    FrameWindow frame = FrameNow();
+    FrameWindow frame = FrameNow(TPointerRead::Now);
     if (press == TPressOffParts::Ends && titleHit.part == NoTitlePart)
         buttonDown = false;
     frame.buttonDown = buttonDown;
@@ -305,7 +311,7 @@ void TvelSkinWindow::PaintFrame()
     HWND window = Handle();
     if (!LookOn() || !window || !IsWindow(window))
         return;
-    PaintFrameOf(FrameNow());
+    PaintFrameOf(FrameNow(TPointerRead::LastKnown));
 }
 
 void TvelSkinWindow::PaintFrameOf(const FrameWindow& frame)

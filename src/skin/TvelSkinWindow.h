@@ -204,9 +204,12 @@ private:
     FrameWindow Describe(RECT* bounds = nullptr) const;
     FrameWindow DescribeWithCaption(RECT* bounds = nullptr) const;
     TitleLayout LayoutOf(const FrameWindow& frame) const;
+    // Where the pointer is taken from: the system, or the last mouse
+    // message over the frame.
+    enum class TPointerRead { Now, LastKnown };
     // The window's state with the title part under the pointer, which it
     // keeps as the hot part.
-    FrameWindow FrameNow();
+    FrameWindow FrameNow(TPointerRead read);
     // Whether a press on the title ends when the pointer is found off
     // every part.
     enum class TPressOffParts { Kept, Ends };
@@ -227,6 +230,10 @@ private:
     bool titleNeedsRegion = false;
     bool bottomNeedsRegion = false;
     TitleHit titleHit;
+    // The pointer in screen coordinates as the last mouse message over the
+    // frame found it.
+    POINT pointer{};
+    bool pointerKnown = false;
     bool buttonDown = false;
     // A second click on the icon closed the system menu and the window: its
     // release and double click are taken.
