@@ -50,8 +50,8 @@ public:
 
     Handle Get() const { return handle; }
     explicit operator bool() const { return handle != nullptr; }
-    // Hands the object over to a new owner that deletes it itself (a window
-    // given a region keeps it): this owner no longer holds it.
+    // Hands the object over to whatever takes it (a window takes the region
+    // it is given), which deletes it from then on.
     Handle Release()
     {
         if (handle)
