@@ -66,8 +66,7 @@ int Run(const std::filesystem::path& package)
     window.hasSystemIcon = true;
     window.hasMinimizeButton = true;
     window.ansiCaption = "Orvane Sudoku 1.0 - Normal";
-    window.pointerX = WindowWidth - metrics.buttonX - 8; // over the close button
-    window.pointerY = metrics.buttonY + 4;
+    window.hotPart = ClosePart; // the pointer over the close button
 
     const FixedWidthFont font;
     Bitmap titleBand(window.width, TitleBandHeight(window));
@@ -78,7 +77,7 @@ int Run(const std::filesystem::path& package)
     Bitmap rightStrip(rightRect.Width(), rightRect.Height());
     const auto composeFrame = [&] {
         Canvas title(titleBand), bottom(bottomBand), left(leftStrip), right(rightStrip);
-        ComposeTitleBand(skin, metrics, window, font, title);
+        ComposeTitleBand(skin, metrics, window, LayOutTitle(skin, metrics, window), font, title);
         ComposeBottomBand(skin, window, bottom);
         ComposeSideStrip(skin, metrics, window, FrameSide::Left, left);
         ComposeSideStrip(skin, metrics, window, FrameSide::Right, right);

@@ -1,8 +1,13 @@
 // Measures the skin engine on real windows under the program's own message
 // handling, each figure a ratio against a reference measured in the same run:
-//   paint    one PaintFrame of the game's main window against one copy of
-//            the same frame area (title, two sides, bottom) onto the window
-//   region   one UpdateRegion (region built and set) against the same copy
+//   paint    one PaintFrame of the game's main window whose state did not
+//            change (the kept bands copied) against one copy of the same
+//            frame area (title, two sides, bottom) onto the window
+//   change   one WM_NCACTIVATE that turns the caption's colour (the title
+//            composed again and the frame painted) against the same copy
+//   region   one region built and set against the same copy
+//   hit      WM_NCHITTEST and WM_NCMOUSEMOVE over the title, the pointer
+//            on it: the frames painted and the bands composed meanwhile
 //   start    the game's four windows made and the main window shown until
 //            its first paint, skinned against the engine switched off
 //   move     frames per second while a sizeable skinned window is moved and
@@ -130,12 +135,63 @@ void MeasurePaintAndRegion()
                top, SRCCOPY);
         BitBlt(windowDc.Handle(), 0, height - bottom, width, bottom, memory.Handle(), 0, height - bottom, SRCCOPY);
     };
-    const double copy = PerCall(200, copyFrame);
-    const double paint = PerCall(200, [&] { frame->PaintFrame(); });
-    const double region = PerCall(200, [&] { frame->UpdateRegion(); });
-    std::printf("paint:  PaintFrame %.1f us, copy of the frame area %.1f us, ratio %.2f (aim <= 3)\n", paint * 1e6,
-                copy * 1e6, paint / copy);
-    std::printf("region: UpdateRegion %.1f us, ratio to the copy %.2f\n", region * 1e6, region / copy);
+    // Rounds alternate between the figures, so that a busy moment of the
+    // machine hits all of them alike; each ratio is the median of the rounds'.
+    bool active = true;
+    const auto changeActivation = [&] {
+        active = !active;
+        SendMessageW(window, WM_NCACTIVATE, active, 0);
+    };
+    // A paint has to get the window's device context, which the copy
+    // reference does once for all of its calls: its share is shown apart.
+    const auto windowDcOnly = [&] {
+        HDC dc = GetWindowDC(window);
+        ReleaseDC(window, dc);
+    };
+    std::vector<double> copies, paints, changes, regions, dcs;
+    for (int round = 0; round < Rounds; ++round) {
+        const double copy = PerCall(50, copyFrame);
+        copies.push_back(copy);
+        paints.push_back(PerCall(50, [&] { frame->PaintFrame(); }) / copy);
+        dcs.push_back(PerCall(50, windowDcOnly) / copy);
+        changes.push_back(PerCall(50, changeActivation) / copy);
+        regions.push_back(PerCall(50, [&] { frame->UpdateRegion(skin::TRegionUpdate::Always); }) / copy);
+    }
+    SendMessageW(window, WM_NCACTIVATE, TRUE, 0);
+    const double copy = Median(copies);
+    const double paint = Median(paints);
+    std::printf("paint:  PaintFrame %.1f us, copy of the frame area %.1f us, ratio %.2f (aim <= 3)\n",
+                paint * copy * 1e6, copy * 1e6, paint);
+    std::printf("        of which the window's device context (GetWindowDC, ReleaseDC) %.1f us, ratio %.2f\n",
+                Median(dcs) * copy * 1e6, Median(dcs));
+    std::printf("change: WM_NCACTIVATE (title composed again) %.1f us, ratio to the copy %.2f\n",
+                Median(changes) * copy * 1e6, Median(changes));
+    std::printf("region: region built and set %.1f us, ratio to the copy %.2f\n", Median(regions) * copy * 1e6,
+                Median(regions));
+
+    // The pointer along the empty title, from the icon's right to the
+    // buttons' left: the system asks for the hit code, and the frame hears
+    // of the move.
+    RECT title{};
+    GetWindowRect(window, &title);
+    const int titleY = title.top + top / 2;
+    const int firstX = title.left + 40;
+    const int lastX = title.left + frame->ButtonsLeft() - 4;
+    const skin::TFrameWork before = frame->Work();
+    int messages = 0;
+    for (int x = firstX; x <= lastX; ++x) {
+        SetCursorPos(x, titleY);
+        const LPARAM at = MAKELPARAM(x, titleY);
+        const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, at);
+        SendMessageW(window, WM_NCMOUSEMOVE, WPARAM(hit), at);
+        messages += 2;
+    }
+    Pump();
+    const skin::TFrameWork after = frame->Work();
+    std::printf("hit:    %d hit tests and moves over the title: %ld paints, %ld title and %ld border compositions "
+                "(aim 0)\n",
+                messages, after.paints - before.paints, after.titleCompositions - before.titleCompositions,
+                after.borderCompositions - before.borderCompositions);
 }
 
 // From making the game's windows until the main window's first paint.

@@ -1,9 +1,9 @@
 #include "skin/TvelSkinWindow.h"
 
-#include "core/raster/BitmapCopy.h"
-#include "core/raster/Canvas.h"
 #include "core/skinframe/FrameBorders.h"
+#include "core/skinframe/FrameChanges.h"
 #include "core/skinframe/NonClientArea.h"
+#include "core/skinframe/TitleBand.h"
 #include "core/skinframe/WindowRegion.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
@@ -61,29 +61,12 @@ HICON ProgramIcon()
     return mainIcon;
 }
 
-std::wstring WideFromAnsi(const std::string& text)
-{
-    if (text.empty())
-        return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(std::size_t(std::max(length, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), length);
-    return wide;
-}
-
 // Window objects released while in use, each until its last use ends. Never
 // destroyed: one may still wait when the program ends.
 std::vector<std::unique_ptr<TvelSkinWindow>>& ReleasedInUse()
 {
     static auto* waiting = new std::vector<std::unique_ptr<TvelSkinWindow>>;
     return *waiting;
-}
-
-// A band bitmap of the given size, made anew only when its size changes.
-void SizeBand(TBitmap& band, int width, int height)
-{
-    if (band.Width() != width || band.Height() != height)
-        band.SetSize(std::max(width, 0), std::max(height, 0));
 }
 
 } // namespace
@@ -158,6 +141,10 @@ bool TvelSkinWindow::LookOn() const { return skinEngine.Skinning() && skinAllowe
 void TvelSkinWindow::SetSkinned(bool on)
 {
     skinned = on && skinAllowed;
+    // Switching the look off takes the region away, and on again the frame
+    // is drawn anew.
+    regionSet = false;
+    painter.Forget();
     if (initialized) {
         ApplySkin();
         if (skinned)
@@ -180,14 +167,9 @@ void TvelSkinWindow::ReloadSkinFlags()
 {
     titleNeedsRegion = skinEngine.Look().GetSkinFlag(SKIN2_TITLEBARNEEDREGION);
     bottomNeedsRegion = skinEngine.Look().GetSkinFlag(SKIN2_BOTTOMBORDERNEEDREGION);
-    if (titleNeedsRegion && !titleBandOut)
-        titleBandOut = std::make_unique<TBitmap>();
-    if (!titleNeedsRegion)
-        titleBandOut.reset();
-    if (bottomNeedsRegion && !bottomBandOut)
-        bottomBandOut = std::make_unique<TBitmap>();
-    if (!bottomNeedsRegion)
-        bottomBandOut.reset();
+    // A new skin: every band is composed anew and the region cut again.
+    painter.Forget();
+    regionSet = false;
     if (skinEngine.Active()) {
         PaintFrame();
         UpdateRegion();
@@ -239,16 +221,19 @@ int TvelSkinWindow::CaptionFitWidth() const
     TSelectedObject font;
     font.Select(measuringDc.Handle(), CaptionFont());
     const TGdiTextMeasurer measurer(measuringDc.Handle());
-    return TitleWidthForCaption(skinEngine.Look().Reader(), skinEngine.Look().Metrics(), Describe(), measurer);
+    return TitleWidthForCaption(skinEngine.Look().Reader(), skinEngine.Look().Metrics(), DescribeWithCaption(),
+                                measurer);
 }
 
 std::string TvelSkinWindow::GetAnsiCaption() const { return GetAnsiWindowText(Handle()); }
 
-FrameWindow TvelSkinWindow::Describe() const
+FrameWindow TvelSkinWindow::Describe(RECT* boundsOut) const
 {
     HWND window = Handle();
     RECT bounds{};
     GetWindowRect(window, &bounds);
+    if (boundsOut)
+        *boundsOut = bounds;
     FrameWindow frame;
     frame.width = bounds.right - bounds.left;
     frame.height = bounds.bottom - bounds.top;
@@ -273,16 +258,14 @@ FrameWindow TvelSkinWindow::Describe() const
                  : IsZoomed(window) ? FrameWindowShow::Maximized
                                     : FrameWindowShow::Normal;
     frame.isActive = isActive;
+    frame.hotPart = titleHit.part;
     frame.buttonDown = buttonDown;
-    // The title parts are found in the title's own coordinates: the window's,
-    // moved left by the left border. (With the client area right below the
-    // title, as the skin lays it out, these are the client coordinates with
-    // T added; a system menu bar between the two does not move them.)
-    POINT pointer{};
-    if (GetCursorPos(&pointer)) {
-        frame.pointerX = pointer.x - bounds.left - skinEngine.Look().Metrics().leftBorderWidth;
-        frame.pointerY = pointer.y - bounds.top;
-    }
+    return frame;
+}
+
+FrameWindow TvelSkinWindow::DescribeWithCaption(RECT* bounds) const
+{
+    FrameWindow frame = Describe(bounds);
     // The caption is read once per change of the window's text, not per paint.
     if (!captionKnown) {
         wideCaption = GetWideCaption();
@@ -294,167 +277,150 @@ FrameWindow TvelSkinWindow::Describe() const
     return frame;
 }
 
-// ---- painting
+// ---- the title's parts and painting
+
+namespace {
+
+bool ShowsTitle(const FrameWindow& frame) { return frame.hasCaption && !frame.MaximizedMDIChild(); }
+
+} // namespace
+
+TitleLayout TvelSkinWindow::LayoutOf(const FrameWindow& frame) const
+{
+    if (!LookOn() || !ShowsTitle(frame))
+        return TitleLayout{};
+    return LayOutTitle(skinEngine.Look().Reader(), skinEngine.Look().Metrics(), frame);
+}
+
+TitleLayout TvelSkinWindow::Layout() const
+{
+    if (!Handle())
+        return TitleLayout{};
+    return LayoutOf(Describe());
+}
+
+FrameWindow TvelSkinWindow::FrameNow(TPointerRead read)
+{
+    RECT bounds{};
+    FrameWindow frame = DescribeWithCaption(&bounds);
+    titleHit = TitleHit{};
+    // A paint takes the pointer where the last mouse message over the frame
+    // found it: asking the system again costs more than the paint itself,
+    // and the pointer cannot have moved over the frame unheard. The title's
+    // parts are still found anew, since the window may have moved or changed
+    // its size under it.
+    if (read == TPointerRead::Now)
+        pointerKnown = GetCursorPos(&pointer) != FALSE;
+    if (ShowsTitle(frame) && pointerKnown) {
+        // The title parts are found in the title's own coordinates: the
+        // window's, moved left by the left border. (With the client area
+        // right below the title, as the skin lays it out, these are the
+        // client coordinates with T added; a system menu bar between the two
+        // does not move them.)
+        const TitleLayout layout = LayoutOf(frame);
+        titleHit = TitlePartAt(layout, pointer.x - bounds.left - layout.leftBorderWidth, pointer.y - bounds.top);
+    }
+    frame.hotPart = titleHit.part;
+    return frame;
+}
+
+HICON TvelSkinWindow::TitleIcon() const
+{
+    HICON icon = IconHandle();
+    return icon ? icon : ProgramIcon();
+}
+
+void TvelSkinWindow::FollowPointer(TPressOffParts press)
+{
+    HWND window = Handle();
+    if (!LookOn() || !window || !IsWindow(window))
+        return;
+    FrameWindow frame = FrameNow(TPointerRead::Now);
+    if (press == TPressOffParts::Ends && titleHit.part == NoTitlePart)
+        buttonDown = false;
+    frame.buttonDown = buttonDown;
+    if (!ShowsTitle(frame) || !painter.TitleChanged(skinEngine.Look(), frame, TitleIcon()))
+        return;
+    PaintFrameOf(frame);
+}
 
 void TvelSkinWindow::PaintFrame()
 {
     HWND window = Handle();
     if (!LookOn() || !window || !IsWindow(window))
         return;
-    const FrameWindow frame = Describe();
+    PaintFrameOf(FrameNow(TPointerRead::LastKnown));
+}
+
+void TvelSkinWindow::PaintFrameOf(const FrameWindow& frame)
+{
+    HWND window = Handle();
+    if (frame.MaximizedMDIChild() && Application && Application->MainForm())
+        PostMessageW(Application->MainForm()->WindowHandle(), SKM_REPAINTFRAME, 0, 0);
+    if (!ShowsTitle(frame) && !ShowsBorders(frame))
+        return;
     const TWindowDC windowDc(window);
     if (!windowDc.Handle())
         return;
-    if (frame.hasCaption && !frame.MaximizedMDIChild())
-        PaintTitle(windowDc.Handle(), frame);
-    else if (frame.MaximizedMDIChild() && Application && Application->MainForm())
-        PostMessageW(Application->MainForm()->WindowHandle(), SKM_REPAINTFRAME, 0, 0);
-    if (ShowsBorders(frame))
-        PaintBorders(windowDc.Handle(), frame);
+    painter.Prepare(skinEngine.Look(), frame, LayoutOf(frame), TitleIcon(), BandRegions());
+    painter.Paint(windowDc.Handle(), skinEngine.Look(), frame);
 }
 
-void TvelSkinWindow::PaintTitle(HDC windowDc, const FrameWindow& frame)
+TFrameWork TvelSkinWindow::Work() const
 {
-    const FrameMetrics& metrics = skinEngine.Look().Metrics();
-    SizeBand(titleBand, frame.width, TitleBandHeight(frame));
-    if (titleBand.Empty())
-        return;
-    TCanvas& bandCanvas = titleBand.Canvas();
-    HDC bandDc = bandCanvas.Handle();
-    TSelectedObject font;
-    font.Select(bandDc, CaptionFont());
-    const TGdiTextMeasurer measurer(bandDc);
-    TitleBandResult result;
-    {
-        Canvas pixels(titleBand.CoreBitmap());
-        result = ComposeTitleBand(skinEngine.Look().Reader(), metrics, frame, measurer, pixels);
-    }
-    hotButton = result.hotButton;
-    overDisabledButton = result.overDisabledButton;
-    maxButtonShown = result.maxButtonShown;
-    maxItemEnabled = result.maxItemEnabled;
-    minItemEnabled = result.minItemEnabled;
-    closeItemEnabled = result.closeItemEnabled;
-    buttonsLeft = result.buttonsLeft;
-
-    if (result.drawIcon) {
-        HICON icon = IconHandle();
-        if (!icon)
-            icon = ProgramIcon();
-        if (icon)
-            DrawIconEx(bandDc, result.iconRect.left, result.iconRect.top, icon, IconExtent, IconExtent, 0, nullptr,
-                       DI_NORMAL);
-    }
-    const CaptionPlacement& caption = result.caption;
-    shownCaption = caption.wideText.empty() ? WideFromAnsi(caption.ansiText) : caption.wideText;
-    SetBkMode(bandDc, TRANSPARENT);
-    SetTextColor(bandDc, COLORREF(caption.color));
-    if (!caption.wideText.empty()) {
-        RECT area{caption.x, caption.top, 2048, 100};
-        DrawTextW(bandDc, caption.wideText.c_str(), int(caption.wideText.size()), &area,
-                  DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
-    } else if (!caption.ansiText.empty()) {
-        TextOutA(bandDc, caption.x, caption.top, caption.ansiText.c_str(), int(caption.ansiText.size()));
-    }
-    font.Restore();
-    GdiFlush();
-    titleBand.CoreBitmap().Transparent = titleNeedsRegion;
-    titleBand.CoreBitmap().TransparentColor = metrics.transparentColor;
-    OutputBand(windowDc, titleBand, titleNeedsRegion ? titleBandOut.get() : nullptr, 0);
-}
-
-void TvelSkinWindow::OutputBand(HDC windowDc, TBitmap& band, TBitmap* bandOut, int y)
-{
-    TBitmap* shown = &band;
-    if (bandOut) {
-        // The transparent corners show the form colour: they lie outside the
-        // window region, and the form colour is what shows while the region
-        // is being changed.
-        SizeBand(*bandOut, band.Width(), band.Height());
-        Canvas out(bandOut->CoreBitmap());
-        out.FillRect(Rect{0, 0, band.Width(), band.Height()}, skinEngine.Look().FormColor());
-        DrawBitmap(out, 0, 0, band.CoreBitmap());
-        shown = bandOut;
-    }
-    BitBlt(windowDc, 0, y, shown->Width(), shown->Height(), shown->Canvas().Handle(), 0, 0, SRCCOPY);
-}
-
-void TvelSkinWindow::PaintBorders(HDC windowDc, const FrameWindow& frame)
-{
-    const FrameMetrics& metrics = skinEngine.Look().Metrics();
-    for (FrameSide side : {FrameSide::Left, FrameSide::Right}) {
-        const Rect area = SideStripRect(metrics, frame, side);
-        if (area.Empty())
-            continue;
-        TBitmap& strip = side == FrameSide::Left ? leftStrip : rightStrip;
-        SizeBand(strip, area.Width(), area.Height());
-        {
-            Canvas pixels(strip.CoreBitmap());
-            ComposeSideStrip(skinEngine.Look().Reader(), metrics, frame, side, pixels);
-        }
-        BitBlt(windowDc, area.left, area.top, area.Width(), area.Height(), strip.Canvas().Handle(), 0, 0, SRCCOPY);
-    }
-    const Bitmap* bottomImage = skinEngine.Look().Reader().GetBitmap(SKIN2_FORMBOTTOMBORDER1);
-    const int bandHeight = bottomImage ? bottomImage->Height() : 0;
-    SizeBand(bottomBand, frame.width, bandHeight);
-    if (!bottomBand.Empty()) {
-        {
-            Canvas pixels(bottomBand.CoreBitmap());
-            ComposeBottomBand(skinEngine.Look().Reader(), frame, pixels);
-        }
-        bottomBand.CoreBitmap().Transparent = bottomNeedsRegion;
-        bottomBand.CoreBitmap().TransparentColor = metrics.transparentColor;
-        OutputBand(windowDc, bottomBand, bottomNeedsRegion ? bottomBandOut.get() : nullptr,
-                   frame.height - metrics.bottomBorderHeight);
-    }
-    const Rect gap = BottomGapRect(metrics, frame);
-    if (!gap.Empty()) {
-        const RECT fill{gap.left, gap.top, gap.right, gap.bottom};
-        FillRect(windowDc, &fill, skinEngine.Look().FormBrush());
-    }
+    return TFrameWork{painter.Paints(), painter.TitleCompositions(), painter.BorderCompositions(), regionsSet};
 }
 
 // ---- regions
 
-void TvelSkinWindow::UpdateRegion()
+void TvelSkinWindow::UpdateRegion(TRegionUpdate when)
 {
     HWND window = Handle();
     if (IsWin95() || !CanSetRegion() || skinEngine.IsDesigning() || !window || !LookOn())
         return;
-    const int width = WindowWidth();
-    const int height = WindowHeight();
-    regionWidth = width;
-    regionHeight = height;
-    HRGN region = nullptr;
+    // The part under the pointer stays as the last look found it: the region
+    // does not depend on it, and the title on the window shows it.
+    const FrameWindow frame = DescribeWithCaption();
+    const TSkinLook& look = skinEngine.Look();
+    if (when == TRegionUpdate::WhenChanged && regionSet && regionLook == &look && SameRegion(regionState, frame))
+        return;
+    TRegionHandle region;
     if (!titleNeedsRegion && !bottomNeedsRegion) {
-        region = CreateRectRgn(0, 0, width, height);
+        region = TRegionHandle(CreateRectRgn(0, 0, frame.width, frame.height));
     } else {
-        const Bitmap* title = titleNeedsRegion && !titleBand.Empty() ? &titleBand.CoreBitmap() : nullptr;
-        const Bitmap* bottom = bottomNeedsRegion && !bottomBand.Empty() ? &bottomBand.CoreBitmap() : nullptr;
-        const std::vector<Rect> rectangles = BuildWindowRegion(title, bottom, width, height, skinEngine.Look().Metrics());
+        // The region is cut from the bands as they are composed for this state.
+        painter.Prepare(look, frame, LayoutOf(frame), TitleIcon(), BandRegions());
+        const Bitmap* title = titleNeedsRegion && ShowsTitle(frame) ? painter.TitlePixels() : nullptr;
+        const Bitmap* bottom = bottomNeedsRegion && ShowsBorders(frame) ? painter.BottomPixels() : nullptr;
+        const std::vector<Rect> rectangles = BuildWindowRegion(title, bottom, frame.width, frame.height, look.Metrics());
         std::vector<std::uint8_t> data(sizeof(RGNDATAHEADER) + rectangles.size() * sizeof(RECT));
         auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
         header->dwSize = sizeof(RGNDATAHEADER);
         header->iType = RDH_RECTANGLES;
         header->nCount = DWORD(rectangles.size());
         header->nRgnSize = DWORD(rectangles.size() * sizeof(RECT));
-        header->rcBound = RECT{0, 0, width, height};
+        header->rcBound = RECT{0, 0, frame.width, frame.height};
         auto* rects = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
         for (std::size_t index = 0; index < rectangles.size(); ++index)
             rects[index] = RECT{rectangles[index].left, rectangles[index].top, rectangles[index].right,
                                 rectangles[index].bottom};
-        region = ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data()));
+        region = TRegionHandle(
+            ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<const RGNDATA*>(data.data())));
     }
-    // The window owns the region from here on, also when setting it fails.
-    if (region && !SetWindowRgn(window, region, TRUE))
-        DeleteObject(region);
-}
-
-void TvelSkinWindow::UpdateRegionForSize()
-{
-    if (WindowWidth() == regionWidth && WindowHeight() == regionHeight)
+    if (!region)
         return;
-    UpdateRegion();
+    // The state is noted first: setting the region sends the window messages
+    // that ask for it again.
+    regionSet = true;
+    regionState = frame;
+    regionLook = &look;
+    if (!SetWindowRgn(window, region.Get(), TRUE)) {
+        regionSet = false;
+        return;
+    }
+    // The window owns the region from here on.
+    region.Release();
+    ++regionsSet;
 }
 
 // ---- commands
@@ -471,7 +437,7 @@ void TvelSkinWindow::MaximizeOrRestore()
         PostSystemCommand(SC_MAXIMIZE);
     else if (IsZoomed(window))
         PostSystemCommand(SC_RESTORE);
-    else if (maxButtonShown)
+    else if (MaxButtonShown())
         PostSystemCommand(SC_MAXIMIZE);
 }
 
@@ -496,8 +462,8 @@ void TvelSkinWindow::PopupSystemMenuAtIcon()
     // that click; its release must not open the menu again.
     if (GetTickCount() - opened > GetDoubleClickTime())
         return;
-    PaintFrame();
-    if (hotButton != IconPart)
+    FollowPointer();
+    if (titleHit.part != IconPart)
         return;
     iconClickTaken = true;
     CloseWindow();
@@ -575,8 +541,9 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
         if (!skinned)
             return true;
         buttonDown = true;
-        PaintFrame();
-        if (message.WParam == HTCAPTION && (hotButton != NoTitlePart || overDisabledButton || IsZoomed(Handle())))
+        FollowPointer();
+        if (message.WParam == HTCAPTION &&
+            (titleHit.part != NoTitlePart || titleHit.overDisabledButton || IsZoomed(Handle())))
             message.WParam = HTNOWHERE;
         SetActiveWindow(Handle());
         return true;
@@ -585,14 +552,14 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
             return true;
         if (iconClickTaken)
             return false;
-        PaintFrame();
-        if (hotButton == NoTitlePart && !overDisabledButton && message.WParam == HTCAPTION) {
+        FollowPointer();
+        if (titleHit.part == NoTitlePart && !titleHit.overDisabledButton && message.WParam == HTCAPTION) {
             MaximizeOrRestore();
             buttonDown = false;
-            PaintFrame();
+            FollowPointer();
             return false;
         }
-        if (hotButton == IconPart) {
+        if (titleHit.part == IconPart) {
             CloseWindow();
             buttonDown = false;
             return false;
@@ -605,8 +572,8 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
         // the skinned one may open, so the press goes no further.
         if (!skinned || message.WParam != HTCAPTION)
             return true;
-        PaintFrame();
-        if (hotButton == NoTitlePart && !overDisabledButton)
+        FollowPointer();
+        if (titleHit.part == NoTitlePart && !titleHit.overDisabledButton)
             PopupSystemMenuAt(PointFromLParam(message.LParam));
         return false;
     case WM_NCRBUTTONUP:
@@ -650,10 +617,10 @@ void TvelSkinWindow::HandleAfterDefault(TMessage& message)
         return;
     case WM_NCLBUTTONUP:
         buttonDown = false;
-        PaintFrame();
+        FollowPointer();
         if (std::exchange(iconClickTaken, false))
             return;
-        switch (hotButton) {
+        switch (titleHit.part) {
         case IconPart: PopupSystemMenuAtIcon(); break;
         case ClosePart: CloseWindow(); break;
         case MaximizePart: MaximizeOrRestore(); break;
@@ -663,28 +630,21 @@ void TvelSkinWindow::HandleAfterDefault(TMessage& message)
         }
         return;
     case WM_NCMOUSEMOVE:
+        // The title repaints only when the part under the pointer, or its
+        // press, changes what it shows.
         if (message.WParam != HTCAPTION) {
             // Onto a border: no title part is under the pointer any more.
-            if (hotButton != NoTitlePart || overDisabledButton)
-                PaintFrame();
+            FollowPointer();
             return;
         }
         TrackNonClientLeave();
-        if (buttonDown) {
-            PaintFrame();
-            if (hotButton == NoTitlePart)
-                buttonDown = false;
-        }
-        PaintFrame();
+        // Moving off every part ends a press on the title.
+        FollowPointer(TPressOffParts::Ends);
         return;
     case WM_NCMOUSELEAVE:
         // The pointer left the frame (for the desktop, another window or the
         // client area): nothing there is hot, and no press goes on.
-        if (hotButton == NoTitlePart && !buttonDown)
-            return;
-        PaintFrame();
-        if (hotButton == NoTitlePart)
-            buttonDown = false;
+        FollowPointer(TPressOffParts::Ends);
         return;
     case WM_ACTIVATE:
         isActive = LOWORD(message.WParam) != WA_INACTIVE;
@@ -777,7 +737,7 @@ void TvelSkinWindow::HitTest(TMessage& message)
         POINT client = screen;
         ScreenToClient(window, &client);
         const FrameWindow frame = Describe();
-        if (IsTitleButtonPointAtTopEdge(metrics, frame, buttonsLeft, client.x, client.y))
+        if (IsTitleButtonPointAtTopEdge(metrics, frame, LayoutOf(frame).buttonsLeft, client.x, client.y))
             message.Result = HTCAPTION;
         return;
     }

@@ -1,12 +1,12 @@
 #pragma once
 
 #include "core/skinframe/FrameWindow.h"
-#include "core/skinframe/TitleBand.h"
+#include "core/skinframe/TitleLayout.h"
 #include "framework/Messages.h"
-#include "framework/TBitmap.h"
 #include "framework/TComponent.h"
 #include "skin/WindowTie.h"
 #include "skin/look/TSkinContext.h"
+#include "skin/painters/FramePainter.h"
 
 #include <windows.h>
 
@@ -19,11 +19,30 @@ namespace orvane::skin {
 class TvelSkinEngine;
 class TvelSkinControl;
 
+// What a skinned frame has done since it was made: the frames it put on the
+// window, the bands it composed for them and the regions it gave the
+// window. Tests and benchmarks read it to see what a message costs.
+struct TFrameWork {
+    long paints = 0;
+    long titleCompositions = 0;
+    long borderCompositions = 0;
+    long regionsSet = 0;
+};
+
+// Whether UpdateRegion sets the region again when the window's size and
+// skin are those it was last cut for.
+enum class TRegionUpdate { WhenChanged, Always };
+
 // The skinned frame of one top-level window: while the engine is active it
 // takes over the window's non-client area (size, painting, hit testing, the
 // title buttons) and paints title bar and borders from the skin, composed off
 // screen and put on the window in one copy each, with a window region that
 // cuts the skin's transparent corners away.
+//
+// The title's layout (where its icon and buttons stand) is computed from
+// the window's state whenever it is asked for, so that finding the part
+// under the pointer never paints; the bands are kept and composed again
+// only when the state they show changes.
 //
 // Abstract about the window it serves: TvelSkinWindowForm binds it to a
 // framework form, TvelSkinWindowWnd to a plain window (a message box, a
@@ -64,12 +83,16 @@ public:
     void SetHasCaption(bool value);
     void SetHasBorder(bool value);
 
+    // Puts the frame on the window: the kept bands, composed again first
+    // where the window's state changed.
     void PaintFrame();
-    void UpdateRegion();
-    // The region again after a WM_SIZE, only when the size changed since it
-    // was last set: setting a region makes the system recompute the frame,
-    // and its messages must not set it again and again.
-    void UpdateRegionForSize();
+    // Gives the window the region cut from its bands, when its size or skin
+    // changed since it was last set (or always, when asked): setting a
+    // region makes the system recompute the frame, and its messages must
+    // not set it again and again.
+    void UpdateRegion(TRegionUpdate when = TRegionUpdate::WhenChanged);
+    // The region after a WM_SIZE (the bindings' name for UpdateRegion).
+    void UpdateRegionForSize() { UpdateRegion(); }
 
     // Posted system commands (they run once the current message is over).
     void CloseWindow();
@@ -99,15 +122,21 @@ public:
     bool HasCaption() const { return hasCaption; }
     bool HasBorder() const { return hasBorder; }
     bool CreatedByHook() const { return madeByHook; }
-    int HotButton() const { return hotButton; }
+    // The title part found under the pointer at the last look (a paint, a
+    // mouse message over the frame).
+    int HotButton() const { return titleHit.part; }
     // The caption as the last title paint drew it, shortened or whole.
-    const std::wstring& ShownCaption() const { return shownCaption; }
+    const std::wstring& ShownCaption() const { return painter.ShownCaption(); }
     bool ButtonDown() const { return buttonDown; }
-    int ButtonsLeft() const { return buttonsLeft; }
-    bool MaxButtonShown() const { return maxButtonShown; }
-    bool MaxItemEnabled() const { return maxItemEnabled; }
-    bool MinItemEnabled() const { return minItemEnabled; }
-    bool CloseItemEnabled() const { return closeItemEnabled; }
+    // Where the title's parts stand for the window's state now; without a
+    // title shown (no caption, a maximized MDI child, the look off) no part.
+    TitleLayout Layout() const;
+    int ButtonsLeft() const { return Layout().buttonsLeft; }
+    bool MaxButtonShown() const { return Layout().maxButtonShown; }
+    bool MaxItemEnabled() const { return Layout().maxItemEnabled; }
+    bool MinItemEnabled() const { return Layout().minItemEnabled; }
+    bool CloseItemEnabled() const { return Layout().closeItemEnabled; }
+    TFrameWork Work() const;
     int OrigTopHeight() const { return origTopHeight; }
     int OrigClientWidth() const { return origClientWidth; }
     int OrigClientHeight() const { return origClientHeight; }
@@ -184,10 +213,27 @@ private:
     // once the pointer has left the frame.
     void TrackNonClientLeave();
     bool OnTitle(LPARAM screenPoint);
-    FrameWindow Describe() const;
-    void PaintTitle(HDC windowDc, const FrameWindow& frame);
-    void PaintBorders(HDC windowDc, const FrameWindow& frame);
-    void OutputBand(HDC windowDc, framework::TBitmap& band, framework::TBitmap* bandOut, int y);
+    // The window's state, without the pointer and the caption (which only
+    // the title's pixels need); `bounds` gets the window rectangle it was
+    // read with.
+    FrameWindow Describe(RECT* bounds = nullptr) const;
+    FrameWindow DescribeWithCaption(RECT* bounds = nullptr) const;
+    TitleLayout LayoutOf(const FrameWindow& frame) const;
+    // Where the pointer is taken from: the system, or the last mouse
+    // message over the frame.
+    enum class TPointerRead { Now, LastKnown };
+    // The window's state with the title part under the pointer, which it
+    // keeps as the hot part.
+    FrameWindow FrameNow(TPointerRead read);
+    // Whether a press on the title ends when the pointer is found off
+    // every part.
+    enum class TPressOffParts { Kept, Ends };
+    // Finds the title part under the pointer, and repaints the frame only
+    // when that changes what the title shows.
+    void FollowPointer(TPressOffParts press = TPressOffParts::Kept);
+    void PaintFrameOf(const FrameWindow& frame);
+    HICON TitleIcon() const;
+    TBandRegions BandRegions() const { return TBandRegions{titleNeedsRegion, bottomNeedsRegion}; }
     void PostSystemCommand(WPARAM command);
 
     TvelSkinEngine& skinEngine;
@@ -204,30 +250,26 @@ private:
     bool hasAnimatedChild = false;
     bool titleNeedsRegion = false;
     bool bottomNeedsRegion = false;
-    int hotButton = NoTitlePart;
-    bool overDisabledButton = false;
+    TitleHit titleHit;
+    // The pointer in screen coordinates as the last mouse message over the
+    // frame found it.
+    POINT pointer{};
+    bool pointerKnown = false;
     bool buttonDown = false;
-    int buttonsLeft = 10000;
-    bool maxButtonShown = false;
-    bool maxItemEnabled = false;
-    bool minItemEnabled = false;
-    bool closeItemEnabled = false;
     // A second click on the icon closed the system menu and the window: its
     // release and double click are taken.
     bool iconClickTaken = false;
-    int regionWidth = -1;
-    int regionHeight = -1;
+    // The state the window's region was last cut for; unset (false) while
+    // the window has none of ours.
+    bool regionSet = false;
+    FrameWindow regionState;
+    const TSkinLook* regionLook = nullptr;
+    long regionsSet = 0;
     // The window's caption, read again after each change of its text.
     mutable bool captionKnown = false;
     mutable std::wstring wideCaption;
     mutable std::string ansiCaption;
-    std::wstring shownCaption;
-    framework::TBitmap titleBand;
-    std::unique_ptr<framework::TBitmap> titleBandOut;
-    framework::TBitmap bottomBand;
-    std::unique_ptr<framework::TBitmap> bottomBandOut;
-    framework::TBitmap leftStrip;
-    framework::TBitmap rightStrip;
+    TFramePainter painter;
 };
 
 } // namespace orvane::skin

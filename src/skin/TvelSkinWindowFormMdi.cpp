@@ -1,5 +1,6 @@
 #include "skin/TvelSkinWindowFormMdi.h"
 
+#include "core/raster/Canvas.h"
 #include "core/raster/CutFrame.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TApplication.h"

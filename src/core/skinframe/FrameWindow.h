@@ -9,6 +9,16 @@ namespace orvane {
 // fill it by hand.
 enum class FrameWindowShow { Normal, Minimized, Maximized };
 
+// The title parts, numbered as the frame's hot-part state holds them.
+enum TitlePart : int {
+    NoTitlePart = -1,
+    IconPart = 0,
+    ClosePart = 1,
+    MaximizePart = 2, // maximize or restore
+    MinimizePart = 3, // minimize or restore
+    HelpPart = 4,
+};
+
 struct FrameWindow {
     int width = 0;  // W: the window rectangle's
     int height = 0; // H
@@ -33,12 +43,11 @@ struct FrameWindow {
     bool isMDIChild = false;
     FrameWindowShow show = FrameWindowShow::Normal;
     bool isActive = true;
-    bool buttonDown = false; // the left button went down on the title and has not come up
-    // The pointer in client coordinates with T added to y, as the title
-    // parts' hit rectangles (their drawn rectangles moved left by the left
-    // border width) are compared with it.
-    int pointerX = -100000;
-    int pointerY = -100000;
+    // The title part under the pointer (found by TitlePartAt), drawn hot,
+    // and pressed while the left button that went down on the title has not
+    // come up.
+    int hotPart = NoTitlePart;
+    bool buttonDown = false;
     std::wstring wideCaption;  // empty when the window has no wide caption
     std::string ansiCaption;
 

@@ -10,39 +10,17 @@
 namespace orvane {
 namespace {
 
-// The button strip: 18 equal frames, three states (normal, hot, pressed) per
-// button, numbered from 1.
-constexpr int ButtonStripFrames = 18;
-constexpr int HelpFrame = 4;
-constexpr int MaximizeFrame = 7;
-constexpr int RestoreFrame = 10;
-constexpr int MinimizeFrame = 13;
-constexpr int CloseFrame = 16;
+// The hot and pressed frames follow each button's normal frame in the strip.
 constexpr int HotOffset = 1;
 constexpr int PressedOffset = 2;
 
-// Room between the caption's start and the icon's place: the caption begins
-// this far right of the icon x, and that much further left without an icon.
+// Room between the caption's start and the icon's place (see TitleLayout).
 constexpr int CaptionOffset = 20;
-constexpr int IconSize = 16;
 // Space kept free between the shortened caption and the button reserve.
 constexpr int CaptionMargin = 4;
-// Gap between two title buttons, and the reserve's fixed part.
-constexpr int ButtonGap = 2;
-constexpr int ReserveBase = 15;
 // The plate behind a five-section caption reaches this far past the text.
 constexpr int PlateMargin = 2;
 
-// Minimized windows centre their parts in a 26-pixel title and keep them at
-// least 22 pixels deep; they start 5 pixels from the right edge.
-constexpr int MinimizedTitleHeight = 26;
-constexpr int MinimizedPartDepth = 22;
-constexpr int MinimizedPartShift = 2;
-constexpr int MinimizedButtonMargin = 5;
-constexpr int MinimizedCaptionTop = 4;
-// A normal window's parts start no higher than this row (the icon would
-// touch the top edge).
-constexpr int LowestPartTop = 4;
 // A disabled button's pixels become greys in this range, darkest to
 // lightest, by their brightness: the glyph stays readable on a button that
 // no longer looks pressable.
@@ -116,18 +94,7 @@ struct ButtonStrip {
     }
 };
 
-Rect HitRect(const Rect& drawn, int leftBorderWidth)
-{
-    return Rect{drawn.left - leftBorderWidth, drawn.top, drawn.right - leftBorderWidth, drawn.bottom};
-}
-
 } // namespace
-
-int TitleButtonReserve(const FrameWindow& window, int buttonFrameWidth)
-{
-    const int shown = int(window.hasCloseButton) + int(window.hasMaximizeButton) + int(window.hasMinimizeButton);
-    return shown * buttonFrameWidth + ButtonGap * (shown - 1) + ReserveBase;
-}
 
 int TitleBandHeight(const FrameWindow& window) { return std::max(window.titleHeight, window.origTopHeight); }
 
@@ -152,10 +119,9 @@ int TitleWidthForCaption(const TvelSkinReader& skin, const FrameMetrics& metrics
     return std::max(captionX + text + reserve + CaptionMargin, notNarrow);
 }
 
-TitleBandResult ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
-                                 const TextMeasurer& captionFont, Canvas& band)
+CaptionPlacement ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
+                                  const TitleLayout& layout, const TextMeasurer& captionFont, Canvas& band)
 {
-    TitleBandResult result;
     const int w = window.width;
     const int t = window.titleHeight;
     const int bandHeight = TitleBandHeight(window);
@@ -164,12 +130,11 @@ TitleBandResult ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics&
 
     ButtonStrip strip;
     strip.image = skin.GetBitmap(SKIN2_TITLEBUTTONS);
-    strip.frameWidth = WidthOf(strip.image) / ButtonStripFrames;
-    strip.frameHeight = HeightOf(strip.image);
+    strip.frameWidth = layout.buttonFrameWidth;
+    strip.frameHeight = layout.buttonFrameHeight;
     strip.masked = skin.GetFlag(SKIN2_TITLEBTNTRANS);
     strip.transparent = metrics.transparentColor;
-    const int bw = strip.frameWidth;
-    int reserve = TitleButtonReserve(window, bw);
+    int reserve = layout.buttonReserve;
 
     band.FillRect(Rect{0, 0, w, t}, metrics.formColor);
     // Below a title lower than the unskinned one lies the menu bar, or the form.
@@ -177,7 +142,9 @@ TitleBandResult ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics&
         band.FillRect(Rect{0, t, w, window.origTopHeight},
                       window.menuBarHeight >= 1 ? skin.GetColor(SKIN2_MENUBARSTARTCOLOR) : metrics.formColor);
 
-    int captionX = metrics.iconX + CaptionOffset;
+    // The caption's room and the five-section plate are measured from the
+    // icon's caption place whether or not an icon is drawn.
+    const int captionX = metrics.iconX + CaptionOffset;
     std::wstring wideCaption;
     std::string ansiCaption;
     const auto shortenCaption = [&] {
@@ -256,80 +223,27 @@ TitleBandResult ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics&
         }
     }
 
-    // Title parts. The icon and the buttons are hit-tested against the
-    // pointer with their drawn rectangles moved left by the left border,
-    // all four edges inside; a later part wins where two overlap.
-    const int frameHeight = strip.frameHeight;
-    int y = metrics.iconY;
-    if (window.Minimized()) {
-        y = std::max((MinimizedTitleHeight - frameHeight) / 2, 0);
-        if (frameHeight + y < MinimizedPartDepth)
-            y += MinimizedPartShift;
-    } else if (y < LowestPartTop) {
-        y = LowestPartTop;
-    }
-    const auto isHot = [&](const Rect& drawn) {
-        return PointInRect(window.pointerX, window.pointerY, HitRect(drawn, leftBorder));
-    };
-
-    if (window.hasSystemIcon) {
-        const int ix = std::max(metrics.iconX, 0);
-        result.drawIcon = true;
-        result.iconRect = RectOfSize(ix, y, IconSize, IconSize);
-        if (isHot(result.iconRect))
-            result.hotButton = IconPart;
-    } else {
-        captionX -= CaptionOffset;
-    }
-
-    int x = window.Minimized() ? w - bw - MinimizedButtonMargin : w - metrics.buttonX - bw;
-    if (!window.Minimized())
-        y = metrics.buttonY;
-    const auto drawButton = [&](TitlePart part, int firstFrame, bool enabled = true) {
-        const Rect drawn = RectOfSize(x, y, bw, frameHeight);
-        if (!enabled) {
-            if (isHot(drawn)) {
-                result.hotButton = NoTitlePart;
-                result.overDisabledButton = true;
-            }
-            strip.DrawFadedFrame(band, x, y, firstFrame);
-            return;
+    // The buttons where the layout puts them; the hot one in its hot frame,
+    // or pressed while the button is down.
+    for (int index = 0; index < layout.buttonCount; ++index) {
+        const TitleButtonPlace& button = layout.buttons[std::size_t(index)];
+        if (!button.enabled) {
+            strip.DrawFadedFrame(band, button.drawn.left, button.drawn.top, button.normalFrame);
+            continue;
         }
-        int frame = firstFrame;
-        if (isHot(drawn)) {
-            result.hotButton = part;
-            result.overDisabledButton = false;
+        int frame = button.normalFrame;
+        if (window.hotPart == button.part)
             frame += window.buttonDown ? PressedOffset : HotOffset;
-        }
-        strip.DrawFrame(band, x, y, frame);
-    };
-    if (window.hasCloseButton) {
-        drawButton(ClosePart, CloseFrame, window.closeButtonEnabled);
-        result.closeItemEnabled = window.closeButtonEnabled;
-        x -= bw + ButtonGap;
+        strip.DrawFrame(band, button.drawn.left, button.drawn.top, frame);
     }
-    if (window.hasMaximizeButton) {
-        drawButton(MaximizePart, window.Maximized() ? RestoreFrame : MaximizeFrame);
-        result.maxButtonShown = true;
-        result.maxItemEnabled = true;
-        x -= bw + ButtonGap;
-    }
-    if (window.hasMinimizeButton) {
-        drawButton(MinimizePart, window.Minimized() ? RestoreFrame : MinimizeFrame);
-        result.minItemEnabled = true;
-        x -= bw + ButtonGap;
-    }
-    // Help sits left of the others and leaves x where it is.
-    if (window.hasHelpButton)
-        drawButton(HelpPart, HelpFrame);
-    result.buttonsLeft = x + bw;
 
-    result.caption.x = captionX;
-    result.caption.top = window.Minimized() ? MinimizedCaptionTop : metrics.captionTop;
-    result.caption.color = window.isActive ? metrics.activeCaptionColor : metrics.inactiveCaptionColor;
-    result.caption.wideText = std::move(wideCaption);
-    result.caption.ansiText = std::move(ansiCaption);
-    return result;
+    CaptionPlacement caption;
+    caption.x = layout.captionX;
+    caption.top = layout.captionTop;
+    caption.color = window.isActive ? metrics.activeCaptionColor : metrics.inactiveCaptionColor;
+    caption.wideText = std::move(wideCaption);
+    caption.ansiText = std::move(ansiCaption);
+    return caption;
 }
 
 } // namespace orvane

@@ -21,14 +21,18 @@ constexpr Color Unpainted = '~';
 
 struct Composed {
     Bitmap band;
-    TitleBandResult result;
+    TitleLayout layout;
+    CaptionPlacement caption;
 };
 
+// The band as the frame composes it: laid out first, then drawn.
 Composed Compose(const FrameSkin& skin, const FrameWindow& window)
 {
-    Composed composed{Bitmap(window.width, TitleBandHeight(window), PixelFromColor(Unpainted)), {}};
+    Composed composed{Bitmap(window.width, TitleBandHeight(window), PixelFromColor(Unpainted)),
+                      LayOutTitle(skin.Reader(), skin.Metrics(), window), {}};
     Canvas canvas(composed.band);
-    composed.result = ComposeTitleBand(skin.Reader(), skin.Metrics(), window, FixedWidthFont{}, canvas);
+    composed.caption =
+        ComposeTitleBand(skin.Reader(), skin.Metrics(), window, composed.layout, FixedWidthFont{}, canvas);
     return composed;
 }
 
@@ -49,14 +53,13 @@ TEST(TitleBand, ThreeSectionsWithCloseAndMinimize)
                                                         "AAAAA" + Repeat('B', 25) + "mmmBBpppGK",
                                                         "AAAAA" + Repeat('B', 25) + "mmmBBpppGK",
                                                     }));
-    const TitleBandResult& result = composed.result;
-    EXPECT_EQ(result.hotButton, NoTitlePart);
-    EXPECT_TRUE(result.closeItemEnabled);
-    EXPECT_TRUE(result.minItemEnabled);
-    EXPECT_FALSE(result.maxButtonShown);
-    EXPECT_FALSE(result.maxItemEnabled);
-    EXPECT_EQ(result.buttonsLeft, 28);
-    EXPECT_FALSE(result.drawIcon);
+    const TitleLayout& layout = composed.layout;
+    EXPECT_TRUE(layout.closeItemEnabled);
+    EXPECT_TRUE(layout.minItemEnabled);
+    EXPECT_FALSE(layout.maxButtonShown);
+    EXPECT_FALSE(layout.maxItemEnabled);
+    EXPECT_EQ(layout.buttonsLeft, 28);
+    EXPECT_FALSE(layout.hasIcon);
 }
 
 TEST(TitleBand, TransparentButtonsLetTheTitleThrough)
@@ -115,11 +118,11 @@ TEST(TitleBand, ButtonsStandRightToLeftWithHelpLeftOfTheOthers)
         window.show = c.show;
         const Composed composed = Compose(skin, window);
         EXPECT_EQ(RowText(composed.band, 3).substr(15), c.row) << c.name;
-        EXPECT_EQ(composed.result.buttonsLeft, c.buttonsLeft) << c.name;
-        EXPECT_EQ(composed.result.maxButtonShown, c.maximize) << c.name;
-        EXPECT_EQ(composed.result.maxItemEnabled, c.maximize) << c.name;
-        EXPECT_EQ(composed.result.minItemEnabled, c.minimize) << c.name;
-        EXPECT_EQ(composed.result.closeItemEnabled, c.close) << c.name;
+        EXPECT_EQ(composed.layout.buttonsLeft, c.buttonsLeft) << c.name;
+        EXPECT_EQ(composed.layout.maxButtonShown, c.maximize) << c.name;
+        EXPECT_EQ(composed.layout.maxItemEnabled, c.maximize) << c.name;
+        EXPECT_EQ(composed.layout.minItemEnabled, c.minimize) << c.name;
+        EXPECT_EQ(composed.layout.closeItemEnabled, c.close) << c.name;
     }
 }
 
@@ -127,7 +130,8 @@ TEST(TitleBand, ThePartUnderThePointerIsHotAndPressedWhileTheButtonIsDown)
 {
     // Drawn at y 2..6 (edges inclusive): help x 20, minimize 25, maximize 30,
     // close 35, each 3 wide; the icon at (3, 4) 16 x 16. The pointer is
-    // compared with these moved left by the left border (2).
+    // compared with these moved left by the left border (2); the part found
+    // there is drawn hot, or pressed while the button is down.
     struct Case {
         int x, y;
         bool down;
@@ -156,13 +160,14 @@ TEST(TitleBand, ThePartUnderThePointerIsHotAndPressedWhileTheButtonIsDown)
         window.hasHelpButton = true;
         window.hasSystemIcon = true;
         window.show = c.show;
-        window.pointerX = c.x;
-        window.pointerY = c.y;
         window.buttonDown = c.down;
+        const TitleHit hit = TitlePartAt(LayOutTitle(skin.Reader(), skin.Metrics(), window), c.x, c.y);
+        EXPECT_EQ(hit.part, c.hot) << c.x << "," << c.y;
+        EXPECT_FALSE(hit.overDisabledButton) << c.x << "," << c.y;
+        window.hotPart = hit.part;
         const Composed composed = Compose(skin, window);
         const std::string row = RowText(composed.band, 3);
         const std::string frames{row[21], row[26], row[31], row[36]};
-        EXPECT_EQ(composed.result.hotButton, c.hot) << c.x << "," << c.y;
         EXPECT_EQ(frames, c.frames) << c.x << "," << c.y;
     }
 }
@@ -188,15 +193,14 @@ TEST(TitleBand, ADisabledCloseButtonIsFadedToGreyNeverHotAndTurnsItsMenuItemOff)
         const FrameSkin skin({.transparentButtons = c.transparentButtons});
         FrameWindow window = TestWindow(40);
         window.closeButtonEnabled = false;
-        window.pointerX = c.x;
-        window.pointerY = c.y;
         window.buttonDown = c.down;
+        const TitleHit hit = TitlePartAt(LayOutTitle(skin.Reader(), skin.Metrics(), window), c.x, c.y);
+        EXPECT_EQ(hit.part, c.hot) << c.name;
+        EXPECT_EQ(hit.overDisabledButton, c.overDisabled) << c.name;
+        window.hotPart = hit.part;
         const Composed composed = Compose(skin, window);
-        const TitleBandResult& result = composed.result;
-        EXPECT_EQ(result.hotButton, c.hot) << c.name;
-        EXPECT_EQ(result.overDisabledButton, c.overDisabled) << c.name;
-        EXPECT_FALSE(result.closeItemEnabled) << c.name;
-        EXPECT_TRUE(result.minItemEnabled) << c.name;
+        EXPECT_FALSE(composed.layout.closeItemEnabled) << c.name;
+        EXPECT_TRUE(composed.layout.minItemEnabled) << c.name;
         for (int y = 3; y <= 5; ++y)
             for (int x = 35; x <= 37; ++x) {
                 const Color pixel = composed.band.ColorAt(x, y);
@@ -246,7 +250,7 @@ TEST(TitleBand, TheWidthForTheCaptionIsTheLeastThatShowsItWholeBesideTheButtons)
         window.wideCaption = c.wide;
         const int least = TitleWidthForCaption(skin.Reader(), skin.Metrics(), window, FixedWidthFont{});
         window.width = least;
-        const CaptionPlacement whole = Compose(skin, window).result.caption;
+        const CaptionPlacement whole = Compose(skin, window).caption;
         EXPECT_EQ(whole.ansiText, c.ansi) << c.name;
         EXPECT_TRUE(whole.wideText == c.wide) << c.name;
         EXPECT_EQ(RowText(Compose(skin, window).band, 0).substr(0, 6), "#AAAAB") << c.name << ": not squeezed";
@@ -254,7 +258,7 @@ TEST(TitleBand, TheWidthForTheCaptionIsTheLeastThatShowsItWholeBesideTheButtons)
         // section when the caption is shorter than the buttons' room.
         window.width = least - 1;
         const Composed narrower = Compose(skin, window);
-        const bool shortened = narrower.result.caption.ansiText != c.ansi || narrower.result.caption.wideText != c.wide;
+        const bool shortened = narrower.caption.ansiText != c.ansi || narrower.caption.wideText != c.wide;
         const bool squeezed = RowText(narrower.band, 0).substr(0, 6) != "#AAAAB";
         EXPECT_TRUE(shortened || squeezed) << c.name;
     }
@@ -293,15 +297,15 @@ TEST(TitleBand, IconPlaceAndCaptionPlacement)
         window.ansiCaption = c.ansi;
         window.wideCaption = c.wide;
         const Composed composed = Compose(skin, window);
-        const CaptionPlacement& caption = composed.result.caption;
+        const CaptionPlacement& caption = composed.caption;
         EXPECT_EQ(caption.x, c.x) << c.name;
         EXPECT_EQ(caption.top, c.top) << c.name;
         EXPECT_EQ(caption.color, c.color) << c.name;
         EXPECT_EQ(caption.ansiText, c.ansiShown) << c.name;
         EXPECT_TRUE(caption.wideText == c.wideShown) << c.name;
-        EXPECT_EQ(composed.result.drawIcon, c.icon) << c.name;
+        EXPECT_EQ(composed.layout.hasIcon, c.icon) << c.name;
         if (c.icon) { // y 1 of the skin is raised to 4
-            EXPECT_EQ(composed.result.iconRect, (Rect{3, 4, 19, 20})) << c.name;
+            EXPECT_EQ(composed.layout.iconRect, (Rect{3, 4, 19, 20})) << c.name;
         }
     }
 }
@@ -411,7 +415,7 @@ TEST(TitleBand, MinimizedWindowsCentreTheirButtonsInTheMinimizedTitle)
         }
         EXPECT_NE(band.ColorAt(33, c.top + c.buttonHeight), Color('p')) << c.buttonHeight;
         EXPECT_EQ(band.ColorAt(1, 1), Color('Z')) << c.buttonHeight; // no title sections
-        EXPECT_EQ(composed.result.buttonsLeft, 25) << c.buttonHeight;
+        EXPECT_EQ(composed.layout.buttonsLeft, 25) << c.buttonHeight;
     }
 }
 
