@@ -1,5 +1,6 @@
 #include "framework/TToolBarMenuTracker.h"
 
+#include "framework/GuardedCallback.h"
 #include "framework/TApplication.h"
 #include "framework/TMenu.h"
 #include "framework/TMenuItem.h"
@@ -108,7 +109,12 @@ void TToolBarMenuTracker::MenuSelected(WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK TToolBarMenuTracker::MessageFilter(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == MSGF_MENU && openTracker && openTracker->FilterMenuMessage(*reinterpret_cast<MSG*>(lParam)))
+    // A failure here is shown after the message that opened the menu; the
+    // menu goes on with the message as if the filter had let it pass.
+    const bool taken = GuardedCallback(false, [&] {
+        return code == MSGF_MENU && openTracker && openTracker->FilterMenuMessage(*reinterpret_cast<MSG*>(lParam));
+    });
+    if (taken)
         return 1;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -1,6 +1,7 @@
 #include "skin/TvelSkinWindowForm.h"
 
 #include "core/base/Exception.h"
+#include "framework/GuardedCallback.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TApplication.h"
 #include "framework/TForm.h"
@@ -262,6 +263,7 @@ void TvelSkinWindowForm::SkinLookOn()
             try {
                 controlSkin->Refresh();
             } catch (...) {
+                ReportCaughtException(TCallbackFailure::Log);
             }
         }
     HWND window = form->Handle();
@@ -327,6 +329,7 @@ void TvelSkinWindowForm::SkinLookOff()
         try {
             controlSkin->Refresh();
         } catch (...) {
+            ReportCaughtException(TCallbackFailure::Log);
         }
     }
     unskinning = true;
@@ -447,6 +450,7 @@ void TvelSkinWindowForm::SkinControl(TControl& control)
         try {
             skin = skinner.CreateControlSkin(control, *this);
         } catch (...) {
+            ReportCaughtException(TCallbackFailure::Log);
             return;
         }
         if (!skin)

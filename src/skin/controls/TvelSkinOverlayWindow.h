@@ -46,6 +46,7 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT HandleMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window = nullptr;
     framework::TBitmap image;
