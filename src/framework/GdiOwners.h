@@ -50,6 +50,14 @@ public:
 
     Handle Get() const { return handle; }
     explicit operator bool() const { return handle != nullptr; }
+    // Hands the object over to whatever takes it (a window takes the region
+    // it is given), which deletes it from then on.
+    Handle Release()
+    {
+        if (handle)
+            detail::ObjectGiven();
+        return std::exchange(handle, nullptr);
+    }
     void Reset()
     {
         if (!handle)
@@ -67,6 +75,7 @@ using TPenHandle = TGdiObject<HPEN>;
 using TBrushHandle = TGdiObject<HBRUSH>;
 using TFontHandle = TGdiObject<HFONT>;
 using TBitmapHandle = TGdiObject<HBITMAP>;
+using TRegionHandle = TGdiObject<HRGN>;
 
 // The device context of a WM_PAINT: BeginPaint when made, EndPaint when gone.
 class TPaintDC {

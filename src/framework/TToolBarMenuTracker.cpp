@@ -7,9 +7,7 @@
 #include "framework/TToolBar.h"
 #include "framework/TToolButton.h"
 #include "framework/TWindowsHook.h"
-
-#include <memory>
-#include <type_traits>
+#include "framework/UserOwners.h"
 
 namespace orvane::framework {
 
@@ -18,11 +16,6 @@ namespace {
 // The tracker whose drop-down is open on this thread: the message filter
 // hook has no other way to find it.
 thread_local TToolBarMenuTracker* openTracker = nullptr;
-
-struct MenuDestroyer {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using TMenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 
 bool OpensDropDown(const TToolButton* button)
 {
@@ -50,10 +43,10 @@ void TToolBarMenuTracker::Track(TToolButton& first, bool selectFirst)
     while (OpensDropDown(button) && !chosen && IsWindow(window)) {
         TMenuItem* dropItem = button->MenuItem();
         const TMenu* menu = dropItem->Menu();
-        const TMenuHandle dropDown(dropItem->CreateDropDown(menu && menu->OwnerDraw()));
+        const TMenuHandle dropDown = dropItem->CreateDropDown(menu && menu->OwnerDraw());
         nextButton = nullptr;
         openButton = button;
-        openMenu = dropDown.get();
+        openMenu = dropDown.Get();
         lastOpen = button;
         closedByEscape = false;
         selectedMenu = nullptr;
@@ -71,7 +64,7 @@ void TToolBarMenuTracker::Track(TToolButton& first, bool selectFirst)
         {
             const TWindowsHook filter(WH_MSGFILTER, MessageFilter);
             openTracker = this;
-            command = TrackPopupMenuEx(dropDown.get(),
+            command = TrackPopupMenuEx(dropDown.Get(),
                                        TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON,
                                        place.left, place.bottom, window, &keepClear);
             openTracker = nullptr;

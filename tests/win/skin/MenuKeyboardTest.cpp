@@ -61,7 +61,7 @@ protected:
     bool Play(const std::vector<KeyStep>& steps)
     {
         bool held = false;
-        RunMessageLoopWith({{50, [&] { held = PressKeySteps(steps); }}}, 0);
+        RunMessageLoopWith({{0, [&] { held = PressKeySteps(steps); }}});
         PumpMessages();
         return held;
     }
@@ -174,7 +174,7 @@ TEST_F(SkinMenuKeys, EscapeAfterAClickOnTheBarKeepsTheItemHighlighted)
     // Escape closes the drop-down; Edit is highlighted again.
     const auto closed = [gone = MenuGone(), hot = BarHotButton(bar, 1)] { return gone() && hot(); };
     bool held = false;
-    RunMessageLoopWith({{50,
+    RunMessageLoopWith({{0,
                          [&] {
                              ClickAtScreen(edit);
                              orvane::test::MoveTo(POINT{2, 2});
@@ -183,8 +183,7 @@ TEST_F(SkinMenuKeys, EscapeAfterAClickOnTheBarKeepsTheItemHighlighted)
                                                    {VK_RIGHT, BarHotButton(bar, 2)},
                                                    {VK_DOWN, MenuHighlights(0)},
                                                    {VK_RETURN, MenuGone()}});
-                         }}},
-                       0);
+                         }}});
     PumpMessages();
     EXPECT_TRUE(held);
     EXPECT_EQ(form->clickedItems, (std::vector<std::wstring>{L"&About"}));
@@ -233,12 +232,11 @@ TEST_F(SkinMenuKeys, ALetterPicksAnItemOfTheSkinnedSystemMenu)
     form->Engine->SetResSysMenuClose(L"Close");
     const POINT icon = IconCentre();
     bool held = false;
-    RunMessageLoopWith({{50,
+    RunMessageLoopWith({{0,
                          [&] {
                              ClickAtScreen(icon);
                              held = orvane::test::WaitUntil(MenuShown()) && PressKeySteps({{'C', MenuGone()}});
-                         }}},
-                       0);
+                         }}});
     PumpMessages();
     EXPECT_TRUE(held);
     EXPECT_EQ(form->closeRequests, 1) << "C chose Close";
