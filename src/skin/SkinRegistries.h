@@ -15,7 +15,7 @@ class TControl;
 namespace orvane::skin {
 
 class TvelSkinControl;
-class TvelSkinWindow;
+class TSkinControlHost;
 
 // Which control skin a control gets, by class.
 //
@@ -28,8 +28,8 @@ class TvelSkinWindow;
 // (no factory) names the class and makes nothing.
 
 using TControlSkinFactory = std::unique_ptr<TvelSkinControl> (*)(framework::TControl& control,
-                                                                 TvelSkinWindow& window);
-using TWindowSkinFactory = std::unique_ptr<TvelSkinControl> (*)(HWND child, TvelSkinWindow& window);
+                                                                 TSkinControlHost& window);
+using TWindowSkinFactory = std::unique_ptr<TvelSkinControl> (*)(HWND child, TSkinControlHost& window);
 
 struct TControlSkinClass {
     const wchar_t* FrameworkClass;

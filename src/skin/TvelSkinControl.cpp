@@ -4,8 +4,8 @@
 #include "framework/TBitmap.h"
 #include "framework/TFont.h"
 #include "skin/SkinMessages.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/TvelSkinWindow.h"
+#include "skin/look/TSkinContext.h"
+#include "skin/look/TSkinLook.h"
 
 #include <optional>
 
@@ -41,8 +41,8 @@ private:
 
 } // namespace
 
-TvelSkinControl::TvelSkinControl(TvelSkinWindow& owningWindow)
-    : ownerWindow(owningWindow), skinEngine(owningWindow.Engine())
+TvelSkinControl::TvelSkinControl(TSkinControlHost& owningWindow)
+    : ownerWindow(owningWindow), skinContext(owningWindow.Context())
 {
 }
 
@@ -54,7 +54,9 @@ void TvelSkinControl::Detach()
     Release();
 }
 
-bool TvelSkinControl::Skinning() const { return skinEngine.Skinning(); }
+bool TvelSkinControl::Skinning() const { return skinContext.Skinning(); }
+
+const TSkinLook& TvelSkinControl::Look() const { return skinContext.Look(); }
 
 void TvelSkinControl::Repaint()
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/Messages.h"
+#include "skin/look/TSkinContext.h"
 
 #include <windows.h>
 
@@ -14,8 +15,7 @@ class TFont;
 
 namespace orvane::skin {
 
-class TvelSkinEngine;
-class TvelSkinWindow;
+class TSkinLook;
 
 // The skin of one child control of a skinned window, made by the engine's
 // registries from the control's class. It stands in front of the control's
@@ -29,7 +29,7 @@ public:
     static constexpr unsigned char StateHot = 1;
     static constexpr unsigned char StatePressed = 2;
 
-    explicit TvelSkinControl(TvelSkinWindow& owningWindow);
+    explicit TvelSkinControl(TSkinControlHost& owningWindow);
     virtual ~TvelSkinControl();
     TvelSkinControl(const TvelSkinControl&) = delete;
     TvelSkinControl& operator=(const TvelSkinControl&) = delete;
@@ -78,8 +78,10 @@ public:
     virtual void RestoreWindowProc() = 0;
     bool WantsParentColor() const { return UsesParentColor(); }
 
-    TvelSkinWindow& Window() const { return ownerWindow; }
-    TvelSkinEngine& Engine() const { return skinEngine; }
+    TSkinControlHost& Window() const { return ownerWindow; }
+    TSkinContext& Context() const { return skinContext; }
+    // The skin's current look (read afresh: a skin load replaces it).
+    const TSkinLook& Look() const;
     bool Hot() const { return (state & StateHot) != 0; }
     bool Pressed() const { return (state & StatePressed) != 0; }
     bool Released() const { return released; }
@@ -120,8 +122,8 @@ protected:
     bool released = false;
 
 private:
-    TvelSkinWindow& ownerWindow;
-    TvelSkinEngine& skinEngine;
+    TSkinControlHost& ownerWindow;
+    TSkinContext& skinContext;
     std::shared_ptr<bool> aliveFlag = std::make_shared<bool>(true);
 };
 

@@ -2,13 +2,13 @@
 
 #include "framework/TControl.h"
 #include "framework/TWinControl.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-TvelSkinControlFramework::TvelSkinControlFramework(TControl& target, TvelSkinWindow& window)
+TvelSkinControlFramework::TvelSkinControlFramework(TControl& target, TSkinControlHost& window)
     : TvelSkinControl(window), hookedControl(target)
 {
 }
@@ -26,11 +26,10 @@ void TvelSkinControlFramework::RestoreWindowProc() { previousHandler = TMessageL
 
 void TvelSkinControlFramework::Hook(TMessage& message, const TMessageLayers::TNext& next)
 {
-    TvelSkinEngine& engine = Engine();
-    const bool engineGoing = engine.IsDestroying();
+    const bool engineGoing = Context().Going();
     if (engineGoing && message.Msg == CM_INVALIDATE)
         return;
-    if (engineGoing || !engine.Skinning() || hookedControl.Tag() == engine.DisabledTag()) {
+    if (engineGoing || !Skinning() || hookedControl.Tag() == Context().DisabledTag()) {
         next(message);
         return;
     }

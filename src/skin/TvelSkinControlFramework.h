@@ -18,13 +18,13 @@ namespace orvane::skin {
 // through AfterMessage; otherwise the control gets it untouched.
 class TvelSkinControlFramework : public TvelSkinControl {
 public:
-    TvelSkinControlFramework(framework::TControl& target, TvelSkinWindow& window);
+    TvelSkinControlFramework(framework::TControl& target, TSkinControlHost& window);
     ~TvelSkinControlFramework() override;
 
     // Makes a control skin of kind T for a control and puts its hook in
     // place: the registry's factory for T.
     template <class T>
-    static std::unique_ptr<TvelSkinControl> Create(framework::TControl& control, TvelSkinWindow& window)
+    static std::unique_ptr<TvelSkinControl> Create(framework::TControl& control, TSkinControlHost& window)
     {
         auto skin = std::make_unique<T>(control, window);
         skin->Attach();

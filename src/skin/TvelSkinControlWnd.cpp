@@ -1,12 +1,12 @@
 #include "skin/TvelSkinControlWnd.h"
 
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-TvelSkinControlWnd::TvelSkinControlWnd(HWND child, TvelSkinWindow& window)
+TvelSkinControlWnd::TvelSkinControlWnd(HWND child, TSkinControlHost& window)
     : TvelSkinControl(window), handle(child)
 {
 }
@@ -24,8 +24,7 @@ void TvelSkinControlWnd::RestoreWindowProc() { subclass.Remove(); }
 
 void TvelSkinControlWnd::Procedure(TMessage& message, const TMessageLayers::TNext& next)
 {
-    TvelSkinEngine& engine = Engine();
-    if (engine.IsDestroying() || !engine.Skinning()) {
+    if (Context().Going() || !Skinning()) {
         next(message);
         return;
     }

@@ -14,13 +14,13 @@ namespace orvane::skin {
 // to the window's procedure when that allows it, and through AfterMessage.
 class TvelSkinControlWnd : public TvelSkinControl {
 public:
-    TvelSkinControlWnd(HWND child, TvelSkinWindow& window);
+    TvelSkinControlWnd(HWND child, TSkinControlHost& window);
     ~TvelSkinControlWnd() override;
 
     // Makes a control skin of kind T for a window and puts its window
     // procedure in place: the registry's factory for T.
     template <class T>
-    static std::unique_ptr<TvelSkinControl> Create(HWND child, TvelSkinWindow& window)
+    static std::unique_ptr<TvelSkinControl> Create(HWND child, TSkinControlHost& window)
     {
         auto skin = std::make_unique<T>(child, window);
         skin->Attach();

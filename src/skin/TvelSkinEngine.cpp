@@ -1,7 +1,6 @@
 #include "skin/TvelSkinEngine.h"
 
 #include "core/base/Exception.h"
-#include "core/raster/CutFrame.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "core/text/Utf8Text.h"
 #include "framework/FileAccess.h"
@@ -134,16 +133,14 @@ private:
 } // namespace
 
 TvelSkinEngine::TvelSkinEngine(TComponent* owner)
-    : TComponent(owner), ownerForm(As<TCustomForm>(owner)), mainReader(std::make_unique<TvelSkinReader>()),
-      currentReader(mainReader.get())
+    : TComponent(owner), ownerForm(As<TCustomForm>(owner)),
+      look(std::make_unique<TSkinLook>(GetSysColor(COLOR_INACTIVECAPTIONTEXT)))
 {
     if (!ownerForm)
         throw Exception(std::string_view("Must be placed on a Form"));
     RegisterDescribedSkinClasses();
-    mainReader->OnLoaded = [this] { ApplyLoadedSkin(); };
     systemMenu = std::make_unique<TvelSkinSystemMenu>(resSysMenuMin, resSysMenuMax, resSysMenuClose);
     SkinMenu(systemMenu->Menu());
-    metrics.inactiveCaptionColor = GetSysColor(COLOR_INACTIVECAPTIONTEXT);
     if (!IsDesigning() && !TvelSkinHook::Installed()) {
         TvelSkinHook::Install(*this);
         hookOwner = TvelSkinHook::Engine() == this;
@@ -179,7 +176,7 @@ void TvelSkinEngine::SetActive(bool value)
             window->SetSkinned(value);
 }
 
-bool TvelSkinEngine::Ready() const { return currentReader && currentReader->Ready(); }
+bool TvelSkinEngine::Ready() const { return look->Ready(); }
 
 void TvelSkinEngine::SetSkinFile(const std::wstring& value)
 {
@@ -207,11 +204,9 @@ void TvelSkinEngine::LoadSkinFile(const std::wstring& path)
     }
     if (!loaded->Ready()) // the file went away after it was found
         return;
-    const bool wasCurrent = currentReader == mainReader.get();
-    mainReader = std::move(loaded);
-    mainReader->OnLoaded = [this] { ApplyLoadedSkin(); };
-    if (wasCurrent)
-        currentReader = mainReader.get();
+    if (OnSkinChanging)
+        OnSkinChanging(this);
+    look = std::make_unique<TSkinLook>(std::move(loaded), look->Metrics().inactiveCaptionColor);
     ApplyLoadedSkin();
 }
 
@@ -324,6 +319,8 @@ void TvelSkinEngine::Notification(TComponent* component, TOperation operation)
 }
 
 bool TvelSkinEngine::Skinning() const { return active && Ready() && !IsDesigning(); }
+
+HWND TvelSkinEngine::EngineFormWindow() const { return ownerForm->Handle(); }
 
 // ---- windows
 
@@ -479,22 +476,8 @@ void TvelSkinEngine::HookWindowActivated(HWND window)
 
 void TvelSkinEngine::ApplyLoadedSkin()
 {
-    formBrush.Reset();
-    if (OnSkinChanging)
-        OnSkinChanging(this);
-
-    const TvelSkinReader& reader = *currentReader;
-    metrics = FrameMetricsFromSkin(reader, metrics.inactiveCaptionColor);
-    formBrush = TBrushHandle(CreateSolidBrush(COLORREF(metrics.formColor)));
-    for (int index = 0; index < MenuColorCount; ++index)
-        menuColors[std::size_t(index)] = reader.GetColor(SKIN2_MENUBARSTARTCOLOR + index);
-
-    scrollButtons.SetReader(&reader);
-    progressBars.SetReader(&reader);
-    tabs.SetReader(&reader);
-
-    if (const Bitmap* checkMark = reader.GetBitmap(SKIN2_CHECKEDMENUICON); checkMark && !checkMark->Empty())
-        TCheckMarkImage::Replace(*checkMark, metrics.transparentColor);
+    if (const Bitmap* checkMark = look->Reader().GetBitmap(SKIN2_CHECKEDMENUICON); checkMark && !checkMark->Empty())
+        TCheckMarkImage::Replace(*checkMark, look->Metrics().transparentColor);
 
     const auto getAncestor = User32Functions().GetAncestor;
     const std::vector<TvelSkinWindow*> current = windows;
@@ -520,22 +503,6 @@ void TvelSkinEngine::ApplyLoadedSkin()
     if (OnSkinChanged)
         OnSkinChanged(this);
 }
-
-bool TvelSkinEngine::GetSkinBitmap(int index, Bitmap& target, int count, int frame) const
-{
-    const Bitmap* image = currentReader->GetBitmap(index);
-    if (!image)
-        return false;
-    if (count != 0 && frame != 0)
-        CutFrame(image, target, count, frame);
-    else
-        target = *image;
-    return true;
-}
-
-Color TvelSkinEngine::GetSkinColor(int index) const { return currentReader->GetColor(index); }
-bool TvelSkinEngine::GetSkinFlag(int index) const { return currentReader->GetFlag(index); }
-std::int32_t TvelSkinEngine::GetSkinInt(int index) const { return currentReader->GetInt(index); }
 
 // ---- control skins
 

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "core/raster/Bitmap.h"
-#include "core/skinframe/FrameMetrics.h"
-#include "core/skinmodel/TvelSkinProgressBarRes.h"
-#include "core/skinmodel/TvelSkinReader.h"
-#include "core/skinmodel/TvelSkinScrollBtnRes.h"
-#include "core/skinmodel/TvelSkinTabRes.h"
-#include "framework/GdiOwners.h"
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
 #include "framework/TMessageLayers.h"
 #include "skin/TvelSkinCollection.h"
+#include "skin/look/TSkinContext.h"
+#include "skin/look/TSkinLook.h"
 
 #include <windows.h>
 
@@ -39,13 +35,12 @@ class TvelSkinSystemMenu;
 // or a file), makes one skinned-window object for each window to skin, and
 // watches the windows the user-interface thread creates and activates, so
 // that message boxes and system dialogs wear the skin too.
-class TvelSkinEngine : public framework::TComponent {
+class TvelSkinEngine : public framework::TComponent, public TSkinContext {
 public:
     static const framework::TClassInfo ClassInfo;
     const framework::TClassInfo& ClassType() const override { return ClassInfo; }
 
     static constexpr std::int32_t DefaultDisabledTag = 9999;
-    static constexpr int MenuColorCount = 13;
 
     // Throws "Must be placed on a Form" when the owner is not a form.
     explicit TvelSkinEngine(framework::TComponent* owner);
@@ -69,9 +64,9 @@ public:
     void SetResSysMenuMin(const std::wstring& value);
     void SetResSysMenuMax(const std::wstring& value);
     void SetResSysMenuClose(const std::wstring& value);
-    std::int32_t DisabledTag() const { return disabledTag; }
+    std::int32_t DisabledTag() const override { return disabledTag; }
     void SetDisabledTag(std::int32_t value) { disabledTag = value; }
-    bool DrawScrollBar() const { return drawScrollBar; }
+    bool DrawScrollBar() const override { return drawScrollBar; }
     void SetDrawScrollBar(bool value) { drawScrollBar = value; }
     std::wstring Version() const { return L"4.6"; }
     void SetVersion(const std::wstring&) {}
@@ -83,7 +78,7 @@ public:
     void SetSkinAllForms(bool value);
     TvelSkinCollection& AdditionalBuiltInSkins() { return additionalSkins; }
     void SetAdditionalBuiltInSkins(const TvelSkinCollection& value);
-    bool NoChangeButtonsFontColor() const { return noChangeButtonsFontColor; }
+    bool NoChangeButtonsFontColor() const override { return noChangeButtonsFontColor; }
     void SetNoChangeButtonsFontColor(bool value) { noChangeButtonsFontColor = value; }
     const std::vector<std::wstring>& AutoSkinWndClassNames() const { return autoSkinWndClassNames; }
     void SetAutoSkinWndClassNames(const std::vector<std::wstring>& value);
@@ -100,31 +95,20 @@ public:
     void Loaded() override;
     void Notification(framework::TComponent* component, framework::TOperation operation) override;
 
-    // Active, a skin loaded, not designing: every skinned element asks this.
-    bool Skinning() const;
+    // What the parts that draw ask of the skin.
+    bool Skinning() const override;
+    bool Going() const override { return IsDestroying(); }
+    const TSkinLook& Look() const override { return *look; }
+    HWND EngineFormWindow() const override;
 
     void SkinForm(framework::TCustomForm& form);
     void SkinWindow(HWND window, bool createdByHook);
     void UnskinWindow(HWND window);
     void SkinOpenForms();
     void UnskinOtherForms();
+    // Puts the look that has just replaced the old one on every window.
     void ApplyLoadedSkin();
     void AddAutoSkinClassNames();
-
-    // Skin access for the skinned elements.
-    const TvelSkinReader& Reader() const { return *currentReader; }
-    bool GetSkinBitmap(int index, Bitmap& target, int count, int frame) const;
-    Color GetSkinColor(int index) const;
-    bool GetSkinFlag(int index) const;
-    std::int32_t GetSkinInt(int index) const;
-    Color FormColor() const { return metrics.formColor; }
-    HBRUSH FormBrush() const { return formBrush.Get(); }
-    const FrameMetrics& Metrics() const { return metrics; }
-    const std::array<Color, MenuColorCount>& MenuColors() const { return menuColors; }
-    static constexpr Color DisabledMenuTextColor = 0x808080;
-    TvelSkinScrollBtnRes& ScrollButtonImages() { return scrollButtons; }
-    TvelSkinProgressBarRes& ProgressBarImages() { return progressBars; }
-    TvelSkinTabRes& TabImages() { return tabs; }
 
     // Control skins by class: framework controls through the control
     // registry, plain child windows through the window registry.
@@ -132,13 +116,11 @@ public:
     std::unique_ptr<TvelSkinControl> CreateWindowSkin(HWND child, TvelSkinWindow& window);
 
     // Menus skinned are owner-drawn: every item measures and draws itself
-    // with MeasureMenuItem and DrawMenuItem.
+    // in the skinned look (MeasureSkinnedMenuItem, DrawSkinnedMenuItem).
     void SkinMenu(framework::TMenu& menu);
     void SkinMenuItem(framework::TMenuItem& item);
     void UnskinMenu(framework::TMenu& menu);
     void UnskinMenuItem(framework::TMenuItem& item);
-    void MeasureMenuItem(framework::TMenuItem& item, framework::TCanvas& canvas, int& width, int& height) const;
-    void DrawMenuItem(framework::TMenuItem& item, framework::TCanvas& canvas, const RECT& rect, bool selected) const;
 
     // The skinned system menu (Minimize, Maximize/Restore, Close) for a
     // window; false when it closed without a choice.
@@ -191,17 +173,11 @@ private:
     TvelSkinCollection additionalSkins;
     std::vector<std::wstring> autoSkinWndClassNames;
 
-    std::unique_ptr<TvelSkinReader> mainReader;
-    TvelSkinReader* currentReader;
+    // The loaded skin's look; a look without a skin until one loads.
+    std::unique_ptr<TSkinLook> look;
     std::vector<TvelSkinWindow*> windows;
-    TvelSkinScrollBtnRes scrollButtons;
-    TvelSkinProgressBarRes progressBars;
-    TvelSkinTabRes tabs;
     std::unique_ptr<TvelSkinSystemMenu> systemMenu;
     TvelSkinWindow* systemMenuWindow = nullptr;
-    FrameMetrics metrics;
-    std::array<Color, MenuColorCount> menuColors{};
-    framework::TBrushHandle formBrush;
     bool skinningForms = false;
     bool releasing = false;
     bool hookOwner = false;

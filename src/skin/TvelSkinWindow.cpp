@@ -79,6 +79,10 @@ void SizeBand(TBitmap& band, int width, int height)
 
 } // namespace
 
+TSkinContext& TvelSkinWindow::Context() const { return skinEngine; }
+
+const TSkinLook& TvelSkinWindow::Look() const { return skinEngine.Look(); }
+
 TvelSkinWindow::TvelSkinWindow(TComponent* owner, TvelSkinEngine& owningEngine, bool byHook)
     : TComponent(owner), skinEngine(owningEngine), madeByHook(byHook), skinned(owningEngine.Active())
 {
@@ -136,8 +140,8 @@ void TvelSkinWindow::InitializeFrame()
 
 void TvelSkinWindow::ReloadSkinFlags()
 {
-    titleNeedsRegion = skinEngine.GetSkinFlag(SKIN2_TITLEBARNEEDREGION);
-    bottomNeedsRegion = skinEngine.GetSkinFlag(SKIN2_BOTTOMBORDERNEEDREGION);
+    titleNeedsRegion = skinEngine.Look().GetSkinFlag(SKIN2_TITLEBARNEEDREGION);
+    bottomNeedsRegion = skinEngine.Look().GetSkinFlag(SKIN2_BOTTOMBORDERNEEDREGION);
     if (titleNeedsRegion && !titleBandOut)
         titleBandOut = std::make_unique<TBitmap>();
     if (!titleNeedsRegion)
@@ -175,7 +179,7 @@ void TvelSkinWindow::SetHasBorder(bool value)
 
 // ---- sizes
 
-int TvelSkinWindow::TitleHeight() const { return hasCaption && skinned ? skinEngine.Metrics().titleHeight : 0; }
+int TvelSkinWindow::TitleHeight() const { return hasCaption && skinned ? skinEngine.Look().Metrics().titleHeight : 0; }
 
 int TvelSkinWindow::WindowWidth() const
 {
@@ -197,7 +201,7 @@ int TvelSkinWindow::CaptionFitWidth() const
     TSelectedObject font;
     font.Select(measuringDc.Handle(), CaptionFont());
     const TGdiTextMeasurer measurer(measuringDc.Handle());
-    return TitleWidthForCaption(skinEngine.Reader(), skinEngine.Metrics(), Describe(), measurer);
+    return TitleWidthForCaption(skinEngine.Look().Reader(), skinEngine.Look().Metrics(), Describe(), measurer);
 }
 
 std::string TvelSkinWindow::GetAnsiCaption() const { return GetAnsiWindowText(Handle()); }
@@ -238,7 +242,7 @@ FrameWindow TvelSkinWindow::Describe() const
     // T added; a system menu bar between the two does not move them.)
     POINT pointer{};
     if (GetCursorPos(&pointer)) {
-        frame.pointerX = pointer.x - bounds.left - skinEngine.Metrics().leftBorderWidth;
+        frame.pointerX = pointer.x - bounds.left - skinEngine.Look().Metrics().leftBorderWidth;
         frame.pointerY = pointer.y - bounds.top;
     }
     // The caption is read once per change of the window's text, not per paint.
@@ -273,7 +277,7 @@ void TvelSkinWindow::PaintFrame()
 
 void TvelSkinWindow::PaintTitle(HDC windowDc, const FrameWindow& frame)
 {
-    const FrameMetrics& metrics = skinEngine.Metrics();
+    const FrameMetrics& metrics = skinEngine.Look().Metrics();
     SizeBand(titleBand, frame.width, TitleBandHeight(frame));
     if (titleBand.Empty())
         return;
@@ -285,7 +289,7 @@ void TvelSkinWindow::PaintTitle(HDC windowDc, const FrameWindow& frame)
     TitleBandResult result;
     {
         Canvas pixels(titleBand.CoreBitmap());
-        result = ComposeTitleBand(skinEngine.Reader(), metrics, frame, measurer, pixels);
+        result = ComposeTitleBand(skinEngine.Look().Reader(), metrics, frame, measurer, pixels);
     }
     hotButton = result.hotButton;
     overDisabledButton = result.overDisabledButton;
@@ -330,7 +334,7 @@ void TvelSkinWindow::OutputBand(HDC windowDc, TBitmap& band, TBitmap* bandOut, i
         // is being changed.
         SizeBand(*bandOut, band.Width(), band.Height());
         Canvas out(bandOut->CoreBitmap());
-        out.FillRect(Rect{0, 0, band.Width(), band.Height()}, skinEngine.FormColor());
+        out.FillRect(Rect{0, 0, band.Width(), band.Height()}, skinEngine.Look().FormColor());
         DrawBitmap(out, 0, 0, band.CoreBitmap());
         shown = bandOut;
     }
@@ -339,7 +343,7 @@ void TvelSkinWindow::OutputBand(HDC windowDc, TBitmap& band, TBitmap* bandOut, i
 
 void TvelSkinWindow::PaintBorders(HDC windowDc, const FrameWindow& frame)
 {
-    const FrameMetrics& metrics = skinEngine.Metrics();
+    const FrameMetrics& metrics = skinEngine.Look().Metrics();
     for (FrameSide side : {FrameSide::Left, FrameSide::Right}) {
         const Rect area = SideStripRect(metrics, frame, side);
         if (area.Empty())
@@ -348,17 +352,17 @@ void TvelSkinWindow::PaintBorders(HDC windowDc, const FrameWindow& frame)
         SizeBand(strip, area.Width(), area.Height());
         {
             Canvas pixels(strip.CoreBitmap());
-            ComposeSideStrip(skinEngine.Reader(), metrics, frame, side, pixels);
+            ComposeSideStrip(skinEngine.Look().Reader(), metrics, frame, side, pixels);
         }
         BitBlt(windowDc, area.left, area.top, area.Width(), area.Height(), strip.Canvas().Handle(), 0, 0, SRCCOPY);
     }
-    const Bitmap* bottomImage = skinEngine.Reader().GetBitmap(SKIN2_FORMBOTTOMBORDER1);
+    const Bitmap* bottomImage = skinEngine.Look().Reader().GetBitmap(SKIN2_FORMBOTTOMBORDER1);
     const int bandHeight = bottomImage ? bottomImage->Height() : 0;
     SizeBand(bottomBand, frame.width, bandHeight);
     if (!bottomBand.Empty()) {
         {
             Canvas pixels(bottomBand.CoreBitmap());
-            ComposeBottomBand(skinEngine.Reader(), frame, pixels);
+            ComposeBottomBand(skinEngine.Look().Reader(), frame, pixels);
         }
         bottomBand.CoreBitmap().Transparent = bottomNeedsRegion;
         bottomBand.CoreBitmap().TransparentColor = metrics.transparentColor;
@@ -368,7 +372,7 @@ void TvelSkinWindow::PaintBorders(HDC windowDc, const FrameWindow& frame)
     const Rect gap = BottomGapRect(metrics, frame);
     if (!gap.Empty()) {
         const RECT fill{gap.left, gap.top, gap.right, gap.bottom};
-        FillRect(windowDc, &fill, skinEngine.FormBrush());
+        FillRect(windowDc, &fill, skinEngine.Look().FormBrush());
     }
 }
 
@@ -389,7 +393,7 @@ void TvelSkinWindow::UpdateRegion()
     } else {
         const Bitmap* title = titleNeedsRegion && !titleBand.Empty() ? &titleBand.CoreBitmap() : nullptr;
         const Bitmap* bottom = bottomNeedsRegion && !bottomBand.Empty() ? &bottomBand.CoreBitmap() : nullptr;
-        const std::vector<Rect> rectangles = BuildWindowRegion(title, bottom, width, height, skinEngine.Metrics());
+        const std::vector<Rect> rectangles = BuildWindowRegion(title, bottom, width, height, skinEngine.Look().Metrics());
         std::vector<std::uint8_t> data(sizeof(RGNDATAHEADER) + rectangles.size() * sizeof(RECT));
         auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
         header->dwSize = sizeof(RGNDATAHEADER);
@@ -577,7 +581,7 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
         }
         return true;
     case WM_CTLCOLORDLG:
-        message.Result = LRESULT(skinEngine.FormBrush());
+        message.Result = LRESULT(skinEngine.Look().FormBrush());
         return false;
     case WM_NCACTIVATE:
         if (!skinned)
@@ -693,7 +697,7 @@ void TvelSkinWindow::CalculateClientArea(TMessage& message)
     FrameWindow frame = Describe();
     frame.width = position->cx;
     frame.height = position->cy;
-    const NonClientResult result = SkinnedClientRect(skinEngine.Metrics(), frame, proposed, defaultClient);
+    const NonClientResult result = SkinnedClientRect(skinEngine.Look().Metrics(), frame, proposed, defaultClient);
     titleExtra = result.titleExtra;
     RECT client{result.client.left, result.client.top, result.client.right, result.client.bottom};
     sizes->rgrc[0] = client;
@@ -727,7 +731,7 @@ void TvelSkinWindow::HitTest(TMessage& message)
     GetWindowRect(window, &bounds);
     const int x = int(screen.x) - bounds.left;
     const int y = int(screen.y) - bounds.top;
-    const FrameMetrics& metrics = skinEngine.Metrics();
+    const FrameMetrics& metrics = skinEngine.Look().Metrics();
     const LRESULT answer = message.Result;
 
     if ((answer == HTTOP || answer == HTTOPRIGHT) && metrics.buttonY < 4) {

@@ -5,6 +5,7 @@
 #include "framework/Messages.h"
 #include "framework/TBitmap.h"
 #include "framework/TComponent.h"
+#include "skin/look/TSkinContext.h"
 
 #include <windows.h>
 
@@ -28,7 +29,7 @@ class TvelSkinControl;
 // system dialog). Only the engine makes and frees these objects; it calls
 // Start right after construction, and each binding's destructor calls
 // Shutdown first, while the whole object still exists.
-class TvelSkinWindow : public framework::TComponent {
+class TvelSkinWindow : public framework::TComponent, public TSkinControlHost {
 public:
     static const framework::TClassInfo ClassInfo;
     const framework::TClassInfo& ClassType() const override { return ClassInfo; }
@@ -75,6 +76,8 @@ public:
     std::string GetAnsiCaption() const;
 
     TvelSkinEngine& Engine() const { return skinEngine; }
+    TSkinContext& Context() const override;
+    const TSkinLook& Look() const;
     bool Skinned() const { return skinned; }
     bool Initialized() const { return initialized; }
     bool SkinAllowed() const { return skinAllowed; }
@@ -100,7 +103,7 @@ public:
     bool BottomNeedsRegion() const { return bottomNeedsRegion; }
     const std::vector<std::unique_ptr<TvelSkinControl>>& ControlSkins() const { return controlSkins; }
     // The window holds an animation or progress control (no hover timers in it).
-    bool HasAnimatedChild() const { return hasAnimatedChild; }
+    bool HasAnimatedChild() const override { return hasAnimatedChild; }
     void SetHasAnimatedChild() { hasAnimatedChild = true; }
 
     // Binding-specific operations; the defaults are those of a plain frame.

@@ -269,7 +269,7 @@ void TvelSkinWindowForm::SkinLookOn()
     HWND window = form->Handle();
     SetSystemMenuStyle(window, false);
     selfChange = true;
-    form->SetColor(TColor(Engine().GetSkinColor(SKIN2_FORMCOLOR)));
+    form->SetColor(TColor(Look().GetSkinColor(SKIN2_FORMCOLOR)));
     // The menu leaves the form for the skinned bar.
     if (form->Menu())
         form->SetMenu(nullptr);
@@ -277,7 +277,7 @@ void TvelSkinWindowForm::SkinLookOn()
     if (menu && menuBar) {
         menuBar->SetTop(MenuBarTop);
         menuBar->SetVisible(!IsMDIChild());
-        menuBar->SetColor(TColor(Engine().GetSkinColor(SKIN2_MENUBARSTARTCOLOR)));
+        menuBar->SetColor(TColor(Look().GetSkinColor(SKIN2_MENUBARSTARTCOLOR)));
     }
     TakeMenuBarColors();
 
@@ -375,7 +375,7 @@ void TvelSkinWindowForm::SetConstraints()
         minHeightSet = true;
     }
     if ((limits.MinWidth == 0 && !CreatedByHook()) || minWidthSet) {
-        limits.MinWidth = Engine().Metrics().minimumFrameWidth;
+        limits.MinWidth = Look().Metrics().minimumFrameWidth;
         minWidthSet = true;
     }
     form->SetConstraints(limits);
@@ -444,7 +444,7 @@ void TvelSkinWindowForm::SkinControl(TControl& control)
     if (auto* inner = As<TCustomForm>(&control)) {
         if (inner->Name().empty())
             return;
-        inner->SetColor(TColor(skinner.GetSkinColor(SKIN2_FORMCOLOR)));
+        inner->SetColor(TColor(skinner.Look().GetSkinColor(SKIN2_FORMCOLOR)));
     } else {
         std::unique_ptr<TvelSkinControl> skin;
         try {

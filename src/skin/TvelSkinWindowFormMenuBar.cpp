@@ -120,12 +120,12 @@ void TvelSkinWindowForm::TakeMenuBarColors()
     TvelSkinEngine& skinner = Engine();
     if (!skinner.Ready())
         return;
-    if (const Bitmap* image = skinner.Reader().GetBitmap(SKIN2_MENUBAR); image && !image->Empty()) {
+    if (const Bitmap* image = skinner.Look().Reader().GetBitmap(SKIN2_MENUBAR); image && !image->Empty()) {
         buttonColor = TColor(image->ColorAt(0, image->Height() / 2));
-        buttonToColor = TColor(skinner.GetSkinColor(SKIN2_FORMCOLOR));
+        buttonToColor = TColor(skinner.Look().GetSkinColor(SKIN2_FORMCOLOR));
     } else {
-        buttonColor = TColor(skinner.GetSkinColor(SKIN2_MENUBARSTARTCOLOR));
-        buttonToColor = TColor(skinner.GetSkinColor(SKIN2_MENUBARENDCOLOR));
+        buttonColor = TColor(skinner.Look().GetSkinColor(SKIN2_MENUBARSTARTCOLOR));
+        buttonToColor = TColor(skinner.Look().GetSkinColor(SKIN2_MENUBARENDCOLOR));
     }
 }
 
@@ -219,16 +219,16 @@ void TvelSkinWindowForm::DrawBarButton(TToolBar& bar, TToolButton& button, unsig
     TCustomImageList* images = owningMenu ? owningMenu->Images() : nullptr;
     const int imageIndex = item ? item->ImageIndex() : -1;
     const bool enabled = item ? item->Enabled() && button.Enabled() : button.Enabled();
-    const auto& colors = Engine().MenuColors();
+    const auto& colors = Look().MenuColors();
     if (state & (cdsHot | cdsSelected)) {
         button.SetTag(TvelSkinMenuBar::MarkedTag);
-        canvas.Brush.Color = TColor(Engine().GetSkinColor(SKIN2_TOPSELECTEDMENUCOLOR));
+        canvas.Brush.Color = TColor(Look().GetSkinColor(SKIN2_TOPSELECTEDMENUCOLOR));
         canvas.FillRect(rect);
-        canvas.Brush.Color = TColor(Engine().GetSkinColor(SKIN2_TOPSELECTEDMENUBORDERCOLOR));
+        canvas.Brush.Color = TColor(Look().GetSkinColor(SKIN2_TOPSELECTEDMENUBORDERCOLOR));
         const HBRUSH frame = CreateSolidBrush(ColorToRGB(canvas.Brush.Color));
         FrameRect(canvas.Handle(), &rect, frame);
         DeleteObject(frame);
-        canvas.Font().SetColor(TColor(Engine().GetSkinColor(SKIN2_TOPSELECTEDMENUFONTCOLOR)));
+        canvas.Font().SetColor(TColor(Look().GetSkinColor(SKIN2_TOPSELECTEDMENUFONTCOLOR)));
     } else {
         button.SetTag(0);
         canvas.Font().SetColor(enabled ? TColor(colors[5]) : DisabledBarTextColor);
@@ -250,9 +250,9 @@ void TvelSkinWindowForm::DrawBarBackground(TToolBar& bar, const RECT& rect, bool
     if (width <= 0 || height <= 0)
         return;
     TvelSkinEngine& skinner = Engine();
-    const Bitmap* image = skinner.Reader().GetBitmap(SKIN2_MENUBAR);
-    const Color start = skinner.GetSkinColor(SKIN2_MENUBARSTARTCOLOR);
-    const Color end = skinner.GetSkinColor(SKIN2_MENUBARENDCOLOR);
+    const Bitmap* image = skinner.Look().Reader().GetBitmap(SKIN2_MENUBAR);
+    const Color start = skinner.Look().GetSkinColor(SKIN2_MENUBARSTARTCOLOR);
+    const Color end = skinner.Look().GetSkinColor(SKIN2_MENUBARENDCOLOR);
     const bool withImage = image && !image->Empty();
     if (!withImage && start == end)
         return;
@@ -332,7 +332,7 @@ void TvelSkinWindowForm::PlaceControlButtons()
     if (!controlButtons[0])
         return;
     // In the bar's row, at its right end, whatever the controls' shift.
-    int x = form->Width() - Engine().Metrics().rightBorderWidth - ControlButtonsRightGap;
+    int x = form->Width() - Look().Metrics().rightBorderWidth - ControlButtonsRightGap;
     const int top = std::max(0, (MenuBarHeight() - controlButtons[0]->Height()) / 2);
     for (TvelSkinMenuBarControlButton* button : controlButtons) {
         button->SetLeft(x);

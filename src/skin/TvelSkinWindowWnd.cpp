@@ -185,7 +185,7 @@ void TvelSkinWindowWnd::ApplySkin()
                 ReportCaughtException(TCallbackFailure::Log);
             }
         }
-    const FrameMetrics& metrics = Engine().Metrics();
+    const FrameMetrics& metrics = Look().Metrics();
     const RECT place = WindowPlace(window);
     if (Skinned()) {
         SetWindowLongW(window, GWL_STYLE, origStyle & ~LONG(WS_SYSMENU));
@@ -241,7 +241,7 @@ int TvelSkinWindowWnd::WidenedLeft(const RECT& place, int width, int growth)
 bool TvelSkinWindowWnd::ColorDialogControl(TMessage& message)
 {
     SetBkMode(HDC(message.WParam), TRANSPARENT);
-    message.Result = LRESULT(Engine().FormBrush());
+    message.Result = LRESULT(Look().FormBrush());
     return false;
 }
 
@@ -299,7 +299,7 @@ void TvelSkinWindowWnd::AfterDefault(TMessage& message)
         !grown) {
         grown = true;
         const RECT bounds = WindowBounds(window);
-        const FrameMetrics& metrics = Engine().Metrics();
+        const FrameMetrics& metrics = Look().Metrics();
         const int height =
             (bounds.bottom - bounds.top) + TitleHeight() + MenuBarHeight() + metrics.bottomBorderHeight - origTopHeight;
         SetWindowPos(window, nullptr, 0, 0, bounds.right - bounds.left, height,
@@ -338,7 +338,7 @@ void TvelSkinWindowWnd::InspectDialog()
     dialogChildSubclass = TWindowSubclass(dialogChild, [this](TMessage& message, const TMessageLayers::TNext& next) {
         DialogChildProc(message, next);
     });
-    const TColor formColor = TColor(Engine().GetSkinColor(SKIN2_FORMCOLOR));
+    const TColor formColor = TColor(Look().GetSkinColor(SKIN2_FORMCOLOR));
     for (HWND child = GetWindow(dialogChild, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (UpperAnsiClassName(child) != "TPANEL")
             continue;
@@ -356,7 +356,7 @@ void TvelSkinWindowWnd::DialogChildProc(TMessage& message, const TMessageLayers:
 {
     switch (message.Msg) {
     case WM_CTLCOLORDLG:
-        message.Result = LRESULT(Engine().FormBrush());
+        message.Result = LRESULT(Look().FormBrush());
         return;
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:

@@ -203,8 +203,8 @@ void TForm1::RefreshHighlights()
     const bool skinned = velSkinEngine1 && velSkinEngine1->Skinning();
     const orvane::Color missing = TvelSkinReader::MissingColor;
     const HighlightColors colors =
-        HighlightColorsFrom(skinned ? velSkinEngine1->GetSkinColor(SKIN2_TOOLBARONCOLOR) : missing,
-                            skinned ? velSkinEngine1->GetSkinColor(SKIN2_TOOLBARDOWNCOLOR) : missing);
+        HighlightColorsFrom(skinned ? velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARONCOLOR) : missing,
+                            skinned ? velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARDOWNCOLOR) : missing);
     const std::array<CellHighlight, CellCount> highlights =
         BoardHighlights(stdsudoku1->Grid(), CellPlace{std::max(selx, 0), std::max(sely, 0)});
     for (int x = 1; x <= BoardSize; ++x)

@@ -3,9 +3,9 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TControl.h"
-#include "skin/FrameDrawing.h"
+#include "skin/painters/FrameDrawing.h"
 #include "skin/SkinClassLists.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
@@ -37,8 +37,8 @@ void TvelSkinBorderWinControl::PaintBorder()
     HWND window = Handle();
     if (!window || !HasSunkenBorder())
         return;
-    TvelSkinEngine& engine = Engine();
-    DrawWindowFrame(window, TColor(engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR)),
+    const TSkinLook& look = Look();
+    DrawWindowFrame(window, TColor(look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR)),
                     TColor(ColorToRGB(Control().Color())), true);
 }
 

@@ -1,8 +1,8 @@
 #include "skin/controls/TvelSkinBorderWndControl.h"
 
 #include "core/skinmodel/SkinKeys.h"
-#include "skin/FrameDrawing.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/painters/FrameDrawing.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
@@ -27,7 +27,7 @@ void TvelSkinBorderWndControl::PaintBorder()
     HWND window = Handle();
     if (!window || !HasEdge())
         return;
-    DrawWindowFrame(window, TColor(Engine().GetSkinColor(SKIN2_CONTROLBORDERCOLOR)), TColor(GetSysColor(COLOR_WINDOW)),
+    DrawWindowFrame(window, TColor(Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR)), TColor(GetSysColor(COLOR_WINDOW)),
                     true);
 }
 

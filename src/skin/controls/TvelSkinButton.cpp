@@ -12,8 +12,8 @@
 #include "framework/TImageList.h"
 #include "skin/FormLookup.h"
 #include "skin/PlatformVersion.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/SkinPainting.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/SkinPainting.h"
 
 #include <algorithm>
 
@@ -21,7 +21,7 @@ namespace orvane::skin {
 
 using namespace framework;
 
-TvelSkinButton::TvelSkinButton(TControl& control, TvelSkinWindow& window)
+TvelSkinButton::TvelSkinButton(TControl& control, TSkinControlHost& window)
     : TvelSkinControlFramework(control, window), button(static_cast<TButton&>(control))
 {
 }
@@ -134,15 +134,15 @@ void TvelSkinButton::Paint()
     const int width = client.right - client.left, height = client.bottom - client.top;
     if (width <= 0 || height <= 0 || !GetHandle())
         return;
-    TvelSkinEngine& engine = Engine();
+    const TSkinLook& look = Look();
     TBitmap image(width, height);
     {
         Canvas canvas(image.CoreBitmap());
         const TWinControl* parent = button.Parent();
         canvas.FillRect(Rect{0, 0, width, height},
-                        parent ? Color(ColorToRGB(parent->Color())) : engine.GetSkinColor(SKIN2_FORMCOLOR));
+                        parent ? Color(ColorToRGB(parent->Color())) : look.GetSkinColor(SKIN2_FORMCOLOR));
         const int frame = Pressed() ? 3 : Hot() ? 2 : 1;
-        DrawButtonFrame(engine, canvas, Rect{0, 0, width, height}, frame);
+        DrawButtonFrame(look, canvas, Rect{0, 0, width, height}, frame);
     }
 
     HDC dc = image.Canvas().Handle();
@@ -173,8 +173,8 @@ void TvelSkinButton::Paint()
         glyphHeight = images->Height();
     }
 
-    if (!engine.NoChangeButtonsFontColor()) {
-        const TColor fontColor(engine.GetSkinColor(SKIN2_BUTTONFONTCOLOR));
+    if (!Context().NoChangeButtonsFontColor()) {
+        const TColor fontColor(look.GetSkinColor(SKIN2_BUTTONFONTCOLOR));
         if (button.Font().Color() != fontColor)
             button.Font().SetColor(fontColor);
     }

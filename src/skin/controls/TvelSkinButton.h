@@ -16,7 +16,7 @@ namespace orvane::skin {
 // release inside it, on Space going up and on the Return character.
 class TvelSkinButton : public TvelSkinControlFramework {
 public:
-    TvelSkinButton(framework::TControl& control, TvelSkinWindow& window);
+    TvelSkinButton(framework::TControl& control, TSkinControlHost& window);
 
     bool BeforeMessage(framework::TMessage& message) override;
     void AfterMessage(framework::TMessage& message) override;

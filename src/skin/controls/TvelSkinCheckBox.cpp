@@ -6,14 +6,14 @@
 #include "framework/TBitmap.h"
 #include "framework/TCheckBox.h"
 #include "framework/TWinControl.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/SkinPainting.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/SkinPainting.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-TvelSkinCheckBox::TvelSkinCheckBox(TControl& control, TvelSkinWindow& window) : TvelSkinControlFramework(control, window)
+TvelSkinCheckBox::TvelSkinCheckBox(TControl& control, TSkinControlHost& window) : TvelSkinControlFramework(control, window)
 {
 }
 
@@ -21,9 +21,9 @@ void TvelSkinCheckBox::Init() { ownFontColor = Control().Font().Color(); }
 
 void TvelSkinCheckBox::SkinChanged()
 {
-    TvelSkinEngine& engine = Engine();
-    if (Skinning() && !engine.NoChangeButtonsFontColor())
-        Control().Font().SetColor(TColor(engine.GetSkinColor(SKIN2_CONTROLFONTCOLOR)));
+    const TSkinLook& look = Look();
+    if (Skinning() && !Context().NoChangeButtonsFontColor())
+        Control().Font().SetColor(TColor(look.GetSkinColor(SKIN2_CONTROLFONTCOLOR)));
     else
         Control().Font().SetColor(ownFontColor);
 }
@@ -48,9 +48,9 @@ int TvelSkinCheckBox::BoxFrame() const
 
 void TvelSkinCheckBox::Paint()
 {
-    TvelSkinEngine& engine = Engine();
+    const TSkinLook& look = Look();
     const TBoxImage box = BoxImage();
-    const Bitmap frame = SkinFrame(engine, box.image, box.frames, BoxFrame());
+    const Bitmap frame = SkinFrame(look, box.image, box.frames, BoxFrame());
     HWND window = GetHandle();
     if (frame.Empty() || !window)
         return;
@@ -65,7 +65,7 @@ void TvelSkinCheckBox::Paint()
     {
         Canvas canvas(image.CoreBitmap());
         canvas.FillRect(Rect{0, 0, place.boxWidth, place.boxHeight}, ColorToRGB(Control().Color()));
-        CopyBoxFrame(engine, box, frame, canvas, place.frameX, place.frameY);
+        CopyBoxFrame(look, box, frame, canvas, place.frameX, place.frameY);
     }
     DrawImageAt(image, POINT{place.x, place.y});
 }

@@ -2,7 +2,7 @@
 
 #include "framework/TColor.h"
 #include "skin/TvelSkinControlFramework.h"
-#include "skin/controls/CheckBoxFrames.h"
+#include "skin/painters/CheckBoxFrames.h"
 
 namespace orvane::skin {
 
@@ -12,7 +12,7 @@ namespace orvane::skin {
 // skinning, the caption takes the skin's control font colour.
 class TvelSkinCheckBox : public TvelSkinControlFramework {
 public:
-    TvelSkinCheckBox(framework::TControl& control, TvelSkinWindow& window);
+    TvelSkinCheckBox(framework::TControl& control, TSkinControlHost& window);
 
     void AfterMessage(framework::TMessage& message) override;
     void Paint() override;

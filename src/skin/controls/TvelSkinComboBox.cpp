@@ -1,7 +1,7 @@
 #include "skin/controls/TvelSkinComboBox.h"
 
 #include "framework/TControl.h"
-#include "skin/controls/ComboBoxDrawing.h"
+#include "skin/painters/ComboBoxDrawing.h"
 
 namespace orvane::skin {
 
@@ -35,7 +35,7 @@ void TvelSkinComboBox::Paint()
     TComboBoxLook look;
     look.enabled = IsEnabled();
     look.innerColor = ColorToRGB(Control().Color());
-    PaintComboBox(Engine(), combo, look);
+    PaintComboBox(Look(), combo, look);
 }
 
 } // namespace orvane::skin

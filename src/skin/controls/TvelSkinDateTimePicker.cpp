@@ -40,7 +40,7 @@ void TvelSkinDateTimePicker::Init()
         return;
     HWND window = GetHandle();
     auto made = std::make_unique<TvelSkinInternalUpDown>(
-        Engine(), [this] { return OwnUpDown(); }, [this] { return IsEnabled(); });
+        Context(), [this] { return OwnUpDown(); }, [this] { return IsEnabled(); });
     if (made->Create(window))
         upDown = std::move(made);
 }

@@ -13,7 +13,7 @@ void TvelSkinExtComboboxLikeControl::Init()
     if (Control().IsDesigning())
         return;
     HWND window = GetHandle();
-    auto made = std::make_unique<TvelSkinInternalComboButton>(Engine(), window, [this] { return IsEnabled(); });
+    auto made = std::make_unique<TvelSkinInternalComboButton>(Context(), window, [this] { return IsEnabled(); });
     if (made->Create(window))
         comboButton = std::move(made);
 }

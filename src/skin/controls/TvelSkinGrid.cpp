@@ -2,7 +2,7 @@
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TStringGrid.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
@@ -18,7 +18,7 @@ void TvelSkinGrid::Init()
 void TvelSkinGrid::SkinChanged()
 {
     if (auto* grid = As<TCustomGrid>(&Control())) {
-        const TColor skinColor = TColor(Engine().GetSkinColor(SKIN2_FORMCOLOR));
+        const TColor skinColor = TColor(Look().GetSkinColor(SKIN2_FORMCOLOR));
         if (Skinning()) {
             if (!colourTaken)
                 ownFixedColor = grid->FixedColor();

@@ -2,7 +2,8 @@
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
-#include "skin/TvelSkinEngine.h"
+#include "framework/TControl.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
@@ -22,7 +23,7 @@ void TvelSkinGroupBox::Paint()
     const TClientDC dc(window);
     if (!dc.Handle())
         return;
-    TvelSkinEngine& engine = Engine();
+    const TSkinLook& look = Look();
     TControl& control = Control();
     const RECT client = GetBounds();
 
@@ -31,7 +32,7 @@ void TvelSkinGroupBox::Paint()
     SIZE zero{};
     GetTextExtentPoint32W(dc.Handle(), L"0", 1, &zero);
 
-    const TBrushHandle border(CreateSolidBrush(engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR)));
+    const TBrushHandle border(CreateSolidBrush(look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR)));
     const RECT frame{0, zero.cy / 2 - 1, client.right, client.bottom};
     FrameRect(dc.Handle(), &frame, border.Get());
 
@@ -46,7 +47,7 @@ void TvelSkinGroupBox::Paint()
     text = RECT{left, 0, left + width, text.bottom};
     SetBkMode(dc.Handle(), OPAQUE);
     SetBkColor(dc.Handle(), ColorToRGB(control.Color()));
-    SetTextColor(dc.Handle(), engine.GetSkinColor(SKIN2_CONTROLFONTCOLOR));
+    SetTextColor(dc.Handle(), look.GetSkinColor(SKIN2_CONTROLFONTCOLOR));
     DrawTextW(dc.Handle(), caption.data(), int(caption.size()), &text, DT_SINGLELINE);
 }
 

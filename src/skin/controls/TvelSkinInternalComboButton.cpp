@@ -1,6 +1,8 @@
 #include "skin/controls/TvelSkinInternalComboButton.h"
 
-#include "skin/controls/ComboBoxDrawing.h"
+#include "skin/look/TSkinContext.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/ComboBoxDrawing.h"
 
 namespace orvane::skin {
 
@@ -13,7 +15,7 @@ constexpr int ArrowAboveCentre = 2;
 void TvelSkinInternalComboButton::PaintTo(HDC dc)
 {
     const RECT client = ClientRect();
-    PaintDropDownButton(engine, dc, client, client.bottom / 2 - ArrowAboveCentre, !isEnabled || isEnabled(), false);
+    PaintDropDownButton(context.Look(), dc, client, client.bottom / 2 - ArrowAboveCentre, !isEnabled || isEnabled(), false);
 }
 
 void TvelSkinInternalComboButton::MouseButton(UINT message, POINT client)

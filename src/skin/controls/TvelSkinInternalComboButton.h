@@ -6,15 +6,15 @@
 
 namespace orvane::skin {
 
-class TvelSkinEngine;
+class TSkinContext;
 
 // A drop-down button laid into a control at its right edge, over the
 // button the system draws: flat in the skin's control colours with a down
 // arrow. Presses and releases on it go to the control at the same place.
 class TvelSkinInternalComboButton : public TvelSkinOverlayWindow {
 public:
-    TvelSkinInternalComboButton(TvelSkinEngine& skinEngine, HWND control, std::function<bool()> enabled)
-        : engine(skinEngine), target(control), isEnabled(std::move(enabled))
+    TvelSkinInternalComboButton(TSkinContext& skinContext, HWND control, std::function<bool()> enabled)
+        : context(skinContext), target(control), isEnabled(std::move(enabled))
     {
     }
 
@@ -23,7 +23,7 @@ protected:
     void MouseButton(UINT message, POINT client) override;
 
 private:
-    TvelSkinEngine& engine;
+    TSkinContext& context;
     HWND target;
     std::function<bool()> isEnabled;
 };

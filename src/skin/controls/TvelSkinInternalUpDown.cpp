@@ -1,9 +1,11 @@
 #include "skin/controls/TvelSkinInternalUpDown.h"
 
+#include "skin/look/TSkinContext.h"
+#include "skin/look/TSkinLook.h"
 #include "core/raster/Arrows.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TBitmap.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
@@ -25,8 +27,8 @@ void TvelSkinInternalUpDown::PaintTo(HDC dc)
     TBitmap face(width, height);
     {
         Canvas canvas(face.CoreBitmap());
-        const Color border = engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
-        canvas.FillRect(Rect{0, 0, width, height}, engine.GetSkinColor(SKIN2_CONTROLCOLOR));
+        const Color border = context.Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+        canvas.FillRect(Rect{0, 0, width, height}, context.Look().GetSkinColor(SKIN2_CONTROLCOLOR));
         canvas.VertLine(0, 0, height, border);
         canvas.HorzLine(0, height / 2, width, border);
         const ArrowState state = !isEnabled || isEnabled() ? ArrowState::Enabled : ArrowState::Disabled;

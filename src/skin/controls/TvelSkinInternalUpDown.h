@@ -6,7 +6,7 @@
 
 namespace orvane::skin {
 
-class TvelSkinEngine;
+class TSkinContext;
 
 // A pair of arrow buttons laid into a date-time picker at its right edge,
 // in place of the picker's own up-down while that is hidden: flat in the
@@ -14,9 +14,9 @@ class TvelSkinEngine;
 // up-down at the same place, so that the picker steps its field.
 class TvelSkinInternalUpDown : public TvelSkinOverlayWindow {
 public:
-    TvelSkinInternalUpDown(TvelSkinEngine& skinEngine, std::function<HWND()> pickerUpDown,
+    TvelSkinInternalUpDown(TSkinContext& skinContext, std::function<HWND()> pickerUpDown,
                            std::function<bool()> enabled)
-        : engine(skinEngine), upDown(std::move(pickerUpDown)), isEnabled(std::move(enabled))
+        : context(skinContext), upDown(std::move(pickerUpDown)), isEnabled(std::move(enabled))
     {
     }
 
@@ -25,7 +25,7 @@ protected:
     void MouseButton(UINT message, POINT client) override;
 
 private:
-    TvelSkinEngine& engine;
+    TSkinContext& context;
     std::function<HWND()> upDown;
     std::function<bool()> isEnabled;
 };

@@ -2,7 +2,7 @@
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TControl.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
@@ -12,7 +12,7 @@ void TvelSkinLabel::Init() { ownFontColor = Control().Font().Color(); }
 
 void TvelSkinLabel::SkinChanged()
 {
-    const TColor color = Skinning() ? TColor(Engine().GetSkinColor(SKIN2_CONTROLFONTCOLOR)) : ownFontColor;
+    const TColor color = Skinning() ? TColor(Look().GetSkinColor(SKIN2_CONTROLFONTCOLOR)) : ownFontColor;
     if (Control().Font().Color() != color) {
         Control().Font().SetColor(color);
         Control().Invalidate();

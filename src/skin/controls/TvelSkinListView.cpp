@@ -2,7 +2,7 @@
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 #include <commctrl.h>
 
@@ -63,9 +63,9 @@ void TvelSkinListView::PaintHeader(HDC dc)
 {
     RECT client{};
     GetClientRect(header, &client);
-    TvelSkinEngine& engine = Engine();
-    const TBrushHandle face(CreateSolidBrush(engine.GetSkinColor(SKIN2_CONTROLCOLOR)));
-    const TBrushHandle line(CreateSolidBrush(engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR)));
+    const TSkinLook& look = Look();
+    const TBrushHandle face(CreateSolidBrush(look.GetSkinColor(SKIN2_CONTROLCOLOR)));
+    const TBrushHandle line(CreateSolidBrush(look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR)));
     FillRect(dc, &client, face.Get());
     RECT bottom{client.left, client.bottom - 1, client.right, client.bottom};
     FillRect(dc, &bottom, line.Get());

@@ -5,7 +5,7 @@
 #include "core/skinmodel/TvelSkinProgressBarRes.h"
 #include "framework/TBitmap.h"
 #include "framework/TProgressBar.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 #include <commctrl.h>
 
@@ -38,8 +38,8 @@ void TvelSkinProgressBar::Paint()
     const int width = client.right, height = client.bottom;
     if (!window || width <= 0 || height <= 0)
         return;
-    TvelSkinEngine& engine = Engine();
-    const TvelSkinProgressBarRes& pieces = engine.ProgressBarImages();
+    const TSkinLook& look = Look();
+    const TvelSkinProgressBarRes& pieces = look.ProgressBarImages();
     const int minimum = int(SendMessageW(window, PBM_GETRANGE, TRUE, 0));
     const int maximum = int(SendMessageW(window, PBM_GETRANGE, FALSE, 0));
     const int position = int(SendMessageW(window, PBM_GETPOS, 0, 0));
@@ -48,7 +48,7 @@ void TvelSkinProgressBar::Paint()
     TBitmap image(width, height);
     {
         Canvas canvas(image.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, width, height}, engine.GetSkinColor(SKIN2_FORMCOLOR));
+        canvas.FillRect(Rect{0, 0, width, height}, look.GetSkinColor(SKIN2_FORMCOLOR));
         const int first = pieces.FirstWidth(), last = pieces.LastWidth();
         const int track = (vertical ? height : width) - first - last;
         const long long done = minimum < maximum ? (long long)(position - minimum) * track / (maximum - minimum) : 0;

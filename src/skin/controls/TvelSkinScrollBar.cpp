@@ -4,8 +4,8 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TForm.h"
 #include "framework/TWinControl.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/ScrollBarDrawing.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/ScrollBarDrawing.h"
 
 namespace orvane::skin {
 
@@ -23,7 +23,7 @@ void TvelSkinScrollBar::Init()
 {
     if (Control().IsDesigning())
         return;
-    HWND parent = Control().Parent() ? Control().Parent()->Handle() : Engine().Form().Handle();
+    HWND parent = Control().Parent() ? Control().Parent()->Handle() : Context().EngineFormWindow();
     auto made = std::make_unique<TvelSkinInternalScrollBar2>(GetHandle());
     if (made->Create(parent))
         overlay = std::move(made);
@@ -79,7 +79,7 @@ void TvelSkinScrollBar::Paint()
         return;
     // Without scroll-bar drawing the face goes, rather than showing a stale
     // picture over the system's bar.
-    if (!IsWindowVisible(window) || !Engine().DrawScrollBar()) {
+    if (!IsWindowVisible(window) || !Context().DrawScrollBar()) {
         overlay->Hide();
         return;
     }
@@ -99,7 +99,7 @@ void TvelSkinScrollBar::Paint()
     const Rect thumb = ThumbRect(width, height, info.xyThumbTop, info.xyThumbBottom, vertical);
     {
         Canvas canvas(image.CoreBitmap());
-        PaintSkinScrollBar(Engine(), canvas, Rect{0, 0, width, height}, noThumb ? nullptr : &thumb, vertical);
+        PaintSkinScrollBar(Look(), canvas, Rect{0, 0, width, height}, noThumb ? nullptr : &thumb, vertical);
     }
     if (!noThumb && GetFocus() == window) {
         RECT focus{thumb.left + FocusInset, thumb.top + FocusInset, thumb.right - FocusInset, thumb.bottom - FocusInset};

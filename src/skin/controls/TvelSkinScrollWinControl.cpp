@@ -6,8 +6,8 @@
 #include "framework/TControl.h"
 #include "framework/TForm.h"
 #include "framework/TWinControl.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/ScrollBarDrawing.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/ScrollBarDrawing.h"
 
 namespace orvane::skin {
 
@@ -88,7 +88,7 @@ HWND TvelSkinScrollWinControl::OverlayParent() const
 {
     if (TWinControl* parent = Control().Parent())
         return parent->Handle();
-    return Engine().Form().Handle();
+    return Context().EngineFormWindow();
 }
 
 void TvelSkinScrollWinControl::Init()
@@ -233,7 +233,7 @@ bool TvelSkinScrollWinControl::PlaceOverlay(TvelSkinInternalScrollBar& overlay, 
         Canvas canvas(image.CoreBitmap());
         const Rect thumb = ThumbRect(width, height, thumbStart, thumbEnd, isVertical);
         const bool noThumb = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) != 0 || thumbEnd <= thumbStart;
-        PaintSkinScrollBar(Engine(), canvas, Rect{0, 0, width, height}, noThumb ? nullptr : &thumb, isVertical);
+        PaintSkinScrollBar(Look(), canvas, Rect{0, 0, width, height}, noThumb ? nullptr : &thumb, isVertical);
     }
     overlay.Present();
     return true;
@@ -245,7 +245,7 @@ void TvelSkinScrollWinControl::Paint()
     HWND window = Handle();
     if (!vertical && !horizontal)
         return;
-    if (!window || !IsWindowVisible(window) || !Engine().DrawScrollBar()) {
+    if (!window || !IsWindowVisible(window) || !Context().DrawScrollBar()) {
         HideOverlays();
         return;
     }
@@ -267,7 +267,7 @@ void TvelSkinScrollWinControl::Paint()
     // Client coordinates to window coordinates.
     OffsetRect(&square, clientOrigin.x - windowRect.left, clientOrigin.y - windowRect.top);
     const TWindowDC dc(window);
-    const TBrushHandle brush(CreateSolidBrush(Engine().GetSkinColor(SKIN2_FORMCOLOR)));
+    const TBrushHandle brush(CreateSolidBrush(Look().GetSkinColor(SKIN2_FORMCOLOR)));
     FillRect(dc.Handle(), &square, brush.Get());
 }
 

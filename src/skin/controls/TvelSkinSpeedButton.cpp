@@ -6,8 +6,8 @@
 #include "framework/TBitmap.h"
 #include "framework/TSpeedButton.h"
 #include "framework/TWinControl.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/SkinPainting.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/SkinPainting.h"
 
 namespace orvane::skin {
 
@@ -19,7 +19,7 @@ constexpr COLORREF DisabledTextColor = 0x808080;
 
 } // namespace
 
-TvelSkinSpeedButton::TvelSkinSpeedButton(TControl& control, TvelSkinWindow& window)
+TvelSkinSpeedButton::TvelSkinSpeedButton(TControl& control, TSkinControlHost& window)
     : TvelSkinControlFramework(control, window), button(static_cast<TSpeedButton&>(control))
 {
 }
@@ -35,7 +35,7 @@ bool TvelSkinSpeedButton::BeforeMessage(TMessage& message)
             // A plain background from the skin, and the button draws on it.
             if (dc) {
                 const RECT client = GetBounds();
-                FillRect(dc, &client, Engine().FormBrush());
+                FillRect(dc, &client, Look().FormBrush());
             }
             return true;
         }
@@ -78,21 +78,21 @@ void TvelSkinSpeedButton::Paint()
 
 void TvelSkinSpeedButton::Compose(TBitmap& image)
 {
-    TvelSkinEngine& engine = Engine();
+    const TSkinLook& look = Look();
     const int width = image.Width(), height = image.Height();
     const bool enabled = button.Enabled();
     const bool pushed = enabled && (Pressed() || button.Down());
-    const Color border = engine.GetSkinColor(SKIN2_TOOLBARBORDERCOLOR);
+    const Color border = look.GetSkinColor(SKIN2_TOOLBARBORDERCOLOR);
     const Bitmap glyph = button.GlyphFrame(enabled, Pressed(), button.Down());
     {
         Canvas canvas(image.CoreBitmap());
         const Rect whole{0, 0, width, height};
         const TWinControl* parent = button.Parent();
-        canvas.FillRect(whole, parent ? Color(ColorToRGB(parent->Color())) : engine.GetSkinColor(SKIN2_FORMCOLOR));
+        canvas.FillRect(whole, parent ? Color(ColorToRGB(parent->Color())) : look.GetSkinColor(SKIN2_FORMCOLOR));
         if (pushed)
-            canvas.FillRect(whole, engine.GetSkinColor(SKIN2_TOOLBARDOWNCOLOR));
+            canvas.FillRect(whole, look.GetSkinColor(SKIN2_TOOLBARDOWNCOLOR));
         else if (enabled && Hot())
-            canvas.FillRect(whole, engine.GetSkinColor(SKIN2_TOOLBARONCOLOR));
+            canvas.FillRect(whole, look.GetSkinColor(SKIN2_TOOLBARONCOLOR));
         canvas.FrameRect(whole, border);
     }
 

@@ -18,7 +18,7 @@ class TvelSkinSpeedButton : public TvelSkinControlFramework {
 public:
     static constexpr int OwnPaintTag = 999999;
 
-    TvelSkinSpeedButton(framework::TControl& control, TvelSkinWindow& window);
+    TvelSkinSpeedButton(framework::TControl& control, TSkinControlHost& window);
 
     bool BeforeMessage(framework::TMessage& message) override;
     void Paint() override;

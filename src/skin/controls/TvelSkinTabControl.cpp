@@ -1,7 +1,7 @@
 #include "skin/controls/TvelSkinTabControl.h"
 
 #include "framework/TTabControl.h"
-#include "skin/controls/TabControlPainting.h"
+#include "skin/painters/TabControlPainting.h"
 
 namespace orvane::skin {
 
@@ -17,7 +17,7 @@ void TvelSkinTabControl::Paint()
     HWND window = GetHandle();
     if (!window)
         return;
-    PaintSkinnedTabs(Engine(), window, Control().Font().Handle(), [this](int index) { return TabText(index); });
+    PaintSkinnedTabs(Look(), window, Control().Font().Handle(), [this](int index) { return TabText(index); });
 }
 
 std::wstring TvelSkinTabControl::TabText(int index)

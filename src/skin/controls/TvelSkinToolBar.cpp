@@ -6,7 +6,7 @@
 #include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
 #include "framework/TToolBar.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 #include <commctrl.h>
 
@@ -36,7 +36,7 @@ void TvelSkinToolBar::SkinChanged()
 {
     if (Skinning()) {
         SetFlatStyle(true);
-        Control().SetColor(TColor(Engine().GetSkinColor(SKIN2_TOOLBARSTARTCOLOR)));
+        Control().SetColor(TColor(Look().GetSkinColor(SKIN2_TOOLBARSTARTCOLOR)));
     } else {
         SetFlatStyle(ownFlat);
         Control().SetColor(ownColor);
@@ -56,7 +56,7 @@ bool TvelSkinToolBar::BeforeMessage(TMessage& message)
 
 LRESULT TvelSkinToolBar::CustomDraw(NMCUSTOMDRAW& draw)
 {
-    TvelSkinEngine& engine = Engine();
+    const TSkinLook& look = Look();
     if (draw.dwDrawStage == CDDS_PREPAINT) {
         RECT client = GetBounds();
         const int width = client.right, height = client.bottom;
@@ -64,10 +64,10 @@ LRESULT TvelSkinToolBar::CustomDraw(NMCUSTOMDRAW& draw)
             TBitmap background(width, height);
             {
                 Canvas canvas(background.CoreBitmap());
-                const Color start = engine.GetSkinColor(SKIN2_TOOLBARSTARTCOLOR);
-                const Color end = engine.GetSkinColor(SKIN2_TOOLBARENDCOLOR);
+                const Color start = look.GetSkinColor(SKIN2_TOOLBARSTARTCOLOR);
+                const Color end = look.GetSkinColor(SKIN2_TOOLBARENDCOLOR);
                 Bitmap image;
-                if (engine.GetSkinBitmap(SKIN2_TOOLBAR, image, 0, 0) && !image.Empty())
+                if (look.GetSkinBitmap(SKIN2_TOOLBAR, image, 0, 0) && !image.Empty())
                     StretchRect(canvas, Rect{0, 0, width, height}, image, Rect{0, 0, image.Width(), image.Height()});
                 else if (start != end)
                     FillGradientV(canvas, Rect{0, 0, width, height}, start, end);
@@ -83,9 +83,9 @@ LRESULT TvelSkinToolBar::CustomDraw(NMCUSTOMDRAW& draw)
         const bool hot = (draw.uItemState & CDIS_HOT) != 0;
         const bool enabled = (draw.uItemState & CDIS_DISABLED) == 0;
         if (enabled && (down || hot)) {
-            const TBrushHandle fill(CreateSolidBrush(engine.GetSkinColor(down ? SKIN2_TOOLBARDOWNCOLOR
+            const TBrushHandle fill(CreateSolidBrush(look.GetSkinColor(down ? SKIN2_TOOLBARDOWNCOLOR
                                                                                 : SKIN2_TOOLBARONCOLOR)));
-            const TBrushHandle border(CreateSolidBrush(engine.GetSkinColor(SKIN2_TOOLBARBORDERCOLOR)));
+            const TBrushHandle border(CreateSolidBrush(look.GetSkinColor(SKIN2_TOOLBARBORDERCOLOR)));
             FillRect(draw.hdc, &draw.rc, fill.Get());
             FrameRect(draw.hdc, &draw.rc, border.Get());
         }

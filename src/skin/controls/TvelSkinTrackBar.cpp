@@ -7,7 +7,7 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TBitmap.h"
 #include "framework/TWinControl.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 #include <commctrl.h>
 
@@ -42,7 +42,7 @@ void TvelSkinTrackBar::SkinChanged()
     channelImage = Bitmap();
     if (!Skinning())
         return;
-    Engine().GetSkinBitmap(SKIN2_TRACKBAR, channelImage, 1, 1);
+    Look().GetSkinBitmap(SKIN2_TRACKBAR, channelImage, 1, 1);
     if (!channelImage.Empty() && Vertical())
         RotateCCW90(channelImage);
     if (HWND window = Handle())
@@ -82,7 +82,7 @@ void TvelSkinTrackBar::PaintLook(bool focused)
     const int width = client.right, height = client.bottom;
     if (!window || width <= 0 || height <= 0 || channelImage.Empty())
         return;
-    TvelSkinEngine& engine = Engine();
+    const TSkinLook& look = Look();
     const bool vertical = Vertical();
     const LONG style = GetWindowLongW(window, GWL_STYLE);
 
@@ -120,12 +120,12 @@ void TvelSkinTrackBar::PaintLook(bool focused)
     TBitmap image(width, height);
     {
         Canvas canvas(image.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, width, height}, engine.GetSkinColor(SKIN2_FORMCOLOR));
+        canvas.FillRect(Rect{0, 0, width, height}, look.GetSkinColor(SKIN2_FORMCOLOR));
         if (!vertical) {
             Rect band = channel;
             band.top += (channel.Height() - channelImage.Height()) / 2;
             band.bottom = band.top + channelImage.Height();
-            DrawThreePartH(channelImage, canvas, band, engine.GetSkinColor(SKIN2_TRANSCOLOR), MaskedDraw::Masked);
+            DrawThreePartH(channelImage, canvas, band, look.GetSkinColor(SKIN2_TRANSCOLOR), MaskedDraw::Masked);
         } else {
             Rect band = channel;
             band.left += (channel.Width() - channelImage.Width()) / 2 + UprightChannelShift;
@@ -142,11 +142,11 @@ void TvelSkinTrackBar::PaintLook(bool focused)
         }
 
         Bitmap slider;
-        if (engine.GetSkinBitmap(vertical ? SKIN2_TRACKBARVSLIDER : SKIN2_TRACKBARSLIDER, slider, 1, 1))
+        if (look.GetSkinBitmap(vertical ? SKIN2_TRACKBARVSLIDER : SKIN2_TRACKBARSLIDER, slider, 1, 1))
             StretchRectMasked(canvas, FromRECT(systemThumb), slider, Rect{0, 0, slider.Width(), slider.Height()},
-                              engine.GetSkinColor(SKIN2_TRANSCOLOR));
+                              look.GetSkinColor(SKIN2_TRANSCOLOR));
 
-        const Color tickColor = engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+        const Color tickColor = look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
         for (const Rect& tick : marks.ticks)
             canvas.FillRect(tick, tickColor);
     }

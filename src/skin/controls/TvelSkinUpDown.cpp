@@ -2,7 +2,7 @@
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -49,9 +49,9 @@ void TvelSkinUpDown::Paint()
         first.right = second.left = client.right / 2;
     else
         first.bottom = second.top = client.bottom / 2;
-    TvelSkinEngine& engine = Engine();
-    const TBrushHandle border(CreateSolidBrush(engine.GetSkinColor(SKIN2_TOOLBARBORDERCOLOR)));
-    const TBrushHandle down(CreateSolidBrush(engine.GetSkinColor(SKIN2_TOOLBARDOWNCOLOR)));
+    const TSkinLook& look = Look();
+    const TBrushHandle border(CreateSolidBrush(look.GetSkinColor(SKIN2_TOOLBARBORDERCOLOR)));
+    const TBrushHandle down(CreateSolidBrush(look.GetSkinColor(SKIN2_TOOLBARDOWNCOLOR)));
     FrameRect(dc.Handle(), &first, border.Get());
     FrameRect(dc.Handle(), &second, border.Get());
     if (pressedHalf != 0 && Pressed()) {

@@ -4,9 +4,8 @@
 #include "framework/TBitmap.h"
 #include "framework/TFont.h"
 #include "skin/SystemFonts.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/TvelSkinWindow.h"
-#include "skin/controls/SkinPainting.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/SkinPainting.h"
 
 namespace orvane::skin {
 
@@ -33,7 +32,7 @@ void AssignButtonFont(TFont& font, COLORREF color)
 
 } // namespace
 
-TvelSkinWndButton::TvelSkinWndButton(HWND button, TvelSkinWindow& window) : TvelSkinControlWnd(button, window) {}
+TvelSkinWndButton::TvelSkinWndButton(HWND button, TSkinControlHost& window) : TvelSkinControlWnd(button, window) {}
 
 TvelSkinWndButton::~TvelSkinWndButton() { StopTimer(); }
 
@@ -144,12 +143,12 @@ void TvelSkinWndButton::Paint()
     const int width = bounds.right, height = bounds.bottom;
     if (width <= 0 || height <= 0)
         return;
-    TvelSkinEngine& engine = Engine();
+    const TSkinLook& look = Look();
     TBitmap image(width, height);
     {
         Canvas canvas(image.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, width, height}, engine.GetSkinColor(SKIN2_FORMCOLOR));
-        DrawButtonFrame(engine, canvas, Rect{0, 0, width, height}, Pressed() ? 3 : Hot() ? 2 : 1);
+        canvas.FillRect(Rect{0, 0, width, height}, look.GetSkinColor(SKIN2_FORMCOLOR));
+        DrawButtonFrame(look, canvas, Rect{0, 0, width, height}, Pressed() ? 3 : Hot() ? 2 : 1);
     }
     if (GetFocus() == GetHandle()) {
         RECT focus{5, 5, width - 5, height - 5};
@@ -160,7 +159,7 @@ void TvelSkinWndButton::Paint()
     wchar_t text[LongestText + 1] = {};
     GetWindowTextW(GetHandle(), text, LongestText + 1);
     TFont font;
-    AssignButtonFont(font, engine.GetSkinColor(SKIN2_BUTTONFONTCOLOR));
+    AssignButtonFont(font, look.GetSkinColor(SKIN2_BUTTONFONTCOLOR));
     DrawCaption(image, text, false, bounds, &font);
 }
 

@@ -13,7 +13,7 @@ class TvelSkinWndButton : public TvelSkinControlWnd {
 public:
     static constexpr UINT HoverTimerMilliseconds = 138;
 
-    TvelSkinWndButton(HWND button, TvelSkinWindow& window);
+    TvelSkinWndButton(HWND button, TSkinControlHost& window);
     ~TvelSkinWndButton() override;
 
     bool BeforeMessage(framework::TMessage& message) override;

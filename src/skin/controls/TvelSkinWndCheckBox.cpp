@@ -2,8 +2,8 @@
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/TBitmap.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/SkinPainting.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/SkinPainting.h"
 
 #include <algorithm>
 
@@ -18,7 +18,7 @@ constexpr int LeastBoxWidth = 14;
 
 } // namespace
 
-TvelSkinWndCheckBox::TvelSkinWndCheckBox(HWND checkBox, TvelSkinWindow& window) : TvelSkinControlWnd(checkBox, window)
+TvelSkinWndCheckBox::TvelSkinWndCheckBox(HWND checkBox, TSkinControlHost& window) : TvelSkinControlWnd(checkBox, window)
 {
 }
 
@@ -43,17 +43,17 @@ int TvelSkinWndCheckBox::BoxFrame() const
 
 void TvelSkinWndCheckBox::Paint()
 {
-    TvelSkinEngine& engine = Engine();
+    const TSkinLook& look = Look();
     const TBoxImage box = BoxImage();
-    const Bitmap frame = SkinFrame(engine, box.image, box.frames, BoxFrame());
+    const Bitmap frame = SkinFrame(look, box.image, box.frames, BoxFrame());
     if (frame.Empty())
         return;
     const RECT bounds = GetBounds();
     TBitmap image(std::max(frame.Width(), LeastBoxWidth), std::max(frame.Height(), int(bounds.bottom)));
     {
         Canvas canvas(image.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, image.Width(), image.Height()}, engine.GetSkinColor(SKIN2_FORMCOLOR));
-        CopyBoxFrame(engine, box, frame, canvas, 0, 0);
+        canvas.FillRect(Rect{0, 0, image.Width(), image.Height()}, look.GetSkinColor(SKIN2_FORMCOLOR));
+        CopyBoxFrame(look, box, frame, canvas, 0, 0);
     }
     DrawImageAt(image, POINT{0, 0});
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "skin/TvelSkinControlWnd.h"
-#include "skin/controls/CheckBoxFrames.h"
+#include "skin/painters/CheckBoxFrames.h"
 
 namespace orvane::skin {
 
@@ -10,7 +10,7 @@ namespace orvane::skin {
 // frame of the window's check state.
 class TvelSkinWndCheckBox : public TvelSkinControlWnd {
 public:
-    TvelSkinWndCheckBox(HWND checkBox, TvelSkinWindow& window);
+    TvelSkinWndCheckBox(HWND checkBox, TSkinControlHost& window);
 
     void AfterMessage(framework::TMessage& message) override;
     void Paint() override;

@@ -1,6 +1,6 @@
 #include "skin/controls/TvelSkinWndComboBox.h"
 
-#include "skin/controls/ComboBoxDrawing.h"
+#include "skin/painters/ComboBoxDrawing.h"
 
 namespace orvane::skin {
 
@@ -28,7 +28,7 @@ void TvelSkinWndComboBox::Paint()
     look.innerFrames = false;
     look.listFrame = false;
     look.enabled = true;
-    PaintComboBox(Engine(), Handle(), look);
+    PaintComboBox(Look(), Handle(), look);
 }
 
 } // namespace orvane::skin

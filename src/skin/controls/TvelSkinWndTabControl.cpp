@@ -1,8 +1,8 @@
 #include "skin/controls/TvelSkinWndTabControl.h"
 
 #include "core/skinmodel/TvelSkinTabRes.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/TabControlPainting.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/TabControlPainting.h"
 
 #include <commctrl.h>
 
@@ -26,7 +26,7 @@ void TvelSkinWndTabControl::SkinChanged()
         return;
     int height = ownTabHeight;
     if (Skinning())
-        height = std::max(height, Engine().TabImages().ActiveTab(TvelSkinTabRes::Orientation::AsStored).Height());
+        height = std::max(height, Look().TabImages().ActiveTab(TvelSkinTabRes::Orientation::AsStored).Height());
     SendMessageW(window, TCM_SETITEMSIZE, 0, MAKELPARAM(0, height));
     InvalidateRect(window, nullptr, TRUE);
 }
@@ -42,7 +42,7 @@ void TvelSkinWndTabControl::Paint()
     if (!window)
         return;
     const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    PaintSkinnedTabs(Engine(), window, font, [window](int index) { return SystemTabText(window, index); });
+    PaintSkinnedTabs(Look(), window, font, [window](int index) { return SystemTabText(window, index); });
 }
 
 } // namespace orvane::skin

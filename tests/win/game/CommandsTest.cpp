@@ -58,12 +58,12 @@ TEST_F(Game, TheRestartQuestionIsAnsweredOnlyByYesOrNo)
     const Snapshot entered = Take();
     skin::TvelSkinEngine& engine = *Form1->velSkinEngine1;
     const auto clickClose = [&engine](HWND box) {
-        const Bitmap* strip = engine.Reader().GetBitmap(SKIN2_TITLEBUTTONS);
+        const Bitmap* strip = engine.Look().Reader().GetBitmap(SKIN2_TITLEBUTTONS);
         const int width = strip->Width() / 18;
         RECT bounds{};
         GetWindowRect(box, &bounds);
-        orvane::test::ClickAtScreen(POINT{bounds.right - engine.Metrics().buttonX - width / 2,
-                                          bounds.top + engine.Metrics().buttonY + strip->Height() / 2});
+        orvane::test::ClickAtScreen(POINT{bounds.right - engine.Look().Metrics().buttonX - width / 2,
+                                          bounds.top + engine.Look().Metrics().buttonY + strip->Height() / 2});
     };
     struct Case {
         const char* name;

@@ -387,8 +387,8 @@ TEST_F(Play, KeysDoNothingBeforeTheFirstGame)
 TEST_F(Play, HighlightsShadeTheUnitsTheDigitItsMarksAndRepeats)
 {
     OpenKnownGame();
-    const COLORREF hover = Form1->velSkinEngine1->GetSkinColor(SKIN2_TOOLBARONCOLOR);
-    const COLORREF pressed = Form1->velSkinEngine1->GetSkinColor(SKIN2_TOOLBARDOWNCOLOR);
+    const COLORREF hover = Form1->velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARONCOLOR);
+    const COLORREF pressed = Form1->velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARDOWNCOLOR);
     const auto pixel = [](int x, int y) {
         return orvane::test::ScreenPixel(Form1->stdsudoku1->Cells(x, y)->Handle(), POINT{3, 3});
     };

@@ -127,7 +127,7 @@ TEST_F(SkinControls, ADisabledButtonShowsGreyTextAndTheSecondFrameOfItsGlyph)
 TEST_F(SkinControls, ButtonsTakeTheSkinsFontColourUnlessTheEngineKeepsTheirOwn)
 {
     constexpr TColor Own = TColor(RGB(0, 0, 255));
-    const TColor skinColour = TColor(form->Engine->GetSkinColor(SKIN2_BUTTONFONTCOLOR));
+    const TColor skinColour = TColor(form->Engine->Look().GetSkinColor(SKIN2_BUTTONFONTCOLOR));
     ASSERT_NE(skinColour, Own);
 
     form->Ok->SetCaption(L"Long enough caption");
@@ -185,9 +185,9 @@ using orvane::test::RunMessageLoopWith;
 TEST_F(SkinControls, ASpeedButtonShowsItsStateInTheToolBarColoursAndClicksOnRelease)
 {
     TvelSkinEngine& engine = *form->Engine;
-    const COLORREF on = engine.GetSkinColor(SKIN2_TOOLBARONCOLOR);
-    const COLORREF down = engine.GetSkinColor(SKIN2_TOOLBARDOWNCOLOR);
-    const COLORREF border = engine.GetSkinColor(SKIN2_TOOLBARBORDERCOLOR);
+    const COLORREF on = engine.Look().GetSkinColor(SKIN2_TOOLBARONCOLOR);
+    const COLORREF down = engine.Look().GetSkinColor(SKIN2_TOOLBARDOWNCOLOR);
+    const COLORREF border = engine.Look().GetSkinColor(SKIN2_TOOLBARBORDERCOLOR);
     ASSERT_NE(on, down);
     // A windowless control's place in the pixels of the window it is drawn on.
     const auto faceOf = [&](const TControl& control) {

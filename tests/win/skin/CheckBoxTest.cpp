@@ -41,9 +41,9 @@ TEST_F(SkinControls, CheckBoxesAndRadioButtonsShowTheSkinsFrameOfTheirState)
         SCOPED_TRACE(test.name);
         test.set();
         Bitmap frame;
-        ASSERT_TRUE(engine.GetSkinBitmap(test.image, frame, test.frames, test.frame));
+        ASSERT_TRUE(engine.Look().GetSkinBitmap(test.image, frame, test.frames, test.frame));
         const Color transparent =
-            engine.GetSkinFlag(test.transFlag) ? engine.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
+            engine.Look().GetSkinFlag(test.transFlag) ? engine.Look().GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
         const CheckBoxPlacement place =
             PlaceCheckBox(frame.Width(), frame.Height(), test.control->Width(), test.control->Height(), true);
         const TClientPixels pixels(test.control->Handle());
@@ -85,7 +85,7 @@ TEST_F(SkinControls, ACheckBoxFrameSmallerThanTheSystemsBoxCoversTheWholeBox)
         SCOPED_TRACE(test.name);
         check.SetChecked(test.checked);
         Bitmap frame;
-        ASSERT_TRUE(engine.GetSkinBitmap(SKIN2_CHECKBOX, frame, 6, test.frame));
+        ASSERT_TRUE(engine.Look().GetSkinBitmap(SKIN2_CHECKBOX, frame, 6, test.frame));
         ASSERT_EQ(frame.Width(), 9);
         const TClientPixels pixels(check.Handle());
         const COLORREF background = ColorToRGB(check.Color());

@@ -167,8 +167,8 @@ TClientPixels PixelsOnceShown(HWND window, const std::function<bool(const TClien
 
 TTabFrameColours::TTabFrameColours(const TvelSkinEngine& engine)
 {
-    const TvelSkinTabRes& images = const_cast<TvelSkinEngine&>(engine).TabImages();
-    const Color transparent = engine.GetSkinColor(SKIN2_TRANSCOLOR);
+    const TvelSkinTabRes& images = engine.Look().TabImages();
+    const Color transparent = engine.Look().GetSkinColor(SKIN2_TRANSCOLOR);
     const auto coloursOf = [transparent](const Bitmap& bitmap) {
         std::set<COLORREF> colours;
         for (int y = 0; y < bitmap.Height(); ++y)

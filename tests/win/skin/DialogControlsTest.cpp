@@ -120,10 +120,10 @@ TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
 {
     TvelSkinEngine& engine = *form->Engine;
     Bitmap checkedFrame, uncheckedFrame;
-    ASSERT_TRUE(engine.GetSkinBitmap(SKIN2_CHECKBOX, checkedFrame, 6, 1));
-    ASSERT_TRUE(engine.GetSkinBitmap(SKIN2_CHECKBOX, uncheckedFrame, 6, 3));
+    ASSERT_TRUE(engine.Look().GetSkinBitmap(SKIN2_CHECKBOX, checkedFrame, 6, 1));
+    ASSERT_TRUE(engine.Look().GetSkinBitmap(SKIN2_CHECKBOX, uncheckedFrame, 6, 3));
     POINT probe{};
-    ASSERT_TRUE(PointWhereFramesDiffer(checkedFrame, uncheckedFrame, engine.GetSkinColor(SKIN2_TRANSCOLOR), probe));
+    ASSERT_TRUE(PointWhereFramesDiffer(checkedFrame, uncheckedFrame, engine.Look().GetSkinColor(SKIN2_TRANSCOLOR), probe));
 
     LRESULT checkSkinned = -1, groupSkinned = -1, buttonSkinned = -1;
     COLORREF uncheckedPixel = 0, checkedPixel = 0;

@@ -7,7 +7,7 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
-#include "skin/FrameDrawing.h"
+#include "skin/painters/FrameDrawing.h"
 #include "skin/SkinMessages.h"
 #include "skin/SkinRegistries.h"
 #include "skin/TvelSkinControlFramework.h"
@@ -100,8 +100,8 @@ TEST_F(Skin, PropertyRulesRaiseTheirMessages)
 
 TEST_F(Skin, SkinFilesThatDoNotLoadKeepTheSkinOnEveryWindow)
 {
-    const TvelSkinReader* before = &form->Engine->Reader();
-    const Color formColour = form->Engine->FormColor();
+    const TvelSkinReader* before = &form->Engine->Look().Reader();
+    const Color formColour = form->Engine->Look().FormColor();
     const struct {
         const wchar_t* file;
         const wchar_t* message;
@@ -117,8 +117,8 @@ TEST_F(Skin, SkinFilesThatDoNotLoadKeepTheSkinOnEveryWindow)
         EXPECT_EQ(MessageOf([&] { form->Engine->SetSkinFile(path); }), c.message) << path;
         PumpMessages();
         EXPECT_TRUE(form->Engine->Ready()) << path;
-        EXPECT_EQ(&form->Engine->Reader(), before) << path;
-        EXPECT_EQ(form->Engine->FormColor(), formColour) << path;
+        EXPECT_EQ(&form->Engine->Look().Reader(), before) << path;
+        EXPECT_EQ(form->Engine->Look().FormColor(), formColour) << path;
         EXPECT_EQ(form->Engine->SkinFile(), L"") << path;
         EXPECT_TRUE(IsSkinnedWindow(Window())) << path;
     }
@@ -127,7 +127,7 @@ TEST_F(Skin, SkinFilesThatDoNotLoadKeepTheSkinOnEveryWindow)
 
     // A name that is nowhere changes nothing, and the good skin still loads.
     form->Engine->SetSkinFile(L"C:\\no\\such\\folder\\nothing.ssk");
-    EXPECT_EQ(&form->Engine->Reader(), before);
+    EXPECT_EQ(&form->Engine->Look().Reader(), before);
 }
 
 TEST_F(Skin, ActiveOffGivesTheSystemLookWithTheSameClientAreaAndOnSkinsAgain)
@@ -222,13 +222,13 @@ std::vector<TControl*> skinnedControls;
 
 class TRecordingSkin : public TvelSkinControlFramework {
 public:
-    TRecordingSkin(TControl& recorded, TvelSkinWindow& window) : TvelSkinControlFramework(recorded, window)
+    TRecordingSkin(TControl& recorded, TSkinControlHost& window) : TvelSkinControlFramework(recorded, window)
     {
         skinnedControls.push_back(&recorded);
     }
 };
 
-std::unique_ptr<TvelSkinControl> RecordSkin(TControl& control, TvelSkinWindow& window)
+std::unique_ptr<TvelSkinControl> RecordSkin(TControl& control, TSkinControlHost& window)
 {
     return TvelSkinControlFramework::Create<TRecordingSkin>(control, window);
 }
@@ -318,8 +318,8 @@ TEST_F(Skin, FrameDrawingPaintsTheEdgesOfTheWholeWindow)
     const int right = panel.Width() - 1;
     const int bottom = panel.Height() - 1;
 
-    FrameControl(panel, *form->Engine, clRed);
-    const COLORREF border = COLORREF(form->Engine->GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+    FrameControl(panel, form->Engine->Look(), clRed);
+    const COLORREF border = COLORREF(form->Engine->Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
     EXPECT_EQ(pixel(0, 5), border) << "the left line is the skin's control border";
     EXPECT_EQ(pixel(1, 5), COLORREF(clRed));
     EXPECT_EQ(pixel(right, 5), COLORREF(clRed));

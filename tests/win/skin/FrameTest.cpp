@@ -33,7 +33,7 @@ RECT ClientOnScreen(HWND window)
 
 TEST_F(Skin, ClientAreaLiesInsideTheSkinsBorders)
 {
-    const FrameMetrics& metrics = form->Engine->Metrics();
+    const FrameMetrics& metrics = form->Engine->Look().Metrics();
     TvelSkinWindow* frame = form->Engine->FindWindowObject(Window());
     ASSERT_NE(frame, nullptr);
     const RECT bounds = WindowRect();
@@ -154,8 +154,8 @@ TEST_F(Skin, ADoubleClickOnTheIconClosesTheWindow)
 
 TEST_F(Skin, ADialogWearsTheSkinAndItsCloseButtonCancelsIt)
 {
-    const FrameMetrics metrics = form->Engine->Metrics();
-    const Bitmap* strip = form->Engine->Reader().GetBitmap(SKIN2_TITLEBUTTONS);
+    const FrameMetrics metrics = form->Engine->Look().Metrics();
+    const Bitmap* strip = form->Engine->Look().Reader().GetBitmap(SKIN2_TITLEBUTTONS);
     const int buttonWidth = strip->Width() / 18;
     const int buttonHeight = strip->Height();
 

@@ -130,10 +130,10 @@ protected:
     {
         RECT bounds{};
         GetWindowRect(child.WindowHandle(), &bounds);
-        const FrameMetrics& metrics = frame->Engine->Metrics();
+        const FrameMetrics& metrics = frame->Engine->Look().Metrics();
         if (buttonFromRight < 0)
             return POINT{(bounds.left + bounds.right) / 2 - 30, bounds.top + metrics.titleHeight / 2};
-        const Bitmap* strip = frame->Engine->Reader().GetBitmap(SKIN2_TITLEBUTTONS);
+        const Bitmap* strip = frame->Engine->Look().Reader().GetBitmap(SKIN2_TITLEBUTTONS);
         const int buttonWidth = strip->Width() / 18;
         const int right = bounds.right - metrics.buttonX - buttonFromRight * (buttonWidth + 2);
         return POINT{right - buttonWidth / 2, bounds.top + metrics.buttonY + strip->Height() / 2};

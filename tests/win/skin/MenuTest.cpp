@@ -136,7 +136,7 @@ TEST_F(SkinMenu, DropDownItemsAreMeasuredAndDrawnFromTheSkin)
                              WaitUntil([&] { return !IsRectEmpty(&(view.open = OpenMenuItemRect(*shown->OpenItem))); });
                              // The menu's loop paints the drop-down; its first item is read
                              // until the skin's ground shows past the left column.
-                             const COLORREF ground = shown->Engine->MenuColors()[8];
+                             const COLORREF ground = shown->Engine->Look().MenuColors()[8];
                              const std::size_t middle = std::size_t(view.open.bottom - view.open.top) / 2;
                              if (!IsRectEmpty(&view.open))
                                  WaitUntil([&] {
@@ -156,7 +156,7 @@ TEST_F(SkinMenu, DropDownItemsAreMeasuredAndDrawnFromTheSkin)
     for (const RECT& item : {view.open, view.checked, view.disabled})
         EXPECT_GE(item.bottom - item.top, 21);
 
-    const auto& colors = form->Engine->MenuColors();
+    const auto& colors = form->Engine->Look().MenuColors();
     const COLORREF ground = colors[8];
     const int middle = (view.open.bottom - view.open.top) / 2;
     EXPECT_EQ(view.openPixels[std::size_t(middle)][27], ground) << "the ground starts after the 26-wide column";

@@ -13,7 +13,7 @@
 #include "framework/TStringGrid.h"
 #include "skin/SkinMessages.h"
 #include "skin/TvelSkinWindow.h"
-#include "skin/controls/ScrollBarDrawing.h"
+#include "skin/painters/ScrollBarDrawing.h"
 #include "skin/controls/TvelSkinDateTimePicker.h"
 #include "skin/controls/TvelSkinScrollBar.h"
 #include "skin/controls/TvelSkinScrollWinControl.h"
@@ -219,7 +219,7 @@ protected:
     {
         RECT bar = VerticalBar(control).rcScrollBar;
         MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&bar), 2);
-        return TClientPixels(form->Handle()).Count(form->Engine->GetSkinColor(SKIN2_SCROLLBARCOLOR), bar);
+        return TClientPixels(form->Handle()).Count(form->Engine->Look().GetSkinColor(SKIN2_SCROLLBARCOLOR), bar);
     }
 
     static int FirstVisibleLine(const TMemo& memo)
@@ -234,7 +234,7 @@ protected:
 
 TEST_F(SkinScrolling, AMemoGetsBorderAndScrollBarFacesASingleLineEditOnlyTheBorder)
 {
-    const COLORREF border = form->Engine->GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+    const COLORREF border = form->Engine->Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
     const TClientPixels pixels(form->Handle());
     for (const TWinControl* control : std::initializer_list<const TWinControl*>{form->ScrollMemo, form->Edit}) {
         const RECT rect = OnForm(*control);
@@ -419,7 +419,7 @@ TEST_F(SkinScrolling, TheThumbOfADraggedFaceFollowsThePointerOnTheScreen)
     };
     constexpr int Travel = 24;
     constexpr int Slack = 3; // the list box's thumb moves by whole items
-    const COLORREF track = form->Engine->GetSkinColor(SKIN2_SCROLLBARCOLOR);
+    const COLORREF track = form->Engine->Look().GetSkinColor(SKIN2_SCROLLBARCOLOR);
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         HWND control = test.control->WindowHandle();
@@ -471,10 +471,10 @@ TEST_F(SkinScrolling, TheSkinnedComboBoxDropsDownOnAClickOnItsButton)
     RECT button = info.rcButton;
     const TClientPixels pixels(combo);
     const int area = (button.right - button.left) * (button.bottom - button.top);
-    EXPECT_GT(pixels.Count(form->Engine->GetSkinColor(SKIN2_CONTROLCOLOR), button), area / 2)
+    EXPECT_GT(pixels.Count(form->Engine->Look().GetSkinColor(SKIN2_CONTROLCOLOR), button), area / 2)
         << "the button is drawn in the skin's control colour";
     EXPECT_EQ(pixels.At(button.left, (button.top + button.bottom) / 2),
-              form->Engine->GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+              form->Engine->Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
 
     POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     ClientToScreen(combo, &centre);
@@ -600,7 +600,7 @@ TEST_F(Skin, TheOpenDialogsComboBoxesGetTheSkinnedButton)
         COLORREF innerEdge = 0;
     };
     std::vector<TComboSeen> seen;
-    const COLORREF controlColor = form->Engine->GetSkinColor(SKIN2_CONTROLCOLOR);
+    const COLORREF controlColor = form->Engine->Look().GetSkinColor(SKIN2_CONTROLCOLOR);
     std::thread hand([&] {
         HWND dialog = WaitForWindow(L"#32770");
         if (!dialog)
@@ -644,7 +644,7 @@ TEST_F(Skin, TheOpenDialogsComboBoxesGetTheSkinnedButton)
     for (const TComboSeen& combo : seen) {
         EXPECT_EQ(combo.skinned, 1);
         EXPECT_GT(combo.skinColoured, combo.buttonArea / 2) << "the button in the skin's control colour";
-        EXPECT_EQ(combo.innerEdge, form->Engine->GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+        EXPECT_EQ(combo.innerEdge, form->Engine->Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
     }
 }
 

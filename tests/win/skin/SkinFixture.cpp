@@ -113,10 +113,10 @@ RECT Skin::WindowRect() const
 
 POINT Skin::TitleButtonCentre(int indexFromRight) const
 {
-    const TvelSkinReader& reader = form->Engine->Reader();
+    const TvelSkinReader& reader = form->Engine->Look().Reader();
     const Bitmap* strip = reader.GetBitmap(SKIN2_TITLEBUTTONS);
     const int buttonWidth = strip->Width() / 18;
-    const FrameMetrics& metrics = form->Engine->Metrics();
+    const FrameMetrics& metrics = form->Engine->Look().Metrics();
     const RECT bounds = WindowRect();
     const int right = bounds.right - metrics.buttonX - indexFromRight * (buttonWidth + 2);
     return POINT{right - buttonWidth / 2, bounds.top + metrics.buttonY + strip->Height() / 2};
@@ -124,7 +124,7 @@ POINT Skin::TitleButtonCentre(int indexFromRight) const
 
 POINT Skin::IconCentre() const
 {
-    const FrameMetrics& metrics = form->Engine->Metrics();
+    const FrameMetrics& metrics = form->Engine->Look().Metrics();
     const RECT bounds = WindowRect();
     const int top = metrics.iconY <= 3 ? 4 : metrics.iconY;
     return POINT{bounds.left + std::max(metrics.iconX, 0) + 8, bounds.top + top + 8};
@@ -133,15 +133,15 @@ POINT Skin::IconCentre() const
 POINT Skin::EmptyTitlePoint() const
 {
     const RECT bounds = WindowRect();
-    return POINT{(bounds.left + bounds.right) / 2 + 40, bounds.top + form->Engine->Metrics().titleHeight / 2};
+    return POINT{(bounds.left + bounds.right) / 2 + 40, bounds.top + form->Engine->Look().Metrics().titleHeight / 2};
 }
 
 CloseButtonProbe FindCloseButton(const TvelSkinEngine& engine, HWND window)
 {
     constexpr int StripFrames = 18;
     constexpr int CloseFrame = 15; // from 0: normal, then hot
-    const FrameMetrics& metrics = engine.Metrics();
-    const Bitmap* strip = engine.Reader().GetBitmap(SKIN2_TITLEBUTTONS);
+    const FrameMetrics& metrics = engine.Look().Metrics();
+    const Bitmap* strip = engine.Look().Reader().GetBitmap(SKIN2_TITLEBUTTONS);
     CloseButtonProbe button;
     if (!strip)
         return button;

@@ -63,13 +63,13 @@ TEST_F(SkinControls, ATrackBarsThumbFollowsADrag)
 {
     TvelSkinEngine& engine = *form->Engine;
     Bitmap slider;
-    ASSERT_TRUE(engine.GetSkinBitmap(SKIN2_TRACKBARSLIDER, slider, 1, 1));
+    ASSERT_TRUE(engine.Look().GetSkinBitmap(SKIN2_TRACKBARSLIDER, slider, 1, 1));
     // The slider's commonest colour, which neither channel nor form has.
     std::map<COLORREF, int> counts;
     for (int y = 0; y < slider.Height(); ++y)
         for (int x = 0; x < slider.Width(); ++x)
             ++counts[slider.ColorAt(x, y)];
-    counts.erase(engine.GetSkinColor(SKIN2_TRANSCOLOR));
+    counts.erase(engine.Look().GetSkinColor(SKIN2_TRANSCOLOR));
     ASSERT_FALSE(counts.empty());
     const COLORREF thumbColour =
         std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) { return a.second < b.second; })->first;

@@ -1,27 +1,27 @@
-#include "skin/controls/SkinPainting.h"
+#include "skin/painters/SkinPainting.h"
 
 #include "core/raster/BitmapCopy.h"
 #include "core/raster/NineSlice.h"
 #include "core/skinmodel/SkinKeys.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
-Bitmap SkinFrame(const TvelSkinEngine& engine, int imageIndex, int count, int frame)
+Bitmap SkinFrame(const TSkinLook& look, int imageIndex, int count, int frame)
 {
     Bitmap cut;
-    if (!engine.GetSkinBitmap(imageIndex, cut, count, frame))
+    if (!look.GetSkinBitmap(imageIndex, cut, count, frame))
         return Bitmap();
     return cut;
 }
 
-bool DrawButtonFrame(const TvelSkinEngine& engine, Canvas& canvas, const Rect& rect, int frame)
+bool DrawButtonFrame(const TSkinLook& look, Canvas& canvas, const Rect& rect, int frame)
 {
-    const Bitmap image = SkinFrame(engine, SKIN2_BUTTON, 3, frame);
+    const Bitmap image = SkinFrame(look, SKIN2_BUTTON, 3, frame);
     if (image.Empty())
         return false;
-    DrawNineSlice(image, canvas, rect, engine.GetSkinColor(SKIN2_TRANSCOLOR),
-                  engine.GetSkinFlag(SKIN2_BUTTONTRANS) ? CornerDrawing::Transparent : CornerDrawing::Opaque);
+    DrawNineSlice(image, canvas, rect, look.GetSkinColor(SKIN2_TRANSCOLOR),
+                  look.GetSkinFlag(SKIN2_BUTTONTRANS) ? CornerDrawing::Transparent : CornerDrawing::Opaque);
     return true;
 }
 

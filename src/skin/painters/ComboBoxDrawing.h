@@ -4,14 +4,14 @@
 
 namespace orvane::skin {
 
-class TvelSkinEngine;
+class TSkinLook;
 
 // A drop-down button drawn from the skin's control colours over the area:
 // filled with the control colour, a line in the border colour down its inner
 // edge (the left one, or the right one for right-to-left reading), and the
 // arrow at (the area's horizontal centre - 3, arrowTop), grey when disabled;
 // arrowTop is in the coordinates the area is given in.
-void PaintDropDownButton(TvelSkinEngine& engine, HDC dc, const RECT& area, int arrowTop, bool enabled,
+void PaintDropDownButton(const TSkinLook& look, HDC dc, const RECT& area, int arrowTop, bool enabled,
                          bool lineOnRight);
 
 // The skinned face of a combo box's button and frames, on its client area.
@@ -23,6 +23,6 @@ struct TComboBoxLook {
 };
 // False when the system cannot report the combo box's parts; it is then left
 // as the system drew it.
-bool PaintComboBox(TvelSkinEngine& engine, HWND combo, const TComboBoxLook& look);
+bool PaintComboBox(const TSkinLook& look, HWND combo, const TComboBoxLook& state);
 
 } // namespace orvane::skin

@@ -7,14 +7,14 @@
 
 namespace orvane::skin {
 
-class TvelSkinEngine;
+class TSkinLook;
 
 // Paints a system tab window from the skin, onto the window, in one copy:
 // the page outlined in the control border colour, each tab from the skin's
 // tab images (the first frame for the selected tab, the second for the
 // others) with its picture and caption, and the line image along the page's
 // edge that the tabs stand on. `tabText` gives the caption of tab n.
-void PaintSkinnedTabs(TvelSkinEngine& engine, HWND window, HFONT font,
+void PaintSkinnedTabs(const TSkinLook& look, HWND window, HFONT font,
                       const std::function<std::wstring(int)>& tabText);
 
 // The caption of tab n as the system window holds it.

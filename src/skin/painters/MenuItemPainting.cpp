@@ -1,10 +1,8 @@
-// The skinned look of menu items: the engine makes a skinned menu
-// owner-drawn and gives each of its items these two handlers.
-
-#include "skin/TvelSkinEngine.h"
+#include "skin/painters/MenuItemPainting.h"
 
 #include "core/raster/BitmapCopy.h"
 #include "core/skinmenu/MenuItemLayout.h"
+#include "framework/ShortCuts.h"
 #include "framework/TBitmap.h"
 #include "framework/TCanvas.h"
 #include "framework/TImageList.h"
@@ -12,8 +10,8 @@
 #include "framework/TMenuItem.h"
 #include "skin/CheckMarkImage.h"
 #include "skin/SystemFonts.h"
+#include "skin/look/TSkinLook.h"
 
-#include <functional>
 #include <optional>
 
 namespace orvane::skin {
@@ -69,47 +67,9 @@ Bitmap CheckMarkFor(const Bitmap& mark, bool enabled)
     return copy;
 }
 
-// Every item below the parent, at every depth.
-void ForEachItemBelow(TMenuItem& parent, const std::function<void(TMenuItem&)>& action)
-{
-    for (int index = 0; index < parent.Count(); ++index) {
-        action(*parent.Items(index));
-        ForEachItemBelow(*parent.Items(index), action);
-    }
-}
-
 } // namespace
 
-void TvelSkinEngine::SkinMenu(TMenu& menu)
-{
-    menu.SetOwnerDraw(true);
-    ForEachItemBelow(menu.Items(), [this](TMenuItem& item) { SkinMenuItem(item); });
-}
-
-void TvelSkinEngine::SkinMenuItem(TMenuItem& item)
-{
-    item.OnMeasureItem = [this](TObject* sender, TCanvas& canvas, int& width, int& height) {
-        MeasureMenuItem(*static_cast<TMenuItem*>(sender), canvas, width, height);
-    };
-    item.OnDrawItem = [this](TObject* sender, TCanvas& canvas, const RECT& rect, UINT state) {
-        DrawMenuItem(*static_cast<TMenuItem*>(sender), canvas, rect, (state & ODS_SELECTED) != 0);
-    };
-}
-
-void TvelSkinEngine::UnskinMenu(TMenu& menu)
-{
-    ForEachItemBelow(menu.Items(), [this](TMenuItem& item) { UnskinMenuItem(item); });
-    if (!menu.IsDestroying())
-        menu.SetOwnerDraw(false);
-}
-
-void TvelSkinEngine::UnskinMenuItem(TMenuItem& item)
-{
-    item.OnMeasureItem = nullptr;
-    item.OnDrawItem = nullptr;
-}
-
-void TvelSkinEngine::MeasureMenuItem(TMenuItem& item, TCanvas& canvas, int& width, int& height) const
+void MeasureSkinnedMenuItem(TMenuItem& item, TCanvas& canvas, int& width, int& height)
 {
     if (IsTopLevelOfMainMenu(item))
         return;
@@ -124,7 +84,7 @@ void TvelSkinEngine::MeasureMenuItem(TMenuItem& item, TCanvas& canvas, int& widt
     height = size.height;
 }
 
-void TvelSkinEngine::DrawMenuItem(TMenuItem& item, TCanvas& canvas, const RECT& rect, bool selected) const
+void DrawSkinnedMenuItem(const TSkinLook& look, TMenuItem& item, TCanvas& canvas, const RECT& rect, bool selected)
 {
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
@@ -150,6 +110,7 @@ void TvelSkinEngine::DrawMenuItem(TMenuItem& item, TCanvas& canvas, const RECT& 
     input.checkMarkHeight = checkMark ? checkMark->Height() : 0;
     input.imageWidth = images ? images->Width() : 16;
     const MenuItemPlacement place = PlaceMenuItem(input);
+    const TSkinLook::TMenuColors& menuColors = look.MenuColors();
     const MenuItemColors colors{menuColors[LeftBarStart], menuColors[LeftBarEnd], menuColors[ItemBackground],
                                 menuColors[SelectedBackground], menuColors[SelectedBorder]};
     const bool enabled = item.Enabled();

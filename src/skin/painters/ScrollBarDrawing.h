@@ -6,11 +6,11 @@
 
 namespace orvane::skin {
 
-class TvelSkinEngine;
+class TSkinLook;
 
 // A scroll bar drawn from the engine's scroll-bar images and colour, into
 // `bar` of the canvas; the thumb when given.
-void PaintSkinScrollBar(TvelSkinEngine& engine, Canvas& canvas, const Rect& bar, const Rect* thumb,
+void PaintSkinScrollBar(const TSkinLook& look, Canvas& canvas, const Rect& bar, const Rect* thumb,
                         bool vertical);
 
 // The system's report on a window's scroll bar (OBJID_VSCROLL, OBJID_HSCROLL

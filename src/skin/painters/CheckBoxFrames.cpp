@@ -1,7 +1,7 @@
-#include "skin/controls/CheckBoxFrames.h"
+#include "skin/painters/CheckBoxFrames.h"
 
 #include "core/raster/BitmapCopy.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
@@ -31,11 +31,11 @@ bool SystemRedrawsBoxOn(UINT message)
     }
 }
 
-void CopyBoxFrame(const TvelSkinEngine& engine, const TSkinBoxImage& box, const Bitmap& frame, Canvas& canvas, int x,
+void CopyBoxFrame(const TSkinLook& look, const TSkinBoxImage& box, const Bitmap& frame, Canvas& canvas, int x,
                   int y)
 {
     const Color transparent =
-        engine.GetSkinFlag(box.transFlag) ? engine.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
+        look.GetSkinFlag(box.transFlag) ? look.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
     CopyRectMasked(canvas, x, y, frame, Rect{0, 0, frame.Width(), frame.Height()}, transparent);
 }
 

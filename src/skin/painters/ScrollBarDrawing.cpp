@@ -1,20 +1,20 @@
-#include "skin/controls/ScrollBarDrawing.h"
+#include "skin/painters/ScrollBarDrawing.h"
 
 #include "core/skincontrols/ScrollBarPainter.h"
 #include "core/skinmodel/SkinKeys.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 #include "skin/User32Functions.h"
 
 namespace orvane::skin {
 
-void PaintSkinScrollBar(TvelSkinEngine& engine, Canvas& canvas, const Rect& bar, const Rect* thumb,
+void PaintSkinScrollBar(const TSkinLook& look, Canvas& canvas, const Rect& bar, const Rect* thumb,
                         bool vertical)
 {
-    const TvelSkinScrollBtnRes& images = engine.ScrollButtonImages();
+    const TvelSkinScrollBtnRes& images = look.ScrollButtonImages();
     const ScrollBarImages set{vertical ? images.VertButtonImages() : images.HorzButtonImages(),
                               vertical ? images.VertThumbImages() : images.HorzThumbImages(),
                               vertical ? images.WholeBar() : images.WholeBarRotated(), images.ThreePartThumb()};
-    PaintScrollBar(canvas, set, engine.GetSkinColor(SKIN2_SCROLLBARCOLOR), bar, thumb, vertical);
+    PaintScrollBar(canvas, set, look.GetSkinColor(SKIN2_SCROLLBARCOLOR), bar, thumb, vertical);
 }
 
 bool QueryScrollBarInfo(HWND window, LONG object, SCROLLBARINFO& info)

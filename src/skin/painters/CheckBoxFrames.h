@@ -7,7 +7,7 @@
 
 namespace orvane::skin {
 
-class TvelSkinEngine;
+class TSkinLook;
 
 // What the skins of check boxes and radio buttons, of the program's forms and
 // of system dialogs alike, share: the skin image the box comes from, its frame
@@ -37,7 +37,7 @@ bool SystemRedrawsBoxOn(UINT message);
 
 // Copies a frame of the box's image to the canvas at (x, y), leaving out the
 // skin's transparent colour where the skin says the image has one.
-void CopyBoxFrame(const TvelSkinEngine& engine, const TSkinBoxImage& box, const Bitmap& frame, Canvas& canvas, int x,
+void CopyBoxFrame(const TSkinLook& look, const TSkinBoxImage& box, const Bitmap& frame, Canvas& canvas, int x,
                   int y);
 
 } // namespace orvane::skin

@@ -1,4 +1,4 @@
-#include "skin/controls/TabControlPainting.h"
+#include "skin/painters/TabControlPainting.h"
 
 #include "core/raster/BitmapCopy.h"
 #include "core/raster/Rotate.h"
@@ -7,7 +7,7 @@
 #include "core/skinmodel/TvelSkinTabRes.h"
 #include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 #include <commctrl.h>
 
@@ -127,7 +127,7 @@ std::wstring SystemTabText(HWND window, int index)
     return item.pszText ? std::wstring(item.pszText) : std::wstring();
 }
 
-void PaintSkinnedTabs(TvelSkinEngine& engine, HWND window, HFONT font,
+void PaintSkinnedTabs(const TSkinLook& look, HWND window, HFONT font,
                       const std::function<std::wstring(int)>& tabText)
 {
     RECT client{};
@@ -136,10 +136,10 @@ void PaintSkinnedTabs(TvelSkinEngine& engine, HWND window, HFONT font,
         return;
     const LONG style = GetWindowLongW(window, GWL_STYLE);
     const Orientation orientation = TabOrientation(style);
-    const Color formColor = engine.GetSkinColor(SKIN2_FORMCOLOR);
-    const Color transparent = engine.GetSkinColor(SKIN2_TRANSCOLOR);
-    const bool masked = engine.GetSkinFlag(SKIN2_TABCONTROLTRANS);
-    const TvelSkinTabRes& tabs = engine.TabImages();
+    const Color formColor = look.GetSkinColor(SKIN2_FORMCOLOR);
+    const Color transparent = look.GetSkinColor(SKIN2_TRANSCOLOR);
+    const bool masked = look.GetSkinFlag(SKIN2_TABCONTROLTRANS);
+    const TvelSkinTabRes& tabs = look.TabImages();
 
     RECT display = client;
     SendMessageW(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
@@ -164,7 +164,7 @@ void PaintSkinnedTabs(TvelSkinEngine& engine, HWND window, HFONT font,
     {
         Canvas canvas(image.CoreBitmap());
         canvas.FillRect(Rect{0, 0, client.right, client.bottom}, formColor);
-        canvas.FrameRect(page, engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+        canvas.FrameRect(page, look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
         for (const Tab& tab : shown) {
             const Bitmap& frame = tab.index == current ? tabs.ActiveTab(Orientation::AsStored)
                                                        : tabs.InactiveTab(Orientation::AsStored);
@@ -208,8 +208,8 @@ void PaintSkinnedTabs(TvelSkinEngine& engine, HWND window, HFONT font,
             ImageList_Draw(pictures, item.iImage, dc, left, tab.rect.top + (tabHeight - pictureHeight) / 2,
                            ILD_TRANSPARENT);
         const COLORREF color = !enabled ? GetSysColor(COLOR_GRAYTEXT)
-                               : selected ? engine.GetSkinColor(SKIN2_TABCONTROLACTIVEFONTCOLOR)
-                                          : engine.GetSkinColor(SKIN2_TABCONTROLINACTIVEFONTCOLOR);
+                               : selected ? look.GetSkinColor(SKIN2_TABCONTROLACTIVEFONTCOLOR)
+                                          : look.GetSkinColor(SKIN2_TABCONTROLINACTIVEFONTCOLOR);
         SetTextColor(dc, color);
         RECT text{left + pictureSpace, top, left + pictureSpace + textWidth, top + textHeight};
         DrawTextW(dc, caption.data(), int(caption.size()), &text, DT_SINGLELINE);

@@ -1,11 +1,11 @@
-#include "skin/controls/ComboBoxDrawing.h"
+#include "skin/painters/ComboBoxDrawing.h"
 
 #include "core/raster/Arrows.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
-#include "skin/TvelSkinEngine.h"
-#include "skin/controls/ScrollBarDrawing.h"
+#include "skin/look/TSkinLook.h"
+#include "skin/painters/ScrollBarDrawing.h"
 
 namespace orvane::skin {
 
@@ -23,7 +23,7 @@ void FrameWith(HDC dc, const RECT& rect, COLORREF color)
 
 } // namespace
 
-void PaintDropDownButton(TvelSkinEngine& engine, HDC dc, const RECT& area, int arrowTop, bool enabled,
+void PaintDropDownButton(const TSkinLook& look, HDC dc, const RECT& area, int arrowTop, bool enabled,
                          bool lineOnRight)
 {
     const int width = area.right - area.left, height = area.bottom - area.top;
@@ -32,15 +32,15 @@ void PaintDropDownButton(TvelSkinEngine& engine, HDC dc, const RECT& area, int a
     TBitmap face(width, height);
     {
         Canvas canvas(face.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, width, height}, engine.GetSkinColor(SKIN2_CONTROLCOLOR));
-        canvas.VertLine(lineOnRight ? width - 1 : 0, 0, height, engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
+        canvas.FillRect(Rect{0, 0, width, height}, look.GetSkinColor(SKIN2_CONTROLCOLOR));
+        canvas.VertLine(lineOnRight ? width - 1 : 0, 0, height, look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR));
         DrawArrowDown(canvas, width / 2 - ArrowHalfWidth, arrowTop - area.top,
                       enabled ? ArrowState::Enabled : ArrowState::Disabled);
     }
     BitBlt(dc, area.left, area.top, width, height, face.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-bool PaintComboBox(TvelSkinEngine& engine, HWND combo, const TComboBoxLook& look)
+bool PaintComboBox(const TSkinLook& look, HWND combo, const TComboBoxLook& state)
 {
     COMBOBOXINFO info{};
     if (!QueryComboBoxInfo(combo, info))
@@ -50,14 +50,14 @@ bool PaintComboBox(TvelSkinEngine& engine, HWND combo, const TComboBoxLook& look
         return false;
     RECT client{};
     GetClientRect(combo, &client);
-    const COLORREF border = engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
-    if (look.innerFrames) {
+    const COLORREF border = look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+    if (state.innerFrames) {
         FrameWith(dc.Handle(), client, border);
         RECT inner = client;
         InflateRect(&inner, -1, -1);
-        FrameWith(dc.Handle(), inner, look.innerColor);
+        FrameWith(dc.Handle(), inner, state.innerColor);
     }
-    if (look.listFrame && info.hwndList && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) {
+    if (state.listFrame && info.hwndList && SendMessageW(combo, CB_GETDROPPEDSTATE, 0, 0)) {
         const TWindowDC listDc(info.hwndList);
         RECT list{};
         GetWindowRect(info.hwndList, &list);
@@ -66,8 +66,8 @@ bool PaintComboBox(TvelSkinEngine& engine, HWND combo, const TComboBoxLook& look
     }
     const bool rightToLeft = (GetWindowLongW(combo, GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
     const RECT& button = info.rcButton;
-    PaintDropDownButton(engine, dc.Handle(), button, (button.bottom - button.top) / 2, look.enabled,
-                        look.innerFrames && rightToLeft);
+    PaintDropDownButton(look, dc.Handle(), button, (button.bottom - button.top) / 2, state.enabled,
+                        state.innerFrames && rightToLeft);
     return true;
 }
 

@@ -1,9 +1,9 @@
-#include "skin/FrameDrawing.h"
+#include "skin/painters/FrameDrawing.h"
 
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
 #include "framework/TWinControl.h"
-#include "skin/TvelSkinEngine.h"
+#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
@@ -28,7 +28,7 @@ void FrameRectangle(HDC dc, const RECT& rect, TColor color)
 
 } // namespace
 
-void FrameControl(TWinControl& control, const TvelSkinEngine& engine, TColor color)
+void FrameControl(TWinControl& control, const TSkinLook& look, TColor color)
 {
     HWND window = control.WindowHandle();
     if (!window)
@@ -40,7 +40,7 @@ void FrameControl(TWinControl& control, const TvelSkinEngine& engine, TColor col
         InflateRect(&edge, -1, -1);
     }
     const RECT leftEdge{0, 0, 1, WholeWindow(window).bottom};
-    const TBrushHandle border(CreateSolidBrush(COLORREF(engine.GetSkinColor(SKIN2_CONTROLBORDERCOLOR))));
+    const TBrushHandle border(CreateSolidBrush(COLORREF(look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR))));
     FillRect(dc.Handle(), &leftEdge, border.Get());
 }
 
