@@ -626,7 +626,7 @@ TEST_F(Skin, TheOpenDialogsComboBoxesGetTheSkinnedButton)
         };
         // Looked at until the dialog has laid out and painted its combo
         // boxes; what is seen last is checked below.
-        const COLORREF border = form->Engine->GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+        const COLORREF border = form->Engine->Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
         WaitUntil([&] {
             look();
             return !seen.empty() && std::all_of(seen.begin(), seen.end(), [border](const TComboSeen& combo) {
