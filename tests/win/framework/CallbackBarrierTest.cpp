@@ -76,7 +76,7 @@ TEST_F(CallbackBarrier, AThrowingProcedureAnswersItsFallbackTheLoopShowsTheError
         form->SetClientSize(200, 80);
         form->Show();
         std::shared_ptr<void> keep;
-        HWND window = test.install(*form, [&](TMessage& message, const TMessageLayers::TNext& next) {
+        const TMessageLayers::TLayer throwsFirst = [&](TMessage& message, const TMessageLayers::TNext& next) {
             if (message.Msg != ProbeMessage) {
                 next(message);
                 return;
@@ -84,7 +84,8 @@ TEST_F(CallbackBarrier, AThrowingProcedureAnswersItsFallbackTheLoopShowsTheError
             if (++probes == 1)
                 throw std::runtime_error(failure);
             message.Result = ProbeAnswer;
-        }, keep);
+        };
+        HWND window = test.install(*form, throwsFirst, keep);
         ASSERT_TRUE(IsWindow(window));
 
         EXPECT_EQ(SendMessageW(window, ProbeMessage, 0, 0), 0) << "the sender gets the fallback, not an unwind";
