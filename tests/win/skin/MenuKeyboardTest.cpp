@@ -13,6 +13,7 @@ namespace {
 
 using namespace framework;
 using orvane::test::BarHotButton;
+using orvane::test::HasFocus;
 using orvane::test::KeyStep;
 using orvane::test::MenuGone;
 using orvane::test::MenuHighlights;
@@ -171,8 +172,12 @@ TEST_F(SkinMenuKeys, EscapeAfterAClickOnTheBarKeepsTheItemHighlighted)
 {
     const POINT edit = BarButtonCentre(1);
     HWND bar = Bar().Handle();
-    // Escape closes the drop-down; Edit is highlighted again.
-    const auto closed = [gone = MenuGone(), hot = BarHotButton(bar, 1)] { return gone() && hot(); };
+    // Escape closes the drop-down; Edit is highlighted again, and the bar
+    // takes the keys once the menu's loop has ended: an arrow pressed before
+    // would go to the memo.
+    const auto closed = [gone = MenuGone(), hot = BarHotButton(bar, 1), focused = HasFocus(bar)] {
+        return gone() && hot() && focused();
+    };
     bool held = false;
     RunMessageLoopWith({{0,
                          [&] {

@@ -167,6 +167,15 @@ std::function<bool()> BarHotButton(HWND bar, int index)
     return [bar, index] { return int(SendMessageW(bar, TB_GETHOTITEM, 0, 0)) == index; };
 }
 
+std::function<bool()> HasFocus(HWND window)
+{
+    return [window] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(ProgramThread(), &info) && info.hwndFocus == window;
+    };
+}
+
 RECT OpenMenuItemRect(const TMenuItem& item)
 {
     HWND menuWindow = FindWindowW(L"#32768", nullptr);

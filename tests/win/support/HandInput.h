@@ -50,11 +50,13 @@ struct KeyStep {
 bool PressKeySteps(const std::vector<KeyStep>& steps);
 // Conditions for the steps: a drop-down menu shows and its loop takes
 // input, none shows, the one that shows has its item at that position
-// highlighted, the tool bar's hot button is the one at that index (-1: none).
+// highlighted, the tool bar's hot button is the one at that index (-1: none),
+// the window has the program's keyboard focus (the next key goes to it).
 std::function<bool()> MenuShown();
 std::function<bool()> MenuGone();
 std::function<bool()> MenuHighlights(int position);
 std::function<bool()> BarHotButton(HWND bar, int index);
+std::function<bool()> HasFocus(HWND window);
 
 // The menu window open now ("#32768"), its menu, and where an item of it
 // stands on the screen; an empty rectangle when it is not there.
