@@ -6,7 +6,7 @@
 #include "BankRules.h"
 #include "ExactSolver.h"
 #include "Generator.h"
-#include "LogicalGrader.h"
+#include "Grader.h"
 #include "ReferenceSolver.h"
 
 #include <algorithm>

@@ -8,7 +8,7 @@
 namespace orvane::framework {
 
 // Owners of the window system's objects that are not GDI objects: icons,
-// menus, image lists and timers. Each gives back what it holds when it goes,
+// menus and image lists. Each gives back what it holds when it goes,
 // also when an exception unwinds past it. (GDI objects and device contexts
 // have theirs in GdiOwners.h.)
 
@@ -68,52 +68,5 @@ using TIconHandle = TUserObject<HICON, detail::DestroyIconHandle>;
 using TMenuHandle = TUserObject<HMENU, detail::DestroyMenuHandle>;
 // A system image list (ImageList_Create).
 using TImageListHandle = TUserObject<HIMAGELIST, detail::DestroyImageListHandle>;
-
-// A timer (SetTimer), killed with its owner. A window's timer has the
-// identifier given; a thread's timer (no window) the one the system chose.
-// A window that has gone took its timers with it.
-class TTimerHandle {
-public:
-    TTimerHandle() = default;
-    TTimerHandle(HWND timerWindow, UINT_PTR timerId, UINT milliseconds, TIMERPROC procedure = nullptr)
-        : window(timerWindow)
-    {
-        const UINT_PTR made = SetTimer(timerWindow, timerId, milliseconds, procedure);
-        running = made != 0;
-        id = timerWindow ? timerId : made;
-    }
-    ~TTimerHandle() { Stop(); }
-    TTimerHandle(TTimerHandle&& other) noexcept
-        : window(std::exchange(other.window, nullptr)), id(std::exchange(other.id, 0)),
-          running(std::exchange(other.running, false))
-    {
-    }
-    TTimerHandle& operator=(TTimerHandle&& other) noexcept
-    {
-        if (this != &other) {
-            Stop();
-            window = std::exchange(other.window, nullptr);
-            id = std::exchange(other.id, 0);
-            running = std::exchange(other.running, false);
-        }
-        return *this;
-    }
-    TTimerHandle(const TTimerHandle&) = delete;
-    TTimerHandle& operator=(const TTimerHandle&) = delete;
-
-    bool Running() const { return running; }
-    UINT_PTR Id() const { return id; }
-    void Stop()
-    {
-        if (running && (!window || IsWindow(window)))
-            KillTimer(window, id);
-        running = false;
-    }
-
-private:
-    HWND window = nullptr;
-    UINT_PTR id = 0;
-    bool running = false;
-};
 
 } // namespace orvane::framework

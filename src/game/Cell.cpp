@@ -113,21 +113,38 @@ void TCell::PaintMarks(framework::TCanvas& canvas, const RECT& rect)
     const int height = rect.bottom - rect.top;
     canvas.Font().SetHeight(-(height / BoxCells * MarkFontPercent / 100));
     canvas.Font().SetStyle(0);
+    const framework::TColor markColor = canvas.Font().Color();
+    const MarkSet shown = MarkSet(marks | look.hintMarks | look.removedMarks);
     for (int mark = 1; mark <= BoardSize; ++mark) {
-        if (!HasMark(marks, mark))
+        if (!HasMark(shown, mark))
             continue;
         const int column = (mark - 1) % BoxCells;
         const int row = (mark - 1) / BoxCells;
         RECT place{rect.left + width * column / BoxCells, rect.top + height * row / BoxCells,
                    rect.left + width * (column + 1) / BoxCells, rect.top + height * (row + 1) / BoxCells};
-        if (mark == look.markedDigit && look.markShade != framework::clNone) {
-            RECT shade = place;
-            InflateRect(&shade, -MarkShadeInset, -MarkShadeInset);
-            canvas.Brush.Color = look.markShade;
-            canvas.FillRect(shade);
+        framework::TColor shade = mark == look.markedDigit ? look.markShade : framework::clNone;
+        if (HasMark(look.hintMarks, mark) && look.hintMarkShade != framework::clNone)
+            shade = look.hintMarkShade;
+        if (shade != framework::clNone) {
+            RECT shaded = place;
+            InflateRect(&shaded, -MarkShadeInset, -MarkShadeInset);
+            canvas.Brush.Color = shade;
+            canvas.FillRect(shaded);
         }
+        const bool removed = HasMark(look.removedMarks, mark) && look.removedMarkColor != framework::clNone;
+        canvas.Font().SetColor(removed ? look.removedMarkColor : markColor);
         canvas.TextRect(std::to_wstring(mark), place, CentredText);
+        if (removed) {
+            // Struck through: the candidate goes.
+            RECT strike = place;
+            strike.top = (place.top + place.bottom) / 2;
+            strike.bottom = strike.top + 1;
+            InflateRect(&strike, -MarkShadeInset - 1, 0);
+            canvas.Brush.Color = look.removedMarkColor;
+            canvas.FillRect(strike);
+        }
     }
+    canvas.Font().SetColor(markColor);
 }
 
 } // namespace orvane::game

@@ -18,6 +18,13 @@ struct TCellLook {
     // A mark drawn on a background of its own: its digit, and that colour.
     int markedDigit = 0;
     framework::TColor markShade = framework::clNone;
+    // A hint's candidates, drawn as marks on a background of their own
+    // whether the cell has those marks or not, and the candidates the hint
+    // takes out, drawn in a colour of their own and struck through.
+    MarkSet hintMarks = 0;
+    framework::TColor hintMarkShade = framework::clNone;
+    MarkSet removedMarks = 0;
+    framework::TColor removedMarkColor = framework::clNone;
     bool operator==(const TCellLook&) const = default;
 };
 

@@ -57,7 +57,7 @@ constexpr LONG RadioBit = 4; // bit 2
 constexpr LONG ComboKindBits = 3;
 constexpr LONG SimpleComboKind = 1;
 
-constexpr TControlSkinClass DescribedControlSkins[] = {
+constexpr TControlSkinClass BuiltInControlSkins[] = {
     {L"TCustomControl", L"TvelSkinScrollWinControl", &TvelSkinControlFramework::Create<TvelSkinScrollWinControl>},
     {L"TCustomFrame", L"TvelSkinFrame", &TvelSkinControlFramework::Create<TvelSkinFrame>},
     {L"TScrollBox", L"TvelSkinScrollWinControl", &TvelSkinControlFramework::Create<TvelSkinScrollWinControl>},
@@ -87,7 +87,7 @@ constexpr TControlSkinClass DescribedControlSkins[] = {
     {L"TCustomLabel", L"TvelSkinLabel", &TvelSkinControlFramework::Create<TvelSkinLabel>},
 };
 
-constexpr TWindowSkinClass DescribedWindowSkins[] = {
+constexpr TWindowSkinClass BuiltInWindowSkins[] = {
     {"COMBOBOX", L"TvelSkinWndComboBox", &TvelSkinControlWnd::Create<TvelSkinWndComboBox>},
     {"COMBOBOXEX32", L"TvelSkinWndComboBox", &TvelSkinControlWnd::Create<TvelSkinWndComboBox>},
     {"BUTTON", L"TvelSkinWndButton", &TvelSkinControlWnd::Create<TvelSkinWndButton>},
@@ -119,12 +119,12 @@ void ClearSkinRegistries()
     WindowRegistry().clear();
 }
 
-void RegisterDescribedSkinClasses()
+void RegisterBuiltInSkinClasses()
 {
     if (ControlRegistry().empty())
-        RegisterControlSkins(DescribedControlSkins);
+        RegisterControlSkins(BuiltInControlSkins);
     if (WindowRegistry().empty())
-        RegisterWindowSkins(DescribedWindowSkins);
+        RegisterWindowSkins(BuiltInWindowSkins);
 }
 
 const TControlSkinClass* FindControlSkinClass(const framework::TControl& control)

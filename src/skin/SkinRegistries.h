@@ -23,9 +23,9 @@ class TSkinControlHost;
 // is searched from its last pair to its first: the first pair whose class is
 // the control's class or an ancestor of it decides. The window registry maps
 // the normalized class names of plain child windows ("BUTTON_CHECKBOX") and
-// is searched first to last. Each table is appended at start-up by the unit
-// that implements its control skins; a row whose skin class is not built
-// (no factory) names the class and makes nothing.
+// is searched first to last. The engine appends the built-in tables when it
+// is made (RegisterBuiltInSkinClasses); a row without a factory names its
+// skin class and makes nothing.
 
 using TControlSkinFactory = std::unique_ptr<TvelSkinControl> (*)(framework::TControl& control,
                                                                  TSkinControlHost& window);
@@ -59,9 +59,9 @@ const TWindowSkinClass* FindWindowSkinClass(std::string_view normalizedClassName
 // of their class; the factory marks the window for them.
 std::string NormalizedWindowClass(const std::string& upperClassName, LONG style);
 
-// Every row of the described registries; rows whose control skin is built
-// carry its factory (TvelSkinControlFramework::Create<T>,
-// TvelSkinControlWnd::Create<T>).
-void RegisterDescribedSkinClasses();
+// Appends the built-in control skins to each registry that is empty: every
+// control kind and plain window class the engine skins, each with its
+// factory (TvelSkinControlFramework::Create<T>, TvelSkinControlWnd::Create<T>).
+void RegisterBuiltInSkinClasses();
 
 } // namespace orvane::skin

@@ -46,7 +46,7 @@ TvelSkinControl::TvelSkinControl(TSkinControlHost& owningWindow)
 {
 }
 
-TvelSkinControl::~TvelSkinControl() { *aliveFlag = false; }
+TvelSkinControl::~TvelSkinControl() = default;
 
 void TvelSkinControl::Detach()
 {
@@ -139,6 +139,8 @@ void TvelSkinControl::AfterMessage(TMessage& message)
         MouseLeave();
         return;
     default:
+        if (RedrawsAfter(message.Msg))
+            Repaint();
         return;
     }
 }

@@ -38,6 +38,10 @@ public:
     virtual bool BeforeMessage(framework::TMessage& message);
     // State tracking and repainting after the control's handler has run.
     virtual void AfterMessage(framework::TMessage& message);
+    // Whether AfterMessage paints again after the message, beyond what every
+    // control skin repaints after: the control's kind, whose system drawing
+    // may have gone over the skin's on it.
+    virtual bool RedrawsAfter(UINT /*message*/) const { return false; }
     // Draws the control from the skin.
     virtual void Paint() {}
     virtual void MouseEnter() {}
@@ -114,17 +118,12 @@ protected:
     // (0, 0) for a windowless control, which paints on its parent.
     virtual POINT DrawingOrigin() const { return POINT{0, 0}; }
 
-    // Set for the duration of the object: a hook that may run a click (and
-    // so code that frees this object) checks it before touching the object.
-    std::shared_ptr<bool> Alive() const { return aliveFlag; }
-
     unsigned char state = 0;
     bool released = false;
 
 private:
     TSkinControlHost& ownerWindow;
     TSkinContext& skinContext;
-    std::shared_ptr<bool> aliveFlag = std::make_shared<bool>(true);
 };
 
 } // namespace orvane::skin

@@ -26,6 +26,10 @@ void TvelSkinControlFramework::RestoreWindowProc() { previousHandler = TMessageL
 
 void TvelSkinControlFramework::Hook(TMessage& message, const TMessageLayers::TNext& next)
 {
+    // A click run from here may release the skinned window (its form closing
+    // at once); the window and its control skins stay until the message is
+    // over. A released control skin only passes the message on.
+    const TSkinHostInUse use(Window());
     const bool engineGoing = Context().Going();
     if (engineGoing && message.Msg == CM_INVALIDATE)
         return;
@@ -33,18 +37,15 @@ void TvelSkinControlFramework::Hook(TMessage& message, const TMessageLayers::TNe
         next(message);
         return;
     }
-    // A click run from here may free this object (its form closing at once).
-    const std::shared_ptr<bool> stillAlive = Alive();
     const TMessageLayers::TNext* outerNext = currentNext;
     currentNext = &next;
     if (message.Msg == WM_NCLBUTTONDOWN || message.Msg == WM_VSCROLL || message.Msg == WM_HSCROLL)
         TrackThumb(message);
-    if (*stillAlive && BeforeMessage(message))
+    if (BeforeMessage(message))
         next(message);
-    if (*stillAlive && !released)
+    if (!released)
         AfterMessage(message);
-    if (*stillAlive)
-        currentNext = outerNext;
+    currentNext = outerNext;
 }
 
 void TvelSkinControlFramework::CallPrevious(TMessage& message)

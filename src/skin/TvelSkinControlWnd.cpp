@@ -24,20 +24,21 @@ void TvelSkinControlWnd::RestoreWindowProc() { subclass.Remove(); }
 
 void TvelSkinControlWnd::Procedure(TMessage& message, const TMessageLayers::TNext& next)
 {
+    // A click run from here may release the skinned window (its dialog ending
+    // at once); the window and its control skins stay until the message is
+    // over.
+    const TSkinHostInUse use(Window());
     if (Context().Going() || !Skinning()) {
         next(message);
         return;
     }
-    // A click run from here may free this object (its dialog ending at once).
-    const std::shared_ptr<bool> stillAlive = Alive();
     const TMessageLayers::TNext* outerNext = currentNext;
     currentNext = &next;
-    if (BeforeMessage(message) && *stillAlive)
+    if (BeforeMessage(message))
         next(message);
-    if (*stillAlive && !released)
+    if (!released)
         AfterMessage(message);
-    if (*stillAlive)
-        currentNext = outerNext;
+    currentNext = outerNext;
 }
 
 void TvelSkinControlWnd::CallPrevious(TMessage& message)

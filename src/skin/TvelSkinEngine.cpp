@@ -43,9 +43,6 @@ constexpr wchar_t MessageFormClass[] = L"TMessageForm";
 constexpr wchar_t DialogClass[] = L"#32770";
 constexpr wchar_t PopupFormClass[] = L"TfrmMSNPopForm";
 
-// The form the engine is making a binding for outside the usual path (a
-// form not of the TForm family); the binding's Attach takes it from here.
-TCustomForm* formBeingSkinned = nullptr;
 // A skinned plain window that is going: its activation on the way out must
 // not skin it again.
 HWND ExcludedDialog = nullptr;
@@ -138,7 +135,7 @@ TvelSkinEngine::TvelSkinEngine(TComponent* owner)
 {
     if (!ownerForm)
         throw Exception(std::string_view("Must be placed on a Form"));
-    RegisterDescribedSkinClasses();
+    RegisterBuiltInSkinClasses();
     systemMenu = std::make_unique<TvelSkinSystemMenu>(resSysMenuMin, resSysMenuMax, resSysMenuClose);
     SkinMenu(systemMenu->Menu());
     if (!IsDesigning() && !TvelSkinHook::Installed()) {
@@ -152,13 +149,9 @@ TvelSkinEngine::~TvelSkinEngine()
     Destroying();
     if (hookOwner)
         TvelSkinHook::Remove(*this);
-    while (!windows.empty()) {
-        TvelSkinWindow* window = windows.front();
-        TFlagSet freeing(releasing);
-        delete window; // its destructor takes it off the list
-        if (!windows.empty() && windows.front() == window)
-            windows.erase(windows.begin());
-    }
+    pendingForms.clear();
+    while (!windows.empty())
+        ReleaseWindowObject(*windows.front());
     systemMenuWindow = nullptr;
 }
 
@@ -170,10 +163,11 @@ void TvelSkinEngine::SetActive(bool value)
     if (IsDesigning())
         return;
     // A window object may go while the look changes (a dialog closing).
-    const std::vector<TvelSkinWindow*> current = windows;
-    for (TvelSkinWindow* window : current)
-        if (std::find(windows.begin(), windows.end(), window) != windows.end())
+    for (TvelSkinWindow* window : WindowObjects())
+        if (Holds(window)) {
+            const TSkinHostInUse use(*window);
             window->SetSkinned(value);
+        }
 }
 
 bool TvelSkinEngine::Ready() const { return look->Ready(); }
@@ -330,46 +324,75 @@ void TvelSkinEngine::SkinForm(TCustomForm& form)
         SkinWindow(form.Handle(), false);
         return;
     }
+    // A form outside the TForm family, which the form lookup does not find.
     if (FindWindowObject(form.Handle()))
         return;
-    formBeingSkinned = &form;
-    try {
-        auto* window = Create<TvelSkinWindowForm>(nullptr, *this, false);
-        windows.push_back(window);
-        window->Start(form.Handle());
-    } catch (...) {
-        formBeingSkinned = nullptr;
-        throw;
-    }
-    formBeingSkinned = nullptr;
+    StartWindowObject(std::unique_ptr<TvelSkinWindow>(Create<TvelSkinWindowForm>(nullptr, *this, form, false)),
+                      form.Handle(), TAfterStart::Nothing);
 }
 
 void TvelSkinEngine::SkinWindow(HWND window, bool createdByHook)
 {
     if (!window || FindWindowObject(window))
         return;
-    TCustomForm* form = FindFormByHandle(window);
-    // A form other than the engine's own owns its binding and frees it with
-    // itself; the engine frees the rest.
-    TComponent* owner = form && form != ownerForm ? form : nullptr;
-    TvelSkinWindow* made = nullptr;
-    if (form)
-        made = Create<TvelSkinWindowForm>(owner, *this, createdByHook);
+    std::unique_ptr<TvelSkinWindow> made;
+    if (TCustomForm* form = FindFormByHandle(window))
+        made.reset(Create<TvelSkinWindowForm>(nullptr, *this, *form, createdByHook));
     else
-        made = Create<TvelSkinWindowWnd>(nullptr, *this, createdByHook);
-    windows.push_back(made);
-    made->Start(window);
-    if (std::find(windows.begin(), windows.end(), made) != windows.end())
-        made->ReloadSkinFlags();
+        made.reset(Create<TvelSkinWindowWnd>(nullptr, *this, createdByHook));
+    StartWindowObject(std::move(made), window, TAfterStart::ReloadSkinFlags);
+}
+
+void TvelSkinEngine::StartWindowObject(std::unique_ptr<TvelSkinWindow> object, HWND window, TAfterStart then)
+{
+    TvelSkinWindow& made = *object;
+    windows.push_back(std::move(object));
+    // The window may go while it is being skinned (a dialog ending at once):
+    // its object stays until this is over.
+    const TSkinHostInUse use(made);
+    try {
+        made.Start(window);
+    } catch (...) {
+        ReleaseWindowObject(made);
+        throw;
+    }
+    if (then == TAfterStart::ReloadSkinFlags && !made.Released())
+        made.ReloadSkinFlags();
 }
 
 void TvelSkinEngine::UnskinWindow(HWND window)
 {
-    TvelSkinWindow* object = FindWindowObject(window);
-    if (!object)
+    if (TvelSkinWindow* object = FindWindowObject(window))
+        ReleaseWindowObject(*object);
+}
+
+void TvelSkinEngine::WindowDestroyed(TvelSkinWindow& window) { ReleaseWindowObject(window); }
+
+void TvelSkinEngine::ReleaseWindowObject(TvelSkinWindow& window)
+{
+    const auto found =
+        std::find_if(windows.begin(), windows.end(), [&window](const auto& held) { return held.get() == &window; });
+    if (found == windows.end())
         return;
-    TFlagSet freeing(releasing);
-    delete object;
+    std::unique_ptr<TvelSkinWindow> object = std::move(*found);
+    windows.erase(found);
+    if (systemMenuWindow == &window)
+        systemMenuWindow = nullptr;
+    object->Shutdown();
+    TvelSkinWindow::Free(std::move(object));
+}
+
+std::vector<TvelSkinWindow*> TvelSkinEngine::WindowObjects() const
+{
+    std::vector<TvelSkinWindow*> objects;
+    for (const auto& held : windows)
+        objects.push_back(held.get());
+    return objects;
+}
+
+bool TvelSkinEngine::Holds(const TvelSkinWindow* window) const
+{
+    return std::any_of(windows.begin(), windows.end(), [window](const auto& held) { return held.get() == window; });
 }
 
 void TvelSkinEngine::SkinOpenForms()
@@ -418,32 +441,20 @@ void TvelSkinEngine::UnskinOtherForms()
 {
     pendingForms.clear();
     HWND own = ownerForm->WindowHandle();
-    const std::vector<TvelSkinWindow*> current = windows;
-    for (TvelSkinWindow* window : current)
-        if (std::find(windows.begin(), windows.end(), window) != windows.end() && window->Handle() != own)
-            UnskinWindow(window->Handle());
+    for (TvelSkinWindow* window : WindowObjects())
+        if (Holds(window) && window->Handle() != own)
+            ReleaseWindowObject(*window);
 }
 
 TvelSkinWindow* TvelSkinEngine::FindWindowObject(HWND window) const
 {
-    for (TvelSkinWindow* object : windows)
-        if (object->Handle() == window)
-            return object;
-    return nullptr;
-}
-
-void TvelSkinEngine::WindowObjectGone(TvelSkinWindow* window)
-{
-    std::erase(windows, window);
-    if (systemMenuWindow == window)
-        systemMenuWindow = nullptr;
+    TvelSkinWindow* object = TvelSkinWindow::FromWindow(window);
+    return object && &object->Engine() == this ? object : nullptr;
 }
 
 void TvelSkinEngine::ExcludeDialogOnce(HWND window) { ExcludedDialog = window; }
 
 TvelSkinEngine* TvelSkinEngine::HookEngine() { return TvelSkinHook::Engine(); }
-
-TCustomForm* TvelSkinEngine::FormBeingSkinned() { return formBeingSkinned; }
 
 void TvelSkinEngine::HookWindowCreated(HWND window, const CBT_CREATEWNDW& creation, bool& refuse)
 {
@@ -480,10 +491,10 @@ void TvelSkinEngine::ApplyLoadedSkin()
         TCheckMarkImage::Replace(*checkMark, look->Metrics().transparentColor);
 
     const auto getAncestor = User32Functions().GetAncestor;
-    const std::vector<TvelSkinWindow*> current = windows;
-    for (TvelSkinWindow* window : current) {
-        if (std::find(windows.begin(), windows.end(), window) == windows.end())
+    for (TvelSkinWindow* window : WindowObjects()) {
+        if (!Holds(window))
             continue;
+        const TSkinHostInUse use(*window);
         if (active) {
             HWND handle = window->Handle();
             const bool visible = IsWindowVisible(handle) != FALSE;
@@ -497,7 +508,8 @@ void TvelSkinEngine::ApplyLoadedSkin()
                     SetActiveWindow(windows.front()->Handle());
             }
         }
-        window->ReloadSkinFlags();
+        if (!window->Released())
+            window->ReloadSkinFlags();
     }
 
     if (OnSkinChanged)

@@ -128,30 +128,35 @@ public:
     TvelSkinWindow* SystemMenuWindow() const { return systemMenuWindow; }
     framework::TMenu& SystemMenu();
 
-    // The window objects in creation order.
-    const std::vector<TvelSkinWindow*>& Windows() const { return windows; }
+    // This engine's object for a window, or null.
     TvelSkinWindow* FindWindowObject(HWND window) const;
     // The form the engine sits on.
     framework::TCustomForm& Form() const { return *ownerForm; }
     bool SkinningForms() const { return skinningForms; }
-    bool Releasing() const { return releasing; }
-    // Called by a window object as it goes.
-    void WindowObjectGone(TvelSkinWindow* window);
+    // A window object's window is being destroyed: the object goes, once
+    // its last use is over.
+    void WindowDestroyed(TvelSkinWindow& window);
     // A skinned plain window was destroyed: its handle may be activated once
     // more while it goes, and must not be skinned again then.
     void ExcludeDialogOnce(HWND window);
 
     // The process-wide engine that the window hook serves.
     static TvelSkinEngine* HookEngine();
-    // The form a binding is being made for outside the usual path (a form
-    // not of the TForm family), while SkinForm makes it.
-    static framework::TCustomForm* FormBeingSkinned();
 
 private:
     friend class TvelSkinHook;
     void HookWindowCreated(HWND window, const CBT_CREATEWNDW& creation, bool& refuse);
     void HookWindowActivated(HWND window);
     void LoadSkinFile(const std::wstring& path);
+    enum class TAfterStart { Nothing, ReloadSkinFlags };
+    // Takes a new window object into the list and binds it to its window.
+    void StartWindowObject(std::unique_ptr<TvelSkinWindow> object, HWND window, TAfterStart then);
+    // Takes the object off the list, has it let go of its window and frees
+    // it (once its last use is over).
+    void ReleaseWindowObject(TvelSkinWindow& window);
+    // The objects now in the list, for a walk during which some may go.
+    std::vector<TvelSkinWindow*> WindowObjects() const;
+    bool Holds(const TvelSkinWindow* window) const;
     // A form whose window does not exist yet is skinned when it is first
     // shown: making the window now, only to skin it, would build every
     // control of a form that may never show (the puzzle bank's lists).
@@ -175,11 +180,11 @@ private:
 
     // The loaded skin's look; a look without a skin until one loads.
     std::unique_ptr<TSkinLook> look;
-    std::vector<TvelSkinWindow*> windows;
+    // The window objects, in creation order; each is the engine's alone.
+    std::vector<std::unique_ptr<TvelSkinWindow>> windows;
     std::unique_ptr<TvelSkinSystemMenu> systemMenu;
     TvelSkinWindow* systemMenuWindow = nullptr;
     bool skinningForms = false;
-    bool releasing = false;
     bool hookOwner = false;
     struct TPendingForm {
         framework::TCustomForm* form;

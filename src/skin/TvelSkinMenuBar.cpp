@@ -17,8 +17,8 @@ bool HasSubItems(const TToolButton* button)
 
 } // namespace
 
-TvelSkinMenuBar::TvelSkinMenuBar(TComponent* owner, TvelSkinWindowForm& formBinding)
-    : TToolBar(owner), binding(formBinding)
+TvelSkinMenuBar::TvelSkinMenuBar(TComponent* owner, TSkinControlHost& formBinding)
+    : TToolBar(owner), host(formBinding)
 {
     SetFlat(true);
     SetShowCaptions(true);
@@ -54,6 +54,7 @@ TToolButton* TvelSkinMenuBar::ButtonAt(POINT client) const
 
 void TvelSkinMenuBar::WndProc(TMessage& message)
 {
+    const TSkinHostInUse use(host);
     switch (message.Msg) {
     case WM_LBUTTONDOWN: {
         // A press made up at a button's very corner (as programs press a

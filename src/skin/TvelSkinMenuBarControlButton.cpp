@@ -20,7 +20,8 @@ constexpr TPropertyInfo ControlButtonProperties[] = {
 const TClassInfo TvelSkinMenuBarControlButton::ClassInfo{L"TvelSkinMenuBarControlButton", &TCustomControl::ClassInfo,
                                                          ControlButtonProperties};
 
-TvelSkinMenuBarControlButton::TvelSkinMenuBarControlButton(TComponent* owner) : TCustomControl(owner)
+TvelSkinMenuBarControlButton::TvelSkinMenuBarControlButton(TComponent* owner, TSkinControlHost& frameBinding)
+    : TCustomControl(owner), host(frameBinding)
 {
     SetBounds(0, 0, Size, Size);
 }
@@ -33,6 +34,7 @@ void TvelSkinMenuBarControlButton::SetToColor(TColor value)
 
 void TvelSkinMenuBarControlButton::WndProc(TMessage& message)
 {
+    const TSkinHostInUse use(host);
     switch (message.Msg) {
     case WM_ERASEBKGND:
         message.Result = 1;

@@ -2,12 +2,15 @@
 
 #include "framework/TBitmap.h"
 #include "framework/TCustomControl.h"
+#include "skin/look/TSkinContext.h"
 
 namespace orvane::skin {
 
 // One of the three buttons (minimize, restore, close) that a skinned MDI
 // frame shows at the right of its menu bar while a child is maximized: a
 // gradient ground, a black frame while the pointer is over it, and its glyph.
+// Its messages are uses of the frame's window object, which owns it: a click
+// that frees the frame leaves the button whole until the click is over.
 class TvelSkinMenuBarControlButton : public framework::TCustomControl {
 public:
     static const framework::TClassInfo ClassInfo;
@@ -15,7 +18,7 @@ public:
 
     static constexpr int Size = 18;
 
-    explicit TvelSkinMenuBarControlButton(framework::TComponent* owner);
+    TvelSkinMenuBarControlButton(framework::TComponent* owner, TSkinControlHost& frameBinding);
 
     // Copied in; drawn with its transparent colour left out.
     framework::TBitmap& Glyph() { return glyph; }
@@ -28,6 +31,7 @@ protected:
     void Paint() override;
 
 private:
+    TSkinControlHost& host;
     framework::TBitmap glyph;
     framework::TColor toColor = 0xFFFFFF;
     bool hot = false;

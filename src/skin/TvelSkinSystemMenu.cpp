@@ -1,7 +1,6 @@
 #include "skin/TvelSkinSystemMenu.h"
 
 #include "framework/TApplication.h"
-#include "skin/TvelSkinEngine.h"
 #include "skin/TvelSkinWindow.h"
 
 namespace orvane::skin {
@@ -46,6 +45,9 @@ void TvelSkinSystemMenu::SetCaption(ItemIndex index, const std::wstring& caption
 
 bool TvelSkinSystemMenu::Popup(TvelSkinWindow& window, POINT screen)
 {
+    // A message during the menu may close the window or unskin it: its
+    // object stays until the menu is over.
+    const TSkinHostInUse use(window);
     target = &window;
     TMenuItem& items = menu->Items();
     if (items.Count() > CloseItem)
@@ -55,7 +57,6 @@ bool TvelSkinSystemMenu::Popup(TvelSkinWindow& window, POINT screen)
     if (items.Count() > MinimizeItem)
         items.Items(MinimizeItem)->SetEnabled(window.MinItemEnabled());
 
-    TvelSkinEngine& engine = window.Engine();
     HWND owner = window.Handle();
     // The owner must be the foreground window for the menu to close when the
     // user clicks elsewhere.
@@ -64,8 +65,7 @@ bool TvelSkinSystemMenu::Popup(TvelSkinWindow& window, POINT screen)
                                          screen.x, screen.y, owner, nullptr);
     if (Application)
         Application->UpdateMouseControl();
-    // A message during the menu may have closed the window or unskinned it.
-    if (command != 0 && engine.FindWindowObject(owner) == &window)
+    if (command != 0 && !window.Released())
         menu->DispatchCommand(command);
     target = nullptr;
     return command != 0;

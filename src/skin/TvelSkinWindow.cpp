@@ -32,6 +32,7 @@ const TClassInfo TvelSkinWindow::ClassInfo{L"TvelSkinWindow", &TComponent::Class
 
 namespace {
 
+constexpr wchar_t WindowObjectProperty[] = L"OrvaneSkinWindow";
 constexpr int IconExtent = 16;
 constexpr int MinimizedIconOffset = 24;
 constexpr LRESULT AnswerActive = 1;
@@ -70,6 +71,14 @@ std::wstring WideFromAnsi(const std::string& text)
     return wide;
 }
 
+// Window objects released while in use, each until its last use ends. Never
+// destroyed: one may still wait when the program ends.
+std::vector<std::unique_ptr<TvelSkinWindow>>& ReleasedInUse()
+{
+    static auto* waiting = new std::vector<std::unique_ptr<TvelSkinWindow>>;
+    return *waiting;
+}
+
 // A band bitmap of the given size, made anew only when its size changes.
 void SizeBand(TBitmap& band, int width, int height)
 {
@@ -88,14 +97,16 @@ TvelSkinWindow::TvelSkinWindow(TComponent* owner, TvelSkinEngine& owningEngine, 
 {
 }
 
-TvelSkinWindow::~TvelSkinWindow()
+TvelSkinWindow::~TvelSkinWindow() = default;
+
+TvelSkinWindow* TvelSkinWindow::FromWindow(HWND window)
 {
-    // Every binding calls Shutdown first; this is the last guard.
-    skinEngine.WindowObjectGone(this);
+    return static_cast<TvelSkinWindow*>(TWindowTie::Find(window, WindowObjectProperty));
 }
 
 void TvelSkinWindow::Start(HWND window)
 {
+    tie = TWindowTie(window, WindowObjectProperty, this);
     Attach(window);
     SkinControls();
     SetSkinned(skinned);
@@ -107,10 +118,37 @@ void TvelSkinWindow::Shutdown()
         return;
     shutDown = true;
     destroying = true;
-    skinEngine.WindowObjectGone(this);
+    tie.Remove();
     SetSkinned(false);
     UnskinControls();
     Detach();
+}
+
+void TvelSkinWindow::Free(std::unique_ptr<TvelSkinWindow> object)
+{
+    if (!object || object->useCount == 0)
+        return;
+    object->freeWhenUnused = true;
+    ReleasedInUse().push_back(std::move(object));
+}
+
+void TvelSkinWindow::EndUse()
+{
+    if (--useCount > 0 || !freeWhenUnused)
+        return;
+    auto& waiting = ReleasedInUse();
+    const auto found = std::find_if(waiting.begin(), waiting.end(), [this](const auto& held) { return held.get() == this; });
+    if (found == waiting.end())
+        return;
+    const std::unique_ptr<TvelSkinWindow> last = std::move(*found);
+    waiting.erase(found);
+    // `last` frees this object as the call returns.
+}
+
+void TvelSkinWindow::EndWithWindow()
+{
+    windowGoing = true;
+    skinEngine.WindowDestroyed(*this);
 }
 
 // ---- look on and off
@@ -448,9 +486,10 @@ void TvelSkinWindow::PopupSystemMenuAtIcon()
     if (IsIconic(window))
         corner.y += MinimizedIconOffset - TitleHeight();
     const DWORD opened = GetTickCount();
-    TvelSkinEngine& engine = skinEngine;
-    const bool chosen = engine.PopupSystemMenu(*this, corner);
-    if (chosen || engine.FindWindowObject(window) != this)
+    // The menu runs inside one of this object's messages: released while it
+    // is open, the object is still here, and does nothing more.
+    const bool chosen = skinEngine.PopupSystemMenu(*this, corner);
+    if (chosen || Released())
         return;
     // The menu opened by a click on the icon and closed by a second click on
     // it: a double click on the icon, which closes the window. The menu took

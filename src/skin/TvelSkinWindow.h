@@ -5,6 +5,7 @@
 #include "framework/Messages.h"
 #include "framework/TBitmap.h"
 #include "framework/TComponent.h"
+#include "skin/WindowTie.h"
 #include "skin/look/TSkinContext.h"
 
 #include <windows.h>
@@ -26,9 +27,10 @@ class TvelSkinControl;
 //
 // Abstract about the window it serves: TvelSkinWindowForm binds it to a
 // framework form, TvelSkinWindowWnd to a plain window (a message box, a
-// system dialog). Only the engine makes and frees these objects; it calls
-// Start right after construction, and each binding's destructor calls
-// Shutdown first, while the whole object still exists.
+// system dialog). Only the engine makes these objects and owns them: it
+// calls Start right after construction, and Shutdown when the object's
+// window is destroyed or the engine lets go of it; then Free. An object in
+// use then (one of its messages under way) is freed when its last use ends.
 class TvelSkinWindow : public framework::TComponent, public TSkinControlHost {
 public:
     static const framework::TClassInfo ClassInfo;
@@ -39,6 +41,18 @@ public:
 
     // Binds to the window and switches the look on as the engine is.
     void Start(HWND window);
+    // Lets go of the window: the look off, the control skins and the window
+    // procedure given back. The object reacts to nothing afterwards.
+    void Shutdown();
+    bool Released() const { return shutDown; }
+    // Frees an object that has been shut down: now, or when its last use
+    // ends.
+    static void Free(std::unique_ptr<TvelSkinWindow> object);
+    // The window object a window wears, of whichever engine, or null.
+    static TvelSkinWindow* FromWindow(HWND window);
+
+    void BeginUse() override { ++useCount; }
+    void EndUse() override;
 
     // The window procedure of the skinned window: every message comes here
     // first; CallDefault hands it to the window's own procedure.
@@ -136,8 +150,10 @@ public:
     virtual void Detach() = 0;
 
 protected:
-    // Unbinds: the first step of every binding's destructor.
-    void Shutdown();
+    // The window is being destroyed: the engine releases this object.
+    void EndWithWindow();
+    // Shutdown comes from the window's destruction.
+    bool WindowGoing() const { return windowGoing; }
     // Makes the system measure a window's frame again, moving, sizing,
     // ordering and activating nothing.
     static void FrameChanged(HWND window);
@@ -148,7 +164,6 @@ protected:
     bool hasBorder = true;
     bool skinAllowed = true;
     bool isActive = true;
-    bool mdiMaximized = false;
     int origClientWidth = 0;
     int origClientHeight = 0;
     int origTopHeight = 0;
@@ -176,10 +191,16 @@ private:
     void PostSystemCommand(WPARAM command);
 
     TvelSkinEngine& skinEngine;
+    // How FromWindow finds this object from its window.
+    TWindowTie tie;
     bool madeByHook;
     bool skinned;
     bool initialized = false;
     bool shutDown = false;
+    bool windowGoing = false;
+    int useCount = 0;
+    // Released while in use: freed when the last use ends.
+    bool freeWhenUnused = false;
     bool hasAnimatedChild = false;
     bool titleNeedsRegion = false;
     bool bottomNeedsRegion = false;

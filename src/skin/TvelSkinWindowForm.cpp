@@ -1,23 +1,17 @@
 #include "skin/TvelSkinWindowForm.h"
 
-#include "core/base/Exception.h"
-#include "framework/GuardedCallback.h"
-#include "framework/PublishedProperties.h"
+#include "core/skinmodel/SkinKeys.h"
 #include "framework/TApplication.h"
 #include "framework/TForm.h"
 #include "framework/TMenu.h"
 #include "framework/TToolBar.h"
-#include "skin/FormLookup.h"
 #include "skin/MonitorWorkArea.h"
 #include "skin/PlatformVersion.h"
-#include "skin/SkinClassLists.h"
-#include "skin/SkinMessages.h"
-#include "skin/TvelSkinControl.h"
 #include "skin/TvelSkinEngine.h"
 #include "skin/TvelSkinMenuBar.h"
-#include "skin/TvelSkinMenuBarControlButton.h"
-
-#include "core/skinmodel/SkinKeys.h"
+#include "skin/TvelSkinWindowFormControls.h"
+#include "skin/TvelSkinWindowFormMdi.h"
+#include "skin/TvelSkinWindowFormMenuBar.h"
 
 #include <algorithm>
 
@@ -34,16 +28,6 @@ constexpr int MenuAllowance = 19;
 constexpr int VistaMenuAllowance = 22;
 constexpr int MinimumHeightSlack = 6;
 constexpr int WorkAreaOverlap = 4;
-constexpr double CascadeWidthShare = 0.8;
-constexpr double CascadeHeightShare = 0.6;
-constexpr int CascadeStep = 22;
-constexpr int MinimizedChildrenRow = 25;
-constexpr wchar_t OwnFormClassPrefix[] = L"Tvel";
-constexpr wchar_t OwnFormClass[] = L"TvelForm";
-constexpr wchar_t OwnUpDownClass[] = L"TvelSkinInternalUpDown";
-constexpr wchar_t RollShadowClass[] = L"TRollShadow";
-// The menu bar goes above every other top-aligned control.
-constexpr int MenuBarTop = -100;
 
 void SetSystemMenuStyle(HWND window, bool on)
 {
@@ -70,71 +54,61 @@ bool HasMaximizeLikeBorder(TFormBorderStyle style)
 
 } // namespace
 
-TvelSkinWindowForm::TvelSkinWindowForm(TComponent* owner, TvelSkinEngine& owningEngine, bool byHook)
-    : TvelSkinWindow(owner, owningEngine, byHook)
+TvelSkinWindowForm::TvelSkinWindowForm(TComponent* owner, TvelSkinEngine& owningEngine, TCustomForm& boundForm,
+                                       bool byHook)
+    : TvelSkinWindow(owner, owningEngine, byHook), form(&boundForm),
+      controls(std::make_unique<TvelSkinWindowFormControls>(*this, controlSkins))
 {
 }
 
-TvelSkinWindowForm::~TvelSkinWindowForm()
-{
-    *alive = false;
-    Shutdown();
-}
+TvelSkinWindowForm::~TvelSkinWindowForm() = default;
 
-HWND TvelSkinWindowForm::Handle() const { return form ? form->WindowHandle() : nullptr; }
+HWND TvelSkinWindowForm::Handle() const { return form->WindowHandle(); }
 
 // ---- binding
 
 void TvelSkinWindowForm::Attach(HWND window)
 {
-    form = FindFormByHandle(window);
-    if (!form)
-        form = TvelSkinEngine::FormBeingSkinned();
-    if (!form)
-        throw Exception(std::string_view("VELSkin: Skinning form failed!"));
     skinAllowed = form->Tag() != Engine().DisabledTag();
-    menu = nullptr;
 
     // Messages reach the frame first; the form's own handling is "default".
-    std::weak_ptr<bool> living = alive;
-    windowProcHook = form->HookWindowProc([this, living](TMessage& message, const TMessageLayers::TNext& next) {
-        // A child's menu leaves its frame's bar before the menu itself goes,
-        // skinned look or not.
-        if (message.Msg == WM_DESTROY && IsMDIChild() && Application && Application->MainForm() &&
-            Application->MainForm() != form && Application->MainForm()->WindowHandle())
-            SendMessageW(Application->MainForm()->WindowHandle(), SKM_MDIMENU, WPARAM(form), 0);
+    windowProcHook = form->HookWindowProc([this](TMessage& message, const TMessageLayers::TNext& next) {
+        // The window may go during the message (the form freed from a click):
+        // this object stays until the message is over.
+        const TSkinHostInUse use(*this);
+        if (message.Msg == WM_DESTROY && mdi)
+            mdi->ChildGoing();
         const TMessageLayers::TNext* outer = defaultProc;
         defaultProc = &next;
         HandleMessage(message);
-        if (auto stillAlive = living.lock(); stillAlive && *stillAlive)
-            defaultProc = outer;
+        defaultProc = outer;
+        // The binding goes with the form's window.
+        if (message.Msg == WM_DESTROY)
+            EndWithWindow();
     });
 
-    if (IsMDIFrame() && form->ClientHandle())
-        clientSubclass = TWindowSubclass(form->ClientHandle(), [this](TMessage& message,
-                                                                      const TMessageLayers::TNext& next) {
-            ClientWindowProc(message, next);
-        });
+    menuBar = std::make_unique<TvelSkinWindowFormMenuBar>(*this);
+    if (IsMDIFrame() || IsMDIChild())
+        mdi = std::make_unique<TvelSkinWindowFormMdi>(*this);
 
-    childMenu = shownMenu = shownChildMenu = nullptr;
-    CreateMenuBar();
-
-    const bool topLevel = form->Parent() == nullptr && form->BorderStyle() != TFormBorderStyle::bsNone;
-    hasCaption = topLevel;
+    hasCaption = form->Parent() == nullptr && form->BorderStyle() != TFormBorderStyle::bsNone;
     hasBorder = form->BorderStyle() != TFormBorderStyle::bsNone;
     FrameChanged(window);
 
-    if (IsMDIChild() && Application && Application->MainForm())
-        SendMessageW(Application->MainForm()->Handle(), SKM_MDIWINDOWLIST, 0, 0);
+    if (mdi)
+        mdi->ChildAttached();
 }
 
 void TvelSkinWindowForm::Detach()
 {
     windowProcHook.Remove();
-    clientSubclass.Remove();
     defaultProc = nullptr;
-    FreeMenuBar();
-    if (Engine().Releasing() && form && !form->IsDestroying())
+    if (mdi)
+        mdi->Release();
+    if (menuBar)
+        menuBar->Release();
+    // A window that stays takes its own frame back.
+    if (!WindowGoing() && !form->IsDestroying())
         FrameChanged(form->WindowHandle());
 }
 
@@ -145,47 +119,51 @@ void TvelSkinWindowForm::CallDefault(TMessage& message)
         return;
     }
     // Outside the form's message chain (a message the frame makes up itself).
-    if (form && form->WindowHandle())
+    if (form->WindowHandle())
         message.Result = DefWindowProcW(form->WindowHandle(), message.Msg, message.WParam, message.LParam);
 }
+
+void TvelSkinWindowForm::SkinControls() { controls->SkinAll(); }
+
+void TvelSkinWindowForm::UnskinControls() { controls->Release(); }
 
 // ---- what the frame asks
 
 std::wstring TvelSkinWindowForm::GetWideCaption() const
 {
-    if (!form || IsWin95())
+    if (IsWin95())
         return {};
     return form->Caption();
 }
 
 bool TvelSkinWindowForm::CanSetRegion() const
 {
-    return form && !form->Parent() && form->BorderStyle() != TFormBorderStyle::bsNone;
+    return !form->Parent() && form->BorderStyle() != TFormBorderStyle::bsNone;
 }
 
-HICON TvelSkinWindowForm::IconHandle() const { return form ? form->Icon() : nullptr; }
-bool TvelSkinWindowForm::HasHelpButton() const { return form && (form->BorderIcons() & biHelp); }
-bool TvelSkinWindowForm::IsMDIFrame() const { return form && form->FormStyle() == TFormStyle::fsMDIForm; }
-bool TvelSkinWindowForm::IsMDIChild() const { return form && form->FormStyle() == TFormStyle::fsMDIChild; }
+int TvelSkinWindowForm::MenuBarHeight() const { return menuBar ? menuBar->Height() : 0; }
+HICON TvelSkinWindowForm::IconHandle() const { return form->Icon(); }
+bool TvelSkinWindowForm::HasHelpButton() const { return (form->BorderIcons() & biHelp) != 0; }
+bool TvelSkinWindowForm::IsMDIFrame() const { return form->FormStyle() == TFormStyle::fsMDIForm; }
+bool TvelSkinWindowForm::IsMDIChild() const { return form->FormStyle() == TFormStyle::fsMDIChild; }
 
 bool TvelSkinWindowForm::HasSystemIcon() const
 {
-    return form &&
-           (form->BorderStyle() == TFormBorderStyle::bsSingle || form->BorderStyle() == TFormBorderStyle::bsSizeable) &&
+    return (form->BorderStyle() == TFormBorderStyle::bsSingle || form->BorderStyle() == TFormBorderStyle::bsSizeable) &&
            (form->BorderIcons() & biSystemMenu);
 }
 
-bool TvelSkinWindowForm::HasCloseButton() const { return form && (form->BorderIcons() & biSystemMenu); }
+bool TvelSkinWindowForm::HasCloseButton() const { return (form->BorderIcons() & biSystemMenu) != 0; }
 
 bool TvelSkinWindowForm::HasMaximizeButton() const
 {
-    return form && (form->BorderIcons() & biMaximize) && (form->BorderIcons() & biSystemMenu) &&
+    return (form->BorderIcons() & biMaximize) && (form->BorderIcons() & biSystemMenu) &&
            HasMaximizeLikeBorder(form->BorderStyle());
 }
 
 bool TvelSkinWindowForm::HasMinimizeButton() const
 {
-    return form && (form->BorderIcons() & biMinimize) && (form->BorderIcons() & biSystemMenu) &&
+    return (form->BorderIcons() & biMinimize) && (form->BorderIcons() & biSystemMenu) &&
            HasMaximizeLikeBorder(form->BorderStyle());
 }
 
@@ -194,8 +172,8 @@ bool TvelSkinWindowForm::HasToolBarUnderMenu() const
     if (toolBarUnderMenu >= 0)
         return toolBarUnderMenu == 1;
     toolBarUnderMenu = 0;
-    for (int index = 0; form && index < form->ControlCount(); ++index)
-        if (auto* toolBar = As<TToolBar>(form->Controls(index)); toolBar && toolBar != menuBar) {
+    for (int index = 0; index < form->ControlCount(); ++index)
+        if (auto* toolBar = As<TToolBar>(form->Controls(index)); toolBar && toolBar != MenuBar()) {
             toolBarUnderMenu = toolBar->Top() == MenuBarHeight() ? 1 : 0;
             break;
         }
@@ -204,10 +182,35 @@ bool TvelSkinWindowForm::HasToolBarUnderMenu() const
 
 void TvelSkinWindowForm::RememberClientSize()
 {
-    if (unskinning || !form)
+    if (unskinning)
         return;
     origClientWidth = form->ClientWidth();
     origClientHeight = form->ClientHeight();
+}
+
+TMainMenu* TvelSkinWindowForm::FormMenu() const { return menuBar ? menuBar->Menu() : nullptr; }
+
+TvelSkinMenuBar* TvelSkinWindowForm::MenuBar() const { return menuBar ? menuBar->Bar() : nullptr; }
+
+TvelSkinMenuBarControlButton* TvelSkinWindowForm::ControlButton(int index) const
+{
+    return mdi ? mdi->ControlButton(index) : nullptr;
+}
+
+TMainMenu* TvelSkinWindowForm::MergedChildMenu() const { return IsMDIFrame() && mdi ? mdi->ChildMenu() : nullptr; }
+
+void TvelSkinWindowForm::RebuildMenuBar(bool forced)
+{
+    if (!menuBar)
+        return;
+    menuBar->Rebuild(forced, MergedChildMenu());
+    if (IsMDIFrame() && mdi)
+        mdi->RebuildWindowList();
+}
+
+bool TvelSkinWindowForm::IsOwnControl(const TControl* control) const
+{
+    return (control && control == MenuBar()) || (mdi && mdi->IsControlButton(control));
 }
 
 // ---- geometry and look
@@ -217,22 +220,19 @@ void TvelSkinWindowForm::CaptureGeometry()
     HWND window = form->Handle();
     origClientWidth = form->ClientWidth();
     origClientHeight = form->ClientHeight();
-    menu = form->Menu();
-    const int allowance = !menu || IsMDIChild() ? 0 : IsVista() ? VistaMenuAllowance : MenuAllowance;
+    menuBar->TakeMenu(form->Menu());
+    const int allowance = !FormMenu() || IsMDIChild() ? 0 : IsVista() ? VistaMenuAllowance : MenuAllowance;
     RECT bounds{};
     GetWindowRect(window, &bounds);
     const RECT client = ClientOnScreen(window);
     if (IsMDIChild()) {
-        HWND frameClient = nullptr;
-        if (Application && Application->MainForm())
-            frameClient = Application->MainForm()->ClientHandle();
-        origTopHeight = frameClient ? int(SendMessageW(frameClient, SKM_MDITOP, 0, 0)) : 0;
-        mdiBottomGap = std::max(frameClient ? int(SendMessageW(frameClient, SKM_MDIBOTTOM, 0, 0)) : 0, LeastFrameWidth);
-        mdiSideGap = std::max(frameClient ? int(SendMessageW(frameClient, SKM_MDISIDE, 0, 0)) : 0, LeastFrameWidth);
+        // The frame's client area tells where a child's frame meets it.
+        const TMdiFrameGaps gaps = mdi->FrameGaps();
+        origTopHeight = gaps.top;
+        mdiBottomGap = std::max(gaps.bottom, LeastFrameWidth);
+        mdiSideGap = std::max(gaps.side, LeastFrameWidth);
         origLeftWidth = LeastFrameWidth;
-        TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
-        if (mainForm && (!Engine().SkinningForms() || mainForm->MDIChildCount() == 1))
-            PostMessageW(mainForm->Handle(), SKM_MDIMENU, WPARAM(form), LPARAM(menu));
+        mdi->ChildCaptured();
     } else {
         origTopHeight = client.top - bounds.top - allowance;
         if (IsMDIFrame()) {
@@ -259,13 +259,7 @@ void TvelSkinWindowForm::ApplySkin()
 void TvelSkinWindowForm::SkinLookOn()
 {
     if (!destroying)
-        for (const auto& controlSkin : controlSkins) {
-            try {
-                controlSkin->Refresh();
-            } catch (...) {
-                ReportCaughtException(TCallbackFailure::Log);
-            }
-        }
+        controls->Refresh();
     HWND window = form->Handle();
     SetSystemMenuStyle(window, false);
     selfChange = true;
@@ -274,25 +268,14 @@ void TvelSkinWindowForm::SkinLookOn()
     if (form->Menu())
         form->SetMenu(nullptr);
     selfChange = false;
-    if (menu && menuBar) {
-        menuBar->SetTop(MenuBarTop);
-        menuBar->SetVisible(!IsMDIChild());
-        menuBar->SetColor(TColor(Look().GetSkinColor(SKIN2_MENUBARSTARTCOLOR)));
-    }
-    TakeMenuBarColors();
-
-    if (IsMDIChild() && Application && Application->MainForm()) {
-        TCustomForm* mainForm = Application->MainForm();
-        const int count = mainForm->MDIChildCount();
-        if (count > 1 && mainForm->MDIChildren(count - 1) == form)
-            if (TCustomForm* activeChild = mainForm->ActiveMDIChild())
-                for (int index = 0; index < count; ++index)
-                    SendMessageW(mainForm->MDIChildren(index)->Handle(), WM_MDIACTIVATE, 0,
-                                 LPARAM(activeChild->Handle()));
+    menuBar->Show();
+    if (mdi) {
+        mdi->TakeButtonColors();
+        mdi->ChildSkinned();
     }
     RebuildMenuBar(true);
-    if (IsMDIFrame())
-        PlaceControlButtons();
+    if (IsMDIFrame() && mdi)
+        mdi->PlaceControlButtons();
     SetConstraints();
     if (!controlsShifted) {
         ShiftControls(+1);
@@ -311,31 +294,23 @@ void TvelSkinWindowForm::SkinLookOn()
     selfChange = true;
     FrameChanged(window);
     selfChange = false;
-    if (IsMDIChild() && IsZoomed(window) && !mdiMaximized && Application && Application->MainForm()) {
-        mdiMaximized = true;
-        SendMessageW(Application->MainForm()->Handle(), WM_MDIMAXIMIZE, WPARAM(window), 0);
-    }
+    if (mdi)
+        mdi->TellFrameIfMaximized();
 }
 
 void TvelSkinWindowForm::SkinLookOff()
 {
-    if (!form || form->IsDestroying() || destroying)
+    if (form->IsDestroying() || destroying)
         return;
     HWND window = form->WindowHandle();
     if (!window)
         return;
     // The control skins give back the colours and styles they changed.
-    for (const auto& controlSkin : controlSkins) {
-        try {
-            controlSkin->Refresh();
-        } catch (...) {
-            ReportCaughtException(TCallbackFailure::Log);
-        }
-    }
+    controls->Refresh();
     unskinning = true;
     selfChange = true;
     SetSystemMenuStyle(window, true);
-    if (menu)
+    if (TMainMenu* menu = FormMenu())
         form->SetMenu(menu);
     form->SetColor(savedColor);
     TSizeConstraints limits = form->Constraints();
@@ -359,10 +334,11 @@ void TvelSkinWindowForm::SkinLookOff()
     for (TComponent* component : form->ComponentList())
         if (auto* formMenu = As<TMenu>(component); formMenu && formMenu->Tag() != Engine().DisabledTag())
             Engine().UnskinMenu(*formMenu);
-    FreeWindowListItems();
-    if (menuBar)
-        menuBar->SetVisible(false);
-    HideControlButtons();
+    if (mdi)
+        mdi->FreeWindowListItems();
+    menuBar->Hide();
+    if (mdi)
+        mdi->HideControlButtons();
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     unskinning = false;
 }
@@ -391,8 +367,7 @@ void TvelSkinWindowForm::ShiftControls(int direction)
         return;
     for (int index = 0; index < form->ControlCount(); ++index) {
         TControl* control = form->Controls(index);
-        if (control == menuBar || control->Align() != TAlign::alNone ||
-            std::find(controlButtons.begin(), controlButtons.end(), control) != controlButtons.end())
+        if (IsOwnControl(control) || control->Align() != TAlign::alNone)
             continue;
         const unsigned anchors = control->Anchors();
         const bool top = anchors & akTop;
@@ -406,185 +381,65 @@ void TvelSkinWindowForm::ShiftControls(int direction)
     }
 }
 
-// ---- controls
+// ---- messages
 
-void TvelSkinWindowForm::SkinControls()
+bool TvelSkinWindowForm::BeforeDefault(TMessage& message)
 {
-    for (TComponent* component : std::vector<TComponent*>(form->ComponentList()))
-        if (auto* control = As<TControl>(component))
-            SkinControl(*control);
+    return !menuBar || !menuBar->TakeKeyMenu(message);
 }
-
-void TvelSkinWindowForm::SkinControl(TControl& control)
-{
-    TvelSkinEngine& skinner = Engine();
-    const std::int32_t disabledTag = skinner.DisabledTag();
-    if (skinner.IsDesigning())
-        return;
-    // A control with the disabled tag keeps its look, and so does everything
-    // inside it: the form owns the controls of its panels too, so "inside"
-    // is found through the parents.
-    for (const TControl* inside = &control; disabledTag != 0 && inside && inside != form; inside = inside->Parent())
-        if (inside->Tag() == disabledTag)
-            return;
-    const std::wstring_view className = control.ClassName();
-    if (className == RollShadowClass)
-        return;
-    auto* windowed = As<TWinControl>(&control);
-    if (windowed && windowed->WindowHandle() && IsSkinnedWindow(windowed->WindowHandle()))
-        return;
-    if (className.starts_with(OwnFormClassPrefix)) {
-        if (className == OwnFormClass)
-            skinAllowed = false;
-        if (className != OwnUpDownClass)
-            return;
-    }
-    if (ControlExclusionClassNames().Contains(className) || !control.Parent())
-        return;
-    if (auto* inner = As<TCustomForm>(&control)) {
-        if (inner->Name().empty())
-            return;
-        inner->SetColor(TColor(skinner.Look().GetSkinColor(SKIN2_FORMCOLOR)));
-    } else {
-        std::unique_ptr<TvelSkinControl> skin;
-        try {
-            skin = skinner.CreateControlSkin(control, *this);
-        } catch (...) {
-            ReportCaughtException(TCallbackFailure::Log);
-            return;
-        }
-        if (!skin)
-            return;
-        TvelSkinControl* made = skin.get();
-        controlSkins.push_back(std::move(skin));
-        made->Refresh();
-        if (made->WantsParentColor() && HasProperty(control, L"ParentColor"))
-            control.SetParentColor(true);
-        if (className == L"TDBLookupComboBox" || className == L"TJamShellList" || control.InheritsFrom(L"TCustomGrid"))
-            return;
-    }
-    for (TComponent* component : std::vector<TComponent*>(control.ComponentList())) {
-        if (auto* child = As<TControl>(component))
-            SkinControl(*child);
-        else if (auto* popup = As<TMenu>(component); popup && popup->Tag() != disabledTag)
-            skinner.SkinMenu(*popup);
-    }
-}
-
-void TvelSkinWindowForm::UnskinControls()
-{
-    const bool formStays = destroying && !Engine().Form().IsDestroying();
-    while (!controlSkins.empty()) {
-        std::unique_ptr<TvelSkinControl> skin = std::move(controlSkins.front());
-        controlSkins.erase(controlSkins.begin());
-        if (formStays)
-            skin->RestoreWindowProc();
-        skin->Detach();
-    }
-}
-
-// ---- after default processing
 
 void TvelSkinWindowForm::AfterDefault(TMessage& message)
 {
     switch (message.Msg) {
     case WM_MDIACTIVATE:
-        if (HWND(message.LParam) == form->WindowHandle()) {
-            if (Application && Application->MainForm())
-                SendMessageW(Application->MainForm()->Handle(), SKM_MDIMENU, WPARAM(form), LPARAM(menu));
-            isActive = true;
-        } else {
-            isActive = false;
-        }
+        isActive = HWND(message.LParam) == form->WindowHandle();
+        if (isActive && mdi)
+            mdi->ChildActivated();
         PaintFrame();
         return;
     case WM_MDIREFRESHMENU:
         PaintFrame();
         return;
-    case WM_MDIRESTORE:
-        if (IsMDIFrame())
-            HideControlButtons();
-        return;
-    case WM_MDIMAXIMIZE:
-        if (IsMDIFrame())
-            ShowControlButtons();
-        return;
-    case SKM_MDIMENU:
-        if (IsMDIFrame()) {
-            auto* sender = reinterpret_cast<TCustomForm*>(message.WParam);
-            auto* sentMenu = reinterpret_cast<TMainMenu*>(message.LParam);
-            // Without a menu: a child hid or goes.
-            if (!sentMenu) {
-                FollowChildren(sender != form ? sender : nullptr);
-                return;
-            }
-            childMenu = sentMenu;
-            childMenuOwner = sender;
-            RebuildMenuBar(false);
-            if (TCustomForm* shown = ShownActiveChild(nullptr); shown && IsZoomed(shown->WindowHandle()))
-                ShowControlButtons();
-        }
-        return;
-    case SKM_MDIWINDOWLIST:
-        RebuildWindowList();
-        return;
-    case SKM_ISHIDDEN:
-        message.Result = childHidden ? 1 : 0;
-        return;
     case WM_SHOWWINDOW:
     case CM_VISIBLECHANGED:
+        // The main form's first show skins every form that exists by then.
         if (!skinAllDone && Application && Application->MainForm() == form && Engine().SkinAllForms()) {
             skinAllDone = true;
             Engine().SkinOpenForms();
         }
-        if (message.Msg == WM_SHOWWINDOW && IsMDIChild())
-            childHidden = message.WParam == FALSE;
-        return;
+        break;
     case WM_SIZE:
         AfterSize();
         return;
-    case WM_WINDOWPOSCHANGED:
-        if (IsMDIChild() && Application && Application->MainForm())
-            AfterChildShownOrHidden(reinterpret_cast<const WINDOWPOS*>(message.LParam)->flags);
-        return;
     case WM_PARENTNOTIFY:
-        if (LOWORD(message.WParam) == WM_CREATE) {
-            HWND window = form->WindowHandle();
-            if (GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU)
-                SetSystemMenuStyle(window, false);
-            const bool caption = !form->Parent() && form->BorderStyle() != TFormBorderStyle::bsNone;
-            if (caption != HasCaption()) {
-                SetHasCaption(caption);
-                SetHasBorder(caption);
-                SetConstraints();
-                PaintFrame();
-            }
-        }
+        AfterParentNotify(message);
         return;
     default:
-        return;
+        break;
     }
+    if (mdi)
+        mdi->AfterDefault(message);
 }
 
-void TvelSkinWindowForm::AfterChildShownOrHidden(UINT flags)
+void TvelSkinWindowForm::AfterParentNotify(TMessage& message)
 {
-    HWND frame = Application->MainForm()->Handle();
-    if (flags & SWP_HIDEWINDOW) {
-        // Its menu and buttons leave the frame's bar as when it goes.
-        SendMessageW(frame, SKM_MDIMENU, WPARAM(form), 0);
+    if (LOWORD(message.WParam) != WM_CREATE)
         return;
-    }
-    if (!(flags & SWP_SHOWWINDOW))
+    HWND window = form->WindowHandle();
+    if (GetWindowLongW(window, GWL_STYLE) & WS_SYSMENU)
+        SetSystemMenuStyle(window, false);
+    const bool caption = !form->Parent() && form->BorderStyle() != TFormBorderStyle::bsNone;
+    if (caption == HasCaption())
         return;
-    if (Application->MainForm()->ActiveMDIChild() == form)
-        SendMessageW(frame, SKM_MDIMENU, WPARAM(form), LPARAM(menu));
-    SendMessageW(frame, SKM_MDIWINDOWLIST, 0, 0);
+    SetHasCaption(caption);
+    SetHasBorder(caption);
+    SetConstraints();
+    PaintFrame();
 }
 
 void TvelSkinWindowForm::AfterSize()
 {
     HWND window = form->WindowHandle();
-    TCustomForm* mainForm = Application ? Application->MainForm() : nullptr;
     if (IsZoomed(window) && !IsMDIChild()) {
         RECT area = GetMonitorWorkArea(window);
         InflateRect(&area, WorkAreaOverlap, WorkAreaOverlap);
@@ -592,122 +447,18 @@ void TvelSkinWindowForm::AfterSize()
         GetWindowRect(window, &bounds);
         if (bounds.bottom - bounds.top < area.bottom - area.top || bounds.right - bounds.left < area.right - area.left)
             form->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
-    } else if (IsMDIChild() && mainForm) {
-        if (IsZoomed(window) && !mdiMaximized) {
-            mdiMaximized = true;
-            SendMessageW(mainForm->Handle(), WM_MDIMAXIMIZE, WPARAM(window), 0);
-        } else if (!IsZoomed(window)) {
-            InvalidateRect(window, nullptr, TRUE);
-            if (mdiMaximized) {
-                mdiMaximized = false;
-                SendMessageW(mainForm->Handle(), WM_MDIRESTORE, WPARAM(window), 0);
-            }
-        }
+    } else if (mdi) {
+        mdi->ChildSized();
     }
     PaintFrame();
     UpdateRegionForSize();
-    if (IsMDIFrame() && Skinned())
-        PlaceControlButtons();
+    if (IsMDIFrame() && mdi && Skinned())
+        mdi->PlaceControlButtons();
     if (Initialized() && !selfChange && !unskinning) {
         origClientWidth = form->ClientWidth();
         // The skinned menu bar stands in the client area; the size kept is
         // the form's own.
         origClientHeight = form->ClientHeight() - MenuBarHeight();
-    }
-}
-
-// ---- MDI
-
-void TvelSkinWindowForm::ClientWindowProc(TMessage& message, const TMessageLayers::TNext& next)
-{
-    next(message);
-    if (!Engine().Active() || !SkinAllowed())
-        return;
-    switch (message.Msg) {
-    case WM_MDICASCADE:
-        CascadeChildren();
-        return;
-    case WM_MDITILE:
-        TileChildren(message.WParam != 0);
-        return;
-    case WM_MDIDESTROY:
-        // The child is gone; the system has activated the next one, if any.
-        FollowChildren(nullptr);
-        return;
-    case WM_MDICREATE:
-        SendMessageW(form->Handle(), SKM_MDIWINDOWLIST, 0, 0);
-        return;
-    case SKM_MDITOP:
-        message.Result = OrigTopHeight();
-        return;
-    case SKM_MDISIDE:
-        message.Result = MDISideGap();
-        return;
-    case SKM_MDIBOTTOM:
-        message.Result = MDIBottomGap();
-        return;
-    default:
-        return;
-    }
-}
-
-void TvelSkinWindowForm::CascadeChildren()
-{
-    const int width = int(form->ClientWidth() * CascadeWidthShare);
-    const int height = int(form->ClientHeight() * CascadeHeightShare);
-    int x = 0;
-    int y = 0;
-    for (int index = form->MDIChildCount() - 1; index >= 0; --index) {
-        TCustomForm* child = form->MDIChildren(index);
-        if (IsIconic(child->Handle()))
-            continue;
-        child->SetBounds(x, y, width, height);
-        x += CascadeStep;
-        y += CascadeStep;
-    }
-}
-
-void TvelSkinWindowForm::TileChildren(bool horizontal)
-{
-    const int childCount = form->MDIChildCount();
-    int shown = 0;
-    bool someMinimized = false;
-    for (int index = 0; index < childCount; ++index) {
-        if (IsIconic(form->MDIChildren(index)->Handle()))
-            someMinimized = true;
-        else
-            ++shown;
-    }
-    if (shown == 0)
-        return;
-    int height = form->ClientHeight();
-    for (int index = 0; index < form->ControlCount(); ++index) {
-        TControl* control = form->Controls(index);
-        if (control->Visible() && (control->Align() == TAlign::alTop || control->Align() == TAlign::alBottom))
-            height -= control->Height();
-    }
-    if (someMinimized)
-        height -= MinimizedChildrenRow;
-    if (horizontal) {
-        const int each = height / shown - (childCount == 1 ? 2 : 0);
-        int y = 0;
-        for (int index = childCount - 1; index >= 0; --index) {
-            TCustomForm* child = form->MDIChildren(index);
-            if (IsIconic(child->Handle()))
-                continue;
-            child->SetBounds(0, y, form->ClientWidth() - 4, each - 2);
-            y += each - 2;
-        }
-        return;
-    }
-    const int each = form->ClientWidth() / shown - (childCount == 1 ? 2 : 0);
-    int x = 0;
-    for (int index = childCount - 1; index >= 0; --index) {
-        TCustomForm* child = form->MDIChildren(index);
-        if (IsIconic(child->Handle()))
-            continue;
-        child->SetBounds(x, 0, each - 2, height - 4);
-        x += each - 2;
     }
 }
 

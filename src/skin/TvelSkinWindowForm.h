@@ -1,40 +1,39 @@
 #pragma once
 
-#include "framework/TApplication.h"
 #include "framework/TMessageLayers.h"
-#include "framework/TWindowSubclass.h"
 #include "skin/TvelSkinWindow.h"
 
-#include <array>
 #include <memory>
-#include <vector>
 
 namespace orvane::framework {
 class TCustomForm;
 class TControl;
 class TMainMenu;
-class TMenuItem;
-class TToolBar;
-class TToolButton;
 } // namespace orvane::framework
 
 namespace orvane::skin {
 
 class TvelSkinMenuBar;
 class TvelSkinMenuBarControlButton;
+class TvelSkinWindowFormControls;
+class TvelSkinWindowFormMdi;
+class TvelSkinWindowFormMenuBar;
 
 // The skinned frame of a framework form: it puts itself in front of the
-// form's message handling, recolours the form, takes the form's menu and
-// shows it on a skinned menu bar in the client area, keeps the form's client
-// size and its controls' places, limits how small the form may be made, skins
-// the form's controls, and, for an MDI frame, arranges its children itself,
-// merges the active child's menu into its bar and lists the children.
+// form's message handling, recolours the form, keeps the form's client size
+// and its controls' places below the menu bar, and limits how small the form
+// may be made. Three parts of its own do the rest: the control walk skins
+// the form's controls (TvelSkinWindowFormControls), the menu bar shows the
+// form's menu (TvelSkinWindowFormMenuBar), and an MDI frame or child works
+// with its children or frame (TvelSkinWindowFormMdi). The binding goes with
+// the form's window.
 class TvelSkinWindowForm : public TvelSkinWindow {
 public:
     static const framework::TClassInfo ClassInfo;
     const framework::TClassInfo& ClassType() const override { return ClassInfo; }
 
-    TvelSkinWindowForm(framework::TComponent* owner, TvelSkinEngine& owningEngine, bool byHook);
+    TvelSkinWindowForm(framework::TComponent* owner, TvelSkinEngine& owningEngine, framework::TCustomForm& boundForm,
+                       bool byHook);
     ~TvelSkinWindowForm() override;
 
     framework::TCustomForm& Form() const { return *form; }
@@ -46,6 +45,7 @@ public:
     void SkinControls() override;
     void UnskinControls() override;
     bool CanSetRegion() const override;
+    int MenuBarHeight() const override;
     HICON IconHandle() const override;
     bool HasHelpButton() const override;
     bool IsMDIFrame() const override;
@@ -59,78 +59,46 @@ public:
     bool OwnsNCActivate() const override { return true; }
     HWND Handle() const override;
     void RememberClientSize() override;
+    bool BeforeDefault(framework::TMessage& message) override;
     void AfterDefault(framework::TMessage& message) override;
     void Attach(HWND window) override;
     void Detach() override;
 
-    void CascadeChildren();
-    void TileChildren(bool horizontal);
-
-    // ---- the menu bar
-    int MenuBarHeight() const override;
-    TvelSkinMenuBar* MenuBar() const { return menuBar; }
-    // The top-level items the bar shows.
-    const std::vector<framework::TMenuItem*>& MenuItems() const { return menuItems; }
+    // The form's menu, taken off the form while the skin look is on.
+    framework::TMainMenu* FormMenu() const;
+    TvelSkinMenuBar* MenuBar() const;
+    // The MDI child buttons of a frame: 1 close, 2 restore, 3 minimize
+    // (index 0 to 2); null for other forms.
+    TvelSkinMenuBarControlButton* ControlButton(int index) const;
+    // An MDI frame's active child's menu, which its bar shows merged with
+    // the frame's; null for other forms.
+    framework::TMainMenu* MergedChildMenu() const;
+    // Fills the menu bar again (forced, or when the menus it shows changed),
+    // with the active child's menu merged for an MDI frame, and an MDI
+    // frame's window list.
     void RebuildMenuBar(bool forced);
-    void RebuildWindowList();
-    // Runs the menu item of the key's short-cut when this form is active.
-    bool CheckShortCut(const MSG& keyMessage);
-    // The MDI child buttons: 1 close, 2 restore, 3 minimize (index 0 to 2).
-    TvelSkinMenuBarControlButton* ControlButton(int index) const { return controlButtons[std::size_t(index)]; }
-    bool BeforeDefault(framework::TMessage& message) override;
+    // A control of the skin's own form class is inside: the form keeps the
+    // system's frame.
+    void KeepSystemFrame() { skinAllowed = false; }
 
 private:
-    void CreateMenuBar();
-    void FreeMenuBar();
-    void CollectMenuItems(framework::TMainMenu* mergedChildMenu);
-    void FillMenuBar();
-    void DrawBarButton(framework::TToolBar& bar, framework::TToolButton& button, unsigned state, bool& defaultDraw);
-    void DrawBarBackground(framework::TToolBar& bar, const RECT& rect, bool& defaultDraw);
-    void HandleAppMessage(MSG& message, bool& handled);
-    // Alt with a letter typed while a child window has the focus: opens the
-    // skinned bar's menu of that letter. True when it did.
-    bool KeyMenuFromChild(const MSG& charMessage);
-    void ControlButtonClick(framework::TObject* sender);
-    void PlaceControlButtons();
-    void ShowControlButtons();
-    void HideControlButtons();
-    // The active MDI child unless it is hidden or is the one leaving.
-    framework::TCustomForm* ShownActiveChild(framework::TCustomForm* leaving) const;
-    // Puts the menu bar, the child buttons and the window list in step with
-    // the children after one hid or while one goes (leaving).
-    void FollowChildren(framework::TCustomForm* leaving);
-    void ChooseListedChild(framework::TObject* sender);
-    void FreeWindowListItems();
-    void TakeMenuBarColors();
-
     void SkinLookOn();
     void SkinLookOff();
     void SetConstraints();
     void ShiftControls(int direction);
-    void SkinControl(framework::TControl& control);
-    void ClientWindowProc(framework::TMessage& message, const framework::TMessageLayers::TNext& next);
+    // The bar and the MDI child buttons, which stay where the binding puts
+    // them.
+    bool IsOwnControl(const framework::TControl* control) const;
     void AfterSize();
-    // An MDI child shown or hidden (the flags of its new place): the frame
-    // follows.
-    void AfterChildShownOrHidden(UINT flags);
+    void AfterParentNotify(framework::TMessage& message);
 
-    framework::TCustomForm* form = nullptr;
+    framework::TCustomForm* form;
     framework::TMessageLayerHandle windowProcHook;
-    framework::TWindowSubclass clientSubclass;
     const framework::TMessageLayers::TNext* defaultProc = nullptr;
-    framework::TMainMenu* menu = nullptr;
-    framework::TMainMenu* childMenu = nullptr;
-    framework::TCustomForm* childMenuOwner = nullptr;
-    framework::TMainMenu* shownMenu = nullptr;
-    framework::TMainMenu* shownChildMenu = nullptr;
-    std::vector<framework::TMenuItem*> menuItems;
-    bool menuItemsHaveImages = false;
-    TvelSkinMenuBar* menuBar = nullptr;
-    std::array<TvelSkinMenuBarControlButton*, 3> controlButtons{};
-    framework::TColor buttonColor = 0;
-    framework::TColor buttonToColor = 0;
-    framework::TApplication::THandlerToken appEvents = 0;
-    std::vector<framework::TMenuItem*> windowListItems;
+    std::unique_ptr<TvelSkinWindowFormControls> controls;
+    std::unique_ptr<TvelSkinWindowFormMenuBar> menuBar;
+    // MDI frames and children only.
+    std::unique_ptr<TvelSkinWindowFormMdi> mdi;
     framework::TColor savedColor = 0;
     bool skinAllDone = false;
     bool selfChange = false;
@@ -139,8 +107,6 @@ private:
     bool minHeightSet = false;
     bool unskinning = false;
     mutable int toolBarUnderMenu = -1; // unknown until first asked
-    bool childHidden = false;
-    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 };
 
 } // namespace orvane::skin

@@ -85,11 +85,7 @@ TvelSkinWindowWnd::TvelSkinWindowWnd(TComponent* owner, TvelSkinEngine& owningEn
 {
 }
 
-TvelSkinWindowWnd::~TvelSkinWindowWnd()
-{
-    *alive = false;
-    Shutdown();
-}
+TvelSkinWindowWnd::~TvelSkinWindowWnd() = default;
 
 void TvelSkinWindowWnd::Attach(HWND handle)
 {
@@ -97,23 +93,23 @@ void TvelSkinWindowWnd::Attach(HWND handle)
     answersOnly = AnswersOnly(window);
     eraseStyleTaken = false;
     grown = isFileDialog = isBrowseDialog = false;
-    std::weak_ptr<bool> living = alive;
-    subclass = TWindowSubclass(window, [this, living](TMessage& message, const TMessageLayers::TNext& next) {
+    subclass = TWindowSubclass(window, [this](TMessage& message, const TMessageLayers::TNext& next) {
+        // The window may go during the message (a dialog ending from its
+        // button): this object stays until the message is over.
+        const TSkinHostInUse use(*this);
         if (message.Msg == WM_DESTROY) {
             // The dialog's own procedure still hears of its end; then this
             // object goes with its window, skinned or not, and the handle is
             // kept from being skinned again as it goes.
             next(message);
-            TvelSkinEngine& engine = Engine();
-            engine.ExcludeDialogOnce(window);
-            engine.UnskinWindow(window);
+            Engine().ExcludeDialogOnce(window);
+            EndWithWindow();
             return;
         }
         const TMessageLayers::TNext* outer = defaultProc;
         defaultProc = &next;
         HandleMessage(message);
-        if (auto stillAlive = living.lock(); stillAlive && *stillAlive)
-            defaultProc = outer;
+        defaultProc = outer;
     });
 }
 
@@ -164,11 +160,10 @@ void TvelSkinWindowWnd::SkinControls()
 
 void TvelSkinWindowWnd::UnskinControls()
 {
-    while (!controlSkins.empty()) {
-        std::unique_ptr<TvelSkinControl> skin = std::move(controlSkins.front());
-        controlSkins.erase(controlSkins.begin());
+    // Each is freed with this object: one of them may be handling the
+    // message during which the window goes.
+    for (const auto& skin : controlSkins)
         skin->Detach();
-    }
 }
 
 void TvelSkinWindowWnd::ApplySkin()
@@ -336,6 +331,7 @@ void TvelSkinWindowWnd::InspectDialog()
     if (!dialogChild || dialogChildSubclass.Active())
         return;
     dialogChildSubclass = TWindowSubclass(dialogChild, [this](TMessage& message, const TMessageLayers::TNext& next) {
+        const TSkinHostInUse use(*this);
         DialogChildProc(message, next);
     });
     const TColor formColor = TColor(Look().GetSkinColor(SKIN2_FORMCOLOR));

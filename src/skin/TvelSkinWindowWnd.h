@@ -4,7 +4,6 @@
 #include "framework/TWindowSubclass.h"
 #include "skin/TvelSkinWindow.h"
 
-#include <memory>
 
 namespace orvane::skin {
 
@@ -63,7 +62,6 @@ private:
     bool answersOnly = false;
     HWND dialogChild = nullptr;
     framework::TWindowSubclass dialogChildSubclass;
-    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 };
 
 } // namespace orvane::skin

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Plays the real program under Wine as a player would, with xdotool, and keeps
 # screenshots of the main window, the solution window, the save dialog, the
-# Quit question, the Play menu, a board full of candidate marks and the
-# highlights.
+# Quit question, the Play menu, a board full of candidate marks, the
+# highlights, the three presses of a hint and the Statistics window.
 #
 #   play.sh PROGRAM.exe OUTPUT-FOLDER
 #
@@ -38,7 +38,8 @@ menu_tools() { # item index: 0 Open, 1 Save, 2 Restart, 3 Show Solution, 4 Print
   for _ in $(seq 1 "$1"); do key Down; done
   key Return
 }
-menu_play() { # item index: 0 Undo, 1 Redo, 2 Notes, 3 Toggle mark, 4 Fill candidates, 5 Highlight, 6 Auto-clean notes
+menu_play() { # item index: 0 Undo, 1 Redo, 2 Notes, 3 Toggle mark, 4 Fill candidates, 5 Hint, 6 Puzzle info,
+              # 7 Statistics, 8 Resume Last Game, 9 Highlight, 10 Auto-clean notes (separators are skipped)
   key F10 Right Right Down
   for _ in $(seq 1 "$1"); do key Down; done
   key Return
@@ -134,8 +135,11 @@ measure_layout() {
   note "layout: window ${WIDTH}x${HEIGHT} with its frame; board lines found for a 450x450 board at (11, 16) of Panel1"
 }
 
-# ---- start, with the Play menu's settings as at a first start
-find "$WINEPREFIX/drive_c/users" -path '*standard sudoku/settings.txt' -delete 2>/dev/null || true
+# ---- start, with the Play menu's settings as at a first start, no
+# statistics and no game kept
+for name in settings.txt statistics.txt lastgame.std; do
+  find "$WINEPREFIX/drive_c/users" -path "*standard sudoku/$name" -delete 2>/dev/null || true
+done
 "${WINELOADER:-wine}" "$program" </dev/null >/dev/null 2>&1 &
 game_pid=$!
 main=$(wait_window "^$title\$") || { fail "the main window did not appear"; exit 1; }
@@ -305,7 +309,7 @@ key ctrl+y
 
 # Highlight on; the first arrow selects the open cell nearest the centre and
 # a typed digit goes into it with the pointer outside the board.
-menu_play 5
+menu_play 9 # Highlight
 nearest="" nearest_distance=999
 for y in $(seq 0 8); do
   for x in $(seq 0 8); do
@@ -331,7 +335,44 @@ for x in $(seq 1 9); do
     [ "$shade" = "220,234,247" ] || fail "cell ($x, $ny) of the selected row is not shaded ($shade)"
   fi
 done
-menu_play 5 # off again, as the player found it
+menu_play 9 # Highlight off again, as the player found it
+
+# ---- Hint: three presses of Ctrl+H on the puzzle as it started (no wrong
+# digit on the board): the technique and its region, the cells and
+# candidates, the step carried out; the hint's own window beside the board.
+open_file e2e-start
+xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.3
+for press in 1 2 3; do
+  key ctrl+h
+  wait_window '^Hint$' >/dev/null || { fail "hint press $press showed no hint window"; break; }
+  sleep 0.8
+  import -window root "$out/hint-$press.png"
+done
+note "screenshots of the three hint presses: $out/hint-1.png, $out/hint-2.png, $out/hint-3.png"
+save_as e2e-hinted
+hinted=$(sed -n 3p "$saves/e2e-hinted.std" | tr -d '\r')
+started=$(sed -n 3p "$start" | tr -d '\r')
+changed=0
+for p in $(seq 0 80); do
+  [ "${hinted:$p:1}" = "${started:$p:1}" ] && continue
+  changed=$((changed + 1))
+  [ "${hinted:$p:1}" = "${solution:$p:1}" ] || fail "the hint put ${hinted:$p:1} into cell $p, whose solution is ${solution:$p:1}"
+done
+# The third press places a digit, or takes out candidates (then as marks).
+[ "$changed" = 1 ] || [ "$(sed -n 5p "$saves/e2e-hinted.std" | cut -c1-6)" = "Marks:" ] ||
+  fail "the third hint press changed $changed cells and left no marks"
+
+# ---- Statistics: the levels' figures and the current game's time
+menu_play 7
+if wait_window '^Statistics$' >/dev/null; then
+  sleep 0.8
+  import -window root "$out/statistics.png"
+  note "screenshot of the Statistics window: $out/statistics.png"
+  key Escape
+  wait_gone '^Statistics$' || fail "Escape did not close the Statistics window"
+else
+  fail "the Statistics window did not appear"
+fi
 
 # ---- Show Solution
 menu_tools 3

@@ -1,7 +1,7 @@
 #include "BankBuilder.h"
 
 #include "Generator.h"
-#include "LogicalGrader.h"
+#include "Grader.h"
 
 #include <algorithm>
 #include <atomic>

@@ -2,7 +2,7 @@
 
 #include "Canonical.h"
 #include "ExactSolver.h"
-#include "LogicalGrader.h"
+#include "Grader.h"
 
 #include <algorithm>
 #include <cmath>

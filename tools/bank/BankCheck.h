@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BankRules.h"
-#include "Grid.h"
+#include "Grader.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Techniques.h"
+#include "Grader.h"
 
 #include "core/puzzle/Levels.h"
 

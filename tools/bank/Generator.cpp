@@ -1,6 +1,6 @@
 #include "Generator.h"
 
-#include "LogicalGrader.h"
+#include "Grader.h"
 
 #include <bitset>
 #include <numeric>

@@ -2,8 +2,7 @@
 
 #include "ExactSolver.h"
 #include "GeneratorRandom.h"
-#include "Grid.h"
-#include "Techniques.h"
+#include "Grader.h"
 
 namespace orvane::bank {
 

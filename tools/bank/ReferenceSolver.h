@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Grid.h"
+#include "Grader.h"
 
 namespace orvane::bank {
 

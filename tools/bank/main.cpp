@@ -2,7 +2,7 @@
 #include "BankBuilder.h"
 #include "BankCheck.h"
 #include "ExactSolver.h"
-#include "LogicalGrader.h"
+#include "Grader.h"
 
 #include <chrono>
 #include <cstdio>

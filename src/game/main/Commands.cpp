@@ -22,6 +22,8 @@ void TForm1::ShowSolution1Click(TObject*)
 {
     if (AskYesNo(L"Are you sure you want to see the solution?") == IDNO)
         return;
+    ShowSolution(statistics, gameRecord);
+    SaveStatistics();
     Tstdsudoku* board = frmda->stdsudoku1;
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y) {

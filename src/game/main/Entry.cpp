@@ -83,8 +83,10 @@ bool TForm1::CheckSolved()
         for (int y = 1; y <= BoardSize; ++y)
             if (stdsudoku1->Cells(x, y)->Caption() != std::to_wstring(QJ1->Node(x, y).solution))
                 solved = false;
-    if (solved)
+    if (solved) {
+        NoteSolved();
         ShowInformation(L"Puzzle solved");
+    }
     return solved;
 }
 

@@ -9,6 +9,7 @@
 #include "game/DataFolder.h"
 #include "game/GameLayout.h"
 #include "game/GameResources.h"
+#include "game/PlayFiles.h"
 #include "game/PlaySettingsFile.h"
 
 namespace orvane::game {
@@ -67,6 +68,9 @@ const TClassInfo TForm1::ClassInfo{L"TForm1", &TForm::ClassInfo, {}};
 TForm1::TForm1(TComponent* owner) : TForm(owner)
 {
     OpenWebAddress = [this](const std::wstring& address) { ShellOpen(Handle(), address); };
+    Now = [] { return std::int64_t(GetTickCount64()); };
+    // Quit and the window's close button both come here.
+    OnClose = [this](TObject*, TCloseAction&) { KeepGame(); };
     BeginLayout();
     CreateLayout();
     EndLayout();
@@ -274,6 +278,11 @@ void TForm1::FormCreate(TObject*)
         CreateDataFolders(dataFolder, savesFolder);
     }
     settingsPath = dataFolder.empty() ? std::wstring() : dataFolder + PlaySettingsFileName;
+    if (!dataFolder.empty()) {
+        statisticsPath = dataFolder + StatisticsFileName;
+        statisticsAsidePath = dataFolder + DamagedStatisticsFileName;
+        keptGamePath = dataFolder + KeptGameFileName;
+    }
     LoadSettings();
     OpenDialog1->SetInitialDir(savesFolder);
     SaveDialog1->SetInitialDir(savesFolder);

@@ -20,6 +20,7 @@ void TForm1::Easy1Click(TObject* sender)
     StartFreshHistory();
     EnableGame();
     ShowLevelCaption(level);
+    BeginPlay(true, true, 0);
 }
 
 void TForm1::PickPuzzle(int level)

@@ -48,6 +48,11 @@ void TForm1::CreatePlayMenu()
         MarkItems[std::size_t(digit - 1)] = mark;
     }
     FillCandidates1 = item(Play1, L"FillCandidates1", L"Fill candidates");
+    N5 = item(Play1, L"N5", L"-");
+    Hint1 = item(Play1, L"Hint1", L"Hint", ShortCut('H', scCtrl));
+    PuzzleInfo1 = item(Play1, L"PuzzleInfo1", L"Puzzle info");
+    Statistics1 = item(Play1, L"Statistics1", L"Statistics");
+    ResumeLastGame1 = item(Play1, L"ResumeLastGame1", L"Resume Last Game");
     N4 = item(Play1, L"N4", L"-");
     Highlight1 = item(Play1, L"Highlight1", L"Highlight");
     AutoCleanNotes1 = item(Play1, L"AutoCleanNotes1", L"Auto-clean notes");
@@ -61,11 +66,26 @@ void TForm1::CreatePlayMenu()
     FillCandidates1->OnClick = [this](TObject* sender) { FillCandidates1Click(sender); };
     Highlight1->OnClick = [this](TObject* sender) { Highlight1Click(sender); };
     AutoCleanNotes1->OnClick = [this](TObject* sender) { AutoCleanNotes1Click(sender); };
+    Hint1->OnClick = [this](TObject* sender) { Hint1Click(sender); };
+    PuzzleInfo1->OnClick = [this](TObject* sender) { PuzzleInfo1Click(sender); };
+    Statistics1->OnClick = [this](TObject* sender) { Statistics1Click(sender); };
+    ResumeLastGame1->OnClick = [this](TObject* sender) { ResumeLastGame1Click(sender); };
 }
 
 // ---- steps of play
 
 void TForm1::ChangeBoard(const std::function<void(PlayGrid&)>& change)
+{
+    RecordBoardChange([&](PlayGrid& grid) {
+        const PlayGrid before = grid;
+        change(grid);
+        // A hint is about the board it was found on.
+        if (grid != before)
+            EndHint(true);
+    });
+}
+
+void TForm1::RecordBoardChange(const std::function<void(PlayGrid&)>& change)
 {
     const PlayGrid before = stdsudoku1->Grid();
     PlayGrid after = before;
@@ -93,6 +113,7 @@ void TForm1::ReplayStep(bool (PlayHistory::*replay)(PlayGrid&))
     PlayGrid grid = stdsudoku1->Grid();
     if (!(history.*replay)(grid))
         return;
+    EndHint(true);
     stdsudoku1->SetGrid(grid);
     // What an entry does after it: the red of the error check goes, and a
     // board that is solved now says so.
@@ -104,6 +125,7 @@ void TForm1::ReplayStep(bool (PlayHistory::*replay)(PlayGrid&))
 void TForm1::StartFreshHistory()
 {
     history.Clear();
+    EndHint(true);
     RefreshHighlights();
 }
 
@@ -194,23 +216,33 @@ void TForm1::SelectCell(CellPlace place)
 
 void TForm1::RefreshHighlights()
 {
-    if (!Highlight1->Checked()) {
-        for (int x = 1; x <= BoardSize; ++x)
-            for (int y = 1; y <= BoardSize; ++y)
-                stdsudoku1->Cells(x, y)->SetLook(TCellLook{});
-        return;
-    }
+    std::array<TCellLook, CellCount> looks{};
+    if (Highlight1->Checked())
+        looks = HighlightLooks();
+    ApplyHintLooks(looks);
+    for (int x = 1; x <= BoardSize; ++x)
+        for (int y = 1; y <= BoardSize; ++y)
+            stdsudoku1->Cells(x, y)->SetLook(looks[std::size_t(CellIndex(x, y))]);
+}
+
+HighlightColors TForm1::PlayColors() const
+{
     const bool skinned = velSkinEngine1 && velSkinEngine1->Skinning();
     const orvane::Color missing = TvelSkinReader::MissingColor;
-    const HighlightColors colors =
-        HighlightColorsFrom(skinned ? velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARONCOLOR) : missing,
-                            skinned ? velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARDOWNCOLOR) : missing);
+    return HighlightColorsFrom(skinned ? velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARONCOLOR) : missing,
+                               skinned ? velSkinEngine1->Look().GetSkinColor(SKIN2_TOOLBARDOWNCOLOR) : missing);
+}
+
+std::array<TCellLook, CellCount> TForm1::HighlightLooks() const
+{
+    const HighlightColors colors = PlayColors();
     const std::array<CellHighlight, CellCount> highlights =
         BoardHighlights(stdsudoku1->Grid(), CellPlace{std::max(selx, 0), std::max(sely, 0)});
+    std::array<TCellLook, CellCount> looks{};
     for (int x = 1; x <= BoardSize; ++x)
         for (int y = 1; y <= BoardSize; ++y) {
             const CellHighlight& highlight = highlights[std::size_t(CellIndex(x, y))];
-            TCellLook look;
+            TCellLook& look = looks[std::size_t(CellIndex(x, y))];
             if (highlight.peer)
                 look.shade = ToFrameworkColor(colors.peerShade);
             if (highlight.sameDigit)
@@ -221,8 +253,8 @@ void TForm1::RefreshHighlights()
                 look.markedDigit = highlight.markedDigit;
                 look.markShade = ToFrameworkColor(colors.digitShade);
             }
-            stdsudoku1->Cells(x, y)->SetLook(look);
         }
+    return looks;
 }
 
 void TForm1::Highlight1Click(TObject*)

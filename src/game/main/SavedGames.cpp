@@ -41,6 +41,11 @@ void TForm1::Save1Click(TObject*)
     if (FileExists(path) && AskYesNo(L"This File name already exits,OK to overwrite it?") != IDYES)
         return;
 
+    WriteWholeFile(path, SavedGameText(BoardAsSavedGame()));
+}
+
+SavedGame TForm1::BoardAsSavedGame() const
+{
     SavedGame game;
     TakeSavedPosition(*QJ1, game);
     for (int x = 1; x <= BoardSize; ++x)
@@ -50,7 +55,7 @@ void TForm1::Save1Click(TObject*)
             game.Marks[std::size_t(SavedGameCellIndex(x, y))] = cell->Marks();
         }
     game.Level = curlevel;
-    WriteWholeFile(path, SavedGameText(game));
+    return game;
 }
 
 void TForm1::Open1Click(TObject*)
@@ -83,8 +88,13 @@ void TForm1::OpenSavedGame(const std::wstring& path)
     const SavedGameReadResult read = ReadSavedGame(ReadWholeFile(path));
     if (!read.Game)
         throw Exception(read.Error);
-    const SavedGame& game = *read.Game;
+    ShowSavedGame(*read.Game);
+    // A game from a file: its past is unknown, so the statistics leave it be.
+    BeginPlay(false, false, 0);
+}
 
+void TForm1::ShowSavedGame(const SavedGame& game)
+{
     ApplySavedPosition(game, *QJ1);
     stdsudoku1->ShowPosition(*QJ1);
     for (int x = 1; x <= BoardSize; ++x)

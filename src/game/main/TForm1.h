@@ -1,8 +1,14 @@
 #pragma once
 
+#include "core/grader/LogicalGrader.h"
+#include "core/hints/Hint.h"
 #include "core/play/CellNavigation.h"
+#include "core/play/GameClock.h"
+#include "core/play/GameStatistics.h"
+#include "core/play/HighlightColors.h"
 #include "core/play/PlayGrid.h"
 #include "core/play/PlayHistory.h"
+#include "core/puzzle/SavedGame.h"
 #include "framework/TApplication.h"
 #include "framework/TCommonDialog.h"
 #include "framework/TForm.h"
@@ -11,16 +17,25 @@
 #include "framework/TMenu.h"
 #include "framework/TPanel.h"
 #include "framework/TToolBar.h"
+#include "game/BackgroundJob.h"
+#include "game/HintPanel.h"
+#include "game/PlayInfoForms.h"
 #include "game/QJ.h"
 #include "game/stdsudoku.h"
 #include "skin/TvelSkinEngine.h"
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace orvane::game {
+
+// What the threads of the Play menu post to the main window when done.
+constexpr UINT HintReadyMessage = WM_APP + 1;
+constexpr UINT RatingReadyMessage = WM_APP + 2;
 
 // The main window: the board on the left, the digit and command tool bar on
 // the right, the menu bar with New Game, Tools and Play. It plays the game:
@@ -34,6 +49,12 @@ namespace orvane::game {
 // additions come only through the Play menu and its short-cuts (consumed
 // before they become typed characters), keys that type no character, and
 // note mode, which is off at every start.
+//
+// Beyond those, the Play menu teaches and keeps count: Hint (Ctrl+H) shows
+// the next step a strong player would take in three presses, Puzzle info the
+// puzzle's rating from the grader (which runs on a thread of its own),
+// Statistics the games of each level with their times, and Resume Last Game
+// the game kept when the program last ended.
 class TForm1 : public framework::TForm {
 public:
     static const framework::TClassInfo ClassInfo;
@@ -95,6 +116,11 @@ public:
     // The items of Toggle mark, digit 1 first; each item's Tag is its digit.
     std::array<framework::TMenuItem*, BoardSize> MarkItems{};
     framework::TMenuItem* FillCandidates1 = nullptr;
+    framework::TMenuItem* N5 = nullptr;
+    framework::TMenuItem* Hint1 = nullptr;
+    framework::TMenuItem* PuzzleInfo1 = nullptr;
+    framework::TMenuItem* Statistics1 = nullptr;
+    framework::TMenuItem* ResumeLastGame1 = nullptr;
     framework::TMenuItem* N4 = nullptr;
     framework::TMenuItem* Highlight1 = nullptr;
     framework::TMenuItem* AutoCleanNotes1 = nullptr;
@@ -132,6 +158,10 @@ public:
     void FillCandidates1Click(framework::TObject* sender);
     void Highlight1Click(framework::TObject* sender);
     void AutoCleanNotes1Click(framework::TObject* sender);
+    void Hint1Click(framework::TObject* sender);
+    void PuzzleInfo1Click(framework::TObject* sender);
+    void Statistics1Click(framework::TObject* sender);
+    void ResumeLastGame1Click(framework::TObject* sender);
 
     // A key going down in the main window, by its key code: the arrows move
     // the selection over the open cells, Delete empties the selected cell.
@@ -155,11 +185,43 @@ public:
     // error box. A command line without arguments opens nothing.
     void OpenCommandLineGame(const wchar_t* commandLine);
 
+    // The windows of the Play menu, made when first needed; null before.
+    THintPanel* HintPanel() const { return hintPanel; }
+    TfrmPuzzleInfo* PuzzleInfoForm() const { return puzzleInfoForm; }
+    TfrmStatistics* StatisticsForm() const { return statisticsForm; }
+    // The hint on show, and its presses so far (0: none).
+    const std::optional<orvane::Hint>& ShownHint() const { return hint; }
+    int HintPress() const { return hintPress; }
+    // The grader is rating the puzzle on the board; its result, once there.
+    bool Rating() const { return ratingJob.Running(); }
+    const std::optional<grader::GradeResult>& PuzzleRating() const { return rating; }
+
+    // The clock of play in milliseconds: the system's tick count unless
+    // replaced (tests move time by hand).
+    std::function<std::int64_t()> Now;
+    // Runs on the rating's thread before the grader starts; it should return
+    // when `stop` is set. Tests hold the grader there.
+    std::function<void(const std::atomic<bool>& stop)> BeforeRating;
+
+    // The time the game on the board has been played, in whole seconds.
+    std::int64_t PlaySeconds() const;
+    // The statistics, read from their file on first use.
+    const GameStatistics& Statistics();
+    // Keeps the game in progress for Resume Last Game, as Quit, closing the
+    // window and the end of the Windows session do; a game that is over
+    // leaves no game to resume, and before any game the kept one stays.
+    void KeepGame();
+    const std::wstring& StatisticsPath() const { return statisticsPath; }
+    const std::wstring& KeptGamePath() const { return keptGamePath; }
+
     // The folder of saved games, where both file dialogs start.
     const std::wstring& SavesFolder() const { return savesFolder; }
     // The file of the Play menu's settings; empty when the system names no
     // data folder.
     const std::wstring& SettingsPath() const { return settingsPath; }
+
+protected:
+    void WndProc(framework::TMessage& message) override;
 
 private:
     void CreateLayout();
@@ -189,17 +251,80 @@ private:
     // Selects a cell from the keyboard: it takes the single-line border from
     // the cell selected before.
     void SelectCell(CellPlace place);
-    // Draws the highlights as the board and the selection are now; with
-    // Highlight off, none.
+    // Draws the highlights as the board and the selection are now (with
+    // Highlight off, none), and the hint on show over them.
     void RefreshHighlights();
+    // The highlights' looks of every cell (by CellIndex), and their colours:
+    // the skin's, or our own without one.
+    std::array<TCellLook, CellCount> HighlightLooks() const;
+    HighlightColors PlayColors() const;
     void LoadSettings();
     void StoreSettings();
     void HandleKeyMessage(MSG& message, bool& handled);
+    // A change of the board as a step of play, without ending the hint.
+    void RecordBoardChange(const std::function<void(PlayGrid&)>& change);
+
+    // The game on the board, as a saved game holds it.
+    SavedGame BoardAsSavedGame() const;
+    // Shows a saved game's position, digits and marks, level and caption.
+    void ShowSavedGame(const SavedGame& game);
+    SolutionDigits Solution() const;
+
+    // A game has begun on the board: statistics, clock, rating.
+    void BeginPlay(bool counted, bool newlyStarted, std::int64_t seconds);
+    // The clock runs while a game is in progress and the window is active
+    // and not minimized.
+    void FollowActivation();
+    // The solved test reported the board solved.
+    void NoteSolved();
+    void EnsureStatistics();
+    void SaveStatistics();
+
+    // Hints.
+    void HintFound(const PlayGrid& board, orvane::Hint& found);
+    void ShowHintPress();
+    void CarryOutShownHint();
+    // The hint is over: its looks go, its search stops, the window hides
+    // when asked.
+    void EndHint(bool hidePanel);
+    // The hint window with a text, placed clear of the cells the hint shows.
+    void ShowHintText(const std::wstring& text);
+    // Draws the shown hint over the cells' looks.
+    void ApplyHintLooks(std::array<TCellLook, CellCount>& looks) const;
+    // Skins a window of the Play menu as the engine skins the others.
+    void SkinPlayWindow(framework::TCustomForm& form);
+
+    // Puzzle info.
+    void StartRating();
+    void RefreshPuzzleInfo();
 
     std::wstring savesFolder;
     std::wstring settingsPath;
+    std::wstring statisticsPath;
+    std::wstring statisticsAsidePath;
+    std::wstring keptGamePath;
     PlayHistory history;
     framework::TApplication::THandlerToken keyFilter = 0;
+
+    std::optional<orvane::Hint> hint;
+    int hintPress = 0;
+    PlayGrid hintBoard;
+    std::optional<grader::GradeResult> rating;
+    THintPanel* hintPanel = nullptr;
+    TfrmPuzzleInfo* puzzleInfoForm = nullptr;
+    TfrmStatistics* statisticsForm = nullptr;
+
+    GameClock clock;
+    GameRecord gameRecord;
+    GameStatistics statistics;
+    bool statisticsLoaded = false;
+    bool gameOnBoard = false;
+    bool windowActive = false;
+
+    // Last, so that they go first: their threads are joined while the
+    // window and everything above are whole.
+    TBackgroundJob<orvane::Hint> hintJob{HintReadyMessage};
+    TBackgroundJob<grader::GradeResult> ratingJob{RatingReadyMessage};
 };
 
 extern TForm1* Form1;

@@ -1,22 +1,15 @@
 #include "skin/controls/TvelSkinBorderWinControl.h"
 
-#include "core/skinmodel/SkinKeys.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TControl.h"
 #include "skin/painters/FrameDrawing.h"
 #include "skin/SkinClassLists.h"
-#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-void TvelSkinBorderWinControl::AfterMessage(TMessage& message)
-{
-    TvelSkinControlFramework::AfterMessage(message);
-    if (message.Msg == WM_NCPAINT || message.Msg == WM_SETFOCUS || message.Msg == WM_KILLFOCUS)
-        Repaint();
-}
+bool TvelSkinBorderWinControl::RedrawsAfter(UINT message) const { return SystemRedrawsFrameOn(message); }
 
 bool TvelSkinBorderWinControl::HasSunkenBorder() const
 {
@@ -37,9 +30,7 @@ void TvelSkinBorderWinControl::PaintBorder()
     HWND window = Handle();
     if (!window || !HasSunkenBorder())
         return;
-    const TSkinLook& look = Look();
-    DrawWindowFrame(window, TColor(look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR)),
-                    TColor(ColorToRGB(Control().Color())), true);
+    PaintSunkenBorder(Look(), window, TColor(ColorToRGB(Control().Color())));
 }
 
 void TvelSkinBorderWinControl::Paint() { PaintBorder(); }

@@ -12,7 +12,7 @@ class TvelSkinBorderWinControl : public TvelSkinControlFramework {
 public:
     using TvelSkinControlFramework::TvelSkinControlFramework;
 
-    void AfterMessage(framework::TMessage& message) override;
+    bool RedrawsAfter(UINT message) const override;
     void Paint() override;
 
 protected:

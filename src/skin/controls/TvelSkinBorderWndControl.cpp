@@ -1,19 +1,12 @@
 #include "skin/controls/TvelSkinBorderWndControl.h"
 
-#include "core/skinmodel/SkinKeys.h"
 #include "skin/painters/FrameDrawing.h"
-#include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-void TvelSkinBorderWndControl::AfterMessage(TMessage& message)
-{
-    TvelSkinControlWnd::AfterMessage(message);
-    if (message.Msg == WM_NCPAINT || message.Msg == WM_SETFOCUS || message.Msg == WM_KILLFOCUS)
-        Repaint();
-}
+bool TvelSkinBorderWndControl::RedrawsAfter(UINT message) const { return SystemRedrawsFrameOn(message); }
 
 bool TvelSkinBorderWndControl::HasEdge() const
 {
@@ -27,8 +20,7 @@ void TvelSkinBorderWndControl::PaintBorder()
     HWND window = Handle();
     if (!window || !HasEdge())
         return;
-    DrawWindowFrame(window, TColor(Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR)), TColor(GetSysColor(COLOR_WINDOW)),
-                    true);
+    PaintSunkenBorder(Look(), window, TColor(GetSysColor(COLOR_WINDOW)));
 }
 
 void TvelSkinBorderWndControl::Paint() { PaintBorder(); }

@@ -12,7 +12,7 @@ class TvelSkinBorderWndControl : public TvelSkinControlWnd {
 public:
     using TvelSkinControlWnd::TvelSkinControlWnd;
 
-    void AfterMessage(framework::TMessage& message) override;
+    bool RedrawsAfter(UINT message) const override;
     void Paint() override;
 
 protected:

@@ -2,7 +2,6 @@
 
 #include "core/raster/BitmapCopy.h"
 #include "core/raster/CutFrame.h"
-#include "core/raster/NineSlice.h"
 #include "core/skincontrols/ButtonLayout.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
@@ -13,6 +12,7 @@
 #include "skin/FormLookup.h"
 #include "skin/PlatformVersion.h"
 #include "skin/look/TSkinLook.h"
+#include "skin/painters/ButtonPainting.h"
 #include "skin/painters/SkinPainting.h"
 
 #include <algorithm>
@@ -26,11 +26,7 @@ TvelSkinButton::TvelSkinButton(TControl& control, TSkinControlHost& window)
 {
 }
 
-void TvelSkinButton::Init()
-{
-    mouseArmed = false;
-    spaceArmed = false;
-}
+void TvelSkinButton::Init() { clicks.Reset(); }
 
 bool TvelSkinButton::BeforeMessage(TMessage& message)
 {
@@ -42,7 +38,7 @@ bool TvelSkinButton::BeforeMessage(TMessage& message)
     case WM_MOUSEACTIVATE:
         // Sent before the system activates the form for this press.
         if (TCustomForm* form = GetParentForm(button))
-            activatingPress = !IsFormActive(*form);
+            clicks.Activating(!IsFormActive(*form));
         return true;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
@@ -63,9 +59,6 @@ void TvelSkinButton::AfterMessage(TMessage& message)
 {
     TvelSkinControlFramework::AfterMessage(message);
     switch (message.Msg) {
-    case WM_SETFOCUS:
-        Paint();
-        break;
     case WM_CHAR:
         if (message.WParam == VK_RETURN) {
             SetState(StatePressed, false);
@@ -73,25 +66,26 @@ void TvelSkinButton::AfterMessage(TMessage& message)
             ClickButton();
         }
         break;
-    case WM_UPDATEUISTATE:
-        if (IsWinXP())
-            Paint();
-        break;
     case WM_LBUTTONDBLCLK:
-        mouseArmed = false;
-        ClickButton();
+        if (clicks.DoubleClick())
+            ClickButton();
         break;
     default:
         break;
     }
 }
 
+bool TvelSkinButton::RedrawsAfter(UINT message) const
+{
+    return ButtonFaceChangesOn(message) || (message == WM_UPDATEUISTATE && IsWinXP());
+}
+
 void TvelSkinButton::MouseDown()
 {
-    const bool activating = activatingPress;
-    activatingPress = false;
+    // On a form that is not active the press only activates the form.
     TCustomForm* form = GetParentForm(button);
-    if (activating || !form || !IsFormActive(*form))
+    clicks.Press(form && IsFormActive(*form));
+    if (!clicks.Armed())
         return;
     if (button.Visible() && button.EnabledWithParents()) {
         try {
@@ -100,30 +94,23 @@ void TvelSkinButton::MouseDown()
             ReportCaughtException(TCallbackFailure::Log);
         }
     }
-    mouseArmed = true;
 }
 
 void TvelSkinButton::MouseUp()
 {
-    // The button-up message comes only while the pointer is over the
-    // button: a press released elsewhere does not click.
-    const bool armed = mouseArmed;
-    mouseArmed = false;
-    if (armed)
+    if (clicks.Release())
         ClickButton();
 }
 
-void TvelSkinButton::KeyDown(WPARAM) { spaceArmed = true; }
+void TvelSkinButton::KeyDown(WPARAM) { clicks.KeyDown(); }
 
 void TvelSkinButton::KeyUp(WPARAM key)
 {
-    const bool armed = spaceArmed;
-    spaceArmed = false;
-    if (key == VK_SPACE && armed && button.Focused() && button.Enabled() && Skinning()) {
-        SetState(StatePressed, false);
-        Paint();
-        ClickButton();
-    }
+    if (!clicks.KeyUp(key == VK_SPACE, button.Focused() && button.Enabled() && Skinning()))
+        return;
+    SetState(StatePressed, false);
+    Paint();
+    ClickButton();
 }
 
 void TvelSkinButton::ClickButton() { button.Click(); }
@@ -135,25 +122,24 @@ void TvelSkinButton::Paint()
     if (width <= 0 || height <= 0 || !GetHandle())
         return;
     const TSkinLook& look = Look();
+    const TWinControl* parent = button.Parent();
     TBitmap image(width, height);
-    {
-        Canvas canvas(image.CoreBitmap());
-        const TWinControl* parent = button.Parent();
-        canvas.FillRect(Rect{0, 0, width, height},
-                        parent ? Color(ColorToRGB(parent->Color())) : look.GetSkinColor(SKIN2_FORMCOLOR));
-        const int frame = Pressed() ? 3 : Hot() ? 2 : 1;
-        DrawButtonFrame(look, canvas, Rect{0, 0, width, height}, frame);
-    }
+    PaintButtonFace(look, image, parent ? Color(ColorToRGB(parent->Color())) : look.GetSkinColor(SKIN2_FORMCOLOR),
+                    TButtonFaceState{Hot(), Pressed(), button.Focused()});
 
-    HDC dc = image.Canvas().Handle();
-    if (button.Focused()) {
-        RECT focus{5, 5, width - 5, height - 5};
-        if (Pressed())
-            OffsetRect(&focus, 1, 1);
-        DrawFocusRect(dc, &focus);
+    if (!Context().NoChangeButtonsFontColor()) {
+        const TColor fontColor(look.GetSkinColor(SKIN2_BUTTONFONTCOLOR));
+        if (button.Font().Color() != fontColor)
+            button.Font().SetColor(fontColor);
     }
+    const std::wstring caption = button.Caption();
+    const RECT captionRect = PaintPicture(image, caption);
+    DrawCaption(image, caption, button.WordWrap(), captionRect, &button.Font());
+}
 
-    // The picture: the glyph, else the image of the image list.
+RECT TvelSkinButton::PaintPicture(TBitmap& image, const std::wstring& caption)
+{
+    const int width = image.Width(), height = image.Height();
     const bool enabled = button.Enabled();
     int glyphWidth = 0, glyphHeight = 0;
     Bitmap glyph;
@@ -172,52 +158,43 @@ void TvelSkinButton::Paint()
         glyphWidth = images->Width();
         glyphHeight = images->Height();
     }
+    if (glyphWidth <= 0 || glyphHeight <= 0)
+        return RECT{0, 0, width, height};
 
-    if (!Context().NoChangeButtonsFontColor()) {
-        const TColor fontColor(look.GetSkinColor(SKIN2_BUTTONFONTCOLOR));
-        if (button.Font().Color() != fontColor)
-            button.Font().SetColor(fontColor);
+    HDC dc = image.Canvas().Handle();
+    const Rect area{1, 1, width - 1, height - 1};
+    ButtonLayoutInput input;
+    input.area = area;
+    input.glyphWidth = glyphWidth;
+    input.glyphHeight = glyphHeight;
+    input.captionEmpty = caption.empty();
+    if (!caption.empty()) {
+        TSelectedObject font;
+        font.Select(dc, button.Font().Handle());
+        RECT measured{0, 0, area.Width(), 0};
+        std::wstring text = caption;
+        DrawTextW(dc, text.data(), int(text.size()), &measured,
+                  DT_CALCRECT | DT_EXPANDTABS | (button.WordWrap() ? DT_WORDBREAK : 0));
+        input.captionWidth = std::min(int(measured.right - measured.left), area.Width());
+        input.captionHeight = measured.bottom - measured.top;
     }
-    const std::wstring caption = button.Caption();
-
-    RECT captionRect = client;
-    if (glyphWidth > 0 && glyphHeight > 0) {
-        const Rect area{1, 1, width - 1, height - 1};
-        ButtonLayoutInput input;
-        input.area = area;
-        input.glyphWidth = glyphWidth;
-        input.glyphHeight = glyphHeight;
-        input.captionEmpty = caption.empty();
-        if (!caption.empty()) {
-            TSelectedObject font;
-            font.Select(dc, button.Font().Handle());
-            RECT measured{0, 0, area.Width(), 0};
-            std::wstring text = caption;
-            DrawTextW(dc, text.data(), int(text.size()), &measured,
-                      DT_CALCRECT | DT_EXPANDTABS | (button.WordWrap() ? DT_WORDBREAK : 0));
-            input.captionWidth = std::min(int(measured.right - measured.left), area.Width());
-            input.captionHeight = measured.bottom - measured.top;
-        }
-        input.layout = ButtonGlyphLayout(int(button.Layout()));
-        input.margin = button.Margin();
-        input.spacing = button.Spacing();
-        input.rightToLeft = (GetWindowLongW(GetHandle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
-        const ButtonLayoutResult layout = LayOutButton(input);
-        const int shift = Pressed() ? 1 : 0;
-        if (button.HasGlyph()) {
-            Canvas canvas(image.CoreBitmap());
-            if (greyGlyph)
-                DrawGreyedBitmap(canvas, layout.glyphX + shift, layout.glyphY + shift, glyph, glyph.ColorAt(0, 0));
-            else
-                CopyRectMasked(canvas, layout.glyphX + shift, layout.glyphY + shift, glyph,
-                               Rect{0, 0, glyph.Width(), glyph.Height()}, GlyphTransparentColor(glyph));
-        } else {
-            images->Draw(image.Canvas(), layout.glyphX + shift, layout.glyphY + shift, button.ImageIndex(), enabled);
-        }
-        captionRect = RECT{layout.caption.left, layout.caption.top, layout.caption.right, layout.caption.bottom};
+    input.layout = ButtonGlyphLayout(int(button.Layout()));
+    input.margin = button.Margin();
+    input.spacing = button.Spacing();
+    input.rightToLeft = (GetWindowLongW(GetHandle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0;
+    const ButtonLayoutResult layout = LayOutButton(input);
+    const int shift = Pressed() ? 1 : 0;
+    if (button.HasGlyph()) {
+        Canvas canvas(image.CoreBitmap());
+        if (greyGlyph)
+            DrawGreyedBitmap(canvas, layout.glyphX + shift, layout.glyphY + shift, glyph, glyph.ColorAt(0, 0));
+        else
+            CopyRectMasked(canvas, layout.glyphX + shift, layout.glyphY + shift, glyph,
+                           Rect{0, 0, glyph.Width(), glyph.Height()}, GlyphTransparentColor(glyph));
+    } else {
+        images->Draw(image.Canvas(), layout.glyphX + shift, layout.glyphY + shift, button.ImageIndex(), enabled);
     }
-
-    DrawCaption(image, caption, button.WordWrap(), captionRect, &button.Font());
+    return RECT{layout.caption.left, layout.caption.top, layout.caption.right, layout.caption.bottom};
 }
 
 } // namespace orvane::skin

@@ -4,16 +4,20 @@
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TBitmap.h"
-#include "framework/TCheckBox.h"
 #include "framework/TWinControl.h"
 #include "skin/look/TSkinLook.h"
-#include "skin/painters/SkinPainting.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-TvelSkinCheckBox::TvelSkinCheckBox(TControl& control, TSkinControlHost& window) : TvelSkinControlFramework(control, window)
+TvelSkinCheckBox::TvelSkinCheckBox(TControl& control, TSkinControlHost& window)
+    : TvelSkinCheckBox(control, window, CheckBoxKind)
+{
+}
+
+TvelSkinCheckBox::TvelSkinCheckBox(TControl& control, TSkinControlHost& window, const TSkinBoxKind& boxKind)
+    : TvelSkinControlFramework(control, window), kind(boxKind)
 {
 }
 
@@ -28,29 +32,10 @@ void TvelSkinCheckBox::SkinChanged()
         Control().Font().SetColor(ownFontColor);
 }
 
-void TvelSkinCheckBox::AfterMessage(TMessage& message)
-{
-    TvelSkinControlFramework::AfterMessage(message);
-    if (SystemRedrawsBoxOn(message.Msg))
-        Repaint();
-}
-
-TvelSkinCheckBox::TBoxImage TvelSkinCheckBox::BoxImage() const
-{
-    return CheckBoxImage;
-}
-
-int TvelSkinCheckBox::BoxFrame() const
-{
-    const HWND window = Handle();
-    return CheckBoxFrame(window ? SendMessageW(window, BM_GETCHECK, 0, 0) : BST_UNCHECKED, IsEnabled());
-}
-
 void TvelSkinCheckBox::Paint()
 {
     const TSkinLook& look = Look();
-    const TBoxImage box = BoxImage();
-    const Bitmap frame = SkinFrame(look, box.image, box.frames, BoxFrame());
+    const Bitmap frame = SkinBoxFrame(look, kind, Handle(), IsEnabled());
     HWND window = GetHandle();
     if (frame.Empty() || !window)
         return;
@@ -62,11 +47,7 @@ void TvelSkinCheckBox::Paint()
         PlaceCheckBox(frame.Width(), frame.Height(), client.right, client.bottom, leftJustified == rightToLeft);
 
     TBitmap image(place.boxWidth, place.boxHeight);
-    {
-        Canvas canvas(image.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, place.boxWidth, place.boxHeight}, ColorToRGB(Control().Color()));
-        CopyBoxFrame(look, box, frame, canvas, place.frameX, place.frameY);
-    }
+    ComposeSkinBox(look, kind, frame, image, ColorToRGB(Control().Color()), place.frameX, place.frameY);
     DrawImageAt(image, POINT{place.x, place.y});
 }
 

@@ -2,40 +2,23 @@
 
 #include "framework/TControl.h"
 #include "skin/painters/ComboBoxDrawing.h"
+#include "skin/painters/FrameDrawing.h"
 
 namespace orvane::skin {
 
 using namespace framework;
 
-void TvelSkinComboBox::AfterMessage(TMessage& message)
+bool TvelSkinComboBox::RedrawsAfter(UINT message) const
 {
-    TvelSkinControlFramework::AfterMessage(message);
-    switch (message.Msg) {
-    case WM_NCPAINT:
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-    case WM_SIZE:
-    case WM_MOUSEMOVE:
-    case WM_CTLCOLORLISTBOX:
-    case CB_SETCURSEL:
-    case CB_SHOWDROPDOWN:
-    case CN_COMMAND:
-        Repaint();
-        break;
-    default:
-        break;
-    }
+    return SystemRedrawsFrameOn(message) || SystemRedrawsComboBoxOn(message);
 }
 
 void TvelSkinComboBox::Paint()
 {
-    HWND combo = ComboWindow();
-    if (!combo || (GetWindowLongW(combo, GWL_STYLE) & 3) == CBS_SIMPLE)
-        return;
     TComboBoxLook look;
     look.enabled = IsEnabled();
     look.innerColor = ColorToRGB(Control().Color());
-    PaintComboBox(Look(), combo, look);
+    PaintComboBox(Look(), ComboWindow(), look);
 }
 
 } // namespace orvane::skin

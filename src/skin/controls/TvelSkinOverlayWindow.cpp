@@ -12,6 +12,7 @@ using namespace framework;
 namespace {
 
 constexpr wchar_t OverlayClassName[] = L"OrvaneSkinOverlay";
+constexpr wchar_t OverlayProperty[] = L"OrvaneSkinOverlay";
 
 bool RegisterOverlayClass(WNDPROC procedure)
 {
@@ -32,7 +33,7 @@ bool RegisterOverlayClass(WNDPROC procedure)
 TvelSkinOverlayWindow::~TvelSkinOverlayWindow()
 {
     if (window) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        tie.Remove();
         DestroyWindow(window);
     }
 }
@@ -47,7 +48,7 @@ bool TvelSkinOverlayWindow::Create(HWND parent)
                              parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!window)
         return false;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    tie = TWindowTie(window, OverlayProperty, this);
     return true;
 }
 
@@ -98,7 +99,7 @@ LRESULT CALLBACK TvelSkinOverlayWindow::Procedure(HWND handle, UINT message, WPA
 
 LRESULT TvelSkinOverlayWindow::HandleMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TvelSkinOverlayWindow*>(GetWindowLongPtrW(handle, GWLP_USERDATA));
+    auto* self = static_cast<TvelSkinOverlayWindow*>(TWindowTie::Find(handle, OverlayProperty));
     if (!self)
         return DefWindowProcW(handle, message, wParam, lParam);
     switch (message) {
@@ -122,8 +123,8 @@ LRESULT TvelSkinOverlayWindow::HandleMessage(HWND handle, UINT message, WPARAM w
         return 0;
     case WM_NCDESTROY:
         // The parent took the window with it.
+        self->tie.Remove();
         self->window = nullptr;
-        SetWindowLongPtrW(handle, GWLP_USERDATA, 0);
         break;
     default:
         break;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/TBitmap.h"
+#include "skin/WindowTie.h"
 
 #include <windows.h>
 
@@ -49,6 +50,8 @@ private:
     static LRESULT HandleMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window = nullptr;
+    // How the window procedure finds this object.
+    TWindowTie tie;
     framework::TBitmap image;
 };
 

@@ -6,6 +6,11 @@ namespace orvane::skin {
 
 using namespace framework;
 
+TvelSkinRadioButton::TvelSkinRadioButton(TControl& control, TSkinControlHost& window)
+    : TvelSkinCheckBox(control, window, RadioButtonKind)
+{
+}
+
 bool TvelSkinRadioButton::BeforeMessage(TMessage& message)
 {
     switch (message.Msg) {
@@ -19,17 +24,6 @@ bool TvelSkinRadioButton::BeforeMessage(TMessage& message)
     default:
         return true;
     }
-}
-
-TvelSkinCheckBox::TBoxImage TvelSkinRadioButton::BoxImage() const
-{
-    return RadioButtonImage;
-}
-
-int TvelSkinRadioButton::BoxFrame() const
-{
-    const HWND window = Handle();
-    return RadioButtonFrame(window ? SendMessageW(window, BM_GETCHECK, 0, 0) : BST_UNCHECKED, IsEnabled());
 }
 
 } // namespace orvane::skin

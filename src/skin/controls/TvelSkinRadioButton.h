@@ -10,13 +10,9 @@ namespace orvane::skin {
 // and hands them to the control's OnDblClick.
 class TvelSkinRadioButton : public TvelSkinCheckBox {
 public:
-    using TvelSkinCheckBox::TvelSkinCheckBox;
+    TvelSkinRadioButton(framework::TControl& control, TSkinControlHost& window);
 
     bool BeforeMessage(framework::TMessage& message) override;
-
-protected:
-    TBoxImage BoxImage() const override;
-    int BoxFrame() const override;
 };
 
 } // namespace orvane::skin

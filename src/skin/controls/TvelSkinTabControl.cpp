@@ -14,10 +14,7 @@ bool TvelSkinTabControl::BeforeMessage(TMessage& message)
 
 void TvelSkinTabControl::Paint()
 {
-    HWND window = GetHandle();
-    if (!window)
-        return;
-    PaintSkinnedTabs(Look(), window, Control().Font().Handle(), [this](int index) { return TabText(index); });
+    PaintSkinnedTabs(Look(), GetHandle(), Control().Font().Handle(), [this](int index) { return TabText(index); });
 }
 
 std::wstring TvelSkinTabControl::TabText(int index)

@@ -3,16 +3,13 @@
 #include "framework/TColor.h"
 #include "skin/TvelSkinControlFramework.h"
 
-#include <windows.h>
-
-#include <commctrl.h>
-
 namespace orvane::skin {
 
 // A tool bar: while skinning it is flat, in the skin's tool-bar start
 // colour, with the skin's tool-bar image (or gradient) as its background
 // and its buttons lit in the skin's hot and down colours, through the
-// system tool bar's custom drawing. Its own look comes back otherwise.
+// system tool bar's custom drawing (ToolBarPainting). Its own look comes
+// back otherwise.
 class TvelSkinToolBar : public TvelSkinControlFramework {
 public:
     using TvelSkinControlFramework::TvelSkinControlFramework;
@@ -24,7 +21,6 @@ public:
 
 private:
     void SetFlatStyle(bool flat);
-    LRESULT CustomDraw(NMCUSTOMDRAW& draw);
 
     bool ownFlat = false;
     framework::TColor ownColor = 0;

@@ -5,7 +5,7 @@
 #include "framework/TFont.h"
 #include "skin/SystemFonts.h"
 #include "skin/look/TSkinLook.h"
-#include "skin/painters/SkinPainting.h"
+#include "skin/painters/ButtonPainting.h"
 
 namespace orvane::skin {
 
@@ -34,27 +34,18 @@ void AssignButtonFont(TFont& font, COLORREF color)
 
 TvelSkinWndButton::TvelSkinWndButton(HWND button, TSkinControlHost& window) : TvelSkinControlWnd(button, window) {}
 
-TvelSkinWndButton::~TvelSkinWndButton() { StopTimer(); }
-
 void TvelSkinWndButton::Init()
 {
-    mouseArmed = false;
+    clicks.Reset();
     firstPaintDone = false;
     if (!Window().HasAnimatedChild())
-        timerRunning = SetTimer(GetHandle(), HoverTimerId, HoverTimerMilliseconds, nullptr) != 0;
+        hoverTimer.Start(GetHandle(), HoverTimerId, HoverTimerMilliseconds);
 }
 
 void TvelSkinWndButton::Release()
 {
-    StopTimer();
+    hoverTimer.Stop();
     TvelSkinControlWnd::Release();
-}
-
-void TvelSkinWndButton::StopTimer()
-{
-    if (timerRunning && IsWindow(GetHandle()))
-        KillTimer(GetHandle(), HoverTimerId);
-    timerRunning = false;
 }
 
 void TvelSkinWndButton::HoverTick()
@@ -113,24 +104,17 @@ bool TvelSkinWndButton::BeforeMessage(TMessage& message)
     }
 }
 
-void TvelSkinWndButton::AfterMessage(TMessage& message)
-{
-    TvelSkinControlWnd::AfterMessage(message);
-    if (message.Msg == WM_SETFOCUS)
-        Paint();
-}
+bool TvelSkinWndButton::RedrawsAfter(UINT message) const { return ButtonFaceChangesOn(message); }
 
 void TvelSkinWndButton::MouseDown()
 {
     SetFocus(GetHandle());
-    mouseArmed = true;
+    clicks.Press(true);
 }
 
 void TvelSkinWndButton::MouseUp()
 {
-    const bool armed = mouseArmed;
-    mouseArmed = false;
-    if (!armed)
+    if (!clicks.Release())
         return;
     HWND button = GetHandle();
     const int id = GetDlgCtrlID(button);
@@ -145,17 +129,8 @@ void TvelSkinWndButton::Paint()
         return;
     const TSkinLook& look = Look();
     TBitmap image(width, height);
-    {
-        Canvas canvas(image.CoreBitmap());
-        canvas.FillRect(Rect{0, 0, width, height}, look.GetSkinColor(SKIN2_FORMCOLOR));
-        DrawButtonFrame(look, canvas, Rect{0, 0, width, height}, Pressed() ? 3 : Hot() ? 2 : 1);
-    }
-    if (GetFocus() == GetHandle()) {
-        RECT focus{5, 5, width - 5, height - 5};
-        if (Pressed())
-            OffsetRect(&focus, 1, 1);
-        DrawFocusRect(image.Canvas().Handle(), &focus);
-    }
+    PaintButtonFace(look, image, look.GetSkinColor(SKIN2_FORMCOLOR),
+                    TButtonFaceState{Hot(), Pressed(), GetFocus() == GetHandle()});
     wchar_t text[LongestText + 1] = {};
     GetWindowTextW(GetHandle(), text, LongestText + 1);
     TFont font;

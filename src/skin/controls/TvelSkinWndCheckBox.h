@@ -6,23 +6,22 @@
 namespace orvane::skin {
 
 // A check box of a system dialog: the system draws it, and this control
-// skin draws the skin's box over the system's, at the window's left, in the
-// frame of the window's check state.
+// skin draws the skin's box over the system's (CheckBoxFrames), at the
+// window's left, in the frame of the window's check state, on a box in the
+// skin's form colour as tall as the window.
 class TvelSkinWndCheckBox : public TvelSkinControlWnd {
 public:
     TvelSkinWndCheckBox(HWND checkBox, TSkinControlHost& window);
 
-    void AfterMessage(framework::TMessage& message) override;
+    bool RedrawsAfter(UINT message) const override { return SystemRedrawsBoxOn(message); }
     void Paint() override;
-    void Init() override;
 
 protected:
-    using TBoxImage = TSkinBoxImage;
-    virtual TBoxImage BoxImage() const;
-    // The frame (from 1) for the window's state.
-    virtual int BoxFrame() const;
+    // A button of another kind of box, drawn the same way.
+    TvelSkinWndCheckBox(HWND button, TSkinControlHost& window, const TSkinBoxKind& boxKind);
 
-    LONG style = 0;
+private:
+    const TSkinBoxKind& kind;
 };
 
 } // namespace orvane::skin

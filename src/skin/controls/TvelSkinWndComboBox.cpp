@@ -6,19 +6,9 @@ namespace orvane::skin {
 
 using namespace framework;
 
-void TvelSkinWndComboBox::AfterMessage(TMessage& message)
+bool TvelSkinWndComboBox::RedrawsAfter(UINT message) const
 {
-    TvelSkinBorderWndControl::AfterMessage(message);
-    switch (message.Msg) {
-    case WM_SIZE:
-    case WM_MOUSEMOVE:
-    case CB_SETCURSEL:
-    case CB_SHOWDROPDOWN:
-        Repaint();
-        break;
-    default:
-        break;
-    }
+    return TvelSkinBorderWndControl::RedrawsAfter(message) || SystemRedrawsComboBoxOn(message);
 }
 
 void TvelSkinWndComboBox::Paint()

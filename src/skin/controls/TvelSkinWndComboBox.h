@@ -10,7 +10,7 @@ class TvelSkinWndComboBox : public TvelSkinBorderWndControl {
 public:
     using TvelSkinBorderWndControl::TvelSkinBorderWndControl;
 
-    void AfterMessage(framework::TMessage& message) override;
+    bool RedrawsAfter(UINT message) const override;
     void Paint() override;
 
 protected:

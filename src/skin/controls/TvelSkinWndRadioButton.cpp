@@ -2,14 +2,9 @@
 
 namespace orvane::skin {
 
-TvelSkinWndCheckBox::TBoxImage TvelSkinWndRadioButton::BoxImage() const
+TvelSkinWndRadioButton::TvelSkinWndRadioButton(HWND radioButton, TSkinControlHost& window)
+    : TvelSkinWndCheckBox(radioButton, window, RadioButtonKind)
 {
-    return RadioButtonImage;
-}
-
-int TvelSkinWndRadioButton::BoxFrame() const
-{
-    return RadioButtonFrame(SendMessageW(Handle(), BM_GETCHECK, 0, 0), IsEnabled());
 }
 
 } // namespace orvane::skin

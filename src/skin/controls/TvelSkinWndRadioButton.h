@@ -8,11 +8,7 @@ namespace orvane::skin {
 // skin's radio-button frames (checked, unchecked; enabled, then disabled).
 class TvelSkinWndRadioButton : public TvelSkinWndCheckBox {
 public:
-    using TvelSkinWndCheckBox::TvelSkinWndCheckBox;
-
-protected:
-    TBoxImage BoxImage() const override;
-    int BoxFrame() const override;
+    TvelSkinWndRadioButton(HWND radioButton, TSkinControlHost& window);
 };
 
 } // namespace orvane::skin

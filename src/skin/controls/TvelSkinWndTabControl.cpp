@@ -38,11 +38,7 @@ bool TvelSkinWndTabControl::BeforeMessage(TMessage& message)
 
 void TvelSkinWndTabControl::Paint()
 {
-    HWND window = GetHandle();
-    if (!window)
-        return;
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    PaintSkinnedTabs(Look(), window, font, [window](int index) { return SystemTabText(window, index); });
+    PaintSkinnedTabs(Look(), GetHandle());
 }
 
 } // namespace orvane::skin

@@ -39,9 +39,29 @@ public:
     // The window shows an animation or a progress bar, which plain push
     // buttons must not cover with their hover repaints.
     virtual bool HasAnimatedChild() const = 0;
+    // The host is in use from BeginUse to the matching EndUse: one of its
+    // messages, or one of its control skins', is under way. A host released
+    // meanwhile is freed only once its last use ends, so that the code still
+    // on the stack never meets freed memory.
+    virtual void BeginUse() = 0;
+    virtual void EndUse() = 0;
 
 protected:
     ~TSkinControlHost() = default;
+};
+
+// Keeps a host in use for as long as it lives. When it goes, the host (and
+// what the host owns, such as the control skin that made it) may go too:
+// nothing of them is touched after that.
+class TSkinHostInUse {
+public:
+    explicit TSkinHostInUse(TSkinControlHost& used) : host(used) { host.BeginUse(); }
+    ~TSkinHostInUse() { host.EndUse(); }
+    TSkinHostInUse(const TSkinHostInUse&) = delete;
+    TSkinHostInUse& operator=(const TSkinHostInUse&) = delete;
+
+private:
+    TSkinControlHost& host;
 };
 
 } // namespace orvane::skin

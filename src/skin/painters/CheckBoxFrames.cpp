@@ -1,7 +1,9 @@
 #include "skin/painters/CheckBoxFrames.h"
 
 #include "core/raster/BitmapCopy.h"
+#include "framework/TBitmap.h"
 #include "skin/look/TSkinLook.h"
+#include "skin/painters/SkinPainting.h"
 
 namespace orvane::skin {
 
@@ -31,11 +33,19 @@ bool SystemRedrawsBoxOn(UINT message)
     }
 }
 
-void CopyBoxFrame(const TSkinLook& look, const TSkinBoxImage& box, const Bitmap& frame, Canvas& canvas, int x,
-                  int y)
+Bitmap SkinBoxFrame(const TSkinLook& look, const TSkinBoxKind& kind, HWND button, bool enabled)
 {
+    const LRESULT check = button ? SendMessageW(button, BM_GETCHECK, 0, 0) : BST_UNCHECKED;
+    return SkinFrame(look, kind.image, kind.frames, kind.frameFor(check, enabled));
+}
+
+void ComposeSkinBox(const TSkinLook& look, const TSkinBoxKind& kind, const Bitmap& frame, framework::TBitmap& box,
+                    Color fill, int x, int y)
+{
+    Canvas canvas(box.CoreBitmap());
+    canvas.FillRect(Rect{0, 0, box.Width(), box.Height()}, fill);
     const Color transparent =
-        look.GetSkinFlag(box.transFlag) ? look.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
+        look.GetSkinFlag(kind.transFlag) ? look.GetSkinColor(SKIN2_TRANSCOLOR) : NoTransparentColor;
     CopyRectMasked(canvas, x, y, frame, Rect{0, 0, frame.Width(), frame.Height()}, transparent);
 }
 

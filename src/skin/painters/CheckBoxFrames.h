@@ -5,23 +5,17 @@
 
 #include <windows.h>
 
+namespace orvane::framework {
+class TBitmap;
+}
+
 namespace orvane::skin {
 
 class TSkinLook;
 
-// What the skins of check boxes and radio buttons, of the program's forms and
-// of system dialogs alike, share: the skin image the box comes from, its frame
-// for the button's state, and how it is laid over the system's own box.
-
-// The skin image a box takes its frames from.
-struct TSkinBoxImage {
-    int image;     // skin image
-    int frames;    // frames in it
-    int transFlag; // skin flag: the image has a transparent colour
-};
-
-inline constexpr TSkinBoxImage CheckBoxImage{SKIN2_CHECKBOX, 6, SKIN2_CHECKBOXTRANS};
-inline constexpr TSkinBoxImage RadioButtonImage{SKIN2_RADIOBUTTON, 4, SKIN2_RADIOBUTTONTRANS};
+// The box of a check box or radio button, drawn from the skin over the box
+// the system drew, for the program's forms and for system dialogs alike.
+// Where the box goes and what fills around its frame are the branch's own.
 
 // The frame (from 1) of a check box's image for its check state (as
 // BM_GETCHECK answers): checked, indeterminate, unchecked, then the same
@@ -31,13 +25,31 @@ int CheckBoxFrame(LRESULT check, bool enabled);
 // same two disabled.
 int RadioButtonFrame(LRESULT check, bool enabled);
 
+// A kind of box: the skin image its frames come from, and which frame shows
+// a state.
+struct TSkinBoxKind {
+    int image;     // skin image
+    int frames;    // frames in it
+    int transFlag; // skin flag: the image has a transparent colour
+    int (*frameFor)(LRESULT check, bool enabled);
+};
+
+inline constexpr TSkinBoxKind CheckBoxKind{SKIN2_CHECKBOX, 6, SKIN2_CHECKBOXTRANS, CheckBoxFrame};
+inline constexpr TSkinBoxKind RadioButtonKind{SKIN2_RADIOBUTTON, 4, SKIN2_RADIOBUTTONTRANS, RadioButtonFrame};
+
 // Whether the system draws a button's own box again on the message, outside
 // its paint cycle, so that the skin's box must be drawn over it again.
 bool SystemRedrawsBoxOn(UINT message);
 
-// Copies a frame of the box's image to the canvas at (x, y), leaving out the
-// skin's transparent colour where the skin says the image has one.
-void CopyBoxFrame(const TSkinLook& look, const TSkinBoxImage& box, const Bitmap& frame, Canvas& canvas, int x,
-                  int y);
+// The frame of the kind's image for the button window's check state
+// (unchecked while the window does not exist); empty when the skin lacks the
+// image.
+Bitmap SkinBoxFrame(const TSkinLook& look, const TSkinBoxKind& kind, HWND button, bool enabled);
+
+// The whole box image filled with `fill`, and the frame copied in at (x, y),
+// leaving out the skin's transparent colour where the skin says the kind's
+// image has one.
+void ComposeSkinBox(const TSkinLook& look, const TSkinBoxKind& kind, const Bitmap& frame, framework::TBitmap& box,
+                    Color fill, int x, int y);
 
 } // namespace orvane::skin

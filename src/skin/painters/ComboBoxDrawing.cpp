@@ -3,6 +3,7 @@
 #include "core/raster/Arrows.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
+#include "framework/Messages.h"
 #include "framework/TBitmap.h"
 #include "skin/look/TSkinLook.h"
 #include "skin/painters/ScrollBarDrawing.h"
@@ -14,6 +15,8 @@ using namespace framework;
 namespace {
 
 constexpr int ArrowHalfWidth = 3;
+// The style bits that say simple, drop-down or drop-down list.
+constexpr LONG ComboBoxKindStyles = 3;
 
 void FrameWith(HDC dc, const RECT& rect, COLORREF color)
 {
@@ -42,6 +45,8 @@ void PaintDropDownButton(const TSkinLook& look, HDC dc, const RECT& area, int ar
 
 bool PaintComboBox(const TSkinLook& look, HWND combo, const TComboBoxLook& state)
 {
+    if (!combo || (GetWindowLongW(combo, GWL_STYLE) & ComboBoxKindStyles) == CBS_SIMPLE)
+        return false;
     COMBOBOXINFO info{};
     if (!QueryComboBoxInfo(combo, info))
         return false;
@@ -69,6 +74,21 @@ bool PaintComboBox(const TSkinLook& look, HWND combo, const TComboBoxLook& state
     PaintDropDownButton(look, dc.Handle(), button, (button.bottom - button.top) / 2, state.enabled,
                         state.innerFrames && rightToLeft);
     return true;
+}
+
+bool SystemRedrawsComboBoxOn(UINT message)
+{
+    switch (message) {
+    case WM_SIZE:
+    case WM_MOUSEMOVE:
+    case WM_CTLCOLORLISTBOX:
+    case CB_SETCURSEL:
+    case CB_SHOWDROPDOWN:
+    case CN_COMMAND:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace orvane::skin

@@ -21,8 +21,14 @@ struct TComboBoxLook {
     bool enabled = true;
     COLORREF innerColor = 0;   // the colour of the inner frame
 };
-// False when the system cannot report the combo box's parts; it is then left
-// as the system drew it.
+// False when there is no window, the combo box is a simple one (its list
+// always shown, no button), or the system cannot report its parts; it is
+// then left as the system drew it.
 bool PaintComboBox(const TSkinLook& look, HWND combo, const TComboBoxLook& state);
+
+// Whether the system may have drawn a combo box's button or frames again on
+// the message (besides its window frame, see SystemRedrawsFrameOn), so that
+// the skin's must be drawn over them again.
+bool SystemRedrawsComboBoxOn(UINT message);
 
 } // namespace orvane::skin

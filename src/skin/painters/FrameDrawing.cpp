@@ -57,4 +57,14 @@ void DrawWindowFrame(HWND window, TColor outer, TColor inner, bool drawInner)
     FrameRectangle(dc.Handle(), edge, inner);
 }
 
+void PaintSunkenBorder(const TSkinLook& look, HWND window, TColor inner)
+{
+    DrawWindowFrame(window, TColor(look.GetSkinColor(SKIN2_CONTROLBORDERCOLOR)), inner, true);
+}
+
+bool SystemRedrawsFrameOn(UINT message)
+{
+    return message == WM_NCPAINT || message == WM_SETFOCUS || message == WM_KILLFOCUS;
+}
+
 } // namespace orvane::skin

@@ -21,4 +21,15 @@ void FrameControl(framework::TWinControl& control, const TSkinLook& look, framew
 // colour, and when asked another one pixel further in, in the inner colour.
 void DrawWindowFrame(HWND window, framework::TColor outer, framework::TColor inner, bool drawInner);
 
+// The sunken border of a control (an edit box, a list), of the program's
+// forms and of system dialogs alike, drawn flat: the skin's control border
+// colour around the whole window and `inner`, the colour of the control's
+// face, one pixel inside. Which controls have such a border, and their
+// face's colour, are the branch's own.
+void PaintSunkenBorder(const TSkinLook& look, HWND window, framework::TColor inner);
+
+// Whether the system may have drawn a control's window frame again on the
+// message, so that the skin's must be drawn over it again.
+bool SystemRedrawsFrameOn(UINT message);
+
 } // namespace orvane::skin

@@ -1,8 +1,6 @@
 #include "skin/painters/SkinPainting.h"
 
 #include "core/raster/BitmapCopy.h"
-#include "core/raster/NineSlice.h"
-#include "core/skinmodel/SkinKeys.h"
 #include "skin/look/TSkinLook.h"
 
 namespace orvane::skin {
@@ -13,16 +11,6 @@ Bitmap SkinFrame(const TSkinLook& look, int imageIndex, int count, int frame)
     if (!look.GetSkinBitmap(imageIndex, cut, count, frame))
         return Bitmap();
     return cut;
-}
-
-bool DrawButtonFrame(const TSkinLook& look, Canvas& canvas, const Rect& rect, int frame)
-{
-    const Bitmap image = SkinFrame(look, SKIN2_BUTTON, 3, frame);
-    if (image.Empty())
-        return false;
-    DrawNineSlice(image, canvas, rect, look.GetSkinColor(SKIN2_TRANSCOLOR),
-                  look.GetSkinFlag(SKIN2_BUTTONTRANS) ? CornerDrawing::Transparent : CornerDrawing::Opaque);
-    return true;
 }
 
 Color GlyphTransparentColor(const Bitmap& glyph)

@@ -8,11 +8,6 @@ class TSkinLook;
 
 // Drawing shared by the control skins.
 
-// Frame `frame` (1 normal, 2 hot, 3 pressed) of the skin's button image
-// spread over the rectangle; its corners transparent when the skin asks.
-// False when the skin has no button image.
-bool DrawButtonFrame(const TSkinLook& look, Canvas& canvas, const Rect& rect, int frame);
-
 // Frame `frame` of `count` of a skin image, cut out; empty when the skin
 // lacks the image.
 Bitmap SkinFrame(const TSkinLook& look, int imageIndex, int count, int frame);

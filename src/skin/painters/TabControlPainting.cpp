@@ -130,6 +130,10 @@ std::wstring SystemTabText(HWND window, int index)
 void PaintSkinnedTabs(const TSkinLook& look, HWND window, HFONT font,
                       const std::function<std::wstring(int)>& tabText)
 {
+    if (!window)
+        return;
+    if (!font)
+        font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
     RECT client{};
     GetClientRect(window, &client);
     if (client.right <= 0 || client.bottom <= 0)
@@ -185,7 +189,7 @@ void PaintSkinnedTabs(const TSkinLook& look, HWND window, HFONT font,
     const bool enabled = IsWindowEnabled(window) != FALSE;
     for (const Tab& tab : shown) {
         const bool selected = tab.index == current;
-        std::wstring caption = tabText(tab.index);
+        std::wstring caption = tabText ? tabText(tab.index) : SystemTabText(window, tab.index);
         TCITEMW item{};
         item.mask = TCIF_IMAGE;
         item.iImage = -1;

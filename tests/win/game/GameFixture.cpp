@@ -4,6 +4,7 @@
 
 #include "framework/TApplication.h"
 #include "game/DataFolder.h"
+#include "game/PlayFiles.h"
 #include "game/PlaySettingsFile.h"
 #include "game/Ufrmda.h"
 #include "game/Ufrmtk.h"
@@ -20,9 +21,10 @@ using orvane::test::PumpMessages;
 void Game::SetUp()
 {
     // Every test starts as a first start does: the Play menu's settings at
-    // their defaults.
+    // their defaults, no statistics, no game kept.
     if (const std::wstring dataFolder = DataFolderPath(); !dataFolder.empty())
-        DeleteFileW((dataFolder + PlaySettingsFileName).c_str());
+        for (const wchar_t* name : {PlaySettingsFileName, StatisticsFileName, DamagedStatisticsFileName, KeptGameFileName})
+            DeleteFileW((dataFolder + name).c_str());
     Launch();
 }
 
@@ -108,6 +110,21 @@ void Game::Type(wchar_t key)
         focus = Form1->Handle();
     SendMessageW(focus, WM_CHAR, key, 1);
     PumpMessages();
+}
+
+bool Game::LoopUntil(const std::function<bool()>& condition)
+{
+    constexpr DWORD Patience = 10000;
+    constexpr DWORD Nap = 20;
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= Patience)
+            return false;
+        Application->ProcessMessages();
+        Application->DoIdleWork();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, Nap, QS_ALLINPUT);
+    }
+    return true;
 }
 
 void Game::NewGame(int level)

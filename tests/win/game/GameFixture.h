@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,10 @@ protected:
     void Type(wchar_t key);
     // Starts a game of that level with the New Game menu.
     void NewGame(int level);
+    // Runs the program's loop (its messages, its idle work, a wait for the
+    // next) until the condition holds; false when it still does not after
+    // some seconds. For what a thread of the program posts when it is done.
+    bool LoopUntil(const std::function<bool()>& condition);
 
     // The first open cell, scanning column by column.
     POINT FirstOpenCell(int skip = 0) const;

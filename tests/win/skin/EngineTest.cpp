@@ -1,6 +1,9 @@
 // The skin engine component: the stored package, its property rules, skin
 // files that must not load, switching the look off and on, the disabled tag,
-// and the registries that choose control skins.
+// the registries that choose control skins, and the window objects it owns,
+// which go with their windows once the messages in which the windows went
+// are over.
+#include "FreedMemoryWatch.h"
 #include "SkinFixture.h"
 
 #include "core/base/Exception.h"
@@ -11,7 +14,9 @@
 #include "skin/SkinMessages.h"
 #include "skin/SkinRegistries.h"
 #include "skin/TvelSkinControlFramework.h"
+#include "skin/TvelSkinMenuBar.h"
 #include "skin/TvelSkinWindow.h"
+#include "skin/TvelSkinWindowForm.h"
 
 #include <algorithm>
 
@@ -55,6 +60,55 @@ bool HasRegion(HWND window)
     const int kind = GetWindowRgn(window, region);
     DeleteObject(region);
     return kind != ERROR;
+}
+
+// A modeless dialog whose one push button ends it: the click destroys the
+// dialog's window while the button's message is still under way.
+INT_PTR CALLBACK EndingDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    if (message == WM_INITDIALOG)
+        return TRUE;
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+        DestroyWindow(dialog);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+// The dialog's template: the dialog, then its button, each at a DWORD
+// boundary, in dialog units.
+std::vector<WORD> EndingDialogTemplate()
+{
+    std::vector<WORD> words;
+    const auto add32 = [&words](DWORD value) {
+        words.push_back(LOWORD(value));
+        words.push_back(HIWORD(value));
+    };
+    const auto addText = [&words](std::wstring_view text) {
+        words.insert(words.end(), text.begin(), text.end());
+        words.push_back(0);
+    };
+    add32(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE);
+    add32(0);
+    words.insert(words.end(), {1, 10, 10, 160, 60}); // one control; place and size
+    words.insert(words.end(), {0, 0});                // no menu; the dialog class
+    addText(L"Ending");
+    if (words.size() % 2 != 0)
+        words.push_back(0);
+    add32(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON);
+    add32(0);
+    words.insert(words.end(), {55, 35, 50, 14, IDOK});
+    words.insert(words.end(), {0xFFFF, 0x0080}); // the button class
+    addText(L"OK");
+    words.push_back(0); // no creation data
+    return words;
+}
+
+POINT ScreenCentre(HWND window)
+{
+    RECT place{};
+    GetWindowRect(window, &place);
+    return POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
 }
 
 } // namespace
@@ -247,7 +301,7 @@ TEST_F(Skin, TheDisabledTagKeepsAControlAndEverythingInItUnskinned)
     TearDown();
     SetUp();
     ClearSkinRegistries();
-    RegisterDescribedSkinClasses();
+    RegisterBuiltInSkinClasses();
 
     const auto got = [](TControl* control) {
         return std::find(skinnedControls.begin(), skinnedControls.end(), control) != skinnedControls.end();
@@ -334,6 +388,71 @@ TEST_F(Skin, FrameDrawingPaintsTheEdgesOfTheWholeWindow)
     DrawWindowFrame(window, clBlack, clWhite, false);
     EXPECT_EQ(pixel(10, bottom), COLORREF(clBlack));
     EXPECT_EQ(pixel(10, bottom - 1), COLORREF(clLime)) << "the inner frame is left as it was";
+}
+
+// A window that goes during one of its own messages takes its window object
+// along once the message is over, and nothing touches the freed object: a
+// dialog ended by its button's click (the button's control skin and the
+// dialog's object are both under way), and a form freed by an item of its
+// skinned menu bar (the bar is under way).
+TEST_F(Skin, AWindowThatGoesDuringItsOwnMessageIsFreedOnceTheMessageIsOver)
+{
+    const std::vector<WORD> dialogTemplate = EndingDialogTemplate();
+    HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
+                                             reinterpret_cast<LPCDLGTEMPLATEW>(dialogTemplate.data()), Window(),
+                                             &EndingDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    PumpMessages();
+    const TvelSkinWindow* dialogFrame = form->Engine->FindWindowObject(dialog);
+    ASSERT_TRUE(dialogFrame && dialogFrame->Initialized()) << "the dialog wears the skin";
+    ASSERT_EQ(dialogFrame->ControlSkins().size(), 1u) << "and so does its button";
+    const POINT button = ScreenCentre(GetDlgItem(dialog, IDOK));
+    {
+        const TFreedMemoryWatch watch;
+        orvane::test::RunMessageLoopWith({{0,
+                                           [button, dialog] {
+                                               ClickAtScreen(button);
+                                               orvane::test::WaitUntil([dialog] { return !IsWindow(dialog); });
+                                           }}},
+                                         0);
+        PumpMessages();
+        EXPECT_FALSE(IsWindow(dialog)) << "the click ended the dialog";
+        EXPECT_EQ(form->Engine->FindWindowObject(dialog), nullptr);
+        EXPECT_TRUE(watch.Freed(dialogFrame)) << "the dialog's window object";
+        EXPECT_EQ(watch.MessagesThroughFreedMemory(), 0) << "the dialog";
+    }
+
+    TSkinTestForm::NextLook = TSkinTestForm::TLook{.withEngine = false, .withMenu = true};
+    TSkinTestForm* other = nullptr;
+    Application->CreateForm(other);
+    other->OnCloseQuery = nullptr;
+    other->OnClose = [](TObject*, TCloseAction& action) { action = TCloseAction::caFree; };
+    // The item closes its form and lets the program go on at once, as the
+    // child buttons of an MDI frame do: the form is freed inside the click.
+    other->OpenItem->OnClick = [other](TObject*) {
+        other->Close();
+        Application->ProcessMessages();
+    };
+    // Forms made after the program's start are skinned by the program.
+    form->Engine->SkinForm(*other);
+    other->Show();
+    PumpMessages();
+    HWND otherWindow = other->Handle();
+    const auto* otherFrame = As<TvelSkinWindowForm>(form->Engine->FindWindowObject(otherWindow));
+    ASSERT_NE(otherFrame, nullptr);
+    TvelSkinMenuBar* bar = otherFrame->MenuBar();
+    ASSERT_TRUE(bar && bar->Visible());
+    {
+        const TFreedMemoryWatch watch;
+        orvane::test::ChooseFromMenuBar(*bar, *other->OpenItem);
+        PumpMessages();
+        EXPECT_FALSE(IsWindow(otherWindow)) << "the item freed its form";
+        EXPECT_TRUE(watch.Freed(other));
+        EXPECT_TRUE(watch.Freed(otherFrame)) << "the form's window object";
+        EXPECT_TRUE(watch.Freed(bar)) << "and its menu bar, with the object";
+        EXPECT_EQ(watch.MessagesThroughFreedMemory(), 0) << "the form";
+    }
+    EXPECT_NE(form->Engine->FindWindowObject(Window()), nullptr) << "the engine's own form stays skinned";
 }
 
 } // namespace orvane::skin::test

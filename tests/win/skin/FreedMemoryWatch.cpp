@@ -91,6 +91,17 @@ TFreedMemoryWatch::~TFreedMemoryWatch()
 
 int TFreedMemoryWatch::MessagesThroughFreedMemory() const { return sentinelMessages.load(); }
 
+bool TFreedMemoryWatch::Freed(const void* object) const
+{
+    TQuarantine& quarantine = Quarantine();
+    AcquireSRWLockShared(&quarantine.lock);
+    bool found = false;
+    for (const void* block : quarantine.blocks)
+        found = found || block == object;
+    ReleaseSRWLockShared(&quarantine.lock);
+    return found;
+}
+
 } // namespace orvane::skin::test
 
 // Every block the program frees passes here (the sized and array forms of

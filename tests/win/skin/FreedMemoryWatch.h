@@ -19,6 +19,9 @@ public:
 
     // Messages that reached the window through handles read from freed memory.
     int MessagesThroughFreedMemory() const;
+    // Whether the block that starts at `object` was given back while the
+    // watch lives.
+    bool Freed(const void* object) const;
 
 private:
     HWND sentinel = nullptr;

@@ -2,7 +2,7 @@
 
 #include "Canonical.h"
 #include "Generator.h"
-#include "LogicalGrader.h"
+#include "Grader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "Generator.h"
 
 #include "BankBuilder.h"
-#include "LogicalGrader.h"
+#include "Grader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
-#include "LogicalGrader.h"
-
-#include "ExactSolver.h"
 #include "Generator.h"
+#include "Grader.h"
 
 #include <gtest/gtest.h>
 

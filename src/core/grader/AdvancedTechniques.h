@@ -1,8 +1,8 @@
 #pragma once
 
-#include "CandidateBoard.h"
+#include "core/grader/CandidateBoard.h"
 
-namespace orvane::bank::detail {
+namespace orvane::grader::detail {
 
 // The techniques beyond fish and wings. Each applies the deductions it finds
 // and returns the rating of the step (tenths of a point), 0 when it found
@@ -38,4 +38,4 @@ int Forcing(CandidateBoard& board, int level, int baseRating, int highestRating)
 // manner of the hardest-step scales: +0.1 at 5, 7, 10, 14, 19, ... nodes.
 int LengthBonus(int length);
 
-} // namespace orvane::bank::detail
+} // namespace orvane::grader::detail

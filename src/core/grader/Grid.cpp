@@ -1,6 +1,6 @@
-#include "Grid.h"
+#include "core/grader/Grid.h"
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 namespace {
 
@@ -132,4 +132,4 @@ std::optional<Grid> ParseRowText(std::string_view text)
     return grid;
 }
 
-} // namespace orvane::bank
+} // namespace orvane::grader

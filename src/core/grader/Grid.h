@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 // A 9x9 board, cells numbered row by row from the top left:
 //
@@ -72,4 +72,4 @@ std::optional<ParsedPuzzle> ParsePuzzleText(std::string_view text);
 std::string RowText(const Grid& grid);
 std::optional<Grid> ParseRowText(std::string_view text);
 
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -1,14 +1,14 @@
-#include "AdvancedTechniques.h"
+#include "core/grader/AdvancedTechniques.h"
 
-#include "ExactSolver.h"
-#include "Techniques.h"
+#include "core/grader/BitSolver.h"
+#include "core/grader/Techniques.h"
 
 #include <algorithm>
 #include <array>
 #include <bit>
 #include <vector>
 
-namespace orvane::bank::detail {
+namespace orvane::grader::detail {
 
 namespace {
 
@@ -106,6 +106,8 @@ int LengthBonus(int length)
 struct Deduction {
     int cell, digit, length;
     bool placement;
+    // What a hint shows of it; built only while the board records instances.
+    StepPattern pattern = {};
 };
 
 // Applies every deduction whose length rates as the shortest one's does, and
@@ -123,6 +125,7 @@ int ApplyShortestDeductions(CandidateBoard& board, const std::vector<Deduction>&
     for (const auto& d : found) {
         if (LengthBonus(d.length) != bonus || !board.IsOpen(d.cell) || !board.HasCandidate(d.cell, d.digit))
             continue;
+        board.Announce([&] { return d.pattern; });
         if (d.placement)
             board.Place(d.cell, d.digit);
         else
@@ -162,7 +165,13 @@ int UniqueRectangles(CandidateBoard& board, int type, int rating)
                                 else
                                     roof[roofs++] = cell;
                             }
+                            const auto announce = [&](std::uint16_t digits) {
+                                board.Announce([&] {
+                                    return PatternOf(board, {}, {cells.begin(), cells.end()}, digits);
+                                });
+                            };
                             if (type == 1 && floors == 3) {
+                                announce(pair);
                                 for (int digit : {BitIndex(pair) + 1, BitIndex(pair & (pair - 1)) + 1})
                                     changed = board.Eliminate(roof[0], digit) || changed;
                             } else if (type == 2 && floors == 2) {
@@ -170,6 +179,7 @@ int UniqueRectangles(CandidateBoard& board, int type, int rating)
                                 const std::uint16_t extra1 = board.Candidates(roof[1]) & static_cast<std::uint16_t>(~pair);
                                 if (extra0 != extra1 || BitCount(extra0) != 1)
                                     continue;
+                                announce(static_cast<std::uint16_t>(pair | extra0));
                                 CellSet both;
                                 both.Add(roof[0]);
                                 both.Add(roof[1]);
@@ -188,6 +198,7 @@ int UniqueRectangles(CandidateBoard& board, int type, int rating)
                                             (board.Candidates(roof[1]) & pair) != pair)
                                             continue;
                                         const int other = BitIndex(pair & static_cast<std::uint16_t>(~DigitBit(locked))) + 1;
+                                        announce(pair);
                                         changed = board.Eliminate(roof[0], other) || changed;
                                         changed = board.Eliminate(roof[1], other) || changed;
                                     }
@@ -232,6 +243,7 @@ int BugPlusOne(CandidateBoard& board, int rating)
             if (count != 0 && count != 2)
                 return 0;
         }
+    board.Announce([&] { return PatternOf(board, {}, {triple}, board.Candidates(triple)); });
     board.Place(triple, extra);
     return rating;
 }
@@ -330,19 +342,24 @@ public:
     }
 
     // Candidates proven false, with the length of their shortest chain; the
-    // start node reached true from itself assumed false is proven true.
+    // start node reached true from itself assumed false is proven true. With
+    // paths asked for, each finding carries its chain's nodes from the start
+    // (assumed false) to the node reached true.
     struct Finding {
         int node;
         int length;
         bool placement;
+        std::vector<int> path = {};
     };
 
-    std::vector<Finding> Findings()
+    std::vector<Finding> Findings(bool withPaths)
     {
         const int count = static_cast<int>(nodes.size());
         std::vector<int> best(count, 0); // shortest length found for an elimination
         std::vector<Finding> result;
         std::vector<int> distTrue(count), distFalse(count);
+        // The node each one was reached from, true or false.
+        std::vector<int> fromTrue(withPaths ? count : 0), fromFalse(withPaths ? count : 0);
         std::vector<int> queue;
         for (int start = 0; start < count; ++start) {
             if (strong[start].empty())
@@ -358,33 +375,56 @@ public:
                     for (int next : strong[node])
                         if (distTrue[next] < 0) {
                             distTrue[next] = distFalse[node] + 1;
+                            if (withPaths)
+                                fromTrue[next] = node;
                             queue.push_back(next * 2 + 1);
                         }
                 } else {
                     for (int next : weak[node])
                         if (distFalse[next] < 0) {
                             distFalse[next] = distTrue[node] + 1;
+                            if (withPaths)
+                                fromFalse[next] = node;
                             queue.push_back(next * 2);
                         }
                 }
             }
+            // The chain from the start, assumed false, to a node reached true.
+            const auto PathTo = [&](int end) {
+                std::vector<int> path;
+                if (!withPaths)
+                    return path;
+                int node = end;
+                bool isTrue = true;
+                path.push_back(node);
+                while (isTrue || node != start) {
+                    node = isTrue ? fromTrue[node] : fromFalse[node];
+                    isTrue = !isTrue;
+                    path.push_back(node);
+                }
+                std::reverse(path.begin(), path.end());
+                return path;
+            };
             if (nodes[start].cell >= 0 && distTrue[start] > 0)
-                result.push_back({start, distTrue[start], true});
+                result.push_back({start, distTrue[start], true, PathTo(start)});
             // A single candidate weakly linked to the start and to a node
             // reached true is false.
             for (int candidate : weak[start]) {
                 if (nodes[candidate].cell < 0)
                     continue;
                 int shortest = -1;
+                int shortestEnd = -1;
                 for (int other : weak[candidate])
-                    if (other != start && distTrue[other] > 0 && (shortest < 0 || distTrue[other] < shortest))
+                    if (other != start && distTrue[other] > 0 && (shortest < 0 || distTrue[other] < shortest)) {
                         shortest = distTrue[other];
+                        shortestEnd = other;
+                    }
                 if (shortest < 0)
                     continue;
                 const int length = shortest + 1;
                 if (best[candidate] == 0 || length < best[candidate]) {
                     best[candidate] = length;
-                    result.push_back({candidate, length, false});
+                    result.push_back({candidate, length, false, PathTo(shortestEnd)});
                 }
             }
         }
@@ -413,9 +453,18 @@ int Chains(CandidateBoard& board, ChainKind kind, int baseRating, int highestRat
     std::vector<Deduction> found;
     for (int digit = 1; digit <= (oneDigit ? DigitCount : 1); ++digit) {
         ChainGraph graph(board, kind, digit);
-        for (const auto& finding : graph.Findings())
+        for (const auto& finding : graph.Findings(board.RecordingInstances())) {
             found.push_back({graph.Node(finding.node).cell, graph.Node(finding.node).digit, finding.length,
                              finding.placement});
+            // The chain's candidates, in order; a group gives all its cells.
+            for (int node : finding.path)
+                graph.Node(node).cells.ForEach([&](int cell) {
+                    StepPattern& pattern = found.back().pattern;
+                    if (std::find(pattern.cells.begin(), pattern.cells.end(), cell) == pattern.cells.end())
+                        pattern.cells.push_back(cell);
+                    pattern.candidates.push_back({cell, graph.Node(node).digit});
+                });
+        }
     }
     return ApplyShortestDeductions(board, found, baseRating, highestRating);
 }
@@ -492,6 +541,12 @@ int AlsXz(CandidateBoard& board, int rating)
                 for (std::uint16_t zs = common & static_cast<std::uint16_t>(~(1u << x)); zs; zs &= zs - 1) {
                     const int z = BitIndex(zs);
                     const CellSet targets = SeenByAll(a.places[z] | b.places[z]).Without(a.cells | b.cells);
+                    board.Announce([&] {
+                        std::vector<int> cells;
+                        (a.cells | b.cells).ForEach([&](int cell) { cells.push_back(cell); });
+                        return PatternOf(board, {}, std::move(cells),
+                                         static_cast<std::uint16_t>((1u << x) | (1u << z)));
+                    });
                     changed = EliminateFrom(board, targets, z + 1) || changed;
                 }
             }
@@ -574,6 +629,14 @@ Outcome Follow(CandidateBoard& board, int level)
     }
 }
 
+// Both candidates of cell force the same digit into other.
+StepPattern ForcedPattern(const CandidateBoard& board, int cell, int other)
+{
+    StepPattern pattern = PatternOf(board, {}, {cell}, board.Candidates(cell));
+    pattern.cells.push_back(other);
+    return pattern;
+}
+
 int ForcingSteps(CandidateBoard& board, int level, int baseRating, int highestRating, int depth)
 {
     std::vector<Deduction> found;
@@ -590,7 +653,8 @@ int ForcingSteps(CandidateBoard& board, int level, int baseRating, int highestRa
             hypothesis.Place(cell, digit);
             const Outcome outcome = Follow(hypothesis, level);
             if (outcome.broken)
-                found.push_back({cell, digit, outcome.steps, false});
+                found.push_back({cell, digit, outcome.steps, false,
+                                 board.RecordingInstances() ? StepPattern{{}, {cell}, {{cell, digit}}} : StepPattern{}});
             else if (BitCount(digits) == 2) {
                 forced[option] = hypothesis.Values();
                 lengths[option] = outcome.steps;
@@ -599,7 +663,8 @@ int ForcingSteps(CandidateBoard& board, int level, int baseRating, int highestRa
         if (BitCount(digits) == 2)
             for (int other = 0; other < CellCount; ++other)
                 if (board.IsOpen(other) && forced[0][other] != 0 && forced[0][other] == forced[1][other])
-                    found.push_back({other, forced[0][other], std::max(lengths[0], lengths[1]), true});
+                    found.push_back({other, forced[0][other], std::max(lengths[0], lengths[1]), true,
+                                     board.RecordingInstances() ? ForcedPattern(board, cell, other) : StepPattern{}});
     }
     (void)depth;
     return ApplyShortestDeductions(board, found, baseRating, highestRating);
@@ -612,4 +677,4 @@ int Forcing(CandidateBoard& board, int level, int baseRating, int highestRating)
     return ForcingSteps(board, level, baseRating, highestRating, 0);
 }
 
-} // namespace orvane::bank::detail
+} // namespace orvane::grader::detail

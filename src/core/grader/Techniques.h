@@ -1,11 +1,11 @@
 #pragma once
 
-#include "CandidateBoard.h"
+#include "core/grader/CandidateBoard.h"
 
 #include <array>
 #include <string_view>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 // The solving techniques of the logical grader, simplest first. Each has a
 // difficulty rating in tenths of a point, in the manner of the common
@@ -13,6 +13,12 @@ namespace orvane::bank {
 // fish, wings, uniqueness, chains by kind and length, forcing chains and nets
 // highest), and belongs to the level band that its rating falls in. A
 // puzzle's rating is its hardest step.
+//
+// A technique is added with one enumerator here, in the order of its rating,
+// and one row of the table in Techniques.cpp (name, rating, scan); its scan
+// announces each instance it finds (CandidateBoard::Announce), so that the
+// hints can show it. Hint texts without words of their own for it name its
+// cells.
 enum class Technique {
     HiddenSingle,
     NakedSingle,
@@ -89,4 +95,4 @@ bool ApplyTechnique(Technique technique, CandidateBoard& board);
 // As ApplyTechnique; the rating of the step in tenths, 0 when nothing changed.
 int ApplyTechniqueRated(Technique technique, CandidateBoard& board);
 
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -1,4 +1,4 @@
-#include "Techniques.h"
+#include "core/grader/Techniques.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <set>
 #include <tuple>
 
-namespace orvane::bank {
+namespace orvane::grader {
 namespace {
 
 // Fixtures are candidate boards: every cell open with all nine candidates,
@@ -363,4 +363,4 @@ TEST(Techniques, RatingsRiseWithTheTechniqueOrderAndBandsDoNotOverlap)
 }
 
 } // namespace
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "Grid.h"
+#include "core/grader/Grid.h"
+#include "core/grader/StepPattern.h"
 
 #include <vector>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 // The pencil-mark board of the logical solver: for every open cell the digits
 // still possible there. A placed cell has no candidates left and holds its
@@ -67,6 +68,19 @@ public:
     void RecordChanges(bool on) { recordingChanges = on; }
     const std::vector<Change>& Changes() const { return changes; }
 
+    // With a list attached (and changes recorded), each technique announces
+    // every instance it finds before that instance's changes: what a hint
+    // shows of a step. Without one, an announcement costs a test and builds
+    // nothing. A copy for an assumption announces nothing.
+    void RecordInstances(std::vector<FoundInstance>* list) { instances = list; }
+    bool RecordingInstances() const { return instances != nullptr; }
+    template <typename MakePattern>
+    void Announce(MakePattern makePattern)
+    {
+        if (instances)
+            instances->push_back({makePattern(), changes.size()});
+    }
+
 private:
     std::array<std::uint16_t, CellCount> cellCandidates;
     Grid values{};
@@ -75,6 +89,12 @@ private:
     bool faultFound = false;
     bool recordingChanges = false;
     std::vector<Change> changes;
+    std::vector<FoundInstance>* instances = nullptr;
 };
 
-} // namespace orvane::bank
+// The pattern of an instance: its units and cells, and as its candidates
+// every digit of `digits` that one of the cells still holds.
+StepPattern PatternOf(const CandidateBoard& board, std::vector<int> units, std::vector<int> cells,
+                      std::uint16_t digits);
+
+} // namespace orvane::grader

@@ -1,8 +1,8 @@
-#include "Grid.h"
+#include "core/grader/Grid.h"
 
 #include <gtest/gtest.h>
 
-namespace orvane::bank {
+namespace orvane::grader {
 namespace {
 
 constexpr const char* SolutionRows =
@@ -61,4 +61,4 @@ TEST(Grid, TablesNameTwentyPeersSharingAUnit)
 }
 
 } // namespace
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -1,10 +1,10 @@
-#include "LogicalGrader.h"
+#include "core/grader/LogicalGrader.h"
 
 #include <algorithm>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
-GradeResult SolveLogically(CandidateBoard& board, int highestTier)
+GradeResult SolveLogically(CandidateBoard& board, int highestTier, const std::atomic<bool>* stop)
 {
     GradeResult result;
     result.tier = SinglesTier;
@@ -12,6 +12,10 @@ GradeResult SolveLogically(CandidateBoard& board, int highestTier)
     for (;;) {
         if (board.IsSolved() || board.IsBroken())
             break;
+        if (stop && stop->load(std::memory_order_relaxed)) {
+            result.stopped = true;
+            break;
+        }
         bool progressed = false;
         for (int index = 0; index < TechniqueCount && !progressed; ++index) {
             const auto technique = static_cast<Technique>(index);
@@ -41,12 +45,13 @@ GradeResult SolveLogically(CandidateBoard& board, int highestTier)
     return result;
 }
 
-GradeResult GradePuzzle(const Grid& puzzle, const std::optional<Grid>& solution, int highestTier)
+GradeResult GradePuzzle(const Grid& puzzle, const std::optional<Grid>& solution, int highestTier,
+                        const std::atomic<bool>* stop)
 {
     CandidateBoard board = CandidateBoard::FromPuzzle(puzzle);
     if (solution)
         board.AttachSolution(*solution);
-    return SolveLogically(board, highestTier);
+    return SolveLogically(board, highestTier, stop);
 }
 
-} // namespace orvane::bank
+} // namespace orvane::grader

@@ -11,13 +11,13 @@
 // boxes left with one place are placements; cells left with one digit (a
 // bit-sliced count over the nine digits of a band) are placements too; and
 // when nothing moves the search branches on a cell of two candidates.
-#include "ExactSolver.h"
+#include "core/grader/BitSolver.h"
 
 #include <array>
 #include <bit>
 #include <cstdint>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 namespace {
 
@@ -361,4 +361,4 @@ int EnumerateSolutions(const Grid& puzzle, int limit, std::vector<Grid>& solutio
     return BitSearch(limit, &solutions).Run(puzzle);
 }
 
-} // namespace orvane::bank
+} // namespace orvane::grader

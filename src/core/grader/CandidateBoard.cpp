@@ -1,6 +1,6 @@
-#include "CandidateBoard.h"
+#include "core/grader/CandidateBoard.h"
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 CandidateBoard::CandidateBoard() { cellCandidates.fill(AllDigits); }
 
@@ -100,4 +100,15 @@ bool CandidateBoard::IsBroken() const
     return false;
 }
 
-} // namespace orvane::bank
+StepPattern PatternOf(const CandidateBoard& board, std::vector<int> units, std::vector<int> cells,
+                      std::uint16_t digits)
+{
+    StepPattern pattern{std::move(units), std::move(cells), {}};
+    for (int cell : pattern.cells)
+        for (int digit = 1; digit <= DigitCount; ++digit)
+            if ((digits & DigitBit(digit)) && board.HasCandidate(cell, digit))
+                pattern.candidates.push_back({cell, digit});
+    return pattern;
+}
+
+} // namespace orvane::grader

@@ -1,11 +1,11 @@
-#include "Techniques.h"
+#include "core/grader/Techniques.h"
 
-#include "AdvancedTechniques.h"
+#include "core/grader/AdvancedTechniques.h"
 
 #include <bit>
 #include <vector>
 
-namespace orvane::bank {
+namespace orvane::grader {
 
 namespace {
 
@@ -30,12 +30,25 @@ void ForEachDigit(std::uint16_t digits, Visit visit)
         visit(BitIndex(digits) + 1);
 }
 
+int RowUnitOf(int cell) { return RowUnit(RowOf(cell)); }
+int ColumnUnitOf(int cell) { return ColumnUnit(ColumnOf(cell)); }
+int BoxUnitOf(int cell) { return BoxUnit(BoxOf(cell)); }
+
+// The cells of unit named by a position mask, in the unit's order.
+std::vector<int> CellsAt(int unit, std::uint16_t positions)
+{
+    std::vector<int> cells;
+    ForEachPosition(unit, positions, [&](int cell) { cells.push_back(cell); });
+    return cells;
+}
+
 bool NakedSingles(CandidateBoard& board)
 {
     bool changed = false;
     for (int cell = 0; cell < CellCount; ++cell) {
         const std::uint16_t candidates = board.Candidates(cell);
         if (board.IsOpen(cell) && std::has_single_bit(candidates)) {
+            board.Announce([&] { return PatternOf(board, {BoxUnitOf(cell)}, {cell}, candidates); });
             board.Place(cell, BitIndex(candidates) + 1);
             changed = true;
         }
@@ -51,7 +64,9 @@ bool HiddenSingles(CandidateBoard& board)
             const std::uint16_t positions = board.Positions(unit, digit);
             if (!std::has_single_bit(positions))
                 continue;
-            board.Place(Tables().unitCells[unit][BitIndex(positions)], digit);
+            const int cell = Tables().unitCells[unit][BitIndex(positions)];
+            board.Announce([&] { return PatternOf(board, {unit}, {cell}, DigitBit(digit)); });
+            board.Place(cell, digit);
             changed = true;
         }
     return changed;
@@ -65,10 +80,6 @@ bool InUnit(int cell, int unit)
     return false;
 }
 
-int RowUnitOf(int cell) { return RowUnit(RowOf(cell)); }
-int ColumnUnitOf(int cell) { return ColumnUnit(ColumnOf(cell)); }
-int BoxUnitOf(int cell) { return BoxUnit(BoxOf(cell)); }
-
 // When every place of digit in baseUnit lies in one unit of the kind that
 // unitOf names, digit leaves that unit's cells outside baseUnit.
 bool ConfineToOneUnit(CandidateBoard& board, int baseUnit, int digit, int (*unitOf)(int))
@@ -81,6 +92,7 @@ bool ConfineToOneUnit(CandidateBoard& board, int baseUnit, int digit, int (*unit
     ForEachPosition(baseUnit, positions, [&](int cell) { shared = shared && unitOf(cell) == target; });
     if (!shared)
         return false;
+    board.Announce([&] { return PatternOf(board, {baseUnit}, CellsAt(baseUnit, positions), DigitBit(digit)); });
     bool changed = false;
     for (int cell : Tables().unitCells[target])
         if (!InUnit(cell, baseUnit))
@@ -130,6 +142,7 @@ bool NakedSubsets(CandidateBoard& board, int size)
                 digits |= board.Candidates(cells[BitIndex(rest)]);
             if (BitCount(digits) != size)
                 continue;
+            board.Announce([&] { return PatternOf(board, {unit}, CellsAt(unit, chosen), digits); });
             ForEachPosition(unit, open & static_cast<std::uint16_t>(~chosen), [&](int cell) {
                 ForEachDigit(digits, [&](int digit) { changed = board.Eliminate(cell, digit) || changed; });
             });
@@ -160,6 +173,7 @@ bool HiddenSubsets(CandidateBoard& board, int size)
             });
             if (BitCount(places) != size || !everyDigitHasPlaces)
                 continue;
+            board.Announce([&] { return PatternOf(board, {unit}, CellsAt(unit, places), chosen); });
             const std::uint16_t others = missing & static_cast<std::uint16_t>(~chosen);
             ForEachPosition(unit, places, [&](int cell) {
                 ForEachDigit(others, [&](int digit) { changed = board.Eliminate(cell, digit) || changed; });
@@ -193,6 +207,16 @@ bool Fish(CandidateBoard& board, int size)
                     cover |= lines[BitIndex(rest)];
                 if (BitCount(cover) != size)
                     continue;
+                board.Announce([&] {
+                    StepPattern pattern;
+                    for (std::uint16_t rest = chosen; rest; rest &= rest - 1) {
+                        const int line = BaseUnit(BitIndex(rest));
+                        pattern.units.push_back(line);
+                        for (int cell : CellsAt(line, lines[BitIndex(rest)]))
+                            pattern.cells.push_back(cell);
+                    }
+                    return PatternOf(board, pattern.units, pattern.cells, DigitBit(digit));
+                });
                 // Position i of a base line is cross line i, and position j
                 // of cross line i is base line j.
                 for (std::uint16_t rest = cover; rest; rest &= rest - 1)
@@ -248,6 +272,7 @@ bool XYWing(CandidateBoard& board)
             for (int second : pairs) {
                 if (second == first || !Sees(pivot, second) || board.Candidates(second) != wanted)
                     continue;
+                board.Announce([&] { return PatternOf(board, {}, {pivot, first, second}, AllDigits); });
                 changed = EliminateSeenByAll(board, BitIndex(z) + 1, {first, second}) || changed;
             }
         }
@@ -270,6 +295,7 @@ bool XYZWing(CandidateBoard& board)
                 if ((a & ~pivotDigits) || (b & ~pivotDigits) || a == b)
                     continue;
                 const std::uint16_t z = a & b;
+                board.Announce([&] { return PatternOf(board, {}, {pivot, first, second}, AllDigits); });
                 changed = EliminateSeenByAll(board, BitIndex(z) + 1, {pivot, first, second}) || changed;
             }
     }
@@ -290,58 +316,107 @@ bool WWing(CandidateBoard& board)
             for (int linkDigit : {BitIndex(digits) + 1, BitIndex(digits & (digits - 1)) + 1}) {
                 const int otherDigit = BitIndex(digits & static_cast<std::uint16_t>(~DigitBit(linkDigit))) + 1;
                 bool linked = false;
+                int p = 0, q = 0; // the link's two places
                 for (int unit = 0; unit < UnitCount && !linked; ++unit) {
                     const std::uint16_t positions = board.Positions(unit, linkDigit);
                     if (BitCount(positions) != 2)
                         continue;
-                    const int p = Tables().unitCells[unit][BitIndex(positions)];
-                    const int q = Tables().unitCells[unit][BitIndex(positions & (positions - 1))];
+                    p = Tables().unitCells[unit][BitIndex(positions)];
+                    q = Tables().unitCells[unit][BitIndex(positions & (positions - 1))];
                     linked = (Sees(p, first) && Sees(q, second)) || (Sees(q, first) && Sees(p, second));
                     linked = linked && p != first && p != second && q != first && q != second;
                 }
-                if (linked)
-                    changed = EliminateSeenByAll(board, otherDigit, {first, second}) || changed;
+                if (!linked)
+                    continue;
+                board.Announce([&] {
+                    StepPattern pattern = PatternOf(board, {}, {first, second}, digits);
+                    for (int place : {p, q}) {
+                        pattern.cells.push_back(place);
+                        pattern.candidates.push_back({place, linkDigit});
+                    }
+                    return pattern;
+                });
+                changed = EliminateSeenByAll(board, otherDigit, {first, second}) || changed;
             }
         }
     return changed;
 }
 
+// A technique: its name, its rating, and the scan that applies every
+// instance the board offers and gives the step's rating (0: nothing changed).
+// A new technique is one enumerator in Techniques.h and one row here, in the
+// same place.
+using ApplyFunction = int (*)(CandidateBoard& board, int rating, int highest);
+
 struct TechniqueInfo {
+    Technique technique;
     std::string_view name;
     int rating;  // tenths of a point
     int highest; // chains and forcing steps: the most their length may add up to
+    ApplyFunction apply;
 };
 
+// A scan that only says whether it changed the board rates at the base.
+template <bool (*Scan)(CandidateBoard&)>
+int Simple(CandidateBoard& board, int rating, int)
+{
+    return Scan(board) ? rating : 0;
+}
+
+using namespace detail;
+
 constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
-    {"hidden single", 15, 15},
-    {"naked single", 23, 23},
-    {"pointing", 26, 26},
-    {"claiming", 28, 28},
-    {"naked pair", 30, 30},
-    {"hidden pair", 34, 34},
-    {"naked triple", 36, 36},
-    {"hidden triple", 40, 40},
-    {"X-Wing", 42, 42},
-    {"XY-Wing", 43, 43},
-    {"XYZ-Wing", 44, 44},
-    {"Unique Rectangle type 1", 45, 45},
-    {"Unique Rectangle type 2", 46, 46},
-    {"Unique Rectangle type 4", 47, 47},
-    {"Swordfish", 48, 48},
-    {"naked quad", 50, 50},
-    {"Jellyfish", 52, 52},
-    {"hidden quad", 54, 54},
-    {"BUG+1", 56, 56},
-    {"W-Wing", 62, 62},
-    {"X-chain", 65, 69},
-    {"grouped X-chain", 66, 69},
-    {"ALS-XZ", 68, 68},
-    {"alternating inference chain", 70, 74},
-    {"grouped alternating inference chain", 71, 74},
-    {"forcing chain", 76, 84},
-    {"forcing net", 85, 94},
-    {"nested forcing net", 95, 110},
+    {Technique::HiddenSingle, "hidden single", 15, 15, Simple<HiddenSingles>},
+    {Technique::NakedSingle, "naked single", 23, 23, Simple<NakedSingles>},
+    {Technique::LockedPointing, "pointing", 26, 26,
+     [](CandidateBoard& b, int r, int) { return LockedCandidates(b, LockedKind::Pointing) ? r : 0; }},
+    {Technique::LockedClaiming, "claiming", 28, 28,
+     [](CandidateBoard& b, int r, int) { return LockedCandidates(b, LockedKind::Claiming) ? r : 0; }},
+    {Technique::NakedPair, "naked pair", 30, 30, [](CandidateBoard& b, int r, int) { return NakedSubsets(b, 2) ? r : 0; }},
+    {Technique::HiddenPair, "hidden pair", 34, 34, [](CandidateBoard& b, int r, int) { return HiddenSubsets(b, 2) ? r : 0; }},
+    {Technique::NakedTriple, "naked triple", 36, 36, [](CandidateBoard& b, int r, int) { return NakedSubsets(b, 3) ? r : 0; }},
+    {Technique::HiddenTriple, "hidden triple", 40, 40,
+     [](CandidateBoard& b, int r, int) { return HiddenSubsets(b, 3) ? r : 0; }},
+    {Technique::XWing, "X-Wing", 42, 42, [](CandidateBoard& b, int r, int) { return Fish(b, 2) ? r : 0; }},
+    {Technique::XYWing, "XY-Wing", 43, 43, Simple<XYWing>},
+    {Technique::XYZWing, "XYZ-Wing", 44, 44, Simple<XYZWing>},
+    {Technique::UniqueRectangle1, "Unique Rectangle type 1", 45, 45,
+     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 1, r); }},
+    {Technique::UniqueRectangle2, "Unique Rectangle type 2", 46, 46,
+     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 2, r); }},
+    {Technique::UniqueRectangle4, "Unique Rectangle type 4", 47, 47,
+     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 4, r); }},
+    {Technique::Swordfish, "Swordfish", 48, 48, [](CandidateBoard& b, int r, int) { return Fish(b, 3) ? r : 0; }},
+    {Technique::NakedQuad, "naked quad", 50, 50,
+     [](CandidateBoard& b, int r, int) { return NakedSubsets(b, LargestSubset) ? r : 0; }},
+    {Technique::Jellyfish, "Jellyfish", 52, 52, [](CandidateBoard& b, int r, int) { return Fish(b, LargestSubset) ? r : 0; }},
+    {Technique::HiddenQuad, "hidden quad", 54, 54,
+     [](CandidateBoard& b, int r, int) { return HiddenSubsets(b, LargestSubset) ? r : 0; }},
+    {Technique::BugPlusOne, "BUG+1", 56, 56, [](CandidateBoard& b, int r, int) { return BugPlusOne(b, r); }},
+    {Technique::WWing, "W-Wing", 62, 62, Simple<WWing>},
+    {Technique::XChain, "X-chain", 65, 69,
+     [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::XChain, r, h); }},
+    {Technique::GroupedXChain, "grouped X-chain", 66, 69,
+     [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::GroupedXChain, r, h); }},
+    {Technique::AlsXz, "ALS-XZ", 68, 68, [](CandidateBoard& b, int r, int) { return AlsXz(b, r); }},
+    {Technique::AlternatingChain, "alternating inference chain", 70, 74,
+     [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::Alternating, r, h); }},
+    {Technique::GroupedAlternatingChain, "grouped alternating inference chain", 71, 74,
+     [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::GroupedAlternating, r, h); }},
+    {Technique::ForcingChain, "forcing chain", 76, 84, [](CandidateBoard& b, int r, int h) { return Forcing(b, 1, r, h); }},
+    {Technique::ForcingNet, "forcing net", 85, 94, [](CandidateBoard& b, int r, int h) { return Forcing(b, 2, r, h); }},
+    {Technique::NestedForcingNet, "nested forcing net", 95, 110,
+     [](CandidateBoard& b, int r, int h) { return Forcing(b, 3, r, h); }},
 }};
+
+constexpr bool TableFollowsTheEnumeration()
+{
+    for (int index = 0; index < TechniqueCount; ++index)
+        if (static_cast<int>(TechniqueTable[index].technique) != index)
+            return false;
+    return true;
+}
+static_assert(TableFollowsTheEnumeration(), "one row per technique, in the order of the enumeration");
 
 constexpr std::array<std::string_view, TierCount> TierNames = {
     "Easy: singles", "Normal: intersections, pairs, triples", "Hard: fish, wings, quads, uniqueness",
@@ -380,43 +455,10 @@ std::string_view TierName(int tier)
 
 int ApplyTechniqueRated(Technique technique, CandidateBoard& board)
 {
-    using namespace detail;
-    const int rating = BaseRating(technique);
-    const int highest = HighestRating(technique);
-    const auto Simple = [&](bool changed) { return changed ? rating : 0; };
-    switch (technique) {
-    case Technique::NakedSingle: return Simple(NakedSingles(board));
-    case Technique::HiddenSingle: return Simple(HiddenSingles(board));
-    case Technique::LockedPointing: return Simple(LockedCandidates(board, LockedKind::Pointing));
-    case Technique::LockedClaiming: return Simple(LockedCandidates(board, LockedKind::Claiming));
-    case Technique::NakedPair: return Simple(NakedSubsets(board, 2));
-    case Technique::HiddenPair: return Simple(HiddenSubsets(board, 2));
-    case Technique::NakedTriple: return Simple(NakedSubsets(board, 3));
-    case Technique::HiddenTriple: return Simple(HiddenSubsets(board, 3));
-    case Technique::NakedQuad: return Simple(NakedSubsets(board, LargestSubset));
-    case Technique::HiddenQuad: return Simple(HiddenSubsets(board, LargestSubset));
-    case Technique::XWing: return Simple(Fish(board, 2));
-    case Technique::XYWing: return Simple(XYWing(board));
-    case Technique::XYZWing: return Simple(XYZWing(board));
-    case Technique::UniqueRectangle1: return UniqueRectangles(board, 1, rating);
-    case Technique::UniqueRectangle2: return UniqueRectangles(board, 2, rating);
-    case Technique::UniqueRectangle4: return UniqueRectangles(board, 4, rating);
-    case Technique::BugPlusOne: return BugPlusOne(board, rating);
-    case Technique::WWing: return Simple(WWing(board));
-    case Technique::Swordfish: return Simple(Fish(board, 3));
-    case Technique::Jellyfish: return Simple(Fish(board, LargestSubset));
-    case Technique::XChain: return Chains(board, ChainKind::XChain, rating, highest);
-    case Technique::GroupedXChain: return Chains(board, ChainKind::GroupedXChain, rating, highest);
-    case Technique::AlsXz: return AlsXz(board, rating);
-    case Technique::AlternatingChain: return Chains(board, ChainKind::Alternating, rating, highest);
-    case Technique::GroupedAlternatingChain: return Chains(board, ChainKind::GroupedAlternating, rating, highest);
-    case Technique::ForcingChain: return Forcing(board, 1, rating, highest);
-    case Technique::ForcingNet: return Forcing(board, 2, rating, highest);
-    case Technique::NestedForcingNet: return Forcing(board, 3, rating, highest);
-    }
-    return 0;
+    const TechniqueInfo& info = Info(technique);
+    return info.apply(board, info.rating, info.highest);
 }
 
 bool ApplyTechnique(Technique technique, CandidateBoard& board) { return ApplyTechniqueRated(technique, board) > 0; }
 
-} // namespace orvane::bank
+} // namespace orvane::grader
