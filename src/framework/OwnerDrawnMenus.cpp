@@ -2,6 +2,7 @@
 
 #include "core/skinmenu/MenuLetters.h"
 #include "framework/GdiOwners.h"
+#include "framework/GuardedCallback.h"
 #include "framework/TCanvas.h"
 #include "framework/TMenuItem.h"
 
@@ -83,15 +84,17 @@ struct TOpenMenuSearch {
 
 BOOL CALLBACK MatchOpenMenu(HWND window, LPARAM data)
 {
-    auto& search = *reinterpret_cast<TOpenMenuSearch*>(data);
-    wchar_t name[16]{};
-    const bool menuWindow = GetClassNameW(window, name, int(std::size(name))) && lstrcmpW(name, L"#32768") == 0;
-    if (menuWindow && IsWindowVisible(window) &&
-        reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)) == search.menu) {
-        search.found = true;
-        return FALSE;
-    }
-    return TRUE;
+    return GuardedCallback(FALSE, [&] {
+        auto& search = *reinterpret_cast<TOpenMenuSearch*>(data);
+        wchar_t name[16]{};
+        const bool menuWindow = GetClassNameW(window, name, int(std::size(name))) && lstrcmpW(name, L"#32768") == 0;
+        if (menuWindow && IsWindowVisible(window) &&
+            reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0)) == search.menu) {
+            search.found = true;
+            return FALSE;
+        }
+        return TRUE;
+    });
 }
 
 // Whether the menu is showing now in a menu window of this thread.

@@ -26,10 +26,10 @@ void RemoveByToken(Entries& entries, unsigned token)
     std::erase_if(entries, [token](const auto& entry) { return entry.token == token; });
 }
 
-HICON LoadMainIcon(int sizeMetricX, int sizeMetricY)
+TIconHandle LoadMainIcon(int sizeMetricX, int sizeMetricY)
 {
-    return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MainIconName, IMAGE_ICON,
-                                         GetSystemMetrics(sizeMetricX), GetSystemMetrics(sizeMetricY), 0));
+    return TIconHandle(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MainIconName, IMAGE_ICON,
+                                                     GetSystemMetrics(sizeMetricX), GetSystemMetrics(sizeMetricY), 0)));
 }
 
 // A message as a box can show it: the box ends its text at a NUL and shows
@@ -92,10 +92,6 @@ TApplication::~TApplication()
     mainForm = nullptr;
     mouseControl = nullptr;
     screen.reset();
-    if (icon)
-        DestroyIcon(icon);
-    if (smallIcon)
-        DestroyIcon(smallIcon);
     if (Application == this)
         Application = nullptr;
 }

@@ -2,6 +2,7 @@
 
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
+#include "framework/UserOwners.h"
 
 #include <windows.h>
 
@@ -85,8 +86,8 @@ public:
     // title unless another caption is given.
     int ShowMessageBox(const std::wstring& text, UINT flags, const std::wstring& caption = {});
 
-    HICON Icon() const { return icon; }
-    HICON SmallIcon() const { return smallIcon; }
+    HICON Icon() const { return icon.Get(); }
+    HICON SmallIcon() const { return smallIcon.Get(); }
 
     const std::wstring& Hint() const { return hint; }
     void SetHint(const std::wstring& value);
@@ -143,8 +144,8 @@ private:
     std::wstring title;
     TCustomForm* mainForm = nullptr;
     bool terminated = false;
-    HICON icon = nullptr;
-    HICON smallIcon = nullptr;
+    TIconHandle icon;
+    TIconHandle smallIcon;
     std::wstring hint;
     TControl* mouseControl = nullptr;
     std::unique_ptr<TScreen> screen;

@@ -2,6 +2,7 @@
 
 #include "core/base/Exception.h"
 #include "framework/GdiOwners.h"
+#include "framework/GuardedCallback.h"
 #include "framework/OwnerDrawnMenus.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TApplication.h"
@@ -44,10 +45,12 @@ struct ThreadWindows {
 
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM data)
 {
-    auto* found = reinterpret_cast<ThreadWindows*>(data);
-    if (window != found->except && IsWindowVisible(window) && IsWindowEnabled(window))
-        found->windows.push_back(window);
-    return TRUE;
+    return GuardedCallback(FALSE, [&] {
+        auto* found = reinterpret_cast<ThreadWindows*>(data);
+        if (window != found->except && IsWindowVisible(window) && IsWindowEnabled(window))
+            found->windows.push_back(window);
+        return TRUE;
+    });
 }
 
 // Disables every visible, enabled top-level window of this thread but one,

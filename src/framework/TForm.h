@@ -67,7 +67,9 @@ public:
     TMenuItem* WindowMenu() const { return windowMenu; }
     void SetWindowMenu(TMenuItem* value) { windowMenu = value; }
 
-    // The icon of the window; null takes the application's.
+    // The icon of the window; null takes the application's. The form only
+    // shows it: whoever made it keeps it (in a TIconHandle) for as long as
+    // the form may show it.
     HICON Icon() const { return icon; }
     void SetIcon(HICON value);
 

@@ -52,28 +52,25 @@ void TCustomImageList::SetHeight(int value)
 
 void TCustomImageList::Recreate()
 {
-    for (HIMAGELIST* list : {&handle, &disabledHandle}) {
-        if (*list)
-            ImageList_Destroy(*list);
-        *list = nullptr;
-    }
+    handle.Reset();
+    disabledHandle.Reset();
 }
 
 HIMAGELIST TCustomImageList::Handle()
 {
     if (!handle)
-        handle = ImageList_Create(width, height, ILC_COLOR32, 0, ImageListGrowth);
-    return handle;
+        handle = TImageListHandle(ImageList_Create(width, height, ILC_COLOR32, 0, ImageListGrowth));
+    return handle.Get();
 }
 
 HIMAGELIST TCustomImageList::DisabledHandle()
 {
     if (!disabledHandle)
-        disabledHandle = ImageList_Create(width, height, ILC_COLOR32, 0, ImageListGrowth);
-    return disabledHandle;
+        disabledHandle = TImageListHandle(ImageList_Create(width, height, ILC_COLOR32, 0, ImageListGrowth));
+    return disabledHandle.Get();
 }
 
-int TCustomImageList::Count() const { return handle ? ImageList_GetImageCount(handle) : 0; }
+int TCustomImageList::Count() const { return handle ? ImageList_GetImageCount(handle.Get()) : 0; }
 
 int TCustomImageList::Add(HBITMAP image, HBITMAP mask)
 {

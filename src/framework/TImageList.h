@@ -2,6 +2,7 @@
 
 #include "framework/TCanvas.h"
 #include "framework/TComponent.h"
+#include "framework/UserOwners.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -47,8 +48,8 @@ private:
 
     int width = 16;
     int height = 16;
-    HIMAGELIST handle = nullptr;
-    HIMAGELIST disabledHandle = nullptr;
+    TImageListHandle handle;
+    TImageListHandle disabledHandle;
 };
 
 class TImageList : public TCustomImageList {

@@ -45,24 +45,16 @@ TMenu::~TMenu()
     // The items belong to the form; they only leave this menu.
     while (root->Count() > 0)
         root->Remove(root->Items(root->Count() - 1));
-    DestroyMenuHandle();
 }
 
 HMENU TMenu::Handle()
 {
     if (handle)
-        return handle;
+        return handle.Get();
     handle = CreateMenuHandle();
     for (int i = 0; i < root->Count(); ++i)
-        root->Items(i)->AppendTo(handle, ownerDraw);
-    return handle;
-}
-
-void TMenu::DestroyMenuHandle()
-{
-    if (handle)
-        DestroyMenu(handle);
-    handle = nullptr;
+        root->Items(i)->AppendTo(handle.Get(), ownerDraw);
+    return handle.Get();
 }
 
 void TMenu::SetOwnerDraw(bool value)
@@ -112,12 +104,10 @@ void TMenu::ItemsChanged()
         return;
     // Build the new menu before letting go of the old one, so that the
     // window that shows it never holds a destroyed handle.
-    HMENU old = handle;
-    handle = nullptr;
+    const TMenuHandle old = std::move(handle);
     Handle();
     if (OnRebuilt)
         OnRebuilt(*this);
-    DestroyMenu(old);
 }
 
 } // namespace orvane::framework

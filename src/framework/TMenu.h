@@ -3,6 +3,7 @@
 #include "framework/ShortCuts.h"
 #include "framework/TComponent.h"
 #include "framework/TMenuItem.h"
+#include "framework/UserOwners.h"
 
 #include <windows.h>
 
@@ -31,7 +32,7 @@ public:
     // The invisible root whose items are the menu's top level.
     TMenuItem& Items() { return *root; }
     HMENU Handle();
-    bool HandleAllocated() const { return handle != nullptr; }
+    bool HandleAllocated() const { return bool(handle); }
 
     bool OwnerDraw() const { return ownerDraw; }
     void SetOwnerDraw(bool value);
@@ -62,13 +63,11 @@ public:
     void ItemsChanged();
 
 protected:
-    virtual HMENU CreateMenuHandle() { return CreatePopupMenu(); }
+    virtual TMenuHandle CreateMenuHandle() { return TMenuHandle(CreatePopupMenu()); }
 
 private:
-    void DestroyMenuHandle();
-
     std::unique_ptr<TMenuItem> root;
-    HMENU handle = nullptr;
+    TMenuHandle handle;
     bool ownerDraw = false;
     TCustomImageList* images = nullptr;
     TMenuAutoFlag autoHotkeys = TMenuAutoFlag::maAutomatic;
@@ -84,7 +83,7 @@ public:
     explicit TMainMenu(TComponent* owner) : TMenu(owner) {}
 
 protected:
-    HMENU CreateMenuHandle() override { return CreateMenu(); }
+    TMenuHandle CreateMenuHandle() override { return TMenuHandle(CreateMenu()); }
 };
 
 } // namespace orvane::framework

@@ -211,18 +211,22 @@ void TMenuItem::AppendTo(HMENU menu, bool ownerDraw)
         info.fType |= MFT_OWNERDRAW;
     info.fState = (enabled ? MFS_ENABLED : MFS_DISABLED) | (checked ? MFS_CHECKED : MFS_UNCHECKED) |
                   (isDefault ? MFS_DEFAULT : 0u);
+    TMenuHandle dropDown;
     if (!items.empty()) {
+        dropDown = CreateDropDown(ownerDraw);
         info.fMask |= MIIM_SUBMENU;
-        info.hSubMenu = CreateDropDown(ownerDraw);
+        info.hSubMenu = dropDown.Get();
     }
-    InsertMenuItemW(menu, UINT(GetMenuItemCount(menu)), TRUE, &info);
+    // The menu takes the drop-down over once it holds the item.
+    if (InsertMenuItemW(menu, UINT(GetMenuItemCount(menu)), TRUE, &info))
+        dropDown.Release();
 }
 
-HMENU TMenuItem::CreateDropDown(bool ownerDraw)
+TMenuHandle TMenuItem::CreateDropDown(bool ownerDraw)
 {
-    HMENU dropDown = CreatePopupMenu();
+    TMenuHandle dropDown(CreatePopupMenu());
     for (TMenuItem* item : items)
-        item->AppendTo(dropDown, ownerDraw);
+        item->AppendTo(dropDown.Get(), ownerDraw);
     return dropDown;
 }
 

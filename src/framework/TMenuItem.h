@@ -4,6 +4,7 @@
 #include "framework/TCanvas.h"
 #include "framework/TComponent.h"
 #include "framework/TControl.h"
+#include "framework/UserOwners.h"
 
 #include <memory>
 
@@ -93,7 +94,7 @@ public:
     void AppendTo(HMENU menu, bool ownerDraw);
     // A new system pop-up menu of the items below this one, for showing them
     // as a drop-down; the caller destroys it.
-    HMENU CreateDropDown(bool ownerDraw);
+    TMenuHandle CreateDropDown(bool ownerDraw);
 
     void Notification(TComponent* component, TOperation operation) override;
 

@@ -1,14 +1,13 @@
 #include "framework/TToolBarMenuTracker.h"
 
+#include "framework/GuardedCallback.h"
 #include "framework/TApplication.h"
 #include "framework/TMenu.h"
 #include "framework/TMenuItem.h"
 #include "framework/TToolBar.h"
 #include "framework/TToolButton.h"
 #include "framework/TWindowsHook.h"
-
-#include <memory>
-#include <type_traits>
+#include "framework/UserOwners.h"
 
 namespace orvane::framework {
 
@@ -17,11 +16,6 @@ namespace {
 // The tracker whose drop-down is open on this thread: the message filter
 // hook has no other way to find it.
 thread_local TToolBarMenuTracker* openTracker = nullptr;
-
-struct MenuDestroyer {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using TMenuHandle = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDestroyer>;
 
 bool OpensDropDown(const TToolButton* button)
 {
@@ -49,10 +43,10 @@ void TToolBarMenuTracker::Track(TToolButton& first, bool selectFirst)
     while (OpensDropDown(button) && !chosen && IsWindow(window)) {
         TMenuItem* dropItem = button->MenuItem();
         const TMenu* menu = dropItem->Menu();
-        const TMenuHandle dropDown(dropItem->CreateDropDown(menu && menu->OwnerDraw()));
+        const TMenuHandle dropDown = dropItem->CreateDropDown(menu && menu->OwnerDraw());
         nextButton = nullptr;
         openButton = button;
-        openMenu = dropDown.get();
+        openMenu = dropDown.Get();
         lastOpen = button;
         closedByEscape = false;
         selectedMenu = nullptr;
@@ -70,7 +64,7 @@ void TToolBarMenuTracker::Track(TToolButton& first, bool selectFirst)
         {
             const TWindowsHook filter(WH_MSGFILTER, MessageFilter);
             openTracker = this;
-            command = TrackPopupMenuEx(dropDown.get(),
+            command = TrackPopupMenuEx(dropDown.Get(),
                                        TPM_RETURNCMD | TPM_LEFTALIGN | TPM_TOPALIGN | TPM_VERTICAL | TPM_LEFTBUTTON,
                                        place.left, place.bottom, window, &keepClear);
             openTracker = nullptr;
@@ -108,7 +102,12 @@ void TToolBarMenuTracker::MenuSelected(WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK TToolBarMenuTracker::MessageFilter(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == MSGF_MENU && openTracker && openTracker->FilterMenuMessage(*reinterpret_cast<MSG*>(lParam)))
+    // A failure here is shown after the message that opened the menu; the
+    // menu goes on with the message as if the filter had let it pass.
+    const bool taken = GuardedCallback(false, [&] {
+        return code == MSGF_MENU && openTracker && openTracker->FilterMenuMessage(*reinterpret_cast<MSG*>(lParam));
+    });
+    if (taken)
         return 1;
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }

@@ -2,6 +2,7 @@
 
 #include "core/base/Exception.h"
 #include "framework/GdiOwners.h"
+#include "framework/GuardedCallback.h"
 #include "framework/TApplication.h"
 #include "framework/TGraphicControl.h"
 #include "framework/WideText.h"
@@ -61,15 +62,6 @@ WNDPROC RegisterWindowClass(const std::wstring& name, const wchar_t* systemClass
         throw Exception("Cannot register the window class " + Utf8FromWide(name));
     classes.emplace(name, defaultProc);
     return defaultProc;
-}
-
-// Hands an exception raised inside a message to the application, which shows
-// it once that message is over. Without an application there is no loop to
-// show it later, nor anyone to tell: the message just ends.
-void QueueException(const std::exception& error)
-{
-    if (Application)
-        Application->QueueException(error);
 }
 
 } // namespace
@@ -183,16 +175,9 @@ LRESULT CALLBACK TWinControl::MainWndProc(HWND window, UINT message, WPARAM wPar
         control->Attach(window);
     }
     TMessage sent{message, wParam, lParam, 0};
-    // An exception must not unwind through the system's frames: the message
-    // ends here and the application reports the error after it, never from
-    // inside a paint or another message.
-    try {
-        control->WindowProc(sent);
-    } catch (const std::exception& error) {
-        QueueException(error);
-    } catch (...) {
-        QueueException(Exception("Unknown error"));
-    }
+    // The message ends here and the application reports the error after it,
+    // never from inside a paint or another message.
+    GuardedCallback([&] { control->WindowProc(sent); });
     if (message == WM_NCDESTROY)
         control->Detach();
     return sent.Result;

@@ -1,7 +1,6 @@
 #include "framework/TWindowSubclass.h"
 
-#include "core/base/Exception.h"
-#include "framework/TApplication.h"
+#include "framework/GuardedCallback.h"
 
 #include <unordered_map>
 
@@ -48,13 +47,6 @@ void ReleaseIfUnused(const std::shared_ptr<TSubclassChain>& chain)
         chains.erase(found);
 }
 
-// Shown by the application once the message is over, never inside it.
-void ReportLayerException(const std::exception& error)
-{
-    if (Application)
-        Application->QueueException(error);
-}
-
 LRESULT CALLBACK ChainProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto& chains = Chains();
@@ -64,17 +56,14 @@ LRESULT CALLBACK ChainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     const std::shared_ptr<TSubclassChain> chain = found->second;
     TMessage sent{message, wParam, lParam, 0};
     ++chain->dispatching;
-    // An exception must not unwind through the system's frames.
-    try {
+    // What a layer throws is shown once the message is over; the chain's
+    // bookkeeping below runs either way.
+    GuardedCallback([&] {
         chain->layers->Dispatch(sent, [&chain](TMessage& passed) {
             passed.Result =
                 CallWindowProcW(chain->original, chain->window, passed.Msg, passed.WParam, passed.LParam);
         });
-    } catch (const std::exception& error) {
-        ReportLayerException(error);
-    } catch (...) {
-        ReportLayerException(Exception("Unknown error"));
-    }
+    });
     --chain->dispatching;
     if (message == WM_NCDESTROY)
         chain->destroyed = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/GuardedCallback.h"
+
 #include <windows.h>
 
 #include <atomic>
@@ -56,6 +58,8 @@ public:
                 running->result = work(running->stop);
             } catch (...) {
                 // No result: the completion does not run (out of memory, say).
+                // A worker thread has no box to show it in: it is logged.
+                framework::ReportCaughtException(framework::TCallbackFailure::Log);
             }
             running->finished.store(true, std::memory_order_release);
             PostMessageW(window, posted, WPARAM(running->number), 0);

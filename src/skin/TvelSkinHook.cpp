@@ -1,5 +1,6 @@
 #include "skin/TvelSkinHook.h"
 
+#include "framework/GuardedCallback.h"
 #include "skin/TvelSkinEngine.h"
 
 namespace orvane::skin {
@@ -45,22 +46,24 @@ TvelSkinEngine* TvelSkinHook::Engine() { return State().engine; }
 
 LRESULT CALLBACK TvelSkinHook::Procedure(int code, WPARAM wParam, LPARAM lParam)
 {
-    TvelSkinEngine* engine = State().engine;
-    if (engine && engine->Skinning()) {
-        // Errors while skinning a window are the engine's to swallow: a
-        // window that cannot be skinned keeps the system's look.
-        try {
-            if (code == HCBT_CREATEWND) {
-                bool refuse = false;
-                engine->HookWindowCreated(HWND(wParam), *reinterpret_cast<CBT_CREATEWNDW*>(lParam), refuse);
-                if (refuse)
-                    return RefuseCreation;
-            } else if (code == HCBT_ACTIVATE) {
+    // A window that cannot be skinned keeps the system's look: the failure
+    // goes to the debugger's log, not to the player.
+    const bool refuse = GuardedCallback(
+        false,
+        [&] {
+            TvelSkinEngine* engine = State().engine;
+            if (!engine || !engine->Skinning())
+                return false;
+            bool refused = false;
+            if (code == HCBT_CREATEWND)
+                engine->HookWindowCreated(HWND(wParam), *reinterpret_cast<CBT_CREATEWNDW*>(lParam), refused);
+            else if (code == HCBT_ACTIVATE)
                 engine->HookWindowActivated(HWND(wParam));
-            }
-        } catch (...) {
-        }
-    }
+            return refused;
+        },
+        framework::TCallbackFailure::Log);
+    if (refuse)
+        return RefuseCreation;
     return CallNextHookEx(State().hook.Handle(), code, wParam, lParam);
 }
 

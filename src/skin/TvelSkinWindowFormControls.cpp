@@ -1,6 +1,7 @@
 #include "skin/TvelSkinWindowFormControls.h"
 
 #include "core/skinmodel/SkinKeys.h"
+#include "framework/GuardedCallback.h"
 #include "framework/PublishedProperties.h"
 #include "framework/TForm.h"
 #include "framework/TMenu.h"
@@ -72,6 +73,8 @@ void TvelSkinWindowFormControls::Skin(TControl& control)
         try {
             skin = skinner.CreateControlSkin(control, binding);
         } catch (...) {
+            // The control keeps the system's look; the failure is logged.
+            ReportCaughtException(TCallbackFailure::Log);
             return;
         }
         if (!skin)
@@ -98,6 +101,8 @@ void TvelSkinWindowFormControls::Refresh()
         try {
             skin->Refresh();
         } catch (...) {
+            // One control skin that fails leaves the others their refresh.
+            ReportCaughtException(TCallbackFailure::Log);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "skin/TvelSkinWindowWnd.h"
 
+#include "framework/GuardedCallback.h"
 #include "framework/TPanel.h"
 #include "skin/MonitorWorkArea.h"
 #include "skin/PlatformVersion.h"
@@ -176,6 +177,7 @@ void TvelSkinWindowWnd::ApplySkin()
                 if (HWND child = controlSkin->Handle())
                     PostMessageW(child, WM_PAINT, 0, 0);
             } catch (...) {
+                ReportCaughtException(TCallbackFailure::Log);
             }
         }
     const FrameMetrics& metrics = Look().Metrics();

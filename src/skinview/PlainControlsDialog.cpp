@@ -1,5 +1,6 @@
 #include "skinview/PlainControlsDialog.h"
 
+#include "framework/GuardedCallback.h"
 #include "skinview/DialogTemplate.h"
 
 #include <commctrl.h>
@@ -19,7 +20,7 @@ enum ControlId : WORD {
     TabsId,
 };
 
-INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+INT_PTR HandleDialogMessage(HWND dialog, UINT message, WPARAM wParam)
 {
     switch (message) {
     case WM_INITDIALOG: {
@@ -54,6 +55,11 @@ INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
     default:
         return FALSE;
     }
+}
+
+INT_PTR CALLBACK PlainDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    return framework::GuardedCallback(INT_PTR(FALSE), [&] { return HandleDialogMessage(dialog, message, wParam); });
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "core/skincontrols/ButtonLayout.h"
 #include "core/skinmodel/SkinKeys.h"
 #include "framework/GdiOwners.h"
+#include "framework/GuardedCallback.h"
 #include "framework/TButton.h"
 #include "framework/TForm.h"
 #include "framework/TImageList.h"
@@ -90,6 +91,7 @@ void TvelSkinButton::MouseDown()
         try {
             button.SetFocus();
         } catch (...) {
+            ReportCaughtException(TCallbackFailure::Log);
         }
     }
 }

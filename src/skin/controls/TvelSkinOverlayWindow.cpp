@@ -1,6 +1,7 @@
 #include "skin/controls/TvelSkinOverlayWindow.h"
 
 #include "framework/GdiOwners.h"
+#include "framework/GuardedCallback.h"
 
 #include <windowsx.h>
 
@@ -92,6 +93,11 @@ void TvelSkinOverlayWindow::PaintTo(HDC dc)
 }
 
 LRESULT CALLBACK TvelSkinOverlayWindow::Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return GuardedCallback(LRESULT(0), [&] { return HandleMessage(handle, message, wParam, lParam); });
+}
+
+LRESULT TvelSkinOverlayWindow::HandleMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = static_cast<TvelSkinOverlayWindow*>(TWindowTie::Find(handle, OverlayProperty));
     if (!self)

@@ -47,6 +47,7 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT HandleMessage(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND window = nullptr;
     // How the window procedure finds this object.

@@ -27,18 +27,7 @@ namespace {
 using framework::UnhandledCppExceptionCode;
 
 // Writing a dump under Wine on a loaded machine takes a while.
-constexpr DWORD Patience = 30000;
-
-bool WaitUntil(const std::function<bool()>& condition)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > Patience)
-            return false;
-        Sleep(50);
-    }
-    return true;
-}
+constexpr int ReportPatience = 30000;
 
 struct TProcessWindowSearch {
     DWORD process;
@@ -209,7 +198,8 @@ TEST(CrashReports, AFailureLeavesADumpThatOpensARecordThatNamesItAndAMessageThat
 
         // The message box: where the report is. The player closes it.
         HWND box = nullptr;
-        EXPECT_TRUE(WaitUntil([&] { return (box = DialogOf(child.dwProcessId)) != nullptr; }))
+        EXPECT_TRUE(orvane::test::WaitUntil([&] { return (box = DialogOf(child.dwProcessId)) != nullptr; },
+                                            ReportPatience))
             << "no message box from the crashed program";
         if (box) {
             const std::wstring message = MessageOf(box);
@@ -219,7 +209,7 @@ TEST(CrashReports, AFailureLeavesADumpThatOpensARecordThatNamesItAndAMessageThat
             GetWindowRect(GetDlgItem(box, IDOK), &button);
             orvane::test::ClickAtScreen({(button.left + button.right) / 2, (button.top + button.bottom) / 2});
         }
-        const bool ended = WaitForSingleObject(child.hProcess, Patience) == WAIT_OBJECT_0;
+        const bool ended = WaitForSingleObject(child.hProcess, ReportPatience) == WAIT_OBJECT_0;
         if (!ended)
             TerminateProcess(child.hProcess, 1);
         DWORD exitCode = 0;

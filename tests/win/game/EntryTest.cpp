@@ -48,13 +48,15 @@ TEST_F(Game, TheSelectionFollowsThePointerOverOpenCellsOnly)
 
 POINT Centre(const RECT& rect) { return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
-// Waits, on the hand's thread, until a drop-down menu is open (or gone), as a
-// player looks before clicking; a loaded machine may take a while to show it.
-bool WaitForDropDown(bool open)
+// Waits, on the hand's thread, until the drop-down menu is open and shows
+// the item, as a player looks before clicking; a loaded machine may take a
+// while to show it. Where the item stands then, or an empty rectangle.
+RECT WaitForItem(const TMenuItem& item)
 {
-    if (!open)
-        return orvane::test::WaitForWindow(L"#32768", false) == nullptr;
-    return orvane::test::WaitForWindow(L"#32768") != nullptr;
+    RECT rect{};
+    if (orvane::test::WaitUntil(orvane::test::MenuShown()))
+        orvane::test::WaitUntil([&] { return !IsRectEmpty(&(rect = orvane::test::OpenMenuItemRect(item))); });
+    return rect;
 }
 
 // New Game > Extreme chosen with the mouse: the drop-down closes over a cell,
@@ -70,15 +72,14 @@ TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
     // Where the Extreme item lies when its menu is open, and the cell below it.
     POINT extreme{};
     bool opened = false;
-    orvane::test::RunMessageLoopWith({{100, [&] {
+    orvane::test::RunMessageLoopWith({{0, [&] {
                                            ClickAtScreen(barItem);
-                                           opened = WaitForDropDown(true);
-                                           Sleep(200);
-                                           extreme = Centre(orvane::test::OpenMenuItemRect(*Form1->Extreme1));
+                                           const RECT shown = WaitForItem(*Form1->Extreme1);
+                                           opened = !IsRectEmpty(&shown);
+                                           extreme = Centre(shown);
                                            ClickAtScreen(barItem);
-                                           WaitForDropDown(false);
-                                       }}},
-                                     0);
+                                           orvane::test::WaitForWindowGone(L"#32768");
+                                       }}});
     ASSERT_TRUE(opened) << "the New Game menu opened";
     POINT client = extreme;
     ScreenToClient(Form1->stdsudoku1->Handle(), &client);
@@ -102,22 +103,22 @@ TEST_F(Game, ADigitTypedWithThePointerOutsideTheWindowLandsNowhere)
     seed.Set(chosen);
     NewGame(0);
 
-    // The player chooses Extreme, moves the pointer away, waits a moment and
-    // types; the loop runs on meanwhile.
-    orvane::test::RunMessageLoopWith({{100, [&] {
+    // The player chooses Extreme, moves the pointer away, waits until the
+    // program has taken that in and types; the loop runs on meanwhile.
+    orvane::test::RunMessageLoopWith({{0, [&] {
                                            ClickAtScreen(barItem);
-                                           WaitForDropDown(true);
-                                           Sleep(200);
+                                           WaitForItem(*Form1->Extreme1);
                                            ClickAtScreen(extreme);
-                                           WaitForDropDown(false);
-                                           Sleep(500);
+                                           orvane::test::WaitForWindowGone(L"#32768");
+                                       }}},
+                                     [&] { return Form1->curlevel == 4; });
+    orvane::test::RunMessageLoopWith({{0, [] {
                                            SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2,
                                                         GetSystemMetrics(SM_CYSCREEN) - 2);
-                                           Sleep(1000);
-                                           PostMessageW(GetFocus() ? GetFocus() : window, WM_CHAR, L'5', 1);
-                                           Sleep(300);
                                        }}},
-                                     0);
+                                     [&] { return orvane::test::NothingWaiting() && Form1->selx == 0; });
+    orvane::test::RunMessageLoopWith(
+        {{0, [&] { PostMessageW(GetFocus() ? GetFocus() : window, WM_CHAR, L'5', 1); }}});
     ASSERT_EQ(Form1->curlevel, 4) << "Extreme was chosen with the mouse";
     ASSERT_FALSE(Form1->QJ1->Node(below.x, below.y).given);
     TCell* cell = Cell(below.x, below.y);

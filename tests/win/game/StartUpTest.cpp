@@ -108,7 +108,7 @@ TEST_F(Game, BeforeTheFirstGameCheckErrorAndPrintShowTheirImagesGreyed)
     RECT print = bar.ButtonRect(*Form1->btprint);
     MapWindowPoints(bar.Handle(), nullptr, reinterpret_cast<POINT*>(&print), 2);
     const POINT centre{(print.left + print.right) / 2, (print.top + print.bottom) / 2};
-    orvane::test::RunMessageLoopWith({{30, [centre] { orvane::test::ClickAtScreen(centre); }}}, 300);
+    orvane::test::RunMessageLoopWith({{0, [centre] { orvane::test::ClickAtScreen(centre); }}});
     EXPECT_TRUE(addresses.empty());
     const orvane::test::TScreenPicture printPressed = picture(*Form1->btprint);
 
@@ -212,12 +212,14 @@ TEST_F(Game, AltNOpensNewGameAndReturnRunsItsHighlightedItem)
 {
     SetForegroundWindow(Form1->Handle());
     bool opened = false;
-    orvane::test::RunMessageLoopWith({{50,
+    orvane::test::RunMessageLoopWith({{0,
                                        [&opened] {
-                                           orvane::test::PressKey('N', VK_MENU);
-                                           opened = orvane::test::PressKeysInDropDown({VK_DOWN, VK_RETURN});
+                                           using orvane::test::MenuHighlights;
+                                           opened = orvane::test::PressKeySteps({{'N', MenuHighlights(0), VK_MENU},
+                                                                                 {VK_DOWN, MenuHighlights(1)},
+                                                                                 {VK_RETURN, orvane::test::MenuGone()}});
                                        }}},
-                                     300);
+                                     [&] { return Form1->curlevel == 1; });
     ASSERT_TRUE(opened) << "Alt+N opened New Game";
     EXPECT_EQ(Form1->curlevel, 1) << "Easy was highlighted first, then Normal";
     EXPECT_EQ(orvane::test::WindowText(Form1->Handle()), L"Orvane Sudoku 1.0 - Normal");
@@ -236,7 +238,7 @@ TEST_F(Game, F10ReturnAndALetterRunTheItemTheLetterNames)
     HWND bar = MenuBar()->Handle();
     const auto play = [](std::vector<KeyStep> steps) {
         bool held = false;
-        orvane::test::RunMessageLoopWith({{50, [&] { held = orvane::test::PressKeySteps(steps); }}}, 0);
+        orvane::test::RunMessageLoopWith({{0, [&] { held = orvane::test::PressKeySteps(steps); }}});
         PumpMessages();
         return held;
     };

@@ -35,17 +35,21 @@ TEST_F(SkinControls, AButtonClicksWhenPressedAndReleasedOverIt)
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         form->okClicks = 0;
-        std::vector<orvane::test::TimedInput> hand{{30, [&] { MoveTo(inside); }},
-                                                   {120, [] { Button(MOUSEEVENTF_LEFTDOWN); }}};
+        // One gesture, its steps a hand's pace apart, its press a new click
+        // after the last case's; the loop then runs until the program has
+        // handled all of it.
+        const int press = orvane::test::NewClickPace();
+        std::vector<orvane::test::TimedInput> hand{{0, [&] { MoveTo(inside); }},
+                                                   {press, [] { Button(MOUSEEVENTF_LEFTDOWN); }}};
         if (test.leave)
-            hand.push_back({220, [&] { MoveTo(outside); }});
+            hand.push_back({press + 100, [&] { MoveTo(outside); }});
         if (test.comeBack)
-            hand.push_back({320, [&] { MoveTo(inside); }});
-        hand.push_back({420, [] { Button(MOUSEEVENTF_LEFTUP); }});
-        RunMessageLoopWith(hand, 600);
+            hand.push_back({press + 200, [&] { MoveTo(inside); }});
+        hand.push_back({press + 300, [] { Button(MOUSEEVENTF_LEFTUP); }});
+        RunMessageLoopWith(hand);
         EXPECT_EQ(form->okClicks, test.clicks);
         EXPECT_FALSE(form->Engine->FindWindowObject(form->Handle()) == nullptr);
-        RunMessageLoopWith({{20, [] { orvane::test::MovePointerAway(); }}}, 200);
+        RunMessageLoopWith({{0, [] { MoveTo(POINT{2, 2}); }}});
     }
 }
 
@@ -54,15 +58,15 @@ TEST_F(SkinControls, SpaceClicksWhenItGoesUpAndReturnWhenItsCharacterArrives)
     form->Ok->SetFocus();
     PumpMessages();
 
-    RunMessageLoopWith({{30, [] { Key(VK_SPACE, false); }}}, 250);
+    RunMessageLoopWith({{0, [] { Key(VK_SPACE, false); }}});
     EXPECT_EQ(form->okClicks, 0) << "not while Space is down";
     EXPECT_EQ(TClientPixels(form->Ok->Handle()).Count(GreyText), 0);
-    RunMessageLoopWith({{30, [] { Key(VK_SPACE, true); }}}, 250);
+    RunMessageLoopWith({{0, [] { Key(VK_SPACE, true); }}}, [&] { return form->okClicks > 0; });
     EXPECT_EQ(form->okClicks, 1);
 
-    RunMessageLoopWith({{30, [] { Key(VK_RETURN, false); }}}, 250);
+    RunMessageLoopWith({{0, [] { Key(VK_RETURN, false); }}}, [&] { return form->okClicks > 1; });
     EXPECT_EQ(form->okClicks, 2) << "Return clicks with its character";
-    RunMessageLoopWith({{30, [] { Key(VK_RETURN, true); }}}, 250);
+    RunMessageLoopWith({{0, [] { Key(VK_RETURN, true); }}});
     EXPECT_EQ(form->okClicks, 2);
 }
 
@@ -77,14 +81,14 @@ TEST_F(SkinControls, AClickOnAnInactiveFormOnlyActivatesIt)
     ASSERT_NE(GetActiveWindow(), form->Handle());
 
     const POINT inside = CentreOf(*form->Ok);
-    RunMessageLoopWith({{30, [&] { MoveTo(inside); }},
-                        {120, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                        {220, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                       450);
+    RunMessageLoopWith({{0, [&] { MoveTo(inside); }},
+                        {100, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {200, [] { Button(MOUSEEVENTF_LEFTUP); }}});
     EXPECT_EQ(GetActiveWindow(), form->Handle());
     EXPECT_EQ(form->okClicks, 0);
 
-    RunMessageLoopWith({{30, [] { Button(MOUSEEVENTF_LEFTDOWN); }}, {130, [] { Button(MOUSEEVENTF_LEFTUP); }}}, 350);
+    RunMessageLoopWith({{0, [] { Button(MOUSEEVENTF_LEFTDOWN); }}, {100, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       [&] { return form->okClicks > 0; });
     EXPECT_EQ(form->okClicks, 1) << "the form is active now";
     delete other;
 }
@@ -204,12 +208,12 @@ TEST_F(SkinControls, ASpeedButtonShowsItsStateInTheToolBarColoursAndClicksOnRele
     };
 
     const POINT centre = CentreOf(speed);
-    RunMessageLoopWith({{30, [&] { MoveTo(centre); }}}, 250);
+    RunMessageLoopWith({{0, [&] { MoveTo(centre); }}});
     look("hot", on, down);
-    RunMessageLoopWith({{30, [] { Button(MOUSEEVENTF_LEFTDOWN); }}}, 250);
+    RunMessageLoopWith({{0, [] { Button(MOUSEEVENTF_LEFTDOWN); }}});
     look("pressed", down, on);
     EXPECT_EQ(form->speedClicks, 0) << "not before the release";
-    RunMessageLoopWith({{30, [] { Button(MOUSEEVENTF_LEFTUP); }}}, 250);
+    RunMessageLoopWith({{0, [] { Button(MOUSEEVENTF_LEFTUP); }}}, [&] { return form->speedClicks > 0; });
     EXPECT_EQ(form->speedClicks, 1);
     look("hot again", on, down);
 
@@ -218,11 +222,10 @@ TEST_F(SkinControls, ASpeedButtonShowsItsStateInTheToolBarColoursAndClicksOnRele
     TSpeedButton& toggle = *form->SpeedDown;
     const RECT toggleFace = faceOf(toggle);
     const auto clickToggle = [&] {
-        RunMessageLoopWith({{30, [&] { MoveTo(CentreOf(toggle)); }},
-                            {100, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                            {170, [] { Button(MOUSEEVENTF_LEFTUP); }},
-                            {240, [] { orvane::test::MovePointerAway(); }}},
-                           450);
+        RunMessageLoopWith({{0, [&] { MoveTo(CentreOf(toggle)); }},
+                            {70, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                            {140, [] { Button(MOUSEEVENTF_LEFTUP); }},
+                            {210, [] { MoveTo(POINT{2, 2}); }}});
     };
     clickToggle();
     EXPECT_TRUE(toggle.Down());
@@ -236,7 +239,7 @@ TEST_F(SkinControls, ASpeedButtonShowsItsStateInTheToolBarColoursAndClicksOnRele
     // Tagged to paint itself, the button keeps its own face, hot or not.
     speed.SetTag(TvelSkinSpeedButton::OwnPaintTag);
     speed.Invalidate();
-    RunMessageLoopWith({{30, [&] { MoveTo(centre); }}}, 250);
+    RunMessageLoopWith({{0, [&] { MoveTo(centre); }}});
     const TClientPixels own(form->Handle());
     EXPECT_EQ(own.Count(on, face), 0);
     EXPECT_NE(own.At(face.left, face.top), border);

@@ -6,6 +6,7 @@
 #include "framework/TApplication.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace orvane::skin::test {
 
@@ -157,16 +158,11 @@ int TClientPixels::Count(const std::set<COLORREF>& colors, RECT area) const
     return found;
 }
 
-TClientPixels PixelsOnceShown(HWND window, const std::function<bool(const TClientPixels&)>& shown,
-                              int milliseconds)
+TClientPixels PixelsOnceShown(HWND window, const std::function<bool(const TClientPixels&)>& shown)
 {
-    const DWORD start = GetTickCount();
-    for (;;) {
-        TClientPixels pixels(window);
-        if (shown(pixels) || GetTickCount() - start >= DWORD(milliseconds))
-            return pixels;
-        Sleep(20);
-    }
+    std::optional<TClientPixels> pixels;
+    orvane::test::WaitUntil([&] { return shown(pixels.emplace(window)); });
+    return *pixels;
 }
 
 TTabFrameColours::TTabFrameColours(const TvelSkinEngine& engine)

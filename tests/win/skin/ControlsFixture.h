@@ -74,11 +74,10 @@ private:
 
 // The client pixels of a window that another thread paints, once `shown`
 // holds for them: what that thread paints reaches the screen a moment after
-// it has painted, so the copy is read again until it shows what the test
-// waits for, or `milliseconds` have passed (then the last copy is returned,
-// for the test's own checks to report).
-TClientPixels PixelsOnceShown(HWND window, const std::function<bool(const TClientPixels&)>& shown,
-                              int milliseconds = 3000);
+// it has painted, so the copy is read again (WaitUntil) until it shows what
+// the test waits for, or the patience is over (then the last copy is
+// returned, for the test's own checks to report).
+TClientPixels PixelsOnceShown(HWND window, const std::function<bool(const TClientPixels&)>& shown);
 
 // The colours of the skin's tab frames that only the selected tab's frame
 // has, and those only the other tabs' frame has.

@@ -148,7 +148,7 @@ TEST_F(Skin, ADialogsCheckBoxAndButtonAreSkinnedAndItsGroupBoxIsNot)
         RECT ok{};
         GetWindowRect(GetDlgItem(dialog, IDOK), &ok);
         ClickAtScreen(POINT{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2});
-        if (!WaitForWindow(L"#32770", false))
+        if (!orvane::test::WaitForWindowGone(L"#32770"))
             PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0); // never hang the test
     });
     const TDialogTemplate dialogTemplate;
@@ -180,9 +180,11 @@ TEST_F(Skin, ADialogsTabWindowShowsTheSkinsTabFrames)
         RECT first{}, second{};
         SendMessageW(tabs, TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
         SendMessageW(tabs, TCM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&second));
-        // Read once the dialog's thread has painted the tabs' frames.
+        // Read once the dialog's thread has painted the tabs' frames, each
+        // tab in its own frame alone.
         const TClientPixels pixels = PixelsOnceShown(tabs, [&](const TClientPixels& shown) {
-            return shown.Count(colours.activeOnly, first) > 0 && shown.Count(colours.inactiveOnly, second) > 0;
+            return shown.Count(colours.activeOnly, first) > 0 && shown.Count(colours.inactiveOnly, second) > 0 &&
+                   shown.Count(colours.inactiveOnly, first) == 0 && shown.Count(colours.activeOnly, second) == 0;
         });
         skinned = SendMessageW(tabs, SKM_ISSKINNED, 0, 0);
         selectedArea = (first.right - first.left) * (first.bottom - first.top);

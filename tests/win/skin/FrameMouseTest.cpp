@@ -9,23 +9,11 @@
 namespace orvane::skin::test {
 
 using namespace framework;
+using orvane::test::Patience;
 using orvane::test::RunMessageLoopWith;
+using orvane::test::WaitUntil;
 
 namespace {
-
-constexpr DWORD Patience = 5000;
-
-template <typename Condition>
-bool WaitUntil(Condition condition)
-{
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > Patience)
-            return false;
-        Sleep(20);
-    }
-    return true;
-}
 
 BOOL CALLBACK CollectOpenMenu(HWND window, LPARAM data)
 {
@@ -57,7 +45,7 @@ TEST_F(Skin, ARightClickOnTheTitleShowsOnlyTheSkinnedSystemMenuAndEscapeClosesIt
     std::vector<HMENU> shown;
     std::vector<HMENU> afterEscape;
     bool closed = false;
-    RunMessageLoopWith({{50,
+    RunMessageLoopWith({{0,
                          [&] {
                              ClickAtScreen(title, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
                              WaitUntil([] { return !OpenMenus().empty(); });
@@ -73,8 +61,7 @@ TEST_F(Skin, ARightClickOnTheTitleShowsOnlyTheSkinnedSystemMenuAndEscapeClosesIt
                                  WaitUntil([] { return OpenMenus().empty(); });
                                  SendMessageW(window, WM_NULL, 0, 0);
                              }
-                         }}},
-                       0);
+                         }}});
     EXPECT_EQ(shown, std::vector<HMENU>{form->Engine->SystemMenu().Handle()}) << "the skinned system menu alone";
     EXPECT_TRUE(closed) << "Escape closes it";
     EXPECT_TRUE(afterEscape.empty()) << "no other menu follows it";
@@ -94,15 +81,14 @@ TEST_F(Skin, ALitTitleButtonIsDrawnNormalAgainOnceThePointerLeavesForTheDesktop)
     const COLORREF hot = button.hot;
 
     COLORREF lit = 0;
-    RunMessageLoopWith({{50,
+    RunMessageLoopWith({{0,
                          [&] {
                              MoveTo(POINT{close.x - 3, close.y});
-                             Sleep(50);
+                             orvane::test::Pace();
                              MoveTo(close);
                              WaitUntil([&] { return ScreenColour(probe) == hot; });
                              lit = ScreenColour(probe);
-                         }}},
-                       0);
+                         }}});
     // Every move the hand made is handled before it leaves: none of them is
     // left to repaint the title once the pointer is gone.
     orvane::test::PumpMessages();
@@ -121,8 +107,7 @@ TEST_F(Skin, ALitTitleButtonIsDrawnNormalAgainOnceThePointerLeavesForTheDesktop)
                                  return ScreenColour(probe) == normal;
                              });
                              left = ScreenColour(probe);
-                         }}},
-                       0);
+                         }}});
     EXPECT_EQ(lit, hot) << "the button lit up under the pointer";
     EXPECT_EQ(left, normal) << "and went back to normal when the pointer left";
     EXPECT_EQ(frame->HotButton(), NoTitlePart);

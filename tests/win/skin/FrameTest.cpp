@@ -53,25 +53,28 @@ TEST_F(Skin, TitleButtonsLightUpPressAndActOnRelease)
     const POINT close = TitleButtonCentre(0);
     const POINT minimize = TitleButtonCentre(1);
 
-    RunMessageLoopWith({{50, [&] { MoveTo(POINT{close.x - 3, close.y}); }}, {150, [&] { MoveTo(close); }}}, 400);
+    RunMessageLoopWith({{0, [&] { MoveTo(POINT{close.x - 3, close.y}); }}, {100, [&] { MoveTo(close); }}},
+                       [&] { return frame->HotButton() == ClosePart; });
     EXPECT_EQ(frame->HotButton(), ClosePart);
     EXPECT_FALSE(frame->ButtonDown());
 
-    RunMessageLoopWith({{50, [] { Button(MOUSEEVENTF_LEFTDOWN); }}}, 300);
+    RunMessageLoopWith({{0, [] { Button(MOUSEEVENTF_LEFTDOWN); }}}, [&] { return frame->ButtonDown(); });
     EXPECT_EQ(frame->HotButton(), ClosePart);
     EXPECT_TRUE(frame->ButtonDown());
     EXPECT_EQ(form->closeRequests, 0) << "nothing happens before the release";
 
-    RunMessageLoopWith({{50, [] { Button(MOUSEEVENTF_LEFTUP); }}}, 400);
+    RunMessageLoopWith({{0, [] { Button(MOUSEEVENTF_LEFTUP); }}}, [&] { return form->closeRequests > 0; });
     EXPECT_FALSE(frame->ButtonDown());
     EXPECT_EQ(form->closeRequests, 1) << "close acts on release";
 
-    // Pressed on close, released on minimize: the button under the release acts.
-    RunMessageLoopWith({{50, [&] { MoveTo(close); }},
-                        {150, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                        {250, [&] { MoveTo(minimize); }},
-                        {350, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                       800);
+    // Pressed on close, released on minimize: the button under the release
+    // acts. The press is a new click, not a double click with the last.
+    const int press = orvane::test::NewClickPace();
+    RunMessageLoopWith({{0, [&] { MoveTo(close); }},
+                        {press, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {press + 100, [&] { MoveTo(minimize); }},
+                        {press + 200, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       [&] { return IsIconic(Window()) || form->closeRequests > 1; });
     EXPECT_EQ(form->closeRequests, 1);
     EXPECT_TRUE(IsIconic(Window()));
     ShowWindow(Window(), SW_RESTORE);
@@ -80,15 +83,14 @@ TEST_F(Skin, TitleButtonsLightUpPressAndActOnRelease)
     // This form has no maximize button: a double click on its empty title
     // maximizes nothing.
     const POINT title = EmptyTitlePoint();
-    RunMessageLoopWith({{50, [&] {
+    RunMessageLoopWith({{0, [&] {
                              MoveTo(title);
-                             Sleep(50);
+                             orvane::test::Pace();
                              for (int click = 0; click < 2; ++click) {
                                  Button(MOUSEEVENTF_LEFTDOWN);
                                  Button(MOUSEEVENTF_LEFTUP);
                              }
-                         }}},
-                       500);
+                         }}});
     EXPECT_FALSE(IsZoomed(Window()));
     EXPECT_FALSE(frame->MaxButtonShown());
 }
@@ -105,7 +107,7 @@ TEST_F(Skin, AMaximizeButtonIsDrawnAndActsWhereTheFormHasOne)
     EXPECT_TRUE(frame->MaxButtonShown());
 
     const POINT maximize = TitleButtonCentre(1);
-    RunMessageLoopWith({{50, [&] { ClickAtScreen(maximize); }}}, 600);
+    RunMessageLoopWith({{0, [&] { ClickAtScreen(maximize); }}}, [&] { return IsZoomed(Window()) != FALSE; });
     EXPECT_TRUE(IsZoomed(Window()));
     ShowWindow(Window(), SW_RESTORE);
     PumpMessages();
@@ -118,14 +120,13 @@ TEST_F(Skin, RightClickOnTheTitleOpensTheSystemMenuEnabledAsTheButtonsWereDrawn)
     // A click on the form's lower left, away from the menu, closes it.
     const POINT elsewhere{bounds.left + 30, bounds.bottom - 15};
     HWND menuWindow = nullptr;
-    RunMessageLoopWith({{50, [&] {
+    RunMessageLoopWith({{0, [&] {
                              ClickAtScreen(title, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP);
-                             menuWindow = WaitForWindow(L"#32768");
-                             Sleep(100);
+                             if (orvane::test::WaitUntil(orvane::test::MenuShown()))
+                                 menuWindow = WaitForWindow(L"#32768");
                              ClickAtScreen(elsewhere);
-                             WaitForWindow(L"#32768", false);
-                         }}},
-                       400);
+                             orvane::test::WaitForWindowGone(L"#32768");
+                         }}});
     EXPECT_NE(menuWindow, nullptr) << "the system menu opened";
     HMENU menu = form->Engine->SystemMenu().Handle();
     const auto enabled = [menu](int position) { return !(GetMenuState(menu, UINT(position), MF_BYPOSITION) & MF_GRAYED); };
@@ -137,21 +138,17 @@ TEST_F(Skin, RightClickOnTheTitleOpensTheSystemMenuEnabledAsTheButtonsWereDrawn)
 
 TEST_F(Skin, ADoubleClickOnTheIconClosesTheWindow)
 {
+    // The first click opens the system menu, whose loop takes the second.
     const POINT icon = IconCentre();
-    const RECT bounds = WindowRect();
-    const POINT elsewhere{bounds.left + 30, bounds.bottom - 15};
-    RunMessageLoopWith({{50, [&] {
+    RunMessageLoopWith({{0, [&] {
                              MoveTo(icon);
-                             Sleep(50);
+                             orvane::test::Pace();
                              for (int click = 0; click < 2; ++click) {
                                  Button(MOUSEEVENTF_LEFTDOWN);
                                  Button(MOUSEEVENTF_LEFTUP);
                              }
-                             Sleep(300);
-                             if (HWND menu = FindWindowW(L"#32768", nullptr); menu && IsWindowVisible(menu))
-                                 ClickAtScreen(elsewhere);
                          }}},
-                       800);
+                       [&] { return form->closeRequests > 0; });
     EXPECT_EQ(form->closeRequests, 1);
 }
 
@@ -169,16 +166,19 @@ TEST_F(Skin, ADialogWearsTheSkinAndItsCloseButtonCancelsIt)
         HWND dialog = WaitForWindow(L"#32770");
         if (!dialog)
             return;
-        Sleep(300);
-        skinned = SendMessageW(dialog, 0x2AAA, 0, 0) != 0;
-        GetWindowRect(dialog, &dialogBounds);
-        dialogClient = ClientOnScreen(dialog);
+        // The hand looks until the dialog wears the skin's frame.
+        orvane::test::WaitUntil([&] {
+            skinned = SendMessageW(dialog, 0x2AAA, 0, 0) != 0;
+            GetWindowRect(dialog, &dialogBounds);
+            dialogClient = ClientOnScreen(dialog);
+            return skinned && dialogClient.top - dialogBounds.top == metrics.titleHeight;
+        });
         const POINT close{dialogBounds.right - metrics.buttonX - buttonWidth / 2,
                           dialogBounds.top + metrics.buttonY + buttonHeight / 2};
         MoveTo(POINT{close.x - 2, close.y});
-        Sleep(80);
+        orvane::test::Pace();
         ClickAtScreen(close);
-        if (!WaitForWindow(L"#32770", false))
+        if (!orvane::test::WaitForWindowGone(L"#32770"))
             PostMessageW(dialog, WM_COMMAND, IDOK, 0); // never hang the test
     });
     const int answer = MessageBoxW(Window(), L"A question with a Cancel button", L"Dialog", MB_OKCANCEL);

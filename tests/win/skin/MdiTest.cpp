@@ -139,34 +139,39 @@ protected:
         return POINT{right - buttonWidth / 2, bounds.top + metrics.buttonY + strip->Height() / 2};
     }
 
+    // A double click on the child's title, which maximizes or restores it.
     void DoubleClickTitle(const TCustomForm& child)
     {
+        constexpr DWORD ClickPace = 30;
         const POINT title = TitlePoint(child);
+        HWND window = child.WindowHandle();
+        const bool zoomed = IsZoomed(window) != FALSE;
         RunMessageLoopWith({{0,
                              [title] {
                                  MoveTo(title);
-                                 Sleep(60);
+                                 orvane::test::Pace();
                                  for (int click = 0; click < 2; ++click) {
                                      Button(MOUSEEVENTF_LEFTDOWN);
-                                     Sleep(30);
+                                     orvane::test::Pace(ClickPace);
                                      Button(MOUSEEVENTF_LEFTUP);
-                                     Sleep(30);
+                                     orvane::test::Pace(ClickPace);
                                  }
                              }}},
-                           600);
+                           [window, zoomed] { return (IsZoomed(window) != FALSE) != zoomed; });
         PumpMessages();
     }
 
-    void ClickAt(POINT screen)
+    // A click, and then the loop runs until what it should do is done.
+    void ClickAt(POINT screen, const std::function<bool()>& done)
     {
-        RunMessageLoopWith({{0, [screen] { ClickAtScreen(screen); }}}, 500);
+        RunMessageLoopWith({{0, [screen] { ClickAtScreen(screen); }}}, done);
         PumpMessages();
     }
 
-    void ClickControlButton(int index)
+    void ClickControlButton(int index, const std::function<bool()>& done)
     {
         const TvelSkinMenuBarControlButton* button = Binding().ControlButton(index);
-        ClickAt(button->ClientToScreen(POINT{button->Width() / 2, button->Height() / 2}));
+        ClickAt(button->ClientToScreen(POINT{button->Width() / 2, button->Height() / 2}), done);
     }
 
     void ChooseFromWindowMenu(const std::wstring& caption)
@@ -215,15 +220,17 @@ void MdiDemo::Leave(const TLeavingCase& leaving)
     }
     ASSERT_EQ(BarItems(), (TCaptions{L"&File", L"&Edit", L"&Window"}));
 
+    HWND childWindow = child->Handle();
+    const auto closed = [childWindow] { return !IsWindow(childWindow); };
     switch (leaving.how) {
     case TLeaving::ownCloseButton:
-        ClickAt(TitlePoint(*child, 0));
+        ClickAt(TitlePoint(*child, 0), closed);
         break;
     case TLeaving::barCloseButton:
-        ClickControlButton(CloseButton);
+        ClickControlButton(CloseButton, closed);
         break;
     case TLeaving::controlF4:
-        RunMessageLoopWith({{0, [] { PressKey(VK_F4, VK_CONTROL); }}}, 400);
+        RunMessageLoopWith({{0, [] { PressKey(VK_F4, VK_CONTROL); }}}, closed);
         PumpMessages();
         break;
     case TLeaving::hidden:
@@ -288,7 +295,8 @@ void MdiDemo::ChooseMinimized(const TChoiceCase& choice)
     ASSERT_NE(chosen, nullptr);
     DoubleClickTitle(*chosen);
     ASSERT_TRUE(IsZoomed(chosen->Handle()));
-    ClickControlButton(MinimizeButton);
+    HWND chosenWindow = chosen->Handle();
+    ClickControlButton(MinimizeButton, [chosenWindow] { return IsIconic(chosenWindow) != FALSE; });
     ASSERT_TRUE(IsIconic(chosen->Handle()));
     ASSERT_NE(frame->ActiveMDIChild(), chosen);
 

@@ -13,6 +13,7 @@ namespace {
 
 using namespace framework;
 using orvane::test::BarHotButton;
+using orvane::test::HasFocus;
 using orvane::test::KeyStep;
 using orvane::test::MenuGone;
 using orvane::test::MenuHighlights;
@@ -61,7 +62,7 @@ protected:
     bool Play(const std::vector<KeyStep>& steps)
     {
         bool held = false;
-        RunMessageLoopWith({{50, [&] { held = PressKeySteps(steps); }}}, 0);
+        RunMessageLoopWith({{0, [&] { held = PressKeySteps(steps); }}});
         PumpMessages();
         return held;
     }
@@ -171,10 +172,14 @@ TEST_F(SkinMenuKeys, EscapeAfterAClickOnTheBarKeepsTheItemHighlighted)
 {
     const POINT edit = BarButtonCentre(1);
     HWND bar = Bar().Handle();
-    // Escape closes the drop-down; Edit is highlighted again.
-    const auto closed = [gone = MenuGone(), hot = BarHotButton(bar, 1)] { return gone() && hot(); };
+    // Escape closes the drop-down; Edit is highlighted again, and the bar
+    // takes the keys once the menu's loop has ended: an arrow pressed before
+    // would go to the memo.
+    const auto closed = [gone = MenuGone(), hot = BarHotButton(bar, 1), focused = HasFocus(bar)] {
+        return gone() && hot() && focused();
+    };
     bool held = false;
-    RunMessageLoopWith({{50,
+    RunMessageLoopWith({{0,
                          [&] {
                              ClickAtScreen(edit);
                              orvane::test::MoveTo(POINT{2, 2});
@@ -183,8 +188,7 @@ TEST_F(SkinMenuKeys, EscapeAfterAClickOnTheBarKeepsTheItemHighlighted)
                                                    {VK_RIGHT, BarHotButton(bar, 2)},
                                                    {VK_DOWN, MenuHighlights(0)},
                                                    {VK_RETURN, MenuGone()}});
-                         }}},
-                       0);
+                         }}});
     PumpMessages();
     EXPECT_TRUE(held);
     EXPECT_EQ(form->clickedItems, (std::vector<std::wstring>{L"&About"}));
@@ -233,12 +237,11 @@ TEST_F(SkinMenuKeys, ALetterPicksAnItemOfTheSkinnedSystemMenu)
     form->Engine->SetResSysMenuClose(L"Close");
     const POINT icon = IconCentre();
     bool held = false;
-    RunMessageLoopWith({{50,
+    RunMessageLoopWith({{0,
                          [&] {
                              ClickAtScreen(icon);
                              held = orvane::test::WaitUntil(MenuShown()) && PressKeySteps({{'C', MenuGone()}});
-                         }}},
-                       0);
+                         }}});
     PumpMessages();
     EXPECT_TRUE(held);
     EXPECT_EQ(form->closeRequests, 1) << "C chose Close";

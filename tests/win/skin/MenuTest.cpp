@@ -15,10 +15,15 @@ namespace orvane::skin::test {
 namespace {
 
 using namespace framework;
+using orvane::test::BarHotButton;
+using orvane::test::MenuGone;
+using orvane::test::MenuHighlights;
+using orvane::test::MenuShown;
 using orvane::test::OpenMenuItemRect;
-using orvane::test::PressKeysInDropDown;
+using orvane::test::PressKeySteps;
 using orvane::test::PumpMessages;
 using orvane::test::RunMessageLoopWith;
+using orvane::test::WaitUntil;
 
 class SkinMenu : public Skin {
 protected:
@@ -125,32 +130,27 @@ TEST_F(SkinMenu, DropDownItemsAreMeasuredAndDrawnFromTheSkin)
     const POINT file = BarButtonCentre(*form->FileItem);
     DropDownView view;
     TSkinTestForm* shown = form;
-    RunMessageLoopWith({{50,
+    RunMessageLoopWith({{0,
                          [&] {
                              ClickAtScreen(file);
-                             for (int attempt = 0; attempt < 100 && IsRectEmpty(&view.open); ++attempt) {
-                                 Sleep(30);
-                                 view.open = OpenMenuItemRect(*shown->OpenItem);
-                             }
+                             WaitUntil([&] { return !IsRectEmpty(&(view.open = OpenMenuItemRect(*shown->OpenItem))); });
                              // The menu's loop paints the drop-down; its first item is read
                              // until the skin's ground shows past the left column.
                              const COLORREF ground = shown->Engine->Look().MenuColors()[8];
                              const std::size_t middle = std::size_t(view.open.bottom - view.open.top) / 2;
-                             for (int attempt = 0; attempt < 100 && !IsRectEmpty(&view.open); ++attempt) {
-                                 view.openPixels = ScreenPixels(view.open);
-                                 if (view.openPixels.size() > middle && view.openPixels[middle].size() > 27 &&
-                                     view.openPixels[middle][27] == ground)
-                                     break;
-                                 Sleep(30);
-                             }
+                             if (!IsRectEmpty(&view.open))
+                                 WaitUntil([&] {
+                                     view.openPixels = ScreenPixels(view.open);
+                                     return view.openPixels.size() > middle && view.openPixels[middle].size() > 27 &&
+                                            view.openPixels[middle][27] == ground;
+                                 });
                              view.line = OpenMenuItemRect(*shown->LineItem);
                              view.checked = OpenMenuItemRect(*shown->CheckedItem);
                              view.disabled = OpenMenuItemRect(*shown->DisabledItem);
                              view.checkedPixels = ScreenPixels(view.checked);
                              view.disabledPixels = ScreenPixels(view.disabled);
                              PressKey(VK_ESCAPE);
-                         }}},
-                       2500);
+                         }}});
     ASSERT_FALSE(IsRectEmpty(&view.open)) << "the drop-down opened";
     EXPECT_EQ(view.line.bottom - view.line.top, 5) << "a separator is 5 high";
     for (const RECT& item : {view.open, view.checked, view.disabled})
@@ -186,35 +186,35 @@ TEST_F(SkinMenu, AClickOnADropDownItemAndReturnOnAHighlightedItemRunIt)
     // Alt with the access letter opens the menu with its first item
     // highlighted; Return runs it.
     bool opened = false;
-    RunMessageLoopWith({{50,
-                         [&opened] {
-                             PressKey('F', VK_MENU);
-                             opened = PressKeysInDropDown({VK_DOWN, VK_RETURN});
-                         }}},
-                       300);
+    RunMessageLoopWith(
+        {{0,
+          [&opened] {
+              opened = PressKeySteps({{'F', MenuShown(), VK_MENU}, {VK_DOWN, MenuHighlights(2)}, {VK_RETURN, MenuGone()}});
+          }}},
+        [&] { return form->clickedItems.size() >= 2; });
     ASSERT_TRUE(opened) << "Alt+F opened the menu";
     EXPECT_EQ(form->clickedItems, (std::vector<std::wstring>{L"&Open", L"C&hecked"}))
         << "Open, then down past the line to Checked";
 
     // The same while a child window (the memo) has the focus.
     form->Memo->SetFocus();
-    RunMessageLoopWith({{50, [] { PressKey('F', VK_MENU); }}, {600, [] { PressKey(VK_RETURN); }}}, 1100);
+    RunMessageLoopWith({{0, [] { PressKeySteps({{'F', MenuShown(), VK_MENU}, {VK_RETURN, MenuGone()}}); }}},
+                       [&] { return form->clickedItems.size() >= 3; });
     EXPECT_EQ(form->clickedItems.back(), L"&Open") << "from the memo";
     form->SetFocus();
     PumpMessages();
 
     // F10 highlights the first item on the bar; the right arrow moves on,
     // the down arrow opens that item's menu with its first item highlighted.
-    RunMessageLoopWith({{50,
-                         [&opened] {
-                             PressKey(VK_F10);
-                             Sleep(250);
-                             PressKey(VK_RIGHT);
-                             Sleep(250);
-                             PressKey(VK_DOWN);
-                             opened = PressKeysInDropDown({VK_RETURN});
+    HWND bar = Binding()->MenuBar()->Handle();
+    RunMessageLoopWith({{0,
+                         [&opened, bar] {
+                             opened = PressKeySteps({{VK_F10, BarHotButton(bar, 0)},
+                                                     {VK_RIGHT, BarHotButton(bar, 1)},
+                                                     {VK_DOWN, MenuShown()},
+                                                     {VK_RETURN, MenuGone()}});
                          }}},
-                       300);
+                       [&] { return form->clickedItems.size() >= 4; });
     ASSERT_TRUE(opened) << "F10, Right and Down opened the second menu";
     EXPECT_EQ(form->clickedItems.back(), L"&Undo");
 }
@@ -223,7 +223,7 @@ TEST_F(SkinMenu, ShortCutsRunOnlyWhileTheirFormIsActive)
 {
     SetForegroundWindow(Window());
     PumpMessages();
-    RunMessageLoopWith({{50, [] { PressKey('K', VK_CONTROL); }}}, 500);
+    RunMessageLoopWith({{0, [] { PressKey('K', VK_CONTROL); }}}, [&] { return !form->clickedItems.empty(); });
     EXPECT_EQ(form->clickedItems, (std::vector<std::wstring>{L"&Open"}));
 
     TForm other(nullptr);
@@ -232,7 +232,7 @@ TEST_F(SkinMenu, ShortCutsRunOnlyWhileTheirFormIsActive)
     SetForegroundWindow(other.Handle());
     PumpMessages();
     ASSERT_EQ(GetForegroundWindow(), other.Handle());
-    RunMessageLoopWith({{50, [] { PressKey('K', VK_CONTROL); }}}, 500);
+    RunMessageLoopWith({{0, [] { PressKey('K', VK_CONTROL); }}});
     EXPECT_EQ(form->clickedItems.size(), 1u) << "the other form is active";
 }
 

@@ -18,14 +18,17 @@
 #include "skin/controls/TvelSkinScrollBar.h"
 #include "skin/controls/TvelSkinScrollWinControl.h"
 
+#include <algorithm>
 #include <string>
 #include <thread>
 
 namespace orvane::skin::test {
 
 using namespace framework;
+using orvane::test::Pace;
 using orvane::test::PumpMessages;
 using orvane::test::RunMessageLoopWith;
+using orvane::test::WaitUntil;
 
 namespace {
 
@@ -287,10 +290,10 @@ TEST_F(SkinScrolling, AClickOnAScrollBarControlsFaceMovesIt)
     const POINT downArrow{(bar.left + bar.right) / 2, bar.bottom - (bar.right - bar.left) / 2};
     EXPECT_EQ(WindowFromPoint(downArrow), skin->Overlay()->Handle()) << "the face lies over the bar";
 
-    RunMessageLoopWith({{30, [downArrow] { MoveTo(downArrow); }},
-                        {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                        {150, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                       500);
+    RunMessageLoopWith({{0, [downArrow] { MoveTo(downArrow); }},
+                        {50, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {120, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       [&] { return form->Bar->Position() != 0; });
     EXPECT_EQ(form->Bar->Position(), 1);
 }
 
@@ -362,10 +365,10 @@ TEST_F(SkinScrolling, AClickOnAScrollBarFaceScrollsTheControl)
         ASSERT_NE(skin->VerticalOverlay(), nullptr);
         EXPECT_EQ(WindowFromPoint(at), skin->VerticalOverlay()->Handle()) << "the face lies over the bar";
 
-        RunMessageLoopWith({{30, [at] { MoveTo(at); }},
-                            {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                            {150, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                           500);
+        RunMessageLoopWith({{0, [at] { MoveTo(at); }},
+                            {50, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                            {120, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                           [&] { return FirstVisibleLine(*form->ScrollMemo) != 0; });
         EXPECT_EQ(FirstVisibleLine(*form->ScrollMemo), test.onArrow ? 1 : pageLines);
     }
 }
@@ -391,12 +394,12 @@ TEST_F(SkinScrolling, DraggingTheThumbOfAFaceScrollsTheControl)
         ASSERT_NE(skin, nullptr);
         ASSERT_NE(skin->VerticalOverlay(), nullptr);
         EXPECT_EQ(WindowFromPoint(from), skin->VerticalOverlay()->Handle()) << "the face lies over the thumb";
-        RunMessageLoopWith({{30, [from] { MoveTo(from); }},
-                            {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                            {130, [from] { MoveTo(POINT{from.x, from.y + 20}); }},
-                            {180, [to] { MoveTo(to); }},
-                            {330, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                           600);
+        RunMessageLoopWith({{0, [from] { MoveTo(from); }},
+                            {50, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                            {100, [from] { MoveTo(POINT{from.x, from.y + 20}); }},
+                            {150, [to] { MoveTo(to); }},
+                            {300, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                           [&] { return test.position() > 0; });
         EXPECT_GT(test.position(), 0);
         const SCROLLBARINFO after = VerticalBar(*test.control);
         EXPECT_GT(after.xyThumbTop, bar.xyThumbTop);
@@ -437,20 +440,18 @@ TEST_F(SkinScrolling, TheThumbOfADraggedFaceFollowsThePointerOnTheScreen)
         // Mid-drag, with the button still held, the thumb on the screen has
         // gone with the pointer.
         TThumbSpan during;
-        RunMessageLoopWith({{30, [&] { MoveTo(from); }},
-                            {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                            {130, [&] { MoveTo(along(Travel / 2)); }},
-                            {180,
+        RunMessageLoopWith({{0, [&] { MoveTo(from); }},
+                            {50, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                            {100, [&] { MoveTo(along(Travel / 2)); }},
+                            {150,
                              [&] {
                                  MoveTo(along(Travel));
-                                 const DWORD start = GetTickCount();
-                                 do {
-                                     Sleep(20);
+                                 WaitUntil([&] {
                                      during = ThumbOnScreen(area, test.vertical, track);
-                                 } while (during.first - before.first < Travel - Slack && GetTickCount() - start < 2000);
-                             }},
-                            {200, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                           500);
+                                     return during.first - before.first >= Travel - Slack;
+                                 });
+                                 Button(MOUSEEVENTF_LEFTUP);
+                             }}});
         EXPECT_NEAR(during.first - before.first, Travel, Slack) << "the thumb follows the drag";
         EXPECT_NEAR(during.last - during.first, before.last - before.first, 1) << "and keeps its length";
 
@@ -477,12 +478,12 @@ TEST_F(SkinScrolling, TheSkinnedComboBoxDropsDownOnAClickOnItsButton)
 
     POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     ClientToScreen(combo, &centre);
-    RunMessageLoopWith({{30, [centre] { MoveTo(centre); }},
-                        {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                        {140, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                       400);
+    RunMessageLoopWith({{0, [centre] { MoveTo(centre); }},
+                        {50, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {110, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       [&] { return form->Combo->DroppedDown(); });
     EXPECT_TRUE(form->Combo->DroppedDown());
-    RunMessageLoopWith({{30, [] { PressKey(VK_ESCAPE); }}}, 200);
+    RunMessageLoopWith({{0, [] { PressKey(VK_ESCAPE); }}}, [&] { return !form->Combo->DroppedDown(); });
     EXPECT_FALSE(form->Combo->DroppedDown());
 }
 
@@ -503,13 +504,16 @@ TEST_F(SkinScrolling, ADatePickerOpensItsCalendarFromTheSkinnedButtonATimePicker
     GetWindowRect(date->ComboButton()->Handle(), &button);
     const POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     EXPECT_EQ(WindowFromPoint(centre), date->ComboButton()->Handle());
-    RunMessageLoopWith({{30, [centre] { MoveTo(centre); }},
-                        {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                        {140, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                       500);
-    HWND calendar = reinterpret_cast<HWND>(SendMessageW(form->Date->WindowHandle(), DTM_GETMONTHCAL, 0, 0));
-    EXPECT_TRUE(calendar && IsWindowVisible(calendar)) << "the calendar dropped down";
-    RunMessageLoopWith({{30, [] { PressKey(VK_ESCAPE); }}}, 300);
+    const auto calendarShown = [&] {
+        HWND calendar = reinterpret_cast<HWND>(SendMessageW(form->Date->WindowHandle(), DTM_GETMONTHCAL, 0, 0));
+        return calendar && IsWindowVisible(calendar);
+    };
+    RunMessageLoopWith({{0, [centre] { MoveTo(centre); }},
+                        {50, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {110, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       calendarShown);
+    EXPECT_TRUE(calendarShown()) << "the calendar dropped down";
+    RunMessageLoopWith({{0, [] { PressKey(VK_ESCAPE); }}}, [&] { return !calendarShown(); });
 }
 
 TEST_F(SkinScrolling, ADatePickersCalendarClosesOnEscapeAndOnAClickOutsideAsTheSystemsDoes)
@@ -519,13 +523,6 @@ TEST_F(SkinScrolling, ADatePickersCalendarClosesOnEscapeAndOnAClickOutsideAsTheS
     ASSERT_EQ(WindowFromPoint(outside), form->Handle());
     const auto calendarOf = [](const TDateTimePicker& picker) {
         return reinterpret_cast<HWND>(SendMessageW(picker.WindowHandle(), DTM_GETMONTHCAL, 0, 0));
-    };
-    // Waits on the hand's side, with a deadline, for the calendar to show or
-    // to go.
-    const auto waitFor = [](const std::function<bool()>& condition) {
-        const DWORD start = GetTickCount();
-        while (!condition() && GetTickCount() - start < 2000)
-            Sleep(20);
     };
     // The point that drops the calendar down: the skinned button, or the
     // picker's own button at its right end.
@@ -559,35 +556,32 @@ TEST_F(SkinScrolling, ADatePickersCalendarClosesOnEscapeAndOnAClickOutsideAsTheS
         ASSERT_NE(calendar, nullptr);
         const POINT dropDown = dropDownPoint(*test.picker);
         bool shown = false, closed = false, shownAgain = false;
-        RunMessageLoopWith({{30, [&] { MoveTo(dropDown); }},
+        // The hand waits for the calendar to show or to go, as a player looks.
+        RunMessageLoopWith({{0, [&] { MoveTo(dropDown); }},
                             {60,
                              [&] {
                                  Button(MOUSEEVENTF_LEFTDOWN);
-                                 Sleep(40);
+                                 Pace(40);
                                  Button(MOUSEEVENTF_LEFTUP);
-                                 waitFor([&] { return IsWindowVisible(calendar) != FALSE; });
-                                 shown = IsWindowVisible(calendar) != FALSE;
+                                 shown = WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; });
                              }},
-                            {100,
+                            {60,
                              [&] {
                                  if (test.escape)
                                      PressKey(VK_ESCAPE);
                                  else
                                      ClickAtScreen(outside);
-                                 waitFor([&] { return !IsWindowVisible(calendar); });
-                                 closed = !IsWindowVisible(calendar);
+                                 closed = WaitUntil([&] { return !IsWindowVisible(calendar); });
                              }},
                             // The picker goes on working: its button drops the calendar
                             // down again.
-                            {150,
+                            {60,
                              [&] {
                                  ClickAtScreen(dropDown);
-                                 waitFor([&] { return IsWindowVisible(calendar) != FALSE; });
-                                 shownAgain = IsWindowVisible(calendar) != FALSE;
+                                 shownAgain = WaitUntil([&] { return IsWindowVisible(calendar) != FALSE; });
                                  PressKey(VK_ESCAPE);
-                                 waitFor([&] { return !IsWindowVisible(calendar); });
-                             }}},
-                           300);
+                                 WaitUntil([&] { return !IsWindowVisible(calendar); });
+                             }}});
         EXPECT_TRUE(shown) << "the calendar dropped down";
         EXPECT_TRUE(closed) << "and went again";
         EXPECT_TRUE(shownAgain) << "the picker drops it down again";
@@ -611,22 +605,34 @@ TEST_F(Skin, TheOpenDialogsComboBoxesGetTheSkinnedButton)
         HWND dialog = WaitForWindow(L"#32770");
         if (!dialog)
             return;
-        Sleep(500);
-        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            wchar_t name[32] = L"";
-            GetClassNameW(child, name, 32);
-            COMBOBOXINFO info{};
-            if (_wcsicmp(name, L"ComboBox") != 0 || !IsWindowVisible(child) || !QueryComboBoxInfo(child, info))
-                continue;
-            TComboSeen combo;
-            combo.skinned = SendMessageW(child, SKM_ISSKINNED, 0, 0);
-            const RECT& button = info.rcButton;
-            combo.buttonArea = (button.right - button.left) * (button.bottom - button.top);
-            const TClientPixels pixels(child);
-            combo.skinColoured = pixels.Count(controlColor, button);
-            combo.innerEdge = pixels.At(button.left, (button.top + button.bottom) / 2);
-            seen.push_back(combo);
-        }
+        // The dialog's combo boxes as they are now on the screen.
+        const auto look = [&] {
+            seen.clear();
+            for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+                wchar_t name[32] = L"";
+                GetClassNameW(child, name, 32);
+                COMBOBOXINFO info{};
+                if (_wcsicmp(name, L"ComboBox") != 0 || !IsWindowVisible(child) || !QueryComboBoxInfo(child, info))
+                    continue;
+                TComboSeen combo;
+                combo.skinned = SendMessageW(child, SKM_ISSKINNED, 0, 0);
+                const RECT& button = info.rcButton;
+                combo.buttonArea = (button.right - button.left) * (button.bottom - button.top);
+                const TClientPixels pixels(child);
+                combo.skinColoured = pixels.Count(controlColor, button);
+                combo.innerEdge = pixels.At(button.left, (button.top + button.bottom) / 2);
+                seen.push_back(combo);
+            }
+        };
+        // Looked at until the dialog has laid out and painted its combo
+        // boxes; what is seen last is checked below.
+        const COLORREF border = form->Engine->Look().GetSkinColor(SKIN2_CONTROLBORDERCOLOR);
+        WaitUntil([&] {
+            look();
+            return !seen.empty() && std::all_of(seen.begin(), seen.end(), [border](const TComboSeen& combo) {
+                return combo.skinned == 1 && combo.skinColoured > combo.buttonArea / 2 && combo.innerEdge == border;
+            });
+        });
         PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     });
     TOpenDialog dialog(nullptr);

@@ -102,13 +102,17 @@ TEST_F(SkinStatusBar, EnlargingTheFormByItsSizeGripLeavesOneGripAtTheNewCorner)
         const auto by = [grip](int dx, int dy) { return POINT{grip.x + dx, grip.y + dy}; };
 
         // The grip dragged to the right and down in steps, as a hand does.
-        RunMessageLoopWith({{30, [&] { MoveTo(grip); }},
-                            {80, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                            {130, [&] { MoveTo(by(15, 8)); }},
-                            {180, [&] { MoveTo(by(30, 16)); }},
-                            {230, [&] { MoveTo(by(45, 24)); }},
-                            {330, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                           600);
+        RunMessageLoopWith({{0, [&] { MoveTo(grip); }},
+                            {50, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                            {100, [&] { MoveTo(by(15, 8)); }},
+                            {150, [&] { MoveTo(by(30, 16)); }},
+                            {200, [&] { MoveTo(by(45, 24)); }},
+                            {300, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                           [&] {
+                               RECT now{};
+                               GetClientRect(bar, &now);
+                               return now.right > oldWidth + 30;
+                           });
         GetClientRect(bar, &client);
         ASSERT_GT(client.right, oldWidth + 30) << "the form grew with the drag";
 

@@ -49,10 +49,10 @@ TEST_F(SkinControls, TheSelectedTabShowsTheSkinsFirstTabFrameAndAClickSelectsAno
 
     const RECT second = TabRect(window, 1);
     const POINT at = tabs.ClientToScreen(POINT{(second.left + second.right) / 2, (second.top + second.bottom) / 2});
-    RunMessageLoopWith({{30, [&] { MoveTo(at); }},
-                        {100, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                        {170, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                       400);
+    RunMessageLoopWith({{0, [&] { MoveTo(at); }},
+                        {70, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {140, [] { Button(MOUSEEVENTF_LEFTUP); }}},
+                       [&] { return tabs.TabIndex() != 0; });
     EXPECT_EQ(tabs.TabIndex(), 1);
     EXPECT_EQ(form->tabChanges, 1);
     expectSelected(1);
@@ -86,12 +86,11 @@ TEST_F(SkinControls, ATrackBarsThumbFollowsADrag)
     const int targetX = channel.left + (channel.right - channel.left) * 3 / 4;
     const POINT target = track.ClientToScreen(POINT{targetX, (before.top + before.bottom) / 2});
     const POINT halfway{(grip.x + target.x) / 2, grip.y};
-    RunMessageLoopWith({{30, [&] { MoveTo(grip); }},
-                        {100, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
-                        {170, [&] { MoveTo(halfway); }},
-                        {240, [&] { MoveTo(target); }},
-                        {320, [] { Button(MOUSEEVENTF_LEFTUP); }}},
-                       500);
+    RunMessageLoopWith({{0, [&] { MoveTo(grip); }},
+                        {70, [] { Button(MOUSEEVENTF_LEFTDOWN); }},
+                        {140, [&] { MoveTo(halfway); }},
+                        {210, [&] { MoveTo(target); }},
+                        {290, [] { Button(MOUSEEVENTF_LEFTUP); }}});
     EXPECT_GE(track.Position(), 6);
     EXPECT_LE(track.Position(), 9);
     RECT after{};

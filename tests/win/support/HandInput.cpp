@@ -23,12 +23,16 @@ void Button(DWORD downOrUp)
     SendInput(1, &input, sizeof(input));
 }
 
+void Pace(DWORD milliseconds) { Sleep(milliseconds); }
+
+int NewClickPace() { return int(GetDoubleClickTime() + GesturePace); }
+
 void ClickAtScreen(POINT screen, DWORD down, DWORD up)
 {
     MoveTo(screen);
-    Sleep(60);
+    Pace();
     Button(down);
-    Sleep(60);
+    Pace();
     Button(up);
 }
 
@@ -48,9 +52,10 @@ void PressKey(WORD virtualKey, WORD heldModifier)
     key(virtualKey, true);
     if (heldModifier)
         key(heldModifier, true);
+    constexpr DWORD KeyPace = 40;
     for (int index = 0; index < count; ++index) {
         SendInput(1, &inputs[index], sizeof(INPUT));
-        Sleep(40);
+        Pace(KeyPace);
     }
 }
 
@@ -82,47 +87,33 @@ HWND FindOwnWindow(const wchar_t* className)
     return search.found;
 }
 
+// Whether the program's thread runs a menu's loop, which then takes the
+// hand's keys and clicks: a menu window may show a moment before.
+bool ProgramInMenuLoop()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    return GetGUIThreadInfo(ProgramThread(), &info) && (info.flags & GUI_INMENUMODE) != 0;
+}
+
 } // namespace
 
-HWND WaitForWindow(const wchar_t* className, bool visible)
+HWND WaitForWindow(const wchar_t* className)
 {
-    constexpr DWORD Patience = 5000;
-    const DWORD start = GetTickCount();
-    while (GetTickCount() - start < Patience) {
-        HWND window = FindOwnWindow(className);
-        if (window && (IsWindowVisible(window) != FALSE) == visible)
-            return window;
-        if (!window && !visible)
-            return nullptr;
-        Sleep(20);
-    }
-    return nullptr;
+    HWND found = nullptr;
+    WaitUntil([&] {
+        found = FindOwnWindow(className);
+        return found && IsWindowVisible(found);
+    });
+    return found && IsWindowVisible(found) ? found : nullptr;
 }
 
-bool PressKeysInDropDown(std::initializer_list<WORD> keys)
+bool WaitForWindowGone(const wchar_t* className)
 {
-    if (!WaitForWindow(L"#32768"))
-        return false;
-    for (const WORD key : keys) {
-        Sleep(150);
-        PressKey(key);
-    }
-    WaitForWindow(L"#32768", false);
-    // The chosen item runs after the menu's loop has ended.
-    Sleep(250);
-    return true;
-}
-
-bool WaitUntil(const std::function<bool()>& condition)
-{
-    constexpr DWORD Patience = 5000;
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start >= Patience)
-            return false;
-        Sleep(20);
-    }
-    return true;
+    return WaitUntil([className] {
+        HWND found = FindOwnWindow(className);
+        return !found || !IsWindowVisible(found);
+    });
 }
 
 bool PressKeySteps(const std::vector<KeyStep>& steps)
@@ -147,7 +138,7 @@ std::function<bool()> MenuShown()
 {
     return [] {
         HWND menu = FindOwnWindow(L"#32768");
-        return menu && IsWindowVisible(menu);
+        return menu && IsWindowVisible(menu) && ProgramInMenuLoop();
     };
 }
 
@@ -174,6 +165,15 @@ std::function<bool()> MenuHighlights(int position)
 std::function<bool()> BarHotButton(HWND bar, int index)
 {
     return [bar, index] { return int(SendMessageW(bar, TB_GETHOTITEM, 0, 0)) == index; };
+}
+
+std::function<bool()> HasFocus(HWND window)
+{
+    return [window] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(ProgramThread(), &info) && info.hwndFocus == window;
+    };
 }
 
 RECT OpenMenuItemRect(const TMenuItem& item)
@@ -209,20 +209,15 @@ void ChooseFromMenuBar(TToolBar& bar, const TMenuItem& item)
     MapWindowPoints(bar.Handle(), nullptr, reinterpret_cast<POINT*>(&place), 2);
     const POINT onButton{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
     const TMenuItem* wanted = &item;
-    RunMessageLoopWith({{0,
-                         [onButton, wanted, topLevel] {
+    RunMessageLoopWith({{0, [onButton, wanted, topLevel] {
                              ClickAtScreen(onButton);
                              if (wanted == topLevel)
                                  return;
                              RECT rect{};
-                             for (int attempt = 0; attempt < 100 && IsRectEmpty(&rect); ++attempt) {
-                                 Sleep(30);
-                                 rect = OpenMenuItemRect(*wanted);
-                             }
-                             if (!IsRectEmpty(&rect))
+                             if (WaitUntil([&] { return !IsRectEmpty(&(rect = OpenMenuItemRect(*wanted))); }))
                                  ClickAtScreen(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
                          }}},
-                       0);
+                       {});
 }
 
 } // namespace orvane::test

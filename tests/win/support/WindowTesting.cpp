@@ -1,5 +1,7 @@
 #include "WindowTesting.h"
 
+#include "HandInput.h"
+
 #include "framework/GdiOwners.h"
 #include "framework/TApplication.h"
 
@@ -7,46 +9,120 @@
 #include <atomic>
 #include <cstdlib>
 #include <thread>
+#include <utility>
 
 namespace orvane::test {
 
 namespace {
 
 constexpr int PumpRounds = 4;
+// How often a wait asks its condition again when no message comes.
+constexpr UINT AskAgainMilliseconds = 10;
+// How much longer than its patience a loop may take before the hand rescues
+// it from a menu or a box left open.
+constexpr int RescueMargin = 1000;
+
+// The thread that runs the test program, and so makes the application and
+// its windows: static objects are made on it, before main.
+const DWORD programThread = GetCurrentThreadId();
+
+// Runs the application's own loop until the condition holds or the time is
+// up. The condition is asked each time the loop has run out of messages and
+// done its idle work (which follows the pointer), as the program then has
+// done all it was given. A thread timer wakes the loop's wait for the next
+// message, so that this happens also when nothing else comes.
+bool RunLoopUntil(const std::function<bool()>& condition, int patience)
+{
+    framework::TApplication& application = *framework::Application;
+    const DWORD start = GetTickCount();
+    const UINT_PTR wake = SetTimer(nullptr, 0, AskAgainMilliseconds, nullptr);
+    bool idled = false;
+    const auto idleToken = application.AddIdleHandler([&idled](framework::TObject*, bool&) { idled = true; });
+    bool held = false;
+    do {
+        application.HandleMessage();
+        if (std::exchange(idled, false))
+            held = condition();
+    } while (!held && GetTickCount() - start < DWORD(patience));
+    application.RemoveIdleHandler(idleToken);
+    KillTimer(nullptr, wake);
+    return held || condition();
+}
+
+bool PollUntil(const std::function<bool()>& condition, int patience)
+{
+    const DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start >= DWORD(patience))
+            return false;
+        Sleep(AskAgainMilliseconds);
+    }
+    return true;
+}
 
 } // namespace
 
+DWORD ProgramThread() { return programThread; }
+
+bool NothingWaiting()
+{
+    return HIWORD(GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_SENDMESSAGE | QS_PAINT)) == 0;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, int patience)
+{
+    if (GetCurrentThreadId() == programThread && framework::Application)
+        return RunLoopUntil(condition, patience);
+    return PollUntil(condition, patience);
+}
+
 void PumpMessages()
 {
+    if (GetCurrentThreadId() != programThread)
+        return;
     for (int round = 0; round < PumpRounds; ++round) {
         framework::Application->ProcessMessages();
         framework::Application->DoIdleWork();
     }
 }
 
-void RunMessageLoopWith(const std::vector<TimedInput>& inputs, int totalMilliseconds)
+bool RunMessageLoopWith(const std::vector<TimedInput>& inputs, const std::function<bool()>& until)
 {
+    // The hand starts once the program has taken in what came before, as a
+    // player acts on what the screen shows: under Wine, a menu that closed
+    // just now still has the display reset the keys held, and a key held
+    // from before that would be let go.
+    WaitUntil(NothingWaiting);
     std::atomic<bool> finished{false};
+    std::atomic<bool> over{false};
     const DWORD loopThread = GetCurrentThreadId();
     std::thread hand([&] {
         const DWORD start = GetTickCount();
-        const auto waitUntil = [&](int milliseconds) {
-            const DWORD elapsed = GetTickCount() - start;
-            if (DWORD(milliseconds) > elapsed)
-                Sleep(DWORD(milliseconds) - elapsed);
-        };
         for (const TimedInput& input : inputs) {
-            waitUntil(input.atMilliseconds);
+            const DWORD elapsed = GetTickCount() - start;
+            if (DWORD(input.atMilliseconds) > elapsed)
+                Sleep(DWORD(input.atMilliseconds) - elapsed);
             input.act();
         }
-        waitUntil(totalMilliseconds);
         finished = true;
         // Wakes the loop from its wait; the message itself does nothing.
         PostThreadMessageW(loopThread, WM_NULL, 0, 0);
+        // A menu or a box that a failing test leaves open holds the program
+        // in its loop, where the condition is never asked: once the
+        // patience is over, Escape closes it, so that the test fails rather
+        // than hangs.
+        if (!WaitUntil([&] { return over.load(); }, Patience + RescueMargin))
+            while (!over) {
+                PressKey(VK_ESCAPE);
+                WaitUntil([&] { return over.load(); }, RescueMargin);
+            }
     });
     while (!finished)
         framework::Application->HandleMessage();
+    const bool held = !until || WaitUntil(until);
+    over = true;
     hand.join();
+    return held;
 }
 
 void MovePointerTo(const framework::TControl& control)

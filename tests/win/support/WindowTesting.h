@@ -11,23 +11,50 @@
 
 namespace orvane::test {
 
-// Something a player's hand does at a moment after the start: move the
-// pointer, press a key. It runs on a thread of its own, as input arrives
-// while the program waits, so the program learns of it only through the
-// messages the system sends.
+// How long a test waits for the program before it gives up: long enough
+// for a loaded machine, which is slow, not wrong.
+constexpr int Patience = 10000;
+
+// Waits until the condition holds; false when it still does not once the
+// patience (milliseconds) has run out. On the program's thread (the one
+// that made the application) the application's own message loop runs
+// meanwhile, each message, then the idle work when none is waiting, then a
+// wait for the next, and the condition is asked between messages. On a
+// hand's thread it is asked every few milliseconds while the program's
+// thread goes on with its own loop (or a menu's, or a modal box's).
+bool WaitUntil(const std::function<bool()>& condition, int patience = Patience);
+
+// The thread that runs the test program and owns its windows.
+DWORD ProgramThread();
+// True when nothing waits for the program's thread: no input, no posted or
+// sent message, no window to paint. Asked on that thread once a hand is
+// done, it says that the program has handled all the hand gave it.
+bool NothingWaiting();
+
+// Something a player's hand does, a number of milliseconds after the start:
+// move the pointer, press a key. It runs on a thread of its own, as input
+// arrives while the program waits, so the program learns of it only through
+// the messages the system sends. The times only pace the steps of one
+// gesture (a press, then the release); what the program must show before
+// the hand goes on is waited for inside the act (WaitUntil), never guessed
+// as a time.
 struct TimedInput {
     int atMilliseconds;
     std::function<void()> act;
 };
 
-// Runs the application's own message loop (each message, then the idle work
-// when none is waiting, then a wait for the next) while the inputs happen,
-// and until `totalMilliseconds` have passed. No step is added that the real
-// loop does not take.
-void RunMessageLoopWith(const std::vector<TimedInput>& inputs, int totalMilliseconds);
+// Runs the application's own message loop while the inputs happen, then on
+// until `until` holds (by default: until nothing waits for the program);
+// false when it did not within the patience. An empty condition returns as
+// soon as the hand is done, leaving what waits to the caller (a quit
+// message that the test takes itself). No step is added that the real loop
+// does not take.
+bool RunMessageLoopWith(const std::vector<TimedInput>& inputs, const std::function<bool()>& until = NothingWaiting);
 
 // Handles every waiting message and then the idle work (which follows the
 // pointer), a few times over, so that what a message starts is finished.
+// On a hand's thread it does nothing: the program's thread handles its own
+// messages, in its own loop.
 void PumpMessages();
 
 // Moves the real pointer over a point of a control's client area (the centre
