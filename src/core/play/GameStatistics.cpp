@@ -1,5 +1,7 @@
 #include "core/play/GameStatistics.h"
 
+#include "core/text/IntegerText.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <vector>
@@ -10,7 +12,6 @@ namespace {
 
 constexpr std::string_view LineEnd = "\r\n";
 constexpr std::string_view LevelField = "Level";
-constexpr int LargestDigitCount = 18;
 
 // The fields of a level, in the order they are written.
 struct Field {
@@ -42,19 +43,6 @@ std::vector<std::string_view> Split(std::string_view text, std::string_view sepa
         text.remove_prefix(end + 1);
     }
     return parts;
-}
-
-std::optional<std::int64_t> WholeNumber(std::string_view text)
-{
-    if (text.empty() || text.size() > LargestDigitCount)
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
 }
 
 int LevelNamed(std::string_view name)

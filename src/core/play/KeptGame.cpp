@@ -1,5 +1,7 @@
 #include "core/play/KeptGame.h"
 
+#include "core/text/IntegerText.h"
+
 #include <vector>
 
 namespace orvane {
@@ -14,7 +16,6 @@ constexpr std::string_view SolutionShownName = "SolutionShown";
 constexpr std::string_view MarksTag = "Marks:";
 // The saved game's own lines: four, and the marks line when there is one.
 constexpr std::size_t SavedGameLines = 4;
-constexpr std::size_t LargestDigitCount = 18;
 
 void AppendLine(std::string& text, std::string_view name, std::int64_t value)
 {
@@ -35,19 +36,6 @@ std::vector<std::string_view> Lines(std::string_view text)
         text.remove_prefix(end + (text.substr(end, 2) == LineEnd ? 2 : 1));
     }
     return lines;
-}
-
-std::optional<std::int64_t> WholeNumber(std::string_view text)
-{
-    if (text.empty() || text.size() > LargestDigitCount)
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
 }
 
 // Reads one field line into the kept game; false when it is damaged.

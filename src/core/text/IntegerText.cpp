@@ -52,4 +52,18 @@ std::int32_t StrToInt(std::string_view text)
     return *value;
 }
 
+std::optional<std::int64_t> WholeNumber(std::string_view text)
+{
+    constexpr std::size_t LargestDigitCount = 18;
+    if (text.empty() || text.size() > LargestDigitCount)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
 } // namespace orvane

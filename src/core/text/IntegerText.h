@@ -21,4 +21,8 @@ std::optional<std::int32_t> TryStrToInt(std::string_view text);
 // valid integer value" for a NUL), other bytes as Latin-1 characters.
 std::string ConversionErrorMessage(std::string_view text);
 
+// A count written by the program itself: digits only, no sign or blanks, at
+// most 18 of them so that it cannot overflow. Nothing for anything else.
+std::optional<std::int64_t> WholeNumber(std::string_view text);
+
 } // namespace orvane

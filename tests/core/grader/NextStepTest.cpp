@@ -1,5 +1,7 @@
 #include "core/grader/NextStep.h"
 
+#include "CandidateFixtures.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,26 +11,7 @@
 namespace orvane::grader {
 namespace {
 
-// Fixtures as in the techniques' tests: every cell open with all nine
-// candidates, then narrowed until one pattern is present. rNcM counts from 1.
-using Candidates = std::array<std::uint16_t, CellCount>;
-
-constexpr int Cell(int row, int column) { return (row - 1) * GridSide + (column - 1); }
-
-std::uint16_t Digits(std::initializer_list<int> digits)
-{
-    std::uint16_t mask = 0;
-    for (int digit : digits)
-        mask |= DigitBit(digit);
-    return mask;
-}
-
-void KeepOnly(Candidates& board, int unit, int digit, std::initializer_list<int> keep)
-{
-    for (int cell : Tables().unitCells[unit])
-        if (std::find(keep.begin(), keep.end(), cell) == keep.end())
-            board[cell] &= static_cast<std::uint16_t>(~DigitBit(digit));
-}
+using namespace fixtures;
 
 std::set<CellDigit> Of(std::initializer_list<int> cells, std::initializer_list<int> digits)
 {
