@@ -223,25 +223,21 @@ void MeasureStart()
                 on / off);
 }
 
-// Frames per second while a script moves and resizes the window, each step
-// painted at once.
+// Frames per second of one round while a script moves and resizes the
+// window, each step painted at once.
 double FramesPerSecond(TCustomForm& form)
 {
     HWND window = form.Handle();
     constexpr int Steps = 120;
-    std::vector<double> rounds;
-    for (int round = 0; round < Rounds; ++round) {
-        const double start = Seconds();
-        for (int step = 0; step < Steps; ++step) {
-            const int phase = step % 40;
-            SetWindowPos(window, nullptr, 100 + phase * 3, 100 + phase * 2, 420 + phase * 4, 320 + phase * 3,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
-            RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-            Pump();
-        }
-        rounds.push_back(Steps / (Seconds() - start));
+    const double start = Seconds();
+    for (int step = 0; step < Steps; ++step) {
+        const int phase = step % 40;
+        SetWindowPos(window, nullptr, 100 + phase * 3, 100 + phase * 2, 420 + phase * 4, 320 + phase * 3,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        Pump();
     }
-    return Median(rounds);
+    return Steps / (Seconds() - start);
 }
 
 void MeasureMoving()
@@ -251,12 +247,23 @@ void MeasureMoving()
     game::Form1->RecreateWnd();
     game::Form1->Show();
     Pump();
-    const double skinned = FramesPerSecond(*game::Form1);
-    game::Form1->velSkinEngine1->SetActive(false);
-    Pump();
-    const double plain = FramesPerSecond(*game::Form1);
-    std::printf("move:   skinned %.0f frames/s, unskinned %.0f frames/s, ratio %.2f\n", skinned, plain,
-                skinned / plain);
+    // Rounds alternate between the skin on and off, so that a busy moment of
+    // the machine hits both alike; the ratio is the median of the rounds'.
+    auto& engine = *game::Form1->velSkinEngine1;
+    std::vector<double> skinned;
+    std::vector<double> plain;
+    std::vector<double> ratios;
+    for (int round = 0; round < Rounds; ++round) {
+        engine.SetActive(true);
+        Pump();
+        skinned.push_back(FramesPerSecond(*game::Form1));
+        engine.SetActive(false);
+        Pump();
+        plain.push_back(FramesPerSecond(*game::Form1));
+        ratios.push_back(skinned.back() / plain.back());
+    }
+    std::printf("move:   skinned %.0f frames/s, unskinned %.0f frames/s, ratio %.2f (aim >= 0.95)\n",
+                Median(skinned), Median(plain), Median(ratios));
 }
 
 } // namespace
