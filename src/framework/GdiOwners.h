@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "framework/HandleOwner.h"
+
 #include <type_traits>
 #include <utility>
 
@@ -24,52 +26,20 @@ void ObjectTaken(HGDIOBJ object, bool font);
 void ObjectGiven();
 void DCTaken(HDC dc);
 void DCGiven();
+
+template <typename Handle>
+struct GdiObjectPolicy {
+    static void Destroy(Handle object) { DeleteObject(object); }
+    static void Taken(Handle object) { ObjectTaken(object, std::is_same_v<Handle, HFONT>); }
+    static void Given() { ObjectGiven(); }
+};
 } // namespace detail
 
 // A GDI object (pen, brush, font, bitmap, region) that is deleted with its
 // owner. Select it into a device context only through a TSelectedObject that
 // the owner outlives, so that it is never deleted while selected.
 template <typename Handle>
-class TGdiObject {
-public:
-    TGdiObject() = default;
-    // Takes a handle that was just made; null (a failed creation) is allowed.
-    explicit TGdiObject(Handle made) : handle(made) { detail::ObjectTaken(made, std::is_same_v<Handle, HFONT>); }
-    ~TGdiObject() { Reset(); }
-    TGdiObject(TGdiObject&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
-    TGdiObject& operator=(TGdiObject&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            handle = std::exchange(other.handle, nullptr);
-        }
-        return *this;
-    }
-    TGdiObject(const TGdiObject&) = delete;
-    TGdiObject& operator=(const TGdiObject&) = delete;
-
-    Handle Get() const { return handle; }
-    explicit operator bool() const { return handle != nullptr; }
-    // Hands the object over to whatever takes it (a window takes the region
-    // it is given), which deletes it from then on.
-    Handle Release()
-    {
-        if (handle)
-            detail::ObjectGiven();
-        return std::exchange(handle, nullptr);
-    }
-    void Reset()
-    {
-        if (!handle)
-            return;
-        DeleteObject(handle);
-        detail::ObjectGiven();
-        handle = nullptr;
-    }
-
-private:
-    Handle handle = nullptr;
-};
+using TGdiObject = THandleOwner<Handle, detail::GdiObjectPolicy<Handle>>;
 
 using TPenHandle = TGdiObject<HPEN>;
 using TBrushHandle = TGdiObject<HBRUSH>;

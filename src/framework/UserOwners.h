@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <utility>
+#include "framework/HandleOwner.h"
 
 namespace orvane::framework {
 
@@ -12,61 +12,30 @@ namespace orvane::framework {
 // also when an exception unwinds past it. (GDI objects and device contexts
 // have theirs in GdiOwners.h.)
 
-// A handle that is destroyed with its owner by `Destroy`. Release() hands it
-// over to whatever takes it (a parent menu takes its submenus, a window its
-// menu bar).
-template <typename Handle, typename Destroy>
-class TUserObject {
-public:
-    TUserObject() = default;
-    // Takes a handle that was just made; null (a failed creation) is allowed.
-    explicit TUserObject(Handle made) : handle(made) {}
-    ~TUserObject() { Reset(); }
-    TUserObject(TUserObject&& other) noexcept : handle(std::exchange(other.handle, nullptr)) {}
-    TUserObject& operator=(TUserObject&& other) noexcept
-    {
-        if (this != &other) {
-            Reset();
-            handle = std::exchange(other.handle, nullptr);
-        }
-        return *this;
-    }
-    TUserObject(const TUserObject&) = delete;
-    TUserObject& operator=(const TUserObject&) = delete;
-
-    Handle Get() const { return handle; }
-    explicit operator bool() const { return handle != nullptr; }
-    Handle Release() { return std::exchange(handle, nullptr); }
-    void Reset()
-    {
-        if (handle)
-            Destroy{}(handle);
-        handle = nullptr;
-    }
-
-private:
-    Handle handle = nullptr;
-};
-
 namespace detail {
-struct DestroyIconHandle {
-    void operator()(HICON icon) const { DestroyIcon(icon); }
+// The window system's objects are not counted.
+struct UncountedHandle {
+    static void Taken(const void*) {}
+    static void Given() {}
 };
-struct DestroyMenuHandle {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
+struct IconPolicy : UncountedHandle {
+    static void Destroy(HICON icon) { DestroyIcon(icon); }
 };
-struct DestroyImageListHandle {
-    void operator()(HIMAGELIST list) const { ImageList_Destroy(list); }
+struct MenuPolicy : UncountedHandle {
+    static void Destroy(HMENU menu) { DestroyMenu(menu); }
+};
+struct ImageListPolicy : UncountedHandle {
+    static void Destroy(HIMAGELIST list) { ImageList_Destroy(list); }
 };
 } // namespace detail
 
 // An icon made for the program (LoadImage without LR_SHARED, CopyImage,
 // CreateIconIndirect); the system's shared icons are never destroyed.
-using TIconHandle = TUserObject<HICON, detail::DestroyIconHandle>;
+using TIconHandle = THandleOwner<HICON, detail::IconPolicy>;
 // A menu or a drop-down (CreateMenu, CreatePopupMenu), destroyed with the
 // drop-downs it holds.
-using TMenuHandle = TUserObject<HMENU, detail::DestroyMenuHandle>;
+using TMenuHandle = THandleOwner<HMENU, detail::MenuPolicy>;
 // A system image list (ImageList_Create).
-using TImageListHandle = TUserObject<HIMAGELIST, detail::DestroyImageListHandle>;
+using TImageListHandle = THandleOwner<HIMAGELIST, detail::ImageListPolicy>;
 
 } // namespace orvane::framework
