@@ -1,12 +1,14 @@
-// Measures, in one run, the bitboard solver against the legacy solver (per
-// cell candidate masks, the solver before bank 2) and the reference
-// backtracking solver, on the committed bank and on the committed hard set
+// Measures, in one run, the bitboard solver against the bitboard solver
+// before bank 3 (PreviousBitSolver.cpp), the legacy solver (per cell
+// candidate masks, the solver before bank 2) and the reference backtracking
+// solver, on the committed bank and on the committed hard set
 // (bench/bank/hard.txt), in puzzles per second and in instructions per
 // puzzle as callgrind counts them; then the generator's throughput.
 #include "BankRules.h"
 #include "ExactSolver.h"
 #include "Generator.h"
 #include "Grader.h"
+#include "PreviousBitSolver.h"
 #include "ReferenceSolver.h"
 
 #include <algorithm>
@@ -33,8 +35,15 @@ constexpr int GeneratorSamples = 2000;
 constexpr double ReferenceGeneratorBudgetSeconds = 5.0;
 constexpr int UniquenessLimit = 2;
 
-enum class Solver { Bitboard, Legacy };
-constexpr const char* SolverNames[] = {"bitboard", "legacy"};
+// Instructions per puzzle of the fastest published solver we know (tdoku's
+// DPLL solver, built with -O3 -march=x86-64-v3 outside this repository and
+// counted by callgrind on the same uniqueness checks of the same files): the
+// figure the bitboard solver is held against.
+constexpr double PublishedHardSetInstructions = 39302;
+constexpr double PublishedBankInstructions = 24317;
+
+enum class Solver { Bitboard, Previous, Legacy };
+constexpr const char* SolverNames[] = {"bitboard", "previous", "legacy"};
 
 double Seconds(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
@@ -52,8 +61,15 @@ std::vector<Grid> ReadList(const std::string& path)
 
 int Count(Solver solver, const Grid& puzzle)
 {
-    return solver == Solver::Bitboard ? CountSolutions(puzzle, UniquenessLimit)
-                                      : LegacyCountSolutions(puzzle, UniquenessLimit);
+    switch (solver) {
+    case Solver::Bitboard:
+        return CountSolutions(puzzle, UniquenessLimit);
+    case Solver::Previous:
+        return PreviousCountSolutions(puzzle, UniquenessLimit);
+    case Solver::Legacy:
+        break;
+    }
+    return LegacyCountSolutions(puzzle, UniquenessLimit);
 }
 
 // One uniqueness check of every puzzle: what callgrind counts. Not inlined,
@@ -159,19 +175,47 @@ int main(int argc, char** argv)
 
     std::printf("solver: uniqueness checks (solution limit %d); puzzles per second and callgrind instructions per "
                 "puzzle; built for %s\n", UniquenessLimit, ORVANE_BANK_ARCH[0] ? ORVANE_BANK_ARCH : "the default target");
-    std::printf("%-8s %6s %10s %10s %7s %10s %10s %7s %12s %9s\n", "list", "lines", "bitboard/s", "legacy/s", "speed",
-                "bitb. ins", "legacy ins", "ins", "reference/s", "graded/s");
+    std::printf("bitboard: the exact solver; previous: the bitboard solver before bank 3; legacy: the solver before "
+                "bank 2\n");
+    std::printf("%-8s %6s %10s %10s %10s %10s %10s %10s %7s %12s %9s\n", "list", "lines", "bitboard/s", "previous/s",
+                "legacy/s", "bitb. ins", "prev. ins", "legacy ins", "prev/new", "reference/s", "graded/s");
+    // One row: the three solvers' speeds, then their instructions on the list
+    // file (when counted), and the previous solver's instructions over the
+    // exact solver's; the bitboard solver's instructions are returned.
+    const auto solverColumns = [&](const std::vector<Grid>& puzzles, const std::string& file) {
+        for (const Solver solver : {Solver::Bitboard, Solver::Previous, Solver::Legacy})
+            std::printf(" %10.0f", PuzzlesPerSecond(puzzles, solver, checksum));
+        std::optional<double> instructions[3];
+        if (countInstructions)
+            for (const Solver solver : {Solver::Bitboard, Solver::Previous, Solver::Legacy})
+                instructions[int(solver)] = InstructionsPerPuzzle(file, puzzles.size(), solver);
+        for (const auto& count : instructions)
+            PrintInstructions(count);
+        const auto& fast = instructions[int(Solver::Bitboard)];
+        const auto& previous = instructions[int(Solver::Previous)];
+        if (fast && previous)
+            std::printf(" %6.2fx", *previous / *fast);
+        else
+            std::printf(" %7s", "-");
+        return std::pair(fast, previous);
+    };
     std::vector<Grid> bank;
+    std::optional<double> hardSetInstructions[2], bankInstructions[2];
     for (const auto& [name, path] : lists) {
         const auto puzzles = ReadList(path);
         if (puzzles.empty()) {
             std::printf("%-8s no puzzles in %s\n", name.c_str(), path.c_str());
             continue;
         }
-        if (name != "hard set")
+        const bool hardSet = name == "hard set";
+        if (!hardSet)
             bank.insert(bank.end(), puzzles.begin(), puzzles.end());
-        const double fast = PuzzlesPerSecond(puzzles, Solver::Bitboard, checksum);
-        const double legacy = PuzzlesPerSecond(puzzles, Solver::Legacy, checksum);
+        std::printf("%-8s %6zu", name.c_str(), puzzles.size());
+        const auto [fast, previous] = solverColumns(puzzles, path);
+        if (hardSet) {
+            hardSetInstructions[0] = fast;
+            hardSetInstructions[1] = previous;
+        }
         // The reference takes the list's puzzles in order until its budget is spent.
         std::size_t referenceCount = 0;
         const auto referenceStart = Clock::now();
@@ -191,43 +235,34 @@ int main(int argc, char** argv)
             ++graded;
         }
         const double gradeRate = static_cast<double>(graded) / Seconds(gradeStart);
-        std::optional<double> fastInstructions, legacyInstructions;
-        if (countInstructions) {
-            fastInstructions = InstructionsPerPuzzle(path, puzzles.size(), Solver::Bitboard);
-            legacyInstructions = InstructionsPerPuzzle(path, puzzles.size(), Solver::Legacy);
-        }
-        std::printf("%-8s %6zu %10.0f %10.0f %6.2fx", name.c_str(), puzzles.size(), fast, legacy, fast / legacy);
-        PrintInstructions(fastInstructions);
-        PrintInstructions(legacyInstructions);
-        if (fastInstructions && legacyInstructions)
-            std::printf(" %6.2fx", *legacyInstructions / *fastInstructions);
-        else
-            std::printf(" %7s", "-");
         std::printf(" %12.1f %9.0f\n", referenceRate, gradeRate);
     }
     if (!bank.empty()) {
-        const double fast = PuzzlesPerSecond(bank, Solver::Bitboard, checksum);
-        const double legacy = PuzzlesPerSecond(bank, Solver::Legacy, checksum);
-        std::printf("%-8s %6zu %10.0f %10.0f %6.2fx", "bank", bank.size(), fast, legacy, fast / legacy);
-        if (countInstructions) {
-            const std::filesystem::path all = std::filesystem::temp_directory_path() /
-                ("orvane-bank-bench-" + std::to_string(getpid()) + ".txt");
-            {
-                std::ofstream file(all);
-                for (const Grid& puzzle : bank)
-                    file << RowText(puzzle) << '\n';
-            }
-            const auto fastInstructions = InstructionsPerPuzzle(all.string(), bank.size(), Solver::Bitboard);
-            const auto legacyInstructions = InstructionsPerPuzzle(all.string(), bank.size(), Solver::Legacy);
-            PrintInstructions(fastInstructions);
-            PrintInstructions(legacyInstructions);
-            if (fastInstructions && legacyInstructions)
-                std::printf(" %6.2fx", *legacyInstructions / *fastInstructions);
-            std::error_code error;
-            std::filesystem::remove(all, error);
+        const std::filesystem::path all = std::filesystem::temp_directory_path() /
+            ("orvane-bank-bench-" + std::to_string(getpid()) + ".txt");
+        {
+            std::ofstream file(all);
+            for (const Grid& puzzle : bank)
+                file << RowText(puzzle) << '\n';
         }
+        std::printf("%-8s %6zu", "bank", bank.size());
+        const auto [fast, previous] = solverColumns(bank, all.string());
+        bankInstructions[0] = fast;
+        bankInstructions[1] = previous;
         std::printf("\n");
+        std::error_code error;
+        std::filesystem::remove(all, error);
     }
+    // Against the published solver's figures (measured once, outside this
+    // repository; see PublishedHardSetInstructions).
+    const auto published = [](const char* name, const std::optional<double> (&counts)[2], double reference) {
+        if (!counts[0] || !counts[1])
+            return;
+        std::printf("%-8s instructions against the fastest published solver (%.0f/puzzle): bitboard %.2fx, "
+                    "previous %.2fx\n", name, reference, *counts[0] / reference, *counts[1] / reference);
+    };
+    published("hard set", hardSetInstructions, PublishedHardSetInstructions);
+    published("bank", bankInstructions, PublishedBankInstructions);
 
     if (generator) {
         int fastMade = 0, legacyMade = 0, referenceMade = 0, gradedMade = 0;

@@ -10,7 +10,9 @@
 // pointing, claiming and the band's row and box singles in one step. Rows and
 // boxes left with one place are placements; cells left with one digit (a
 // bit-sliced count over the nine digits of a band) are placements too; and
-// when nothing moves the search branches on a cell of two candidates.
+// when nothing moves the search branches: on the cell of two candidates with
+// the most such cells around it, else on a digit with two places in a row or
+// box, else on a cell of the fewest candidates.
 #include "core/grader/BitSolver.h"
 
 #include <array>
@@ -39,7 +41,7 @@ struct Tables {
     std::array<std::uint32_t, 512> columnsCells{};    // columns -> their 27 cells
     std::array<std::uint32_t, 512> claimed{};         // columns -> the other cells of their boxes
 
-    Tables()
+    constexpr Tables()
     {
         for (int row = 0; row < 512; ++row)
             for (int box = 0; box < 3; ++box)
@@ -92,11 +94,11 @@ struct Tables {
     }
 };
 
-const Tables& T()
-{
-    static const Tables tables;
-    return tables;
-}
+// Built by the compiler, so that the inner loops reach the tables without a
+// guard for their first use.
+constexpr Tables BuiltTables;
+
+constexpr const Tables& T() { return BuiltTables; }
 
 struct State {
     std::array<std::uint32_t, WordCount> places;
@@ -272,9 +274,12 @@ private:
             }
             return;
         }
-        // A cell of two candidates, else one of the fewest.
-        int branchBand = -1, branchBit = -1;
-        for (int band = 0; band < BandCount && branchBand < 0; ++band) {
+        // The branch: a cell of two candidates, the one whose row, column and
+        // box hold the most other such cells (either digit there settles much
+        // of its neighbourhood); else a digit with two places in a row or box;
+        // else a cell of the fewest candidates.
+        std::array<std::uint32_t, BandCount> pairs;
+        for (int band = 0; band < BandCount; ++band) {
             std::uint32_t once = 0, twice = 0, thrice = 0;
             for (int digit = 0; digit < DigitCount; ++digit) {
                 const std::uint32_t places = s.places[9 * band + digit] & s.open[band];
@@ -282,33 +287,85 @@ private:
                 twice |= once & places;
                 once |= places;
             }
-            const std::uint32_t pairs = twice & ~thrice;
-            if (pairs) {
-                branchBand = band;
-                branchBit = std::countr_zero(pairs);
-            }
+            pairs[band] = twice & ~thrice;
         }
-        if (branchBand < 0) {
-            int fewest = DigitCount + 1;
+        if (pairs[0] | pairs[1] | pairs[2]) {
+            const Tables& t = T();
+            int branchBand = 0, branchBit = 0, most = -1;
             for (int band = 0; band < BandCount; ++band)
-                for (std::uint32_t open = s.open[band]; open; open &= open - 1) {
-                    const int bit = std::countr_zero(open);
-                    int count = 0;
-                    for (int digit = 0; digit < DigitCount; ++digit)
-                        count += (s.places[9 * band + digit] >> bit) & 1;
-                    if (count < fewest) {
-                        fewest = count;
+                for (std::uint32_t rest = pairs[band]; rest; rest &= rest - 1) {
+                    const int bit = std::countr_zero(rest);
+                    const std::uint32_t column = t.columnCells[bit % 9];
+                    const int near = std::popcount(pairs[band] & t.bandPeers[bit]) +
+                                     std::popcount((pairs[(band + 1) % 3] | pairs[(band + 2) % 3]) & column);
+                    if (near > most) {
+                        most = near;
                         branchBand = band;
                         branchBit = bit;
                     }
                 }
+            BranchOnCell(s, branchBand, branchBit);
+            return;
         }
-        for (int digit = 0; digit < DigitCount && solutionCount < solutionLimit; ++digit) {
-            if (!(s.places[9 * branchBand + digit] & (1u << branchBit)))
-                continue;
-            State next = s;
+        for (int band = 0; band < BandCount; ++band)
+            for (int digit = 0; digit < DigitCount; ++digit) {
+                const std::uint32_t places = s.places[9 * band + digit] & s.open[band];
+                for (int k = 0; k < 3; ++k)
+                    for (const std::uint32_t unit : {places & (0x1FFu << (9 * k)), places & T().boxCells[k]})
+                        if (std::popcount(unit) == 2) {
+                            BranchOnPlaces(s, digit, band, unit);
+                            return;
+                        }
+            }
+        int fewest = DigitCount + 1, branchBand = 0, branchBit = 0;
+        for (int band = 0; band < BandCount; ++band)
+            for (std::uint32_t open = s.open[band]; open; open &= open - 1) {
+                const int bit = std::countr_zero(open);
+                int count = 0;
+                for (int digit = 0; digit < DigitCount; ++digit)
+                    count += (s.places[9 * band + digit] >> bit) & 1;
+                if (count < fewest) {
+                    fewest = count;
+                    branchBand = band;
+                    branchBit = bit;
+                }
+            }
+        BranchOnCell(s, branchBand, branchBit);
+    }
+
+    // Tries each candidate of a cell in turn; the last one reuses the state.
+    void BranchOnCell(State& s, int band, int bit)
+    {
+        std::uint32_t digits = 0;
+        for (int digit = 0; digit < DigitCount; ++digit)
+            digits |= ((s.places[9 * band + digit] >> bit) & 1) << digit;
+        for (; digits && solutionCount < solutionLimit; digits &= digits - 1) {
+            const int digit = std::countr_zero(digits);
             ++guessCount;
-            Place(next, digit, branchBand, branchBit);
+            if ((digits & (digits - 1)) == 0) {
+                Place(s, digit, band, bit);
+                Search(s);
+                return;
+            }
+            State next = s;
+            Place(next, digit, band, bit);
+            Search(next);
+        }
+    }
+
+    // Tries each place of a digit in turn; the last one reuses the state.
+    void BranchOnPlaces(State& s, int digit, int band, std::uint32_t places)
+    {
+        for (; places && solutionCount < solutionLimit; places &= places - 1) {
+            const int bit = std::countr_zero(places);
+            ++guessCount;
+            if ((places & (places - 1)) == 0) {
+                Place(s, digit, band, bit);
+                Search(s);
+                return;
+            }
+            State next = s;
+            Place(next, digit, band, bit);
             Search(next);
         }
     }

@@ -7,8 +7,8 @@
 namespace orvane::grader {
 
 // The exact solver (BitSolver.cpp): per-digit bitboards of the three bands,
-// box-line propagation by table, row, box and cell singles, and a branch on a
-// cell of two candidates when propagation stalls.
+// box-line propagation by table, row, box, column and cell singles, and when
+// propagation stalls a branch on the cell or the digit of the fewest choices.
 
 // The number of solutions of puzzle, counting stops at limit (so 2 answers
 // "more than one"). A puzzle whose givens already conflict has none.

@@ -120,6 +120,91 @@ TEST(ExactSolver, CountsLikeTheLegacySolverOnRandomPuzzles)
     }
 }
 
+// One puzzle that the bands' singles and box-line interactions solve alone
+// (a Normal line with pointing and claiming), and one of the hard set that
+// takes the search many branches; each must end on its known solution.
+TEST(ExactSolver, ReachesTheKnownSolutionByPropagationOrSearch)
+{
+    struct Case {
+        const char* name;
+        const char* line; // the bank's format: givens as digits, the solution's other digits as A..I
+        bool guesses;
+    };
+    const Case cases[] = {
+        {"singles and box-line alone",
+         "H41CBIFEGBCG6DEA895IFAHGCD2C1IG54BFHFHEB3AI7DG2DHIFEA3DE29AHGC69GHEFC4BAAFCD7BHIE", false},
+        {"hard, needs search",
+         "ACIB58DG6BH7D6C19EDF517IHCBF28EIGCADGEC81DBFI9ADFCB7EHHI1GBFE4C5DF38AIBGC7BIDE6H1", true},
+    };
+    for (const Case& c : cases) {
+        const auto parsed = ParsePuzzleText(c.line);
+        ASSERT_TRUE(parsed) << c.name;
+        std::vector<Grid> solutions;
+        EXPECT_EQ(EnumerateSolutions(parsed->givens, 2, solutions), 1) << c.name;
+        ASSERT_EQ(solutions.size(), 1u) << c.name;
+        EXPECT_EQ(solutions[0], parsed->solution) << c.name;
+        long guesses = 0;
+        EXPECT_EQ(CountSolutionsAndGuesses(parsed->givens, 2, guesses), 1) << c.name;
+        EXPECT_EQ(guesses > 0, c.guesses) << c.name << ": " << guesses << " guesses";
+    }
+}
+
+// The hard puzzle above, spoilt two ways: one given changed to a digit that
+// clashes with no other given (no solution, which only the search finds
+// out), and one given removed (many solutions: each limit is kept, and the
+// whole count matches the legacy solver's).
+TEST(ExactSolver, CountsSpoiltHardPuzzlesToTheLimit)
+{
+    const Grid hard = *ParseRowText(".....9.5....2....7.758..1....1.8..3.567.1..8.8.........1...7..6.9....4..6.......1");
+    const Grid wrongGiven = *ParseRowText(".....3.5....2....7.758..1....1.8..3.567.1..8.8.........1...7..6.9....4..6.......1");
+    Grid givenRemoved = hard;
+    givenRemoved[5] = 0;
+    struct Case {
+        const char* name;
+        Grid puzzle;
+        int limit;
+        int expected;
+    };
+    const int all = LegacyCountSolutions(givenRemoved, 100000);
+    ASSERT_GT(all, 2);
+    const Case cases[] = {
+        {"wrong given", wrongGiven, 2, 0},
+        {"given removed, limit 1", givenRemoved, 1, 1},
+        {"given removed, limit 2", givenRemoved, 2, 2},
+        {"given removed, all", givenRemoved, 100000, all},
+    };
+    for (const Case& c : cases) {
+        long guesses = 0;
+        EXPECT_EQ(CountSolutionsAndGuesses(c.puzzle, c.limit, guesses), c.expected) << c.name;
+        EXPECT_GT(guesses, 0) << c.name;
+        EXPECT_EQ(LegacyCountSolutions(c.puzzle, c.limit), c.expected) << c.name;
+    }
+}
+
+// Sparse puzzles where, after propagation, no cell has two candidates, so
+// the search also branches on a digit's two places in a row or box: every
+// solution must be found once, as the legacy solver counts them.
+TEST(ExactSolver, EnumeratesEverySolutionOfSparsePuzzles)
+{
+    constexpr int Limit = 5000;
+    for (const char* rows : {"...67...3..62.1.4.9.........4.....395....32.4..9......41..2...6...1...2.65....3..",
+                             "...6.9.........9..97..34.6.24.58.739.6..13..48..7........3....679.......6........"}) {
+        const Grid puzzle = *ParseRowText(rows);
+        std::vector<Grid> solutions;
+        const int count = EnumerateSolutions(puzzle, Limit, solutions);
+        EXPECT_LT(count, Limit) << rows;
+        EXPECT_EQ(count, LegacyCountSolutions(puzzle, Limit)) << rows;
+        EXPECT_EQ(std::set<Grid>(solutions.begin(), solutions.end()).size(), solutions.size()) << rows;
+        for (const Grid& solution : solutions) {
+            ASSERT_TRUE(IsCompleteValidGrid(solution)) << rows;
+            for (int cell = 0; cell < CellCount; ++cell)
+                if (puzzle[cell] != 0) {
+                    ASSERT_EQ(solution[cell], puzzle[cell]) << rows;
+                }
+        }
+    }
+}
+
 TEST(ExactSolver, EnumeratesDistinctValidSolutionsThatKeepTheGivens)
 {
     Grid puzzle{};
