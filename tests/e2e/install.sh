@@ -103,6 +103,24 @@ close_game() {
   wait_gone "^$title( - .*)?\$" || { fail "the game did not close"; "$wine" taskkill /F /IM OrvaneSudoku.exe >/dev/null 2>&1 || true; }
 }
 
+# Exports a registry key to a file. Returns 1 when the key is not there.
+# reg.exe fails alike for a missing key and for a passing fault of a loaded
+# Wine, so a failed export counts as "not there" only when queries agree;
+# a key that is there but cannot be exported is written to the list as such,
+# so that the comparison names it instead of reporting its entries gone.
+export_key() { # key export-file list-file
+  local try
+  for try in 1 2 3 4 5; do
+    rm -f "$2"
+    "$wine" reg export "$1" "$2" /y >/dev/null 2>"$tmp/export.err" && [ -s "$2" ] && return 0
+    if ! "$wine" reg query "$1" >/dev/null 2>&1 && ! "$wine" reg query "$1" >/dev/null 2>&1; then
+      return 1
+    fi
+  done
+  echo "${1%%\\*}: [$1] is there but could not be exported: $(tr -d '\r\n' <"$tmp/export.err")" >>"$3"
+  return 1
+}
+
 # Everything of ours a player could find: files and folders outside the
 # Windows folder and the temporary folders; the whole per-user registry and
 # the machine-wide keys where an installer registers a program and a file
@@ -115,8 +133,7 @@ list_ours() { # output-file
   for key in 'HKCU\Software' 'HKLM\Software\Classes\.std' 'HKLM\Software\Classes\OrvaneSudoku.SavedGame' \
     'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' \
     'HKLM\Software\Wow6432Node\Microsoft\Windows\CurrentVersion\Uninstall'; do
-    rm -f "$tmp/export.reg"
-    "$wine" reg export "$key" "$tmp/export.reg" /y >/dev/null 2>&1 || continue # a key that is not there
+    export_key "$key" "$tmp/export.reg" "$1.registry" || continue # a key that is not there
     iconv -f UTF-16LE -t UTF-8 "$tmp/export.reg" | tr -d '\r' | awk -v hive="${key%%\\*}" '
       /^\[/ { key = $0; ours = tolower(key) ~ /orvane|\\\.std(\\|\])/; if (ours) print hive ": " key; next }
       NF && (ours || tolower($0) ~ /orvane/) { print hive ": " key " " $0 }' >>"$1.registry"
