@@ -381,11 +381,21 @@ constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
     {Technique::XYWing, "XY-Wing", 43, 43, Simple<XYWing>},
     {Technique::XYZWing, "XYZ-Wing", 44, 44, Simple<XYZWing>},
     {Technique::UniqueRectangle1, "Unique Rectangle type 1", 45, 45,
-     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 1, r); }},
+     [](CandidateBoard& b, int r, int h) { return UniqueRectangles(b, 1, r, h); }},
     {Technique::UniqueRectangle2, "Unique Rectangle type 2", 46, 46,
-     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 2, r); }},
+     [](CandidateBoard& b, int r, int h) { return UniqueRectangles(b, 2, r, h); }},
+    {Technique::UniqueRectangle3, "Unique Rectangle type 3", 46, 48,
+     [](CandidateBoard& b, int r, int h) { return UniqueRectangles(b, 3, r, h); }},
     {Technique::UniqueRectangle4, "Unique Rectangle type 4", 47, 47,
-     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 4, r); }},
+     [](CandidateBoard& b, int r, int h) { return UniqueRectangles(b, 4, r, h); }},
+    {Technique::UniqueLoop1, "Unique Loop type 1", 48, 50,
+     [](CandidateBoard& b, int r, int h) { return UniqueLoops(b, 1, r, h); }},
+    {Technique::UniqueLoop2, "Unique Loop type 2", 48, 50,
+     [](CandidateBoard& b, int r, int h) { return UniqueLoops(b, 2, r, h); }},
+    {Technique::UniqueLoop3, "Unique Loop type 3", 48, 51,
+     [](CandidateBoard& b, int r, int h) { return UniqueLoops(b, 3, r, h); }},
+    {Technique::UniqueLoop4, "Unique Loop type 4", 48, 50,
+     [](CandidateBoard& b, int r, int h) { return UniqueLoops(b, 4, r, h); }},
     {Technique::Swordfish, "Swordfish", 48, 48, [](CandidateBoard& b, int r, int) { return Fish(b, 3) ? r : 0; }},
     {Technique::NakedQuad, "naked quad", 50, 50,
      [](CandidateBoard& b, int r, int) { return NakedSubsets(b, LargestSubset) ? r : 0; }},
@@ -393,6 +403,7 @@ constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
     {Technique::HiddenQuad, "hidden quad", 54, 54,
      [](CandidateBoard& b, int r, int) { return HiddenSubsets(b, LargestSubset) ? r : 0; }},
     {Technique::BugPlusOne, "BUG+1", 56, 56, [](CandidateBoard& b, int r, int) { return BugPlusOne(b, r); }},
+    {Technique::BugType2, "BUG type 2", 57, 57, [](CandidateBoard& b, int r, int) { return BugType2(b, r); }},
     {Technique::WWing, "W-Wing", 62, 62, Simple<WWing>},
     {Technique::XChain, "X-chain", 65, 69,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::XChain, r, h); }},
@@ -440,8 +451,8 @@ int TierOf(Technique technique) { return TierOfRating(Info(technique).rating); }
 
 bool IsUniquenessTechnique(Technique technique)
 {
-    return technique == Technique::UniqueRectangle1 || technique == Technique::UniqueRectangle2 ||
-           technique == Technique::UniqueRectangle4 || technique == Technique::BugPlusOne;
+    return (technique >= Technique::UniqueRectangle1 && technique <= Technique::UniqueLoop4) ||
+           technique == Technique::BugPlusOne || technique == Technique::BugType2;
 }
 
 std::string_view TechniqueName(Technique technique) { return Info(technique).name; }
