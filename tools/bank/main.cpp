@@ -61,7 +61,7 @@ Usage:
 Rating (tenths of a point; a puzzle's rating is its hardest step):
   1.5 hidden single, 2.3 naked single; 2.6 pointing, 2.8 claiming, 3.0 naked
   pair, 3.4 hidden pair, 3.6 naked triple, 4.0 hidden triple; 4.2 X-Wing,
-  4.3 XY-Wing, 4.4 XYZ-Wing, 4.5/4.6/4.6+/4.7 Unique Rectangle 1/2/3/4,
+  4.3 XY-Wing, 4.4 XYZ-Wing, 4.5/4.6/4.7/4.7+ Unique Rectangle 1/2/4/3,
   4.8+ Unique Loop 1-4, 4.8 Swordfish, 5.0 naked quad, 5.2 Jellyfish, 5.4
   hidden quad, 5.6 BUG+1, 5.7 BUG type 2;
   6.2 W-Wing, 6.5+ X-chain, 6.6+ grouped X-chain, 6.8 ALS-XZ, 7.0+ alternating
