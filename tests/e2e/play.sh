@@ -342,10 +342,13 @@ menu_play 9 # Highlight off again, as the player found it
 # candidates, the step carried out; the hint's own window beside the board.
 open_file e2e-start
 xdotool mousemove $(( origin_x + 476 )) $(( origin_y + 2 )); sleep 0.3
+hint_window=""
+shown=""
 for press in 1 2 3; do
   key ctrl+h
-  wait_window '^Hint$' >/dev/null || { fail "hint press $press showed no hint window"; break; }
-  sleep 0.8
+  hint_window=$(wait_window '^Hint$') || { fail "hint press $press showed no hint window"; break; }
+  wait_painted "$hint_window" "$shown" || fail "hint press $press did not change the hint window"
+  shown=$(window_print "$hint_window")
   import -window root "$out/hint-$press.png"
 done
 note "screenshots of the three hint presses: $out/hint-1.png, $out/hint-2.png, $out/hint-3.png"
@@ -364,8 +367,8 @@ done
 
 # ---- Statistics: the levels' figures and the current game's time
 menu_play 7
-if wait_window '^Statistics$' >/dev/null; then
-  sleep 0.8
+if statistics_window=$(wait_window '^Statistics$'); then
+  wait_painted "$statistics_window" || true
   import -window root "$out/statistics.png"
   note "screenshot of the Statistics window: $out/statistics.png"
   key Escape
@@ -380,7 +383,7 @@ wait_window "^$title\$" >/dev/null || true
 key Return # Yes
 solution_window=$(wait_window '^Solution$') || fail "the solution window did not appear"
 if [ -n "${solution_window:-}" ]; then
-  sleep 0.8
+  wait_painted "$solution_window" || true
   import -window "$solution_window" "$out/solution-window.png"
   note "screenshot of the solution window: $out/solution-window.png"
   key alt+F4

@@ -21,4 +21,23 @@ wait_gone() {
   return 1
 }
 
+# A fingerprint of what a window shows on the screen now.
+window_print() { { import -window "$1" rgb:- 2>/dev/null || true; } | md5sum; }
+
+# Waits until a window shows something other than the fingerprint given
+# (empty: anything), and then until two looks a moment apart agree: the
+# paint has reached the screen and is over.
+wait_painted() {
+  local id=$1 before=${2:-} previous="" current
+  for _ in $(seq 1 100); do
+    current=$(window_print "$id")
+    if [ "$current" != "$before" ]; then
+      [ "$current" = "$previous" ] && return 0
+      previous=$current
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
 key() { xdotool key --delay 60 "$@"; sleep 0.3; }
