@@ -180,33 +180,49 @@ Grid DescendWithinTier(Grid puzzle, const Grid& solution, int tier, int floor, i
     return puzzle;
 }
 
-// Local search towards the top of the rating: exchange moves (one given out,
-// one in, the superfluous ones out) kept when the rating rises, or stays and
-// the solver needs more guesses. The strongest published generators search so.
-Grid SearchHarder(Grid puzzle, const Grid& solution, int steps, GeneratorRandom& random)
+// How the search of the Extreme band scores a puzzle: the rating first,
+// then the sum of all steps' ratings (a puzzle that needs more forcing steps
+// is closer to one that forcing chains no longer solve); -1 outside the band.
+long ExtremeScore(const Grid& puzzle)
 {
-    const auto Score = [](const Grid& candidate) -> long {
-        const int rating = ExtremeRating(candidate);
-        if (rating == 0)
-            return -1;
-        long guesses = 0;
-        CountSolutionsAndGuesses(candidate, 2, guesses);
-        return rating * 1000L + std::min(guesses, 999L);
-    };
-    long score = Score(puzzle);
-    for (int step = 0; step < steps; ++step) {
-        Grid next = puzzle;
-        if (!ExchangeMove(next, solution, 1 + static_cast<int>(random.Below(2)), random))
-            continue;
-        if (GivenCount(next) > GivenCount(puzzle))
-            continue;
-        const long nextScore = Score(next);
-        if (nextScore >= score) {
+    const GradeResult grade = GradePuzzle(puzzle);
+    if (!grade.solved || grade.tier != BeyondTier)
+        return -1;
+    constexpr long SumScale = 1000000;
+    return grade.rating * SumScale + std::min<long>(grade.ratingSum, SumScale - 1);
+}
+
+// Local search towards the top of the rating: sideways exchange moves (one
+// given out, another in so that the solution is unique again, whatever became
+// superfluous out), so that every puzzle visited is minimal and the line's
+// number of givens stays where the list's spread put it. A move is kept when
+// the score does not fall, so the search also crosses plateaus. Each restart
+// begins again from the start on its own part of the stream; the best puzzle
+// of all restarts is kept.
+Grid SearchHarder(const Grid& start, const Grid& solution, int steps, int restarts, GeneratorRandom& random)
+{
+    Grid best = start;
+    long bestScore = ExtremeScore(start);
+    const int givens = GivenCount(start);
+    for (int restart = 0; restart < std::max(1, restarts); ++restart) {
+        Grid puzzle = start;
+        long score = ExtremeScore(start);
+        for (int step = 0; step < steps; ++step) {
+            Grid next = puzzle;
+            if (!ExchangeMove(next, solution, 1, random) || GivenCount(next) != givens || next == puzzle)
+                continue;
+            const long nextScore = ExtremeScore(next);
+            if (nextScore < score)
+                continue;
             puzzle = next;
             score = nextScore;
+            if (score > bestScore) {
+                best = puzzle;
+                bestScore = score;
+            }
         }
     }
-    return puzzle;
+    return best;
 }
 
 struct Quota {
@@ -321,13 +337,14 @@ std::vector<std::string> Select(const BankParameters& parameters, const Quota& q
         }
         if (quota.tier == BeyondTier && parameters.searchSteps > 0) {
             GeneratorRandom search = StreamRandom(parameters.seed, Stream::Search, stream);
-            candidate.puzzle = SearchHarder(candidate.puzzle, solution, parameters.searchSteps, search);
+            candidate.puzzle = SearchHarder(candidate.puzzle, solution, parameters.searchSteps, parameters.searchRestarts, search);
         }
         candidate.givens = GivenCount(candidate.puzzle);
     });
 
-    // Descents may gather on one number of givens: a line beyond its share
-    // takes the puzzle of its descent's trail at the nearest number with room.
+    // Descents may gather on one number of givens (the fewest givens of a
+    // grade are rare): a line beyond its share takes the puzzle of its
+    // descent's trail at the nearest number with room.
     std::array<int, CellCount + 1> counts{};
     for (const Candidate& candidate : chosen)
         ++counts[candidate.givens];
@@ -347,6 +364,28 @@ std::vector<std::string> Select(const BankParameters& parameters, const Quota& q
         --counts[candidate.givens];
         candidate.puzzle = *best;
         candidate.givens = GivenCount(*best);
+        ++counts[candidate.givens];
+    }
+    // A line that still crowds its number gives way to an unused minimal
+    // puzzle of the grade at the nearest number with room (the lower of two).
+    for (int i = static_cast<int>(chosen.size()) - 1; i >= 0; --i) {
+        Candidate& candidate = chosen[i];
+        if (counts[candidate.givens] <= cap)
+            continue;
+        int best = -1;
+        for (std::size_t j = 0; j < pool.size(); ++j) {
+            const int givens = pools.candidates[pool[j]].givens;
+            if (taken[j] || counts[givens] >= cap)
+                continue;
+            const int distance = std::abs(givens - candidate.givens);
+            if (best < 0 || distance < std::abs(pools.candidates[pool[best]].givens - candidate.givens))
+                best = static_cast<int>(j);
+        }
+        if (best < 0)
+            continue;
+        taken[best] = true;
+        --counts[candidate.givens];
+        candidate = pools.candidates[pool[best]];
         ++counts[candidate.givens];
     }
 

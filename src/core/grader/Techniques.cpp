@@ -365,6 +365,13 @@ int Simple(CandidateBoard& board, int rating, int)
 
 using namespace detail;
 
+// The chains and forcing chains sit on the common hardest-step scale (W-Wing
+// and X-chains from 6.6, alternating inference chains 7.4-7.8, forcing
+// chains from 8.0, where that scale's dynamic chains begin to overlap); the
+// forcing nets begin above the forcing chains and end where nested forcing
+// begins (9.5). The fish keep their numbers above that scale's (X-Wing 3.2,
+// Swordfish 3.8 there): lower, they would rate inside the Normal band, and the
+// bands would no longer separate the levels.
 constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
     {Technique::HiddenSingle, "hidden single", 15, 15, Simple<HiddenSingles>},
     {Technique::NakedSingle, "naked single", 23, 23, Simple<NakedSingles>},
@@ -404,18 +411,18 @@ constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
      [](CandidateBoard& b, int r, int) { return HiddenSubsets(b, LargestSubset) ? r : 0; }},
     {Technique::BugPlusOne, "BUG+1", 56, 56, [](CandidateBoard& b, int r, int) { return BugPlusOne(b, r); }},
     {Technique::BugType2, "BUG type 2", 57, 57, [](CandidateBoard& b, int r, int) { return BugType2(b, r); }},
-    {Technique::WWing, "W-Wing", 62, 62, Simple<WWing>},
-    {Technique::XChain, "X-chain", 65, 69,
+    {Technique::WWing, "W-Wing", 66, 66, Simple<WWing>},
+    {Technique::XChain, "X-chain", 69, 73,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::XChain, r, h); }},
-    {Technique::GroupedXChain, "grouped X-chain", 66, 69,
+    {Technique::GroupedXChain, "grouped X-chain", 70, 73,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::GroupedXChain, r, h); }},
-    {Technique::AlsXz, "ALS-XZ", 68, 68, [](CandidateBoard& b, int r, int) { return AlsXz(b, r); }},
-    {Technique::AlternatingChain, "alternating inference chain", 70, 74,
+    {Technique::AlsXz, "ALS-XZ", 72, 72, [](CandidateBoard& b, int r, int) { return AlsXz(b, r); }},
+    {Technique::AlternatingChain, "alternating inference chain", 74, 78,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::Alternating, r, h); }},
-    {Technique::GroupedAlternatingChain, "grouped alternating inference chain", 71, 74,
+    {Technique::GroupedAlternatingChain, "grouped alternating inference chain", 75, 78,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::GroupedAlternating, r, h); }},
-    {Technique::ForcingChain, "forcing chain", 76, 84, [](CandidateBoard& b, int r, int h) { return Forcing(b, 1, r, h); }},
-    {Technique::ForcingNet, "forcing net", 85, 94, [](CandidateBoard& b, int r, int h) { return Forcing(b, 2, r, h); }},
+    {Technique::ForcingChain, "forcing chain", 80, 88, [](CandidateBoard& b, int r, int h) { return Forcing(b, 1, r, h); }},
+    {Technique::ForcingNet, "forcing net", 89, 94, [](CandidateBoard& b, int r, int h) { return Forcing(b, 2, r, h); }},
     {Technique::NestedForcingNet, "nested forcing net", 95, 110,
      [](CandidateBoard& b, int r, int h) { return Forcing(b, 3, r, h); }},
 }};

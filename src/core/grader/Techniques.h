@@ -77,8 +77,8 @@ constexpr std::array<RatingBand, TierCount> RatingBands = {{
     {10, 25},  // Easy
     {26, 40},  // Normal
     {41, 59},  // Hard
-    {60, 74},  // Expert
-    {75, 110}, // Extreme
+    {60, 78},  // Expert
+    {79, 110}, // Extreme
 }};
 
 // The band a rating lies in (1..5); 0 for none.
