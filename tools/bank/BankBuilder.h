@@ -29,8 +29,8 @@ struct BankParameters {
     int descentSteps = 3000;
     // Sideways exchange moves per restart of the local search that takes an
     // Extreme line towards the top of the rating, and its restarts.
-    int searchSteps = 150;
-    int searchRestarts = 3;
+    int searchSteps = 300;
+    int searchRestarts = 4;
     // Threads; the bank does not depend on their number.
     int jobs = 2;
 };

@@ -33,7 +33,7 @@ Usage:
       the same files, whatever the number of threads (--jobs, default 2). The
       committed bank (assets/bank) was made with the defaults: seed 20240917,
       walk-grids 1800, walk-steps 400, walk-floor 18, fresh-grids 30000,
-      descent-steps 3000, search-steps 150, search-restarts 3.
+      descent-steps 3000, search-steps 300, search-restarts 4.
   orvane-bank stats DIR
       Per list: givens (least, mean, most, the most common and its share),
       rating (least, median, most), how many puzzles lie in each band, how
