@@ -20,6 +20,8 @@ namespace {
 // Every grid, walk, list and search draws from its own generator, seeded from
 // the bank's seed, the stream and the index, so that no phase's numbers
 // depend on how many another phase drew, nor on how many threads ran.
+// Padding and Rebalance are no longer drawn from; they keep their places so
+// that the later streams (the benchmark's hard set among them) keep their numbers.
 enum class Stream : std::uint64_t { Easy = 1, Walk, Fresh, Descent, Padding, Order, Search, Targets, Hard, Rebalance };
 
 GeneratorRandom StreamRandom(std::uint64_t seed, Stream stream, std::uint64_t index)
@@ -153,75 +155,74 @@ FreshResult Fresh(const BankParameters& parameters, int index)
     return result;
 }
 
-// Walks a puzzle down to fewer givens while its grade stays `tier`. For the
-// Extreme band the walk follows the cheap grading, and its end counts only
-// when the full grading keeps it in the band (else the start stays).
-Grid DescendWithinTier(Grid puzzle, const Grid& solution, int tier, int floor, int steps, GeneratorRandom& random)
+// Walks a puzzle down to fewer givens while its grade stays `tier`; every
+// step is an exchange move, so every puzzle on the way is minimal. The trail
+// keeps, for each number of givens passed, the last puzzle with it, from
+// which the spread of a list takes a line that would crowd one number. For
+// the Extreme band the walk follows the cheap grading, and its end counts
+// only when the full grading keeps it in the band (else the start stays).
+Grid DescendWithinTier(Grid puzzle, const Grid& solution, int tier, int floor, int steps, GeneratorRandom& random,
+                       std::map<int, Grid>& trail)
 {
     const Grid start = puzzle;
+    trail[GivenCount(puzzle)] = puzzle;
     for (int step = 0; step < steps && GivenCount(puzzle) > floor; ++step) {
         Grid next = puzzle;
         if (!ExchangeMove(next, solution, 1, random) || GivenCount(next) > GivenCount(puzzle))
             continue;
-        if (CheapTier(next) == tier)
+        if (CheapTier(next) == tier) {
             puzzle = next;
+            trail[GivenCount(puzzle)] = puzzle;
+        }
     }
     if (tier == BeyondTier && ExtremeRating(puzzle) == 0)
         return start;
     return puzzle;
 }
 
-// Local search towards the top of the rating: exchange moves (one given out,
-// one in, the superfluous ones out) kept when the rating rises, or stays and
-// the solver needs more guesses. The strongest published generators search so.
-Grid SearchHarder(Grid puzzle, const Grid& solution, int steps, GeneratorRandom& random)
+// How the search of the Extreme band scores a puzzle: the rating first,
+// then the sum of all steps' ratings (a puzzle that needs more forcing steps
+// is closer to one that forcing chains no longer solve); -1 outside the band.
+long ExtremeScore(const Grid& puzzle)
 {
-    const auto Score = [](const Grid& candidate) -> long {
-        const int rating = ExtremeRating(candidate);
-        if (rating == 0)
-            return -1;
-        long guesses = 0;
-        CountSolutionsAndGuesses(candidate, 2, guesses);
-        return rating * 1000L + std::min(guesses, 999L);
-    };
-    long score = Score(puzzle);
-    for (int step = 0; step < steps; ++step) {
-        Grid next = puzzle;
-        if (!ExchangeMove(next, solution, 1 + static_cast<int>(random.Below(2)), random))
-            continue;
-        if (GivenCount(next) > GivenCount(puzzle))
-            continue;
-        const long nextScore = Score(next);
-        if (nextScore >= score) {
-            puzzle = next;
-            score = nextScore;
-        }
-    }
-    return puzzle;
+    const GradeResult grade = GradePuzzle(puzzle);
+    if (!grade.solved || grade.tier != BeyondTier)
+        return -1;
+    constexpr long SumScale = 1000000;
+    return grade.rating * SumScale + std::min<long>(grade.ratingSum, SumScale - 1);
 }
 
-// Adds givens up to target while the grade stays: the cheap grading's tier,
-// and for the Extreme band the full grading's.
-void Pad(Grid& puzzle, const Grid& solution, int target, int tier, GeneratorRandom& random)
+// Local search towards the top of the rating: sideways exchange moves (one
+// given out, another in so that the solution is unique again, whatever became
+// superfluous out), so that every puzzle visited is minimal and the line's
+// number of givens stays where the list's spread put it. A move is kept when
+// the score does not fall, so the search also crosses plateaus. Each restart
+// begins again from the start on its own part of the stream; the best puzzle
+// of all restarts is kept.
+Grid SearchHarder(const Grid& start, const Grid& solution, int steps, int restarts, GeneratorRandom& random)
 {
-    if (GivenCount(puzzle) >= target)
-        return;
-    if (tier != BeyondTier) {
-        PadPuzzle(puzzle, solution, target, tier, random, ChainsTier);
-        return;
+    Grid best = start;
+    long bestScore = ExtremeScore(start);
+    const int givens = GivenCount(start);
+    for (int restart = 0; restart < std::max(1, restarts); ++restart) {
+        Grid puzzle = start;
+        long score = ExtremeScore(start);
+        for (int step = 0; step < steps; ++step) {
+            Grid next = puzzle;
+            if (!ExchangeMove(next, solution, 1, random) || GivenCount(next) != givens || next == puzzle)
+                continue;
+            const long nextScore = ExtremeScore(next);
+            if (nextScore < score)
+                continue;
+            puzzle = next;
+            score = nextScore;
+            if (score > bestScore) {
+                best = puzzle;
+                bestScore = score;
+            }
+        }
     }
-    std::array<int, CellCount> cells;
-    std::iota(cells.begin(), cells.end(), 0);
-    random.Shuffle(cells);
-    for (int cell : cells) {
-        if (GivenCount(puzzle) >= target)
-            return;
-        if (puzzle[cell] != 0)
-            continue;
-        puzzle[cell] = solution[cell];
-        if (CheapTier(puzzle) != BeyondTier || ExtremeRating(puzzle) == 0)
-            puzzle[cell] = 0;
-    }
+    return best;
 }
 
 struct Quota {
@@ -244,10 +245,13 @@ std::vector<int> GivensTargets(const Quota& quota, GeneratorRandom& random)
     return targets;
 }
 
-// Picks `count` unused candidates of the quota's tier: the lowest few first
-// (descended further within their grade), then for each of the others a
-// target number of givens, spread around the table's mean, and the unused
-// candidate with the most givens not above it, padded up to the target.
+// Picks `count` unused candidates of the quota's tier, every one a minimal
+// puzzle: the lowest few first (descended further within their grade), then
+// for each of the others a target number of givens, spread around the
+// table's mean, and the unused candidate with the most givens not above it
+// whose number of givens still has room; where there is none, the one with
+// the fewest givens above, descended within its grade towards the target.
+// Givens are never added: a padded puzzle is easier than its rating says.
 std::vector<std::string> Select(const BankParameters& parameters, const Quota& quota, Pools& pools, int quotaIndex)
 {
     const auto& rule = BankListRules[quota.list];
@@ -279,95 +283,110 @@ std::vector<std::string> Select(const BankParameters& parameters, const Quota& q
                                  " lines; raise --walk-grids or --fresh-grids");
 
     std::vector<Candidate> chosen;
-    std::vector<int> targets;
+    std::vector<int> floors; // above 0: the line descends towards this many givens
     const int reserve = std::min(LowReserve, quota.count);
     std::vector<bool> taken(pool.size(), false);
     for (int i = 0; i < reserve; ++i) {
         chosen.push_back(pools.candidates[pool[i]]);
-        targets.push_back(0);
+        floors.push_back(rule.tableLeast + LeastGivensTolerance);
         taken[i] = true;
     }
     GeneratorRandom targetRandom = StreamRandom(parameters.seed, Stream::Targets, static_cast<std::uint64_t>(quotaIndex));
     Quota rest = quota;
     rest.count = quota.count - reserve;
-    // Targets from the lowest up: each takes the unused candidate with the
-    // most givens not above it, or else the one with the fewest; a number of
-    // givens that already holds its share of the quota passes the line on to
-    // the next number, padded up to it.
     std::vector<int> wanted = GivensTargets(rest, targetRandom);
     std::sort(wanted.begin(), wanted.end());
     // The most lines one number of givens may hold: a third (what the checks allow).
     const int cap = std::max(1, quota.count / 3);
     std::array<int, CellCount + 1> held{};
-    std::vector<int> floors(reserve, 0); // a line whose target lies below its candidate descends towards it
     for (int target : wanted) {
         int found = -1;
         for (std::size_t i = 0; i < pool.size(); ++i) {
             if (taken[i])
                 continue;
-            if (found >= 0 && pools.candidates[pool[i]].givens > target)
-                break;
-            found = static_cast<int>(i);
-            if (pools.candidates[pool[i]].givens > target)
-                break; // none at or below the target: the fewest there is
+            const int givens = pools.candidates[pool[i]].givens;
+            if (givens <= target) {
+                if (held[givens] < cap)
+                    found = static_cast<int>(i); // the last such is the one with the most givens
+                continue;
+            }
+            if (found < 0)
+                found = static_cast<int>(i);
+            break;
         }
-        floors.push_back(target < pools.candidates[pool[found]].givens ? std::max(target, rule.lineLeast) : 0);
-        target = std::max(target, pools.candidates[pool[found]].givens);
-        while (target < CellCount && held[target] >= cap)
-            ++target;
-        ++held[target];
+        if (found < 0) // every candidate lies on a full number of givens: the first unused
+            found = static_cast<int>(std::find(taken.begin(), taken.end(), false) - taken.begin());
+        const int givens = pools.candidates[pool[found]].givens;
+        floors.push_back(givens > target ? std::max(target, rule.lineLeast) : 0);
+        ++held[std::min(givens, std::max(target, rule.lineLeast))];
         taken[found] = true;
         chosen.push_back(pools.candidates[pool[found]]);
-        targets.push_back(target);
     }
 
-    // Descent of the reserve, search of the Extreme band, padding: each line
-    // on its own random stream, so the threads change nothing.
+    // Descents and the search of the Extreme band: each line on its own
+    // random stream, so the threads change nothing.
+    std::vector<std::map<int, Grid>> trails(chosen.size());
     ParallelFor(static_cast<int>(chosen.size()), parameters.jobs, [&](int i) {
         Candidate& candidate = chosen[i];
         const Grid& solution = pools.sources[candidate.source];
         const std::uint64_t stream = static_cast<std::uint64_t>(quotaIndex) * 100000 + static_cast<std::uint64_t>(i);
-        if (i < reserve) {
+        if (floors[i] > 0) {
             GeneratorRandom descent = StreamRandom(parameters.seed, Stream::Descent, stream);
-            candidate.puzzle = DescendWithinTier(candidate.puzzle, solution, quota.tier,
-                                                 rule.tableLeast + LeastGivensTolerance, parameters.descentSteps, descent);
-        }
-        else if (floors[i] > 0) {
-            GeneratorRandom descent = StreamRandom(parameters.seed, Stream::Descent, stream);
-            candidate.puzzle = DescendWithinTier(candidate.puzzle, solution, quota.tier, floors[i],
-                                                 parameters.descentSteps / TargetDescentShare, descent);
+            const int steps = i < reserve ? parameters.descentSteps : parameters.descentSteps / TargetDescentShare;
+            candidate.puzzle = DescendWithinTier(candidate.puzzle, solution, quota.tier, floors[i], steps, descent, trails[i]);
         }
         if (quota.tier == BeyondTier && parameters.searchSteps > 0) {
             GeneratorRandom search = StreamRandom(parameters.seed, Stream::Search, stream);
-            candidate.puzzle = SearchHarder(candidate.puzzle, solution, parameters.searchSteps, search);
+            candidate.puzzle = SearchHarder(candidate.puzzle, solution, parameters.searchSteps, parameters.searchRestarts, search);
         }
-        GeneratorRandom padding = StreamRandom(parameters.seed, Stream::Padding, stream);
-        Pad(candidate.puzzle, solution, floors[i] > 0 ? floors[i] : targets[i], quota.tier, padding);
         candidate.givens = GivenCount(candidate.puzzle);
     });
 
-    // Descents may gather on one number of givens: lines beyond its share
-    // move up to the next number with room, padded within their grade.
+    // Descents may gather on one number of givens (the fewest givens of a
+    // grade are rare): a line beyond its share takes the puzzle of its
+    // descent's trail at the nearest number with room.
     std::array<int, CellCount + 1> counts{};
     for (const Candidate& candidate : chosen)
         ++counts[candidate.givens];
-    for (int i = static_cast<int>(chosen.size()) - 1; i >= reserve; --i) {
+    for (int i = static_cast<int>(chosen.size()) - 1; i >= 0; --i) {
         Candidate& candidate = chosen[i];
         if (counts[candidate.givens] <= cap)
             continue;
-        int next = candidate.givens + 1;
-        while (next < CellCount && counts[next] >= cap)
-            ++next;
-        GeneratorRandom padding = StreamRandom(parameters.seed, Stream::Rebalance,
-                                               static_cast<std::uint64_t>(quotaIndex) * 100000 + static_cast<std::uint64_t>(i));
-        Grid puzzle = candidate.puzzle;
-        Pad(puzzle, pools.sources[candidate.source], next, quota.tier, padding);
-        if (GivenCount(puzzle) != next)
+        const Grid* best = nullptr;
+        for (const auto& [givens, puzzle] : trails[i]) {
+            if (counts[givens] >= cap || (quota.tier == BeyondTier && ExtremeRating(puzzle) == 0))
+                continue;
+            if (best == nullptr || std::abs(givens - candidate.givens) < std::abs(GivenCount(*best) - candidate.givens))
+                best = &puzzle;
+        }
+        if (best == nullptr)
             continue;
         --counts[candidate.givens];
-        ++counts[next];
-        candidate.puzzle = puzzle;
-        candidate.givens = next;
+        candidate.puzzle = *best;
+        candidate.givens = GivenCount(*best);
+        ++counts[candidate.givens];
+    }
+    // A line that still crowds its number gives way to an unused minimal
+    // puzzle of the grade at the nearest number with room (the lower of two).
+    for (int i = static_cast<int>(chosen.size()) - 1; i >= 0; --i) {
+        Candidate& candidate = chosen[i];
+        if (counts[candidate.givens] <= cap)
+            continue;
+        int best = -1;
+        for (std::size_t j = 0; j < pool.size(); ++j) {
+            const int givens = pools.candidates[pool[j]].givens;
+            if (taken[j] || counts[givens] >= cap)
+                continue;
+            const int distance = std::abs(givens - candidate.givens);
+            if (best < 0 || distance < std::abs(pools.candidates[pool[best]].givens - candidate.givens))
+                best = static_cast<int>(j);
+        }
+        if (best < 0)
+            continue;
+        taken[best] = true;
+        --counts[candidate.givens];
+        candidate = pools.candidates[pool[best]];
+        ++counts[candidate.givens];
     }
 
     std::vector<std::string> lines;

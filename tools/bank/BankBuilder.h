@@ -27,9 +27,10 @@ struct BankParameters {
     // Steps for taking a list's few lowest puzzles further down within their
     // grade, so that every list but Easy reaches the table's fewest givens.
     int descentSteps = 3000;
-    // Exchange moves per Extreme line in the local search for a higher
-    // rating (and more guesses of the solver).
-    int searchSteps = 40;
+    // Sideways exchange moves per restart of the local search that takes an
+    // Extreme line towards the top of the rating, and its restarts.
+    int searchSteps = 300;
+    int searchRestarts = 4;
     // Threads; the bank does not depend on their number.
     int jobs = 2;
 };

@@ -27,6 +27,23 @@ std::string Format(const char* format, double value)
     return buffer;
 }
 
+// The givens of a unique puzzle whose removal, one at a time, leaves the
+// solution unique: a padded puzzle is easier than its rating says.
+std::vector<int> SuperfluousGivens(const Grid& puzzle)
+{
+    std::vector<int> cells;
+    Grid reduced = puzzle;
+    for (int cell = 0; cell < CellCount; ++cell) {
+        if (puzzle[cell] == 0)
+            continue;
+        reduced[cell] = 0;
+        if (CountSolutions(reduced, 2) == 1)
+            cells.push_back(cell);
+        reduced[cell] = puzzle[cell];
+    }
+    return cells;
+}
+
 // Checks one line; appends its failures, and the line to the entries when it
 // is a well-formed unique puzzle.
 void CheckLine(const BankListRule& rule, int lineNumber, std::string_view line, ListReport& report)
@@ -52,6 +69,17 @@ void CheckLine(const BankListRule& rule, int lineNumber, std::string_view line, 
         return Fail(solutionCount == 0 ? "the givens have no solution" : "the givens have more than one solution");
     if (solutions.front() != parsed->solution)
         return Fail("the givens' solution is not the grid of the line");
+    if (RequiresMinimalPuzzles(rule)) {
+        const auto superfluous = SuperfluousGivens(parsed->givens);
+        if (!superfluous.empty()) {
+            std::string cells;
+            for (int cell : superfluous)
+                cells += (cells.empty() ? "" : ", ") + std::string("r") + std::to_string(cell / GridSide + 1) + "c" +
+                         std::to_string(cell % GridSide + 1);
+            Fail("not minimal: " + std::to_string(superfluous.size()) + (superfluous.size() == 1 ? " given" : " givens") +
+                 " can be removed with the solution staying unique (" + cells + ")");
+        }
+    }
     const int givens = GivenCount(parsed->givens);
     if (givens < rule.lineLeast || givens > rule.lineMost)
         Fail(std::to_string(givens) + " givens, outside " + std::to_string(rule.lineLeast) + ".." +

@@ -48,6 +48,11 @@ constexpr std::array<BankListRule, BankLists> BankListRules = {{
     {"tk0_bk", "spare", SubsetsTier, BeyondTier, 17, 39, 23.2, FewestUniqueGivens, 80},
 }};
 
+// Every list above Easy holds minimal puzzles only: no given can be removed
+// with the solution staying unique. Easy keeps more givens than its puzzles
+// need, so that singles alone solve them.
+constexpr bool RequiresMinimalPuzzles(const BankListRule& rule) { return rule.lowestTier > SinglesTier; }
+
 static_assert(BankLists == orvane::BankListCount);
 
 constexpr bool RulesFollowTheGamesListNames()

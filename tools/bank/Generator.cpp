@@ -115,19 +115,4 @@ Grid SinglesPuzzle(const Grid& solution, int targetGivens, GeneratorRandom& rand
     return puzzle;
 }
 
-bool PadPuzzle(Grid& puzzle, const Grid& solution, int targetGivens, int tier, GeneratorRandom& random,
-               int highestTier)
-{
-    for (int cell : ShuffledCells(random)) {
-        if (GivenCount(puzzle) >= targetGivens)
-            return true;
-        if (puzzle[cell] != 0)
-            continue;
-        puzzle[cell] = solution[cell];
-        if (GradePuzzle(puzzle, std::nullopt, highestTier).tier != tier)
-            puzzle[cell] = 0;
-    }
-    return GivenCount(puzzle) >= targetGivens;
-}
-
 } // namespace orvane::bank

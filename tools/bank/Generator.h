@@ -34,11 +34,4 @@ bool ExchangeMove(Grid& puzzle, const Grid& solution, int removed, GeneratorRand
 // given can go without needing more than singles.
 Grid SinglesPuzzle(const Grid& solution, int targetGivens, GeneratorRandom& random);
 
-// Adds givens of the solution at random cells until the puzzle has
-// targetGivens, keeping only additions after which the grade stays `tier`.
-// False when the attempts ran out first (puzzle then holds what was reached).
-// highestTier as for GradePuzzle: below BeyondTier, the cheaper grading.
-bool PadPuzzle(Grid& puzzle, const Grid& solution, int targetGivens, int tier, GeneratorRandom& random,
-               int highestTier = BeyondTier);
-
 } // namespace orvane::bank

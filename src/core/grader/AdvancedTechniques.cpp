@@ -135,9 +135,244 @@ int ApplyShortestDeductions(CandidateBoard& board, const std::vector<Deduction>&
     return changed ? std::min(baseRating + bonus, highestRating) : 0;
 }
 
-int UniqueRectangles(CandidateBoard& board, int type, int rating)
+namespace {
+
+constexpr int LargestUniquenessSubset = 3; // other cells of a type 3 subset
+constexpr int ShortestLoop = 6;
+constexpr int LongestLoop = 14;
+constexpr int MostLoopExtraCells = 3;
+
+// One instance of a uniqueness pattern: what it eliminates, how much it adds
+// to the base rating, and what a hint shows of it.
+struct UniquenessInstance {
+    int bonus;
+    std::vector<CellDigit> eliminations;
+    StepPattern pattern;
+};
+
+std::vector<int> UnitsHoldingBoth(int first, int second)
 {
+    std::vector<int> units;
+    for (int unit : Tables().unitsOfCell[first])
+        if (Sets().units[unit].Has(second))
+            units.push_back(unit);
+    return units;
+}
+
+// The deductions of one deadly pattern (its cells, all open and holding
+// both digits of pair) by the given type; bonus is what its shape adds.
+void DeadlyPatternDeductions(const CandidateBoard& board, const std::vector<int>& cells, std::uint16_t pair,
+                             int type, int bonus, std::vector<UniquenessInstance>& found)
+{
+    std::vector<int> extras;
+    for (int cell : cells)
+        if (board.Candidates(cell) != pair)
+            extras.push_back(cell);
+    const int a = BitIndex(pair) + 1;
+    const int b = BitIndex(pair & (pair - 1)) + 1;
+    const auto add = [&](int extraBonus, std::vector<CellDigit> eliminations, std::uint16_t digits,
+                         const std::vector<int>& moreCells) {
+        if (eliminations.empty())
+            return;
+        UniquenessInstance instance{bonus + extraBonus, std::move(eliminations), {}};
+        if (board.RecordingInstances()) {
+            std::vector<int> shown = cells;
+            shown.insert(shown.end(), moreCells.begin(), moreCells.end());
+            instance.pattern = PatternOf(board, {}, std::move(shown), digits);
+        }
+        found.push_back(std::move(instance));
+    };
+    if (type == 1) {
+        if (extras.size() != 1)
+            return;
+        add(0, {{extras[0], a}, {extras[0], b}}, pair, {});
+        return;
+    }
+    if (type == 2) {
+        if (extras.size() < 2)
+            return;
+        const std::uint16_t digits = board.Candidates(extras[0]);
+        const std::uint16_t extra = digits & static_cast<std::uint16_t>(~pair);
+        if (BitCount(extra) != 1)
+            return;
+        CellSet extraCells;
+        for (int cell : extras) {
+            if (board.Candidates(cell) != digits)
+                return;
+            extraCells.Add(cell);
+        }
+        const int x = BitIndex(extra) + 1;
+        std::vector<CellDigit> eliminations;
+        (SeenByAll(extraCells) & PlacesOf(board, x)).ForEach([&](int cell) { eliminations.push_back({cell, x}); });
+        add(0, std::move(eliminations), digits, {});
+        return;
+    }
+    if (extras.size() != 2)
+        return;
+    const int p = extras[0], q = extras[1];
+    for (int unit : UnitsHoldingBoth(p, q)) {
+        if (type == 4) {
+            for (int locked : {a, b}) {
+                if (BitCount(board.Positions(unit, locked)) != 2)
+                    continue;
+                const int other = locked == a ? b : a;
+                add(0, {{p, other}, {q, other}}, pair, {});
+            }
+            continue;
+        }
+        // Type 3: p and q together stand for one cell holding their further
+        // digits; a naked subset of it and `size` other cells of the unit.
+        const std::uint16_t further =
+            (board.Candidates(p) | board.Candidates(q)) & static_cast<std::uint16_t>(~pair);
+        std::vector<int> others;
+        for (int cell : Tables().unitCells[unit])
+            if (cell != p && cell != q && board.IsOpen(cell))
+                others.push_back(cell);
+        const int count = static_cast<int>(others.size());
+        for (int chosen = 1; chosen < (1 << count); ++chosen) {
+            const int size = std::popcount(static_cast<unsigned>(chosen));
+            if (size > LargestUniquenessSubset || size >= count)
+                continue;
+            std::uint16_t digits = further;
+            std::vector<int> subset;
+            for (int i = 0; i < count; ++i)
+                if (chosen & (1 << i)) {
+                    digits |= board.Candidates(others[i]);
+                    subset.push_back(others[i]);
+                }
+            if (BitCount(digits) != size + 1)
+                continue;
+            std::vector<CellDigit> eliminations;
+            for (int i = 0; i < count; ++i)
+                if (!(chosen & (1 << i)))
+                    for (std::uint16_t rest = board.Candidates(others[i]) & digits; rest; rest &= rest - 1)
+                        eliminations.push_back({others[i], BitIndex(rest) + 1});
+            add(size - 1, std::move(eliminations), static_cast<std::uint16_t>(digits | pair), subset);
+        }
+    }
+}
+
+// Applies the instances of the lowest bonus that still change the board.
+int ApplyEasiestInstances(CandidateBoard& board, const std::vector<UniquenessInstance>& found, int baseRating,
+                          int highestRating)
+{
+    int lowest = -1;
+    for (const auto& instance : found)
+        if (lowest < 0 || instance.bonus < lowest)
+            lowest = instance.bonus;
     bool changed = false;
+    for (const auto& instance : found) {
+        if (instance.bonus != lowest)
+            continue;
+        bool live = false;
+        for (const CellDigit& elimination : instance.eliminations)
+            live = live || board.HasCandidate(elimination.cell, elimination.digit);
+        if (!live)
+            continue;
+        board.Announce([&] { return instance.pattern; });
+        for (const CellDigit& elimination : instance.eliminations)
+            board.Eliminate(elimination.cell, elimination.digit);
+        changed = true;
+    }
+    return changed ? std::min(baseRating + lowest, highestRating) : 0;
+}
+
+// Closed paths of cells holding both digits of pair in which consecutive
+// cells share a unit and every unit holds none of the path's cells or two,
+// an odd distance apart along it: filled alternately with the two digits,
+// the path can swap them and the grid stays valid.
+class LoopSearch {
+public:
+    LoopSearch(const CandidateBoard& onBoard, std::uint16_t digits, int ofType, std::vector<UniquenessInstance>& into)
+        : board(onBoard), pair(digits), type(ofType), found(into)
+    {
+        for (int cell = 0; cell < CellCount; ++cell)
+            if (board.IsOpen(cell) && (board.Candidates(cell) & pair) == pair)
+                members.Add(cell);
+    }
+
+    void Run()
+    {
+        members.ForEach([&](int start) {
+            path.assign(1, start);
+            Enter(start, +1);
+            Extend(start);
+            Enter(start, -1);
+        });
+    }
+
+private:
+    int ExtrasIn(int cell) const { return board.Candidates(cell) != pair ? 1 : 0; }
+
+    void Enter(int cell, int step)
+    {
+        for (int unit : Tables().unitsOfCell[cell])
+            unitCount[unit] += step;
+        extraCells += step * ExtrasIn(cell);
+    }
+
+    bool Fits(int cell) const
+    {
+        for (int unit : Tables().unitsOfCell[cell])
+            if (unitCount[unit] >= 2)
+                return false;
+        return extraCells + ExtrasIn(cell) <= MostLoopExtraCells;
+    }
+
+    // Every unit of the path holds two of its cells at an odd distance.
+    bool Closes() const
+    {
+        std::array<int, UnitCount> firstIndex;
+        firstIndex.fill(-1);
+        for (int i = 0; i < static_cast<int>(path.size()); ++i)
+            for (int unit : Tables().unitsOfCell[path[i]]) {
+                if (unitCount[unit] != 2)
+                    return false;
+                if (firstIndex[unit] < 0)
+                    firstIndex[unit] = i;
+                else if ((i - firstIndex[unit]) % 2 == 0)
+                    return false;
+            }
+        return true;
+    }
+
+    void Extend(int current)
+    {
+        const int start = path.front();
+        const int length = static_cast<int>(path.size());
+        if (length >= ShortestLoop && length % 2 == 0 && Sets().peers[current].Has(start) && path[1] < current &&
+            Closes())
+            DeadlyPatternDeductions(board, path, pair, type, (length - ShortestLoop) / 2, found);
+        if (length == LongestLoop)
+            return;
+        // The path's first cell is its smallest, so that each loop is met
+        // from one start only.
+        (Sets().peers[current] & members).ForEach([&](int next) {
+            if (next <= start || !Fits(next))
+                return;
+            path.push_back(next);
+            Enter(next, +1);
+            Extend(next);
+            Enter(next, -1);
+            path.pop_back();
+        });
+    }
+
+    const CandidateBoard& board;
+    std::uint16_t pair;
+    int type;
+    std::vector<UniquenessInstance>& found;
+    CellSet members;
+    std::vector<int> path;
+    std::array<int, UnitCount> unitCount{};
+    int extraCells = 0;
+};
+
+} // namespace
+
+int UniqueRectangles(CandidateBoard& board, int type, int baseRating, int highestRating)
+{
+    std::vector<UniquenessInstance> found;
     for (int r1 = 0; r1 < GridSide; ++r1)
         for (int r2 = r1 + 1; r2 < GridSide; ++r2)
             for (int c1 = 0; c1 < GridSide; ++c1)
@@ -145,7 +380,7 @@ int UniqueRectangles(CandidateBoard& board, int type, int rating)
                     // Two boxes exactly: the rows share a band or the columns a stack, not both.
                     if ((r1 / BoxSide == r2 / BoxSide) == (c1 / BoxSide == c2 / BoxSide))
                         continue;
-                    const std::array<int, 4> cells = {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2};
+                    const std::vector<int> cells = {r1 * 9 + c1, r1 * 9 + c2, r2 * 9 + c1, r2 * 9 + c2};
                     std::uint16_t common = AllDigits;
                     bool open = true;
                     for (int cell : cells) {
@@ -157,56 +392,21 @@ int UniqueRectangles(CandidateBoard& board, int type, int rating)
                     for (std::uint16_t a = common; a; a &= a - 1)
                         for (std::uint16_t b = a & (a - 1); b; b &= b - 1) {
                             const std::uint16_t pair = static_cast<std::uint16_t>((a & -a) | (b & -b));
-                            std::array<int, 4> floor{}, roof{};
-                            int floors = 0, roofs = 0;
-                            for (int cell : cells) {
-                                if (board.Candidates(cell) == pair)
-                                    floor[floors++] = cell;
-                                else
-                                    roof[roofs++] = cell;
-                            }
-                            const auto announce = [&](std::uint16_t digits) {
-                                board.Announce([&] {
-                                    return PatternOf(board, {}, {cells.begin(), cells.end()}, digits);
-                                });
-                            };
-                            if (type == 1 && floors == 3) {
-                                announce(pair);
-                                for (int digit : {BitIndex(pair) + 1, BitIndex(pair & (pair - 1)) + 1})
-                                    changed = board.Eliminate(roof[0], digit) || changed;
-                            } else if (type == 2 && floors == 2) {
-                                const std::uint16_t extra0 = board.Candidates(roof[0]) & static_cast<std::uint16_t>(~pair);
-                                const std::uint16_t extra1 = board.Candidates(roof[1]) & static_cast<std::uint16_t>(~pair);
-                                if (extra0 != extra1 || BitCount(extra0) != 1)
-                                    continue;
-                                announce(static_cast<std::uint16_t>(pair | extra0));
-                                CellSet both;
-                                both.Add(roof[0]);
-                                both.Add(roof[1]);
-                                changed = EliminateFrom(board, SeenByAll(both), BitIndex(extra0) + 1) || changed;
-                            } else if (type == 4 && floors == 2) {
-                                for (int unit : Tables().unitsOfCell[roof[0]]) {
-                                    const auto& unitCells = Tables().unitCells[unit];
-                                    if (std::find(unitCells.begin(), unitCells.end(), roof[1]) == unitCells.end())
-                                        continue;
-                                    for (int locked : {BitIndex(pair) + 1, BitIndex(pair & (pair - 1)) + 1}) {
-                                        // The locked digit's only places in the unit are the two roof cells.
-                                        const std::uint16_t positions = board.Positions(unit, locked);
-                                        if (BitCount(positions) != 2 || !board.HasCandidate(roof[0], locked) ||
-                                            !board.HasCandidate(roof[1], locked) ||
-                                            (board.Candidates(roof[0]) & pair) != pair ||
-                                            (board.Candidates(roof[1]) & pair) != pair)
-                                            continue;
-                                        const int other = BitIndex(pair & static_cast<std::uint16_t>(~DigitBit(locked))) + 1;
-                                        announce(pair);
-                                        changed = board.Eliminate(roof[0], other) || changed;
-                                        changed = board.Eliminate(roof[1], other) || changed;
-                                    }
-                                }
-                            }
+                            DeadlyPatternDeductions(board, cells, pair, type, 0, found);
                         }
                 }
-    return changed ? rating : 0;
+    return ApplyEasiestInstances(board, found, baseRating, highestRating);
+}
+
+int UniqueLoops(CandidateBoard& board, int type, int baseRating, int highestRating)
+{
+    std::vector<UniquenessInstance> found;
+    for (int a = 1; a <= DigitCount; ++a)
+        for (int b = a + 1; b <= DigitCount; ++b) {
+            const std::uint16_t pair = static_cast<std::uint16_t>(DigitBit(a) | DigitBit(b));
+            LoopSearch(board, pair, type, found).Run();
+        }
+    return ApplyEasiestInstances(board, found, baseRating, highestRating);
 }
 
 int BugPlusOne(CandidateBoard& board, int rating)
@@ -246,6 +446,51 @@ int BugPlusOne(CandidateBoard& board, int rating)
     board.Announce([&] { return PatternOf(board, {}, {triple}, board.Candidates(triple)); });
     board.Place(triple, extra);
     return rating;
+}
+
+int BugType2(CandidateBoard& board, int rating)
+{
+    CellSet threes;
+    std::uint16_t shared = AllDigits;
+    for (int cell = 0; cell < CellCount; ++cell) {
+        if (!board.IsOpen(cell))
+            continue;
+        const int count = BitCount(board.Candidates(cell));
+        if (count == 2)
+            continue;
+        if (count != 3)
+            return 0;
+        threes.Add(cell);
+        shared &= board.Candidates(cell);
+    }
+    if (threes.Size() < 2)
+        return 0;
+    bool changed = false;
+    for (std::uint16_t rest = shared; rest; rest &= rest - 1) {
+        const int extra = BitIndex(rest) + 1;
+        // Without it in the three-candidate cells, every digit has two
+        // places or none in every unit.
+        bool grave = true;
+        for (int unit = 0; unit < UnitCount && grave; ++unit)
+            for (int digit = 1; digit <= DigitCount && grave; ++digit) {
+                int count = BitCount(board.Positions(unit, digit));
+                if (digit == extra)
+                    count -= (threes & Sets().units[unit]).Size();
+                grave = count == 0 || count == 2;
+            }
+        if (!grave)
+            continue;
+        const CellSet targets = SeenByAll(threes) & PlacesOf(board, extra);
+        if (targets.Empty())
+            continue;
+        board.Announce([&] {
+            std::vector<int> cells;
+            threes.ForEach([&](int cell) { cells.push_back(cell); });
+            return PatternOf(board, {}, std::move(cells), AllDigits);
+        });
+        changed = EliminateFrom(board, targets, extra) || changed;
+    }
+    return changed ? rating : 0;
 }
 
 // -------------------------------------------------------------------- chains

@@ -365,6 +365,13 @@ int Simple(CandidateBoard& board, int rating, int)
 
 using namespace detail;
 
+// The chains and forcing chains sit on the common hardest-step scale (W-Wing
+// and X-chains from 6.6, alternating inference chains 7.4-7.8, forcing
+// chains from 8.0, where that scale's dynamic chains begin to overlap); the
+// forcing nets begin above the forcing chains and end where nested forcing
+// begins (9.5). The fish keep their numbers above that scale's (X-Wing 3.2,
+// Swordfish 3.8 there): lower, they would rate inside the Normal band, and the
+// bands would no longer separate the levels.
 constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
     {Technique::HiddenSingle, "hidden single", 15, 15, Simple<HiddenSingles>},
     {Technique::NakedSingle, "naked single", 23, 23, Simple<NakedSingles>},
@@ -381,11 +388,21 @@ constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
     {Technique::XYWing, "XY-Wing", 43, 43, Simple<XYWing>},
     {Technique::XYZWing, "XYZ-Wing", 44, 44, Simple<XYZWing>},
     {Technique::UniqueRectangle1, "Unique Rectangle type 1", 45, 45,
-     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 1, r); }},
+     [](CandidateBoard& b, int r, int h) { return UniqueRectangles(b, 1, r, h); }},
     {Technique::UniqueRectangle2, "Unique Rectangle type 2", 46, 46,
-     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 2, r); }},
+     [](CandidateBoard& b, int r, int h) { return UniqueRectangles(b, 2, r, h); }},
     {Technique::UniqueRectangle4, "Unique Rectangle type 4", 47, 47,
-     [](CandidateBoard& b, int r, int) { return UniqueRectangles(b, 4, r); }},
+     [](CandidateBoard& b, int r, int h) { return UniqueRectangles(b, 4, r, h); }},
+    {Technique::UniqueRectangle3, "Unique Rectangle type 3", 47, 49,
+     [](CandidateBoard& b, int r, int h) { return UniqueRectangles(b, 3, r, h); }},
+    {Technique::UniqueLoop1, "Unique Loop type 1", 48, 50,
+     [](CandidateBoard& b, int r, int h) { return UniqueLoops(b, 1, r, h); }},
+    {Technique::UniqueLoop2, "Unique Loop type 2", 48, 50,
+     [](CandidateBoard& b, int r, int h) { return UniqueLoops(b, 2, r, h); }},
+    {Technique::UniqueLoop3, "Unique Loop type 3", 48, 51,
+     [](CandidateBoard& b, int r, int h) { return UniqueLoops(b, 3, r, h); }},
+    {Technique::UniqueLoop4, "Unique Loop type 4", 48, 50,
+     [](CandidateBoard& b, int r, int h) { return UniqueLoops(b, 4, r, h); }},
     {Technique::Swordfish, "Swordfish", 48, 48, [](CandidateBoard& b, int r, int) { return Fish(b, 3) ? r : 0; }},
     {Technique::NakedQuad, "naked quad", 50, 50,
      [](CandidateBoard& b, int r, int) { return NakedSubsets(b, LargestSubset) ? r : 0; }},
@@ -393,18 +410,19 @@ constexpr std::array<TechniqueInfo, TechniqueCount> TechniqueTable = {{
     {Technique::HiddenQuad, "hidden quad", 54, 54,
      [](CandidateBoard& b, int r, int) { return HiddenSubsets(b, LargestSubset) ? r : 0; }},
     {Technique::BugPlusOne, "BUG+1", 56, 56, [](CandidateBoard& b, int r, int) { return BugPlusOne(b, r); }},
-    {Technique::WWing, "W-Wing", 62, 62, Simple<WWing>},
-    {Technique::XChain, "X-chain", 65, 69,
+    {Technique::BugType2, "BUG type 2", 57, 57, [](CandidateBoard& b, int r, int) { return BugType2(b, r); }},
+    {Technique::WWing, "W-Wing", 66, 66, Simple<WWing>},
+    {Technique::XChain, "X-chain", 69, 73,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::XChain, r, h); }},
-    {Technique::GroupedXChain, "grouped X-chain", 66, 69,
+    {Technique::GroupedXChain, "grouped X-chain", 70, 73,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::GroupedXChain, r, h); }},
-    {Technique::AlsXz, "ALS-XZ", 68, 68, [](CandidateBoard& b, int r, int) { return AlsXz(b, r); }},
-    {Technique::AlternatingChain, "alternating inference chain", 70, 74,
+    {Technique::AlsXz, "ALS-XZ", 72, 72, [](CandidateBoard& b, int r, int) { return AlsXz(b, r); }},
+    {Technique::AlternatingChain, "alternating inference chain", 74, 78,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::Alternating, r, h); }},
-    {Technique::GroupedAlternatingChain, "grouped alternating inference chain", 71, 74,
+    {Technique::GroupedAlternatingChain, "grouped alternating inference chain", 75, 78,
      [](CandidateBoard& b, int r, int h) { return Chains(b, ChainKind::GroupedAlternating, r, h); }},
-    {Technique::ForcingChain, "forcing chain", 76, 84, [](CandidateBoard& b, int r, int h) { return Forcing(b, 1, r, h); }},
-    {Technique::ForcingNet, "forcing net", 85, 94, [](CandidateBoard& b, int r, int h) { return Forcing(b, 2, r, h); }},
+    {Technique::ForcingChain, "forcing chain", 80, 88, [](CandidateBoard& b, int r, int h) { return Forcing(b, 1, r, h); }},
+    {Technique::ForcingNet, "forcing net", 89, 94, [](CandidateBoard& b, int r, int h) { return Forcing(b, 2, r, h); }},
     {Technique::NestedForcingNet, "nested forcing net", 95, 110,
      [](CandidateBoard& b, int r, int h) { return Forcing(b, 3, r, h); }},
 }};
@@ -440,8 +458,8 @@ int TierOf(Technique technique) { return TierOfRating(Info(technique).rating); }
 
 bool IsUniquenessTechnique(Technique technique)
 {
-    return technique == Technique::UniqueRectangle1 || technique == Technique::UniqueRectangle2 ||
-           technique == Technique::UniqueRectangle4 || technique == Technique::BugPlusOne;
+    return (technique >= Technique::UniqueRectangle1 && technique <= Technique::UniqueLoop4) ||
+           technique == Technique::BugPlusOne || technique == Technique::BugType2;
 }
 
 std::string_view TechniqueName(Technique technique) { return Info(technique).name; }

@@ -34,11 +34,17 @@ enum class Technique {
     UniqueRectangle1,
     UniqueRectangle2,
     UniqueRectangle4,
+    UniqueRectangle3,
+    UniqueLoop1,
+    UniqueLoop2,
+    UniqueLoop3,
+    UniqueLoop4,
     Swordfish,
     NakedQuad,
     Jellyfish,
     HiddenQuad,
     BugPlusOne,
+    BugType2,
     WWing,
     XChain,
     GroupedXChain,
@@ -71,8 +77,8 @@ constexpr std::array<RatingBand, TierCount> RatingBands = {{
     {10, 25},  // Easy
     {26, 40},  // Normal
     {41, 59},  // Hard
-    {60, 74},  // Expert
-    {75, 110}, // Extreme
+    {60, 78},  // Expert
+    {79, 110}, // Extreme
 }};
 
 // The band a rating lies in (1..5); 0 for none.

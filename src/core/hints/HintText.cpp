@@ -209,11 +209,21 @@ std::string Reason(const Step& step)
     }
     case Technique::UniqueRectangle1:
     case Technique::UniqueRectangle2:
+    case Technique::UniqueRectangle3:
     case Technique::UniqueRectangle4:
         return cellList + " would form a rectangle of two digits that could swap, and the puzzle has one solution.";
+    case Technique::UniqueLoop1:
+    case Technique::UniqueLoop2:
+    case Technique::UniqueLoop3:
+    case Technique::UniqueLoop4:
+        return cellList + " would form a loop of two digits that could swap, and the puzzle has one solution.";
     case Technique::BugPlusOne:
         return "Every open cell but " + cellList +
                " has two candidates; without the right digit there the puzzle would have two solutions.";
+    case Technique::BugType2:
+        return "Every open cell but " + cellList + " has two candidates; without the " +
+               DigitsPhrase(EliminatedDigits(step)) +
+               " in one of them the puzzle would have two solutions.";
     case Technique::AlsXz: {
         const std::string z = DigitsPhrase(EliminatedDigits(step));
         const std::string x = DigitsPhrase(digits & ~EliminatedDigits(step));

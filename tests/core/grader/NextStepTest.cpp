@@ -1,5 +1,7 @@
 #include "core/grader/NextStep.h"
 
+#include "core/grader/BitSolver.h"
+
 #include "CandidateFixtures.h"
 
 #include <gtest/gtest.h>
@@ -194,6 +196,37 @@ TEST(NextStep, StepsInTurnSolveThePuzzle)
         }
         EXPECT_TRUE(board.IsSolved()) << rows << " after " << steps << " steps";
     }
+}
+
+// A puzzle that falls to a Unique Loop of type 3 and then to BUG+1: the
+// steps name them, the loop shows its cells and the subset's, and what they
+// change agrees with the puzzle's one solution.
+TEST(NextStep, UniquenessStepsNameTheirPattern)
+{
+    const Grid puzzle = *ParseRowText(".71.....2...48....9..2......63....9.....3.78......9......81..65.........8...9..41");
+    std::vector<Grid> solutions;
+    ASSERT_EQ(EnumerateSolutions(puzzle, 2, solutions), 1);
+    const Grid& solution = solutions.front();
+    CandidateBoard board = CandidateBoard::FromPuzzle(puzzle);
+    std::vector<Technique> uniqueness;
+    while (const std::optional<Step> step = NextStep(board)) {
+        for (const CellDigit& removed : step->eliminations)
+            EXPECT_NE(solution[removed.cell], removed.digit) << TechniqueName(step->technique);
+        for (const CellDigit& placed : step->placements)
+            EXPECT_EQ(solution[placed.cell], placed.digit) << TechniqueName(step->technique);
+        if (IsUniquenessTechnique(step->technique)) {
+            uniqueness.push_back(step->technique);
+            EXPECT_FALSE(step->pattern.units.empty());
+        }
+        if (step->technique == Technique::UniqueLoop3) {
+            // Six loop cells at least, and one cell of the subset.
+            EXPECT_GE(step->pattern.cells.size(), 7u);
+            EXPECT_EQ(TechniqueName(step->technique), "Unique Loop type 3");
+        }
+        ApplyStep(*step, board);
+    }
+    EXPECT_TRUE(board.IsSolved());
+    EXPECT_EQ(uniqueness, (std::vector<Technique>{Technique::UniqueLoop3, Technique::BugPlusOne}));
 }
 
 } // namespace

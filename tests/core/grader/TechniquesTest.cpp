@@ -57,6 +57,26 @@ std::set<Elimination> LinesExcept(std::initializer_list<int> columns, std::initi
     return result;
 }
 
+// The six-cell loop r1c1 - r1c4 - r2c4 - r2c7 - r3c7 - r3c1 on {1,2}; the
+// cells of `open` keep every candidate.
+void SixLoop(Candidates& b, std::initializer_list<int> open)
+{
+    for (int cell : {Cell(1, 1), Cell(1, 4), Cell(2, 4), Cell(2, 7), Cell(3, 7), Cell(3, 1)})
+        if (std::find(open.begin(), open.end(), cell) == open.end())
+            b[cell] = Digits({1, 2});
+}
+
+// A Unique Rectangle r1c1 r1c4 r2c1 r2c4 on {1,2} whose roof's further
+// digits 3 and 4 form a naked triple with r2c7 {3,5} and r2c8 {4,5}.
+void UniqueTriple(Candidates& b)
+{
+    b[Cell(1, 1)] = b[Cell(1, 4)] = Digits({1, 2});
+    b[Cell(2, 1)] = Digits({1, 2, 3});
+    b[Cell(2, 4)] = Digits({1, 2, 4});
+    b[Cell(2, 7)] = Digits({3, 5});
+    b[Cell(2, 8)] = Digits({4, 5});
+}
+
 struct TechniqueCase {
     const char* name;
     Technique technique;
@@ -183,6 +203,41 @@ std::vector<TechniqueCase> EliminationCases()
              KeepOnly(b, RowUnit(1), 1, {Cell(2, 1), Cell(2, 4)});
          },
          EliminationsOf({Cell(2, 1), Cell(2, 4)}, {2})},
+        {"Unique Rectangle type 3: roof r2c1 {1,2,3} r2c4 {1,2,4} and r2c7 {3,4} a naked pair",
+         Technique::UniqueRectangle3,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = b[Cell(1, 4)] = Digits({1, 2});
+             b[Cell(2, 1)] = Digits({1, 2, 3});
+             b[Cell(2, 4)] = Digits({1, 2, 4});
+             b[Cell(2, 7)] = Digits({3, 4});
+         },
+         RowExcept(2, {1, 4, 7}, {3, 4})},
+        {"Unique Rectangle type 3 with a naked triple: r2c7 {3,5} r2c8 {4,5}", Technique::UniqueRectangle3,
+         UniqueTriple, RowExcept(2, {1, 4, 7, 8}, {3, 4, 5})},
+        // The loops run r1c1 - r1c4 - r2c4 - r2c7 - r3c7 - r3c1: two cells
+        // in each of rows 1-3, columns 1, 4, 7 and boxes 1-3.
+        {"Unique Loop type 1: r3c1 is the one cell with more than {1,2}", Technique::UniqueLoop1,
+         [](Candidates& b) { SixLoop(b, {Cell(3, 1)}); }, EliminationsOf({Cell(3, 1)}, {1, 2})},
+        {"Unique Loop type 2: r1c4 and r3c7 {1,2,3}", Technique::UniqueLoop2,
+         [](Candidates& b) {
+             SixLoop(b, {Cell(1, 4), Cell(3, 7)});
+             b[Cell(1, 4)] = b[Cell(3, 7)] = Digits({1, 2, 3});
+         },
+         EliminationsOf({Cell(1, 7), Cell(1, 8), Cell(1, 9), Cell(3, 4), Cell(3, 5), Cell(3, 6)}, {3})},
+        {"Unique Loop type 3: r3c1 {1,2,4} r3c7 {1,2,3} and r3c5 {3,4} a naked pair", Technique::UniqueLoop3,
+         [](Candidates& b) {
+             SixLoop(b, {Cell(3, 1), Cell(3, 7)});
+             b[Cell(3, 1)] = Digits({1, 2, 4});
+             b[Cell(3, 7)] = Digits({1, 2, 3});
+             b[Cell(3, 5)] = Digits({3, 4});
+         },
+         RowExcept(3, {1, 5, 7}, {3, 4})},
+        {"Unique Loop type 4: 1 of row 3 only in r3c1 and r3c7", Technique::UniqueLoop4,
+         [](Candidates& b) {
+             SixLoop(b, {Cell(3, 1), Cell(3, 7)});
+             KeepOnly(b, RowUnit(2), 1, {Cell(3, 1), Cell(3, 7)});
+         },
+         EliminationsOf({Cell(3, 1), Cell(3, 7)}, {2})},
         {"ALS-XZ: r1c1 {1,2} and r1c5 {1,3} + r5c5 {2,3}, x = 1, z = 2", Technique::AlsXz,
          [](Candidates& b) {
              b[Cell(1, 1)] = Digits({1, 2});
@@ -265,6 +320,37 @@ TEST(Techniques, NearMissesEliminateNothing)
              KeepOnly(b, BoxUnit(2), 4, {Cell(1, 8), Cell(2, 7)});
          },
          {}},
+        {"Unique Rectangle over four boxes: r1c1 r1c5 r5c1 {1,2}", Technique::UniqueRectangle1,
+         [](Candidates& b) { b[Cell(1, 1)] = b[Cell(1, 5)] = b[Cell(5, 1)] = Digits({1, 2}); }, {}},
+        {"Unique Rectangle type 3 whose roof and r2c7 {3,5} hold three digits", Technique::UniqueRectangle3,
+         [](Candidates& b) {
+             b[Cell(1, 1)] = b[Cell(1, 4)] = Digits({1, 2});
+             b[Cell(2, 1)] = Digits({1, 2, 3});
+             b[Cell(2, 4)] = Digits({1, 2, 4});
+             b[Cell(2, 7)] = Digits({3, 5});
+         },
+         {}},
+        // Rows and columns pair up, but each cell is alone in its box: the
+        // two digits cannot swap.
+        {"loop of six through six boxes", Technique::UniqueLoop1,
+         [](Candidates& b) {
+             for (int cell : {Cell(1, 1), Cell(1, 4), Cell(4, 4), Cell(4, 7), Cell(7, 7)})
+                 b[cell] = Digits({1, 2});
+         },
+         {}},
+        {"Unique Loop type 2 whose extra cells hold different digits", Technique::UniqueLoop2,
+         [](Candidates& b) {
+             SixLoop(b, {Cell(1, 4), Cell(3, 7)});
+             b[Cell(1, 4)] = Digits({1, 2, 3});
+             b[Cell(3, 7)] = Digits({1, 2, 4});
+         },
+         {}},
+        {"Unique Loop type 4 where 1 has a third place in row 3", Technique::UniqueLoop4,
+         [](Candidates& b) {
+             SixLoop(b, {Cell(3, 1), Cell(3, 7)});
+             KeepOnly(b, RowUnit(2), 1, {Cell(3, 1), Cell(3, 7), Cell(3, 9)});
+         },
+         {}},
         {"chain of two bivalue cells that share no digit", Technique::AlternatingChain,
          [](Candidates& b) {
              b[Cell(1, 1)] = Digits({1, 2});
@@ -317,6 +403,65 @@ TEST(Techniques, GroupedXChainLinksThroughABoxLineGroup)
     EXPECT_FALSE(grouped.HasCandidate(Cell(6, 9), 6));
 }
 
+// A uniqueness step rates higher for a larger subset and a longer loop.
+TEST(Techniques, UniquenessRatingsGrowWithTheSubsetAndTheLoop)
+{
+    const std::vector<std::tuple<const char*, Technique, std::function<void(Candidates&)>, int>> cases = {
+        {"rectangle type 1", Technique::UniqueRectangle1,
+         [](Candidates& b) { b[Cell(1, 1)] = b[Cell(1, 4)] = b[Cell(2, 1)] = Digits({1, 2}); }, 45},
+        {"rectangle type 3 with a naked triple", Technique::UniqueRectangle3, UniqueTriple, 48},
+        {"loop of six, type 1", Technique::UniqueLoop1, [](Candidates& b) { SixLoop(b, {Cell(3, 1)}); }, 48},
+    };
+    for (const auto& [name, technique, setUp, rating] : cases) {
+        Candidates candidates;
+        candidates.fill(AllDigits);
+        setUp(candidates);
+        CandidateBoard board = CandidateBoard::FromCandidates(candidates);
+        EXPECT_EQ(ApplyTechniqueRated(technique, board), rating) << name;
+    }
+}
+
+// A bivalue universal grave: the cells of 1 and 2 of a solved grid hold
+// {1,2}, those of 3 and 4 hold {3,4}, every other cell is placed, so each
+// digit has two places or none in every unit. Then the listed cells get one
+// further candidate each.
+CandidateBoard GraveWith(std::initializer_list<std::pair<int, int>> extras)
+{
+    Candidates candidates;
+    std::array<int, CellCount> solution{};
+    for (int row = 0; row < GridSide; ++row)
+        for (int column = 0; column < GridSide; ++column) {
+            const int digit = (row * BoxSide + row / BoxSide + column) % GridSide + 1;
+            const int cell = row * GridSide + column;
+            solution[cell] = digit;
+            candidates[cell] = digit <= 2 ? Digits({1, 2}) : digit <= 4 ? Digits({3, 4}) : DigitBit(digit);
+        }
+    for (const auto& [cell, digit] : extras)
+        candidates[cell] |= DigitBit(digit);
+    CandidateBoard board = CandidateBoard::FromCandidates(candidates);
+    for (int cell = 0; cell < CellCount; ++cell)
+        if (solution[cell] > 4)
+            board.Place(cell, solution[cell]);
+    board.RecordChanges(true);
+    return board;
+}
+
+TEST(Techniques, BugType2TakesTheSharedDigitFromCellsThatSeeEveryThreeCandidateCell)
+{
+    // r1c1 (1) and r1c2 (2) hold {1,2,3}: one of them is 3, so the 3 leaves
+    // the {3,4} cells of row 1 and box 1.
+    CandidateBoard grave = GraveWith({{Cell(1, 1), 3}, {Cell(1, 2), 3}});
+    EXPECT_FALSE(ApplyTechnique(Technique::BugPlusOne, grave));
+    EXPECT_TRUE(ApplyTechnique(Technique::BugType2, grave));
+    EXPECT_EQ(Eliminations(grave), EliminationsOf({Cell(1, 3), Cell(1, 4), Cell(2, 1)}, {3}));
+
+    // r2c1 (4) also holds a 1: the three cells share 1 and 3, but without
+    // either of them some digit keeps one place or three in a unit.
+    CandidateBoard broken = GraveWith({{Cell(1, 1), 3}, {Cell(1, 2), 3}, {Cell(2, 1), 1}});
+    EXPECT_FALSE(ApplyTechnique(Technique::BugType2, broken));
+    EXPECT_TRUE(broken.Changes().empty());
+}
+
 TEST(Techniques, RatingsRiseWithTheTechniqueOrderAndBandsDoNotOverlap)
 {
     int previous = 0;
@@ -337,6 +482,8 @@ TEST(Techniques, RatingsRiseWithTheTechniqueOrderAndBandsDoNotOverlap)
     EXPECT_EQ(TierOf(Technique::XWing), FishAndWingsTier);
     EXPECT_EQ(TierOf(Technique::NakedQuad), FishAndWingsTier);
     EXPECT_EQ(TierOf(Technique::BugPlusOne), FishAndWingsTier);
+    EXPECT_EQ(TierOf(Technique::UniqueLoop3), FishAndWingsTier);
+    EXPECT_EQ(TierOf(Technique::BugType2), FishAndWingsTier);
     EXPECT_EQ(TierOf(Technique::WWing), ChainsTier);
     EXPECT_EQ(TierOf(Technique::AlsXz), ChainsTier);
     EXPECT_EQ(TierOf(Technique::GroupedAlternatingChain), ChainsTier);

@@ -69,6 +69,14 @@ TEST(HintText, NamesTheRegionThenExplainsThenSaysWhatWasDone)
          "r1c1 (1 and 2) sees r1c5 (1 and 3) and r5c1 (2 and 3): whatever r1c1 holds, one of the two is 3, and a "
          "cell that sees both cannot be. So 3 goes from r5c5.",
          "Done: 3 is out of r5c5."},
+        {"Unique Loop",
+         StepHint(Technique::UniqueLoop1, {grader::BoxUnit(0), grader::BoxUnit(1), grader::BoxUnit(2)},
+                  {G(1, 1), G(1, 4), G(2, 4), G(2, 7), G(3, 7), G(3, 1)}, {{G(1, 1), 1}, {G(1, 1), 2}}, {},
+                  {{G(3, 1), 1}, {G(3, 1), 2}}),
+         "Unique Loop type 1 in boxes 1, 2 and 3.",
+         "r1c1, r1c4, r2c4, r2c7, r3c7 and r3c1 would form a loop of two digits that could swap, and the puzzle "
+         "has one solution. So 1 goes from r3c1; 2 from r3c1.",
+         "Done: 1 is out of r3c1; 2 out of r3c1."},
         {"forcing chain by contradiction",
          StepHint(Technique::ForcingChain, {grader::BoxUnit(5)}, {G(4, 9)}, {{G(4, 9), 4}}, {}, {{G(4, 9), 4}}),
          "Forcing chain in box 6.",

@@ -63,6 +63,14 @@ TEST(BankCheck, ReportsEachFaultOfALine)
             twoSolutions[cell] = 0; // a minimal puzzle less one given has several solutions
             break;
         }
+    // The minimal puzzle with one more given of its solution: that given, at
+    // least, can go again.
+    Grid padded = f.minimalHarder;
+    for (int cell = 0; cell < CellCount; ++cell)
+        if (padded[cell] == 0) {
+            padded[cell] = f.solution[cell];
+            break;
+        }
     GeneratorRandom random(9);
     const Grid fewGivens = SinglesPuzzle(f.solution, 38, random);
 
@@ -82,6 +90,7 @@ TEST(BankCheck, ReportsEachFaultOfALine)
         {"zero", &EasyRule(), easyLine.substr(0, 40) + "0" + easyLine.substr(41), "character 41 '0'"},
         {"letters and digits not a grid", &EasyRule(), invalidGrid, "do not form a valid Sudoku grid"},
         {"several solutions", &NormalRule(), PuzzleText(f.solution, twoSolutions), "more than one solution"},
+        {"padded puzzle above Easy", &NormalRule(), PuzzleText(f.solution, padded), "not minimal"},
         {"too few givens for Easy", &EasyRule(), PuzzleText(f.solution, fewGivens), "givens, outside 41..51"},
     };
     for (const Case& c : cases) {
@@ -97,6 +106,8 @@ TEST(BankCheck, ReportsEachFaultOfALine)
         }
         EXPECT_TRUE(HasFailureContaining(report, c.expected)) << c.name << ": " << ::testing::PrintToString(report.failures);
     }
+    // The minimal puzzle itself passes the minimality check (whatever its band).
+    EXPECT_FALSE(HasFailureContaining(CheckList(NormalRule(), PuzzleText(f.solution, f.minimalHarder) + "\n"), "not minimal"));
 }
 
 TEST(BankCheck, MeasuresAWholeListAgainstTheTable)

@@ -80,27 +80,6 @@ TEST(Generator, SinglesPuzzleHasItsGivensAndNeedsOnlySingles)
     }
 }
 
-TEST(Generator, PaddingAddsGivensWithoutChangingTheGrade)
-{
-    GeneratorRandom random(6);
-    int padded = 0;
-    for (int i = 0; i < 40 && padded < 3; ++i) {
-        const Grid solution = RandomFullGrid(random);
-        Grid puzzle = MinimalPuzzle(solution, random);
-        const int tier = GradePuzzle(puzzle).tier;
-        if (tier < SubsetsTier)
-            continue;
-        const int target = GivenCount(puzzle) + 3;
-        if (!PadPuzzle(puzzle, solution, target, tier, random))
-            continue;
-        ++padded;
-        EXPECT_EQ(GivenCount(puzzle), target);
-        EXPECT_EQ(GradePuzzle(puzzle, solution).tier, tier);
-        EXPECT_TRUE(KeepsSolution(puzzle, solution));
-    }
-    EXPECT_EQ(padded, 3);
-}
-
 // The generator's threads each write their own results from their own random
 // streams, so the number of threads changes nothing.
 TEST(Generator, ThreadsDoNotChangeWhatIsMade)
