@@ -81,6 +81,9 @@ void TControl::SetParent(TWinControl* newParent)
         parentControl->RemoveControl(this);
     parentControl = newParent;
     if (parentControl) {
+        // A control that joins a scaled parent is laid out in its pixels.
+        if (controlDpi != parentControl->CurrentDpi() && parentControl->CurrentDpi() != DefaultDpi)
+            AdoptDpi(parentControl->CurrentDpi());
         if (parentColor)
             AdoptParentColor();
         if (parentFont)
@@ -103,6 +106,41 @@ void TControl::SetBounds(int newLeft, int newTop, int newWidth, int newHeight)
     ApplyBounds();
     BoundsChanged();
     RequestAlign();
+}
+
+void TControl::ScaleToDpi(unsigned dpi)
+{
+    if (dpi == 0 || dpi == controlDpi)
+        return;
+    ChangeScale(dpi, controlDpi);
+}
+
+void TControl::ChangeScale(unsigned toDpi, unsigned fromDpi)
+{
+    controlDpi = toDpi;
+    ScaleBounds(toDpi, fromDpi);
+    // A control that follows its parent's font gets the scaled font from it;
+    // one without a parent (a form) has its own.
+    if (!parentFont || !parentControl)
+        controlFont->ScaleToPixelsPerInch(toDpi);
+}
+
+void TControl::ScaleBounds(unsigned toDpi, unsigned fromDpi)
+{
+    const int left = ScaleBetweenDpi(boundsLeft, toDpi, fromDpi);
+    const int top = ScaleBetweenDpi(boundsTop, toDpi, fromDpi);
+    const int right = ScaleBetweenDpi(boundsLeft + boundsWidth, toDpi, fromDpi);
+    const int bottom = ScaleBetweenDpi(boundsTop + boundsHeight, toDpi, fromDpi);
+    SetBounds(left, top, right - left, bottom - top);
+}
+
+int ScaleBetweenDpi(int value, unsigned toDpi, unsigned fromDpi)
+{
+    if (toDpi == fromDpi || fromDpi == 0)
+        return value;
+    const long long scaled = static_cast<long long>(value) * toDpi;
+    const long long half = fromDpi / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / fromDpi : -((-scaled + half) / fromDpi));
 }
 
 void TControl::UpdateBounds(int newLeft, int newTop, int newWidth, int newHeight)
