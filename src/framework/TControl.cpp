@@ -108,6 +108,13 @@ void TControl::SetBounds(int newLeft, int newTop, int newWidth, int newHeight)
     RequestAlign();
 }
 
+void TControl::AdoptDpi(unsigned dpi)
+{
+    controlDpi = dpi;
+    if (!parentFont)
+        controlFont->ScaleToPixelsPerInch(dpi);
+}
+
 void TControl::ScaleToDpi(unsigned dpi)
 {
     if (dpi == 0 || dpi == controlDpi)

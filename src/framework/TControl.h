@@ -160,8 +160,9 @@ protected:
     // The bounds' part of ChangeScale.
     virtual void ScaleBounds(unsigned toDpi, unsigned fromDpi);
     // Takes `dpi` as the DPI of its lengths without changing them: a control
-    // given to a parent that is already scaled is laid out in its pixels.
-    void AdoptDpi(unsigned dpi) { controlDpi = dpi; }
+    // given to a parent that is already scaled is laid out in its pixels. A
+    // font of its own keeps its point size at that DPI.
+    void AdoptDpi(unsigned dpi);
 
     // Called after the bounds changed, before the parent realigns.
     virtual void BoundsChanged() {}

@@ -89,6 +89,16 @@ TEST(DpiScaling, AFormWrittenAt96DpiIsLaidOutAtTheScreenDpiAtDpi)
     ASSERT_EQ(WindowDpi(scaled.form.WindowHandle()), dpi) << "the test prefix is not at the DPI the run expects";
     EXPECT_EQ(scaled.form.CurrentDpi(), dpi);
     ExpectLayoutAt(scaled, dpi);
+
+    // A control added to the shown form is laid out in its pixels; its own
+    // font keeps its point size at the form's DPI.
+    auto* added = Create<TButton>(&scaled.form);
+    added->Font().SetSize(ButtonFontPoints);
+    added->SetParent(&scaled.form);
+    added->SetBounds(1, 2, 30, 40);
+    EXPECT_EQ(added->CurrentDpi(), dpi);
+    EXPECT_EQ(added->BoundsRect().right, 31);
+    EXPECT_EQ(added->Font().Height(), -MulDiv(ButtonFontPoints, int(dpi), 72));
 }
 
 TEST(DpiScaling, DpiChangedTakesTheSuggestedPlaceAndScalesTheFormAndBackAtDpi)
