@@ -21,3 +21,19 @@ function(orvane_add_wine_test target)
     DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS win TIMEOUT 120)
 endfunction()
+
+# orvane_add_wine_dpi_tests(target): runs the executable's tests named
+# "AtDpi" again at 120, 144 and 192 DPI, each DPI in a Wine prefix of its own
+# (wineprefix-dpiN beside the 96-DPI one), the DPI they expect in
+# ORVANE_TEST_DPI.
+set(ORVANE_TEST_DPIS 120 144 192)
+function(orvane_add_wine_dpi_tests target)
+  foreach(dpi IN LISTS ORVANE_TEST_DPIS)
+    set(prefix ${CMAKE_BINARY_DIR}/wineprefix-dpi${dpi})
+    add_test(NAME ${target}.AtDpi${dpi}
+             COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/wine-dpi-test.sh ${dpi} ${ORVANE_WINEARCH} ${prefix}
+                     $<TARGET_FILE:${target}> --gtest_filter=*AtDpi*)
+    # Tests of one prefix take turns: each run stops the prefix's wineserver.
+    set_tests_properties(${target}.AtDpi${dpi} PROPERTIES LABELS win TIMEOUT 600 RESOURCE_LOCK wineprefix-dpi${dpi})
+  endforeach()
+endfunction()

@@ -73,11 +73,13 @@ orvane_runs_win32() {
 }
 
 # Starts Xvfb on the first free display number from 90 up and exports DISPLAY.
+# The screen is 1280x1024 unless a size (e.g. 2560x2048) is given.
 orvane_start_display() {
+  local size=${1:-1280x1024}
   local n
   for n in $(seq 90 140); do
     if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-      Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+      Xvfb ":$n" -screen 0 "${size}x24" -nolisten tcp >/dev/null 2>&1 &
       orvane_xvfb_pid=$!
       local i
       for i in $(seq 1 50); do
@@ -139,6 +141,26 @@ orvane_prepare_prefix() {
   # Start Wine's system processes (services, devices, RPC) now, detached from
   # every pipe: started by the first test instead, they would inherit its
   # output pipe and ctest would wait for them until its timeout.
+  orvane_step "start Wine's system processes in $WINEPREFIX" "$WINELOADER" cmd.exe /c exit </dev/null
+}
+
+# Sets the screen DPI of the prefix in use to DPI (96, 120, 144, 192, ...):
+# the LogPixels value that Wine's windows and fonts take at start. The
+# prefix's wineserver restarts so that no process of it keeps the old value.
+# Use a prefix of its own per DPI (e.g. build/win64/wineprefix-dpi144), so
+# that the 96-DPI prefix of the other tests stays as it is.
+orvane_set_prefix_dpi() {
+  local dpi=$1
+  local marker="$WINEPREFIX/.orvane-dpi"
+  if [ -f "$marker" ] && [ "$(cat "$marker")" = "$dpi" ]; then
+    return 0
+  fi
+  orvane_step "set the prefix's DPI (LogPixels) to $dpi" "$WINELOADER" reg.exe add 'HKCU\Control Panel\Desktop' \
+    /v LogPixels /t REG_DWORD /d "$dpi" /f </dev/null || return
+  wineserver -k >/dev/null 2>&1 || true
+  orvane_step "wait for the registry to be written" wineserver -w || return
+  echo "$dpi" >"$marker"
+  orvane_step "start the prefix's wineserver again" wineserver -p || return
   orvane_step "start Wine's system processes in $WINEPREFIX" "$WINELOADER" cmd.exe /c exit </dev/null
 }
 

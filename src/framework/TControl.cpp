@@ -81,6 +81,9 @@ void TControl::SetParent(TWinControl* newParent)
         parentControl->RemoveControl(this);
     parentControl = newParent;
     if (parentControl) {
+        // A control that joins a scaled parent is laid out in its pixels.
+        if (controlDpi != parentControl->CurrentDpi() && parentControl->CurrentDpi() != DefaultDpi)
+            AdoptDpi(parentControl->CurrentDpi());
         if (parentColor)
             AdoptParentColor();
         if (parentFont)
@@ -103,6 +106,66 @@ void TControl::SetBounds(int newLeft, int newTop, int newWidth, int newHeight)
     ApplyBounds();
     BoundsChanged();
     RequestAlign();
+}
+
+void TControl::AdoptDpi(unsigned dpi)
+{
+    controlDpi = dpi;
+    if (!parentFont)
+        controlFont->ScaleToPixelsPerInch(dpi);
+}
+
+void TControl::ScaleToDpi(unsigned dpi)
+{
+    if (dpi == 0 || dpi == controlDpi)
+        return;
+    ChangeScale(dpi, controlDpi);
+}
+
+void TControl::ChangeScale(unsigned toDpi, unsigned fromDpi)
+{
+    controlDpi = toDpi;
+    ScaleBounds(toDpi, fromDpi);
+    // A control that follows its parent's font gets the scaled font from it;
+    // one without a parent (a form) has its own.
+    if (!parentFont || !parentControl)
+        controlFont->ScaleToPixelsPerInch(toDpi);
+}
+
+void TControl::ScaleBounds(unsigned toDpi, unsigned fromDpi)
+{
+    const int left = ScaleBetweenDpi(boundsLeft, toDpi, fromDpi);
+    const int top = ScaleBetweenDpi(boundsTop, toDpi, fromDpi);
+    const int right = ScaleBetweenDpi(boundsLeft + boundsWidth, toDpi, fromDpi);
+    const int bottom = ScaleBetweenDpi(boundsTop + boundsHeight, toDpi, fromDpi);
+    SetBounds(left, top, right - left, bottom - top);
+}
+
+namespace {
+
+// `value` * `toDpi` / `fromDpi`, rounded to the nearest (halves away from 0).
+int RoundedScale(int value, unsigned toDpi, unsigned fromDpi)
+{
+    const long long scaled = static_cast<long long>(value) * toDpi;
+    const long long half = fromDpi / 2;
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / fromDpi : -((-scaled + half) / fromDpi));
+}
+
+} // namespace
+
+int ScaleBetweenDpi(int value, unsigned toDpi, unsigned fromDpi)
+{
+    if (toDpi == fromDpi || fromDpi == 0)
+        return value;
+    // A length that is a 96-DPI length scaled is scaled again from that
+    // length: moving from DPI to DPI and back then gives the same pixels
+    // instead of drifting by a rounding each time.
+    if (fromDpi != DefaultDpi) {
+        const int designed = RoundedScale(value, DefaultDpi, fromDpi);
+        if (ScaleForDpi(designed, fromDpi) == value)
+            return ScaleForDpi(designed, toDpi);
+    }
+    return RoundedScale(value, toDpi, fromDpi);
 }
 
 void TControl::UpdateBounds(int newLeft, int newTop, int newWidth, int newHeight)

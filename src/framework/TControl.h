@@ -114,6 +114,16 @@ public:
     bool ParentShowHint() const { return parentShowHint; }
     void SetParentShowHint(bool value);
 
+    // The DPI the control's bounds and font are in: 96 while a layout is
+    // written, the window's DPI once its form was scaled to it.
+    unsigned CurrentDpi() const { return controlDpi; }
+    // A length written at 96 DPI, at CurrentDpi: for bounds set after the
+    // control was scaled.
+    int ScaleLength(int pixels) const { return ScaleForDpi(pixels, controlDpi); }
+    // Scales the bounds and the font, and those of the children, from
+    // CurrentDpi to `dpi`.
+    void ScaleToDpi(unsigned dpi);
+
     void WindowProc(TMessage& message);
     // Puts a procedure in front of the control's message handling, until the
     // returned handle goes; hooks come off in any order.
@@ -143,6 +153,17 @@ protected:
     virtual void MouseDown(TMouseButton button, unsigned shift, int x, int y);
     virtual void MouseUp(TMouseButton button, unsigned shift, int x, int y);
 
+    // Scales the control from `fromDpi` to `toDpi`: the bounds by their
+    // edges (so that neighbours stay neighbours) and a font of its own;
+    // derived controls scale their own lengths too and then call this.
+    virtual void ChangeScale(unsigned toDpi, unsigned fromDpi);
+    // The bounds' part of ChangeScale.
+    virtual void ScaleBounds(unsigned toDpi, unsigned fromDpi);
+    // Takes `dpi` as the DPI of its lengths without changing them: a control
+    // given to a parent that is already scaled is laid out in its pixels. A
+    // font of its own keeps its point size at that DPI.
+    void AdoptDpi(unsigned dpi);
+
     // Called after the bounds changed, before the parent realigns.
     virtual void BoundsChanged() {}
     // Asks the parent to arrange its children again.
@@ -161,6 +182,7 @@ private:
     void AdoptParentFont();
 
     TWinControl* parentControl = nullptr;
+    unsigned controlDpi = DefaultDpi;
     int boundsLeft = 0;
     int boundsTop = 0;
     int boundsWidth = 0;
@@ -181,6 +203,9 @@ private:
     bool leftPressed = false;
     std::shared_ptr<TMessageLayers> windowProcHooks;
 };
+
+// `value`, a length at `fromDpi`, at `toDpi`, rounded to the nearest pixel.
+int ScaleBetweenDpi(int value, unsigned toDpi, unsigned fromDpi);
 
 // The shift state of a mouse message's key flags.
 unsigned ShiftFromMouseKeys(WPARAM keys);

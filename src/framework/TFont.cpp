@@ -58,10 +58,11 @@ void TFont::Assign(const TFont& source)
     if (&source == this)
         return;
     const bool sameHandle = SameHandleAs(source);
-    if (sameHandle && color == source.color)
+    if (sameHandle && color == source.color && pixelsPerInch == source.pixelsPerInch)
         return;
     name = source.name;
     height = source.height;
+    pixelsPerInch = source.pixelsPerInch;
     style = source.style;
     color = source.color;
     charset = source.charset;
@@ -86,9 +87,27 @@ void TFont::SetHeight(int newHeight)
     Changed(THandleChange::Release);
 }
 
-int TFont::Size() const { return -MulDiv(height, PointsPerInch, ScreenPixelsPerInch()); }
+int TFont::Size() const { return -MulDiv(height, PointsPerInch, int(pixelsPerInch)); }
 
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, ScreenPixelsPerInch(), PointsPerInch)); }
+void TFont::SetSize(int points) { SetHeight(-MulDiv(points, int(pixelsPerInch), PointsPerInch)); }
+
+void TFont::ScaleToPixelsPerInch(unsigned dpi)
+{
+    if (dpi == 0 || dpi == pixelsPerInch)
+        return;
+    // A height given as a point size keeps that size exactly; scaling its
+    // rounded pixels instead would drift (8 points: 11 px at 96, 17 at 144
+    // instead of 16, which reads back as 9 points).
+    const int points = Size();
+    const bool fromPoints = height < 0 && -MulDiv(points, int(pixelsPerInch), PointsPerInch) == height;
+    const int scaled = fromPoints ? -MulDiv(points, int(dpi), PointsPerInch) : MulDiv(height, int(dpi), int(pixelsPerInch));
+    pixelsPerInch = dpi;
+    const bool sameHeight = scaled == height;
+    height = scaled;
+    // Fonts that follow this one take the new density even when the height
+    // stays.
+    Changed(sameHeight ? THandleChange::Keep : THandleChange::Release);
+}
 
 void TFont::SetStyle(unsigned newStyle)
 {

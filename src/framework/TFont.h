@@ -3,6 +3,7 @@
 #include "framework/GdiOwners.h"
 #include "framework/TColor.h"
 #include "framework/TObject.h"
+#include "core/base/DpiScale.h"
 
 #include <windows.h>
 
@@ -36,9 +37,15 @@ public:
     // Height in pixels; negative: the character height without leading.
     int Height() const { return height; }
     void SetHeight(int newHeight);
-    // Size in points at the screen's resolution.
+    // Size in points at the font's PixelsPerInch.
     int Size() const;
     void SetSize(int points);
+    // The density the height is given for: 96 in a layout, the window's DPI
+    // once the control that owns the font was scaled to it.
+    unsigned PixelsPerInch() const { return pixelsPerInch; }
+    // Gives the font the same size in points at another density: the height
+    // in pixels scales by `dpi` / PixelsPerInch.
+    void ScaleToPixelsPerInch(unsigned dpi);
     unsigned Style() const { return style; }
     void SetStyle(unsigned newStyle);
     TColor Color() const { return color; }
@@ -62,13 +69,14 @@ private:
 
     std::wstring name = L"MS Sans Serif";
     int height = -11;
+    unsigned pixelsPerInch = DefaultDpi;
     unsigned style = 0;
     TColor color = clWindowText;
     BYTE charset = DEFAULT_CHARSET;
     mutable TSharedHandle handle;
 };
 
-// Logical pixels per inch of the screen.
+// Logical pixels per inch of the screen (the system's DPI).
 int ScreenPixelsPerInch();
 
 } // namespace orvane::framework

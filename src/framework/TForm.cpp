@@ -7,6 +7,7 @@
 #include "framework/PublishedProperties.h"
 #include "framework/TApplication.h"
 #include "framework/TScreen.h"
+#include "framework/WindowDpi.h"
 
 #include <vector>
 
@@ -383,6 +384,52 @@ void TCustomForm::DefaultHandler(TMessage& message)
     TWinControl::DefaultHandler(message);
 }
 
+void TCustomForm::CreateHandle()
+{
+    if (!WindowHandle()) {
+        // An MDI child lives on its frame's screen; any other form starts on
+        // the primary screen, whose DPI is the system's.
+        const TCustomForm* frame = formStyle == TFormStyle::fsMDIChild ? MDIFrame() : nullptr;
+        ScaleToDpi(frame ? frame->CurrentDpi() : SystemDpi());
+    }
+    TWinControl::CreateHandle();
+    // The system may have put the window on a screen of another DPI.
+    if (HWND window = WindowHandle())
+        ScaleToDpi(WindowDpi(window));
+}
+
+void TCustomForm::ScaleBounds(unsigned toDpi, unsigned fromDpi)
+{
+    auto scale = [toDpi, fromDpi](int length) { return ScaleBetweenDpi(length, toDpi, fromDpi); };
+    clientWidth = scale(clientWidth);
+    clientHeight = scale(clientHeight);
+    constraints = TSizeConstraints{scale(constraints.MinWidth), scale(constraints.MinHeight),
+                                   scale(constraints.MaxWidth), scale(constraints.MaxHeight)};
+    if (WindowHandle() && clientWidth > 0 && clientHeight > 0) {
+        FitClientSize();
+        return;
+    }
+    SetBounds(Left(), Top(), scale(Width()), scale(Height()));
+}
+
+void TCustomForm::ChangeDpi(unsigned dpi, const RECT& suggested)
+{
+    HWND window = WindowHandle();
+    DisableAlign();
+    // The suggested size is the system's; the client size the form keeps is
+    // scaled below, so this size is not the user's choice.
+    fittingClient = true;
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    fittingClient = false;
+    ScaleToDpi(dpi);
+    if (OnDpiChanged)
+        OnDpiChanged(this);
+    FitClientSize();
+    EnableAlign();
+    InvalidateRect(window, nullptr, TRUE);
+}
+
 void TCustomForm::CreateWnd()
 {
     HWND window = WindowHandle();
@@ -580,6 +627,10 @@ void TCustomForm::WndProc(TMessage& message)
             ::SetMenu(WindowHandle(), nullptr);
         mdiClient = nullptr;
         break;
+    case WM_DPICHANGED:
+        ChangeDpi(HIWORD(message.WParam), *reinterpret_cast<const RECT*>(message.LParam));
+        message.Result = 0;
+        return;
     case WM_GETMINMAXINFO:
         DefaultHandler(message);
         ApplyConstraints(*reinterpret_cast<MINMAXINFO*>(message.LParam));

@@ -106,6 +106,11 @@ public:
 
     void Notification(TComponent* component, TOperation operation) override;
 
+    // After the form moved to a monitor of another DPI and scaled itself and
+    // its children: whatever draws the form's frame or keeps lengths of its
+    // own (a skin) rescales here; the form then fits its client size again.
+    TNotifyEvent OnDpiChanged;
+
     TNotifyEvent OnCreate;
     // Runs first when the form is destroyed, while it is whole.
     TNotifyEvent OnDestroy;
@@ -118,7 +123,12 @@ protected:
     void EndLayout();
 
     void CreateParams(TCreateParams& params) override;
+    // Scales the layout to the DPI of the screen the window is made on.
+    void CreateHandle() override;
     void CreateWnd() override;
+    // The form keeps its place on the screen; its client size and size
+    // limits scale.
+    void ScaleBounds(unsigned toDpi, unsigned fromDpi) override;
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
     void AlignControls(RECT& rect) override;
@@ -136,6 +146,8 @@ private:
     TCustomForm* MDIFrame() const;
     void MakeMDIChildParams(TCreateParams& params);
     void ApplyConstraints(MINMAXINFO& limits) const;
+    // WM_DPICHANGED: takes the suggested rectangle and scales to the new DPI.
+    void ChangeDpi(unsigned dpi, const RECT& suggested);
     // Before an MDI child hides: another child becomes active, and the
     // frame's caption and menu lose a maximized child's.
     void PassOnMDIActivation();

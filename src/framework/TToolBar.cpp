@@ -109,6 +109,15 @@ void TToolBar::CreateWnd()
     ApplySizes();
 }
 
+void TToolBar::ChangeScale(unsigned toDpi, unsigned fromDpi)
+{
+    buttonWidth = ScaleBetweenDpi(buttonWidth, toDpi, fromDpi);
+    buttonHeight = ScaleBetweenDpi(buttonHeight, toDpi, fromDpi);
+    indent = ScaleBetweenDpi(indent, toDpi, fromDpi);
+    TWinControl::ChangeScale(toDpi, fromDpi);
+    ApplySizes();
+}
+
 void TToolBar::ApplySizes()
 {
     HWND bar = WindowHandle();

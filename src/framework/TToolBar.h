@@ -109,6 +109,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    // The buttons' size and the indent scale with the bar.
+    void ChangeScale(unsigned toDpi, unsigned fromDpi) override;
     void WndProc(TMessage& message) override;
 
 private:

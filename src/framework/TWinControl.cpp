@@ -531,6 +531,20 @@ void TWinControl::ApplyAnchors(int widthChange, int heightChange)
     }
 }
 
+void TWinControl::ChangeScale(unsigned toDpi, unsigned fromDpi)
+{
+    DisableAlign();
+    TControl::ChangeScale(toDpi, fromDpi);
+    for (std::size_t i = 0; i < controls.size(); ++i)
+        controls[i]->ScaleToDpi(toDpi);
+    // The anchored children were placed for the client size before; they
+    // scaled with it, so the scaled size is the one they are placed for.
+    if (anchoredClient.cx >= 0)
+        anchoredClient = SIZE{ScaleBetweenDpi(anchoredClient.cx, toDpi, fromDpi),
+                              ScaleBetweenDpi(anchoredClient.cy, toDpi, fromDpi)};
+    EnableAlign();
+}
+
 void TWinControl::EnableAlign()
 {
     if (alignDisabled > 0 && --alignDisabled == 0)

@@ -111,6 +111,9 @@ protected:
     virtual bool PreviewsKeys() const { return false; }
 
     virtual void AlignControls(RECT& rect);
+    // Scales the control and then its children, arranging them once at the
+    // end.
+    void ChangeScale(unsigned toDpi, unsigned fromDpi) override;
     // Fills the background on WM_ERASEBKGND (windows of the framework's own).
     virtual void EraseBackground(HDC dc);
 

@@ -45,13 +45,17 @@ void THintPanel::SetText(const std::wstring& text)
     TClientDC screen(nullptr);
     TSelectedObject font;
     font.Select(screen.Handle(), Label1->Font().Handle());
-    RECT measured{0, 0, PanelClientWidth - 2 * TextMargin, 0};
+    // The panel may already be scaled to the screen's DPI: its lengths are
+    // taken at that DPI.
+    const int panelWidth = ScaleLength(PanelClientWidth);
+    const int margin = ScaleLength(TextMargin);
+    RECT measured{0, 0, panelWidth - 2 * margin, 0};
     DrawTextW(screen.Handle(), text.c_str(), int(text.size()), &measured,
               DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS);
-    const int height = std::max(LeastTextHeight, int(measured.bottom - measured.top));
+    const int height = std::max(ScaleLength(LeastTextHeight), int(measured.bottom - measured.top));
     Label1->SetCaption(text);
-    Label1->SetBounds(TextMargin, TextMargin, PanelClientWidth - 2 * TextMargin, height);
-    SetClientSize(PanelClientWidth, height + 2 * TextMargin);
+    Label1->SetBounds(margin, margin, panelWidth - 2 * margin, height);
+    SetClientSize(panelWidth, height + 2 * margin);
 }
 
 void THintPanel::ShowAt(const RECT& place)

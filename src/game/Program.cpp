@@ -3,6 +3,7 @@
 #include "framework/CrashReports.h"
 #include "framework/StartupMarkers.h"
 #include "framework/TApplication.h"
+#include "framework/WindowDpi.h"
 #include "game/DataFolder.h"
 #include "game/Ufrmda.h"
 #include "game/Ufrmtk.h"
@@ -18,6 +19,8 @@ int RunProgram()
 {
     using framework::StartupMarker;
     framework::StartCrashReports(L"Orvane Sudoku", DataFolderPath());
+    // Before the first window: a window made before it would be stretched.
+    framework::DeclareDpiAwareness();
     StartupMarker("start");
     WindowsSeedSource clock;
     orvane::SetSeedSource(clock);

@@ -1,5 +1,6 @@
 #include "game/stdsudoku.h"
 
+#include "core/base/DpiScale.h"
 #include "core/puzzle/BoardGeometry.h"
 #include "framework/PublishedProperties.h"
 #include "framework/StartupMarkers.h"
@@ -113,18 +114,23 @@ void Tstdsudoku::Paint()
     TPanel::Paint();
     // The cells are windows on top of the board: the lines show only in the
     // gaps between them.
+    // The lines lie where they lie on the 96-DPI board, scaled to the
+    // board's DPI like the cells' edges, so that they stay in the gaps.
     framework::TCanvas& canvas = Canvas();
-    const int pitch = CellPitch(Width());
-    const int extent = BoardCells * pitch;
+    const unsigned dpi = CurrentDpi();
+    const int pitch = CellPitch(framework::ScaleBetweenDpi(Width(), DefaultDpi, dpi));
+    const int extent = ScaleForDpi(BoardCells * pitch, dpi);
     for (int k = 1; k <= GridLineCount; ++k) {
-        canvas.Pen.Width = GridLinePenWidth(k);
-        canvas.MoveTo(0, GridLinePosition(k, pitch));
-        canvas.LineTo(extent, GridLinePosition(k, pitch));
+        const int position = ScaleForDpi(GridLinePosition(k, pitch), dpi);
+        canvas.Pen.Width = ScaleLineWidthForDpi(GridLinePenWidth(k), dpi);
+        canvas.MoveTo(0, position);
+        canvas.LineTo(extent, position);
     }
     for (int k = 1; k <= GridLineCount; ++k) {
-        canvas.Pen.Width = GridLinePenWidth(k);
-        canvas.MoveTo(GridLinePosition(k, pitch), 0);
-        canvas.LineTo(GridLinePosition(k, pitch), extent);
+        const int position = ScaleForDpi(GridLinePosition(k, pitch), dpi);
+        canvas.Pen.Width = ScaleLineWidthForDpi(GridLinePenWidth(k), dpi);
+        canvas.MoveTo(position, 0);
+        canvas.LineTo(position, extent);
     }
     static bool firstPaintMarked = false;
     framework::StartupMarkerOnce("board-painted", firstPaintMarked);

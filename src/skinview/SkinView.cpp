@@ -2,6 +2,7 @@
 
 #include "framework/CrashReports.h"
 #include "framework/TApplication.h"
+#include "framework/WindowDpi.h"
 #include "game/DataFolder.h"
 #include "skinview/TMdiDemoForm.h"
 #include "skinview/TSkinViewForm.h"
@@ -33,6 +34,8 @@ std::vector<std::wstring> Arguments()
 int RunSkinView()
 {
     framework::StartCrashReports(L"Orvane Skin Gallery", game::DataFolderPath());
+    // Before the first window: a window made before it would be stretched.
+    framework::DeclareDpiAwareness();
     framework::TApplication application;
     application.SetTitle(L"Orvane Skin Gallery");
     bool mdi = false;

@@ -44,6 +44,11 @@ ArtCanvas::ArtCanvas(int canvasWidth, int canvasHeight)
 {
 }
 
+ArtCanvas::ArtCanvas(int canvasWidth, int canvasHeight, double drawingScale) : ArtCanvas(canvasWidth, canvasHeight)
+{
+    scale = drawingScale;
+}
+
 void ArtCanvas::Fill(const ShapeTest& shape, Rgba color)
 {
     Fill(shape, [color](double, double) { return color; });
@@ -56,12 +61,12 @@ void ArtCanvas::Fill(const ShapeTest& shape, const Paint& paint)
             int inside = 0;
             for (int sy = 0; sy < Subsamples; ++sy)
                 for (int sx = 0; sx < Subsamples; ++sx)
-                    if (shape(i + (sx + 0.5) / Subsamples, j + (sy + 0.5) / Subsamples))
+                    if (shape((i + (sx + 0.5) / Subsamples) / scale, (j + (sy + 0.5) / Subsamples) / scale))
                         ++inside;
             if (inside == 0)
                 continue;
             const double coverage = double(inside) / (Subsamples * Subsamples);
-            const Rgba color = paint(i + 0.5, j + 0.5);
+            const Rgba color = paint((i + 0.5) / scale, (j + 0.5) / scale);
             const double alpha = color.a * coverage;
             Rgba& target = pixels[std::size_t(j) * std::size_t(width) + std::size_t(i)];
             // Source over, premultiplied.

@@ -34,6 +34,10 @@ using Paint = std::function<Rgba(double x, double y)>;
 class ArtCanvas {
 public:
     ArtCanvas(int width, int height);
+    // A canvas of `width` x `height` pixels for a drawing made in units
+    // `scale` pixels wide: the same picture at another size, drawn at that
+    // size rather than stretched.
+    ArtCanvas(int width, int height, double scale);
 
     int Width() const { return width; }
     int Height() const { return height; }
@@ -49,6 +53,7 @@ public:
 private:
     int width;
     int height;
+    double scale = 1.0;
     std::vector<Rgba> pixels; // premultiplied
 };
 

@@ -170,7 +170,7 @@ Bitmap MainIcon(int size)
 
 } // namespace
 
-Bitmap ToolBarStrip()
+Bitmap ToolBarStrip(int extent)
 {
     const Drawing drawings[ToolImageCount] = {
         Tick,
@@ -188,11 +188,11 @@ Bitmap ToolBarStrip()
         Printer,
         SiteLogo,
     };
-    Bitmap strip(ToolImageExtent * ToolImageCount, ToolImageExtent, 0);
+    Bitmap strip(extent * ToolImageCount, extent, 0);
     for (int i = 0; i < ToolImageCount; ++i) {
-        ArtCanvas canvas(ToolImageExtent, ToolImageExtent);
+        ArtCanvas canvas(extent, extent, double(extent) / ToolImageExtent);
         drawings[i](canvas);
-        canvas.CopyInto(strip, i * ToolImageExtent, 0);
+        canvas.CopyInto(strip, i * extent, 0);
     }
     return strip;
 }
@@ -200,7 +200,7 @@ Bitmap ToolBarStrip()
 std::vector<Bitmap> MainIconImages()
 {
     std::vector<Bitmap> images;
-    for (const int size : {16, 24, 32, 48, 256})
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 256})
         images.push_back(MainIcon(size));
     return images;
 }

@@ -1,6 +1,7 @@
 // Draws the game's pictures (the tool bar images and the program icon) and
 // writes them as Windows files that the Windows build embeds:
-//   orvane-game-art <folder>  ->  toolbar.bmp, mainicon.ico, menucheck.bmp, mdicontrols.bmp (+ .pam previews)
+//   orvane-game-art <folder>  ->  toolbar.bmp (24 px images), toolbar-30.bmp ... toolbar-72.bmp (the same
+//   pictures drawn for screens above 96 DPI), mainicon.ico, menucheck.bmp, mdicontrols.bmp (+ .pam previews)
 #include "GameArt.h"
 #include "ImageFiles.h"
 #include "core/raster/WindowsBitmapFile.h"
@@ -21,10 +22,17 @@ int main(int argc, char** argv)
     using namespace orvane::art;
     const orvane::Bitmap strip = ToolBarStrip();
     const std::vector<orvane::Bitmap> icon = MainIconImages();
-    const bool written = WriteFileBytes((folder / "toolbar.bmp").string(), orvane::EncodeWindowsBitmap(strip, 32)) &&
+    bool larger = true;
+    for (const int extent : LargerToolImageExtents) {
+        const std::string name = "toolbar-" + std::to_string(extent);
+        const orvane::Bitmap sized = ToolBarStrip(extent);
+        larger = larger && WriteFileBytes((folder / (name + ".bmp")).string(), orvane::EncodeWindowsBitmap(sized, 32)) &&
+                 WriteFileBytes((folder / (name + ".pam")).string(), EncodePam(sized));
+    }
+    const bool written = larger && WriteFileBytes((folder / "toolbar.bmp").string(), orvane::EncodeWindowsBitmap(strip, 32)) &&
                          WriteFileBytes((folder / "toolbar.pam").string(), EncodePam(strip)) &&
                          WriteFileBytes((folder / "mainicon.ico").string(), EncodeIconFile(icon)) &&
-                         WriteFileBytes((folder / "mainicon-48.pam").string(), EncodePam(icon[3])) &&
+                         WriteFileBytes((folder / "mainicon-48.pam").string(), EncodePam(icon[5])) &&
                          WriteFileBytes((folder / "menucheck.bmp").string(),
                                         orvane::EncodeWindowsBitmap(MenuCheckMark(), 24)) &&
                          WriteFileBytes((folder / "mdicontrols.bmp").string(),

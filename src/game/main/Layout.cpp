@@ -204,10 +204,29 @@ void TForm1::CreateToolBar()
 
     ImageList1 = Create<TImageList>(this);
     ImageList1->SetName(L"ImageList1");
-    ImageList1->SetWidth(ToolImageExtent);
-    ImageList1->SetHeight(ToolImageExtent);
-    ImageList1->AddFromResource(ToolBarImagesResource);
+    LoadToolImages(DefaultDpi);
+}
+
+void TForm1::LoadToolImages(unsigned dpi)
+{
+    const int wanted = ScaleForDpi(ToolImageExtent, dpi);
+    const TSizedToolBarImages* chosen = &SizedToolBarImages[0];
+    for (const TSizedToolBarImages& images : SizedToolBarImages)
+        if (images.extent <= wanted)
+            chosen = &images;
+    if (ImageList1->Width() != chosen->extent || ImageList1->Count() == 0) {
+        ImageList1->SetWidth(chosen->extent);
+        ImageList1->SetHeight(chosen->extent);
+        ImageList1->AddFromResource(chosen->resource);
+    }
+    // The bar measures its buttons' images again.
     ToolBar1->SetImages(ImageList1);
+}
+
+void TForm1::ChangeScale(unsigned toDpi, unsigned fromDpi)
+{
+    TForm::ChangeScale(toDpi, fromDpi);
+    LoadToolImages(toDpi);
 }
 
 void TForm1::CreateMenu()

@@ -222,10 +222,15 @@ public:
 
 protected:
     void WndProc(framework::TMessage& message) override;
+    // The tool bar takes the images drawn for the new DPI.
+    void ChangeScale(unsigned toDpi, unsigned fromDpi) override;
 
 private:
     void CreateLayout();
     void CreateToolBar();
+    // Fills ImageList1 with the tool bar images drawn for `dpi`: the largest
+    // size not larger than 24 pixels scaled, never a stretched picture.
+    void LoadToolImages(unsigned dpi);
     void CreateMenu();
     void CreateSkinEngine();
     // The digit of the pressed button of the digit group: 1..9, 0 for the
