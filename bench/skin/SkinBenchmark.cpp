@@ -16,6 +16,7 @@
 //   move     frames per second while a sizeable skinned window is moved and
 //            resized by a script, against the same window unskinned
 // Run it under Wine (see README.md); it prints medians of rounds.
+#include "core/base/DpiScale.h"
 #include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
 #include "framework/TApplication.h"
@@ -179,7 +180,11 @@ void MeasurePaintAndRegion()
 
     // The window told that it moved to a monitor of another DPI, its frame
     // then drawn from the look prepared for that DPI; the suggested
-    // rectangle keeps the top-left corner, as the system's does.
+    // rectangle keeps the top-left corner, as the system's does. The form's
+    // client area is scaled as the program scales it at that DPI, so that
+    // the frame around it has four times the pixels at 192 DPI.
+    const int clientWidth = game::Form1->ClientWidth();
+    const int clientHeight = game::Form1->ClientHeight();
     const auto moveToDpi = [&](unsigned dpi) {
         RECT now{};
         GetWindowRect(window, &now);
@@ -188,6 +193,7 @@ void MeasurePaintAndRegion()
         suggested.right = now.left + MulDiv(now.right - now.left, int(dpi), int(from));
         suggested.bottom = now.top + MulDiv(now.bottom - now.top, int(dpi), int(from));
         SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+        game::Form1->SetClientSize(ScaleForDpi(clientWidth, dpi), ScaleForDpi(clientHeight, dpi));
         Pump();
         frame->PaintFrame(); // the bands composed for the new size, before the rounds
     };
@@ -200,9 +206,14 @@ void MeasurePaintAndRegion()
         dpiRatios.push_back(at192.back() / at96.back());
     }
     moveToDpi(96);
-    std::printf("dpi:    PaintFrame at 192 DPI %.1f us, at 96 DPI %.1f us, ratio %.2f (aim <= 4.5 for four times the "
-                "pixels)\n",
-                Median(at192) * 1e6, Median(at96) * 1e6, Median(dpiRatios));
+    RECT large{};
+    moveToDpi(192);
+    GetWindowRect(window, &large);
+    moveToDpi(96);
+    std::printf("dpi:    PaintFrame at 192 DPI %.1f us (window %ld x %ld), at 96 DPI %.1f us (%d x %d), ratio %.2f "
+                "(aim <= 4.5 for four times the pixels)\n",
+                Median(at192) * 1e6, large.right - large.left, large.bottom - large.top, Median(at96) * 1e6, width,
+                height, Median(dpiRatios));
 
     // The pointer along the empty title, from the icon's right to the
     // buttons' left: the system asks for the hit code, and the frame hears
