@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/DpiScale.h"
 #include "core/skinframe/FrameWindow.h"
 #include "core/skinframe/TitleLayout.h"
 #include "framework/Messages.h"
