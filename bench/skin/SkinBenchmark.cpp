@@ -6,6 +6,9 @@
 //   change   one WM_NCACTIVATE that turns the caption's colour (the title
 //            composed again and the frame painted) against the same copy
 //   region   one region built and set against the same copy
+//   dpi      one PaintFrame of the same window at 192 DPI (told by
+//            WM_DPICHANGED that it moved to such a monitor: its frame takes
+//            the look prepared for 192 DPI) against one at 96 DPI
 //   hit      WM_NCHITTEST and WM_NCMOUSEMOVE over the title, the pointer
 //            on it: the frames painted and the bands composed meanwhile
 //   start    the game's four windows made and the main window shown until
@@ -13,6 +16,7 @@
 //   move     frames per second while a sizeable skinned window is moved and
 //            resized by a script, against the same window unskinned
 // Run it under Wine (see README.md); it prints medians of rounds.
+#include "core/base/DpiScale.h"
 #include "framework/GdiOwners.h"
 #include "framework/TBitmap.h"
 #include "framework/TApplication.h"
@@ -20,6 +24,7 @@
 #include "game/Ufrmtk.h"
 #include "game/main/TForm1.h"
 #include "game/umyfun.h"
+#include "skin/FrameDC.h"
 #include "skin/TvelSkinEngine.h"
 #include "skin/TvelSkinWindow.h"
 
@@ -143,17 +148,20 @@ void MeasurePaintAndRegion()
         SendMessageW(window, WM_NCACTIVATE, active, 0);
     };
     // A paint has to get the window's device context, which the copy
-    // reference does once for all of its calls: its share is shown apart.
+    // reference does once for all of its calls: its share is shown apart,
+    // beside what GetWindowDC would cost in its place.
+    const auto frameDcOnly = [&] { const skin::TFrameDC dc(window); };
     const auto windowDcOnly = [&] {
         HDC dc = GetWindowDC(window);
         ReleaseDC(window, dc);
     };
-    std::vector<double> copies, paints, changes, regions, dcs;
+    std::vector<double> copies, paints, changes, regions, dcs, plainDcs;
     for (int round = 0; round < Rounds; ++round) {
         const double copy = PerCall(50, copyFrame);
         copies.push_back(copy);
         paints.push_back(PerCall(50, [&] { frame->PaintFrame(); }) / copy);
-        dcs.push_back(PerCall(50, windowDcOnly) / copy);
+        dcs.push_back(PerCall(50, frameDcOnly) / copy);
+        plainDcs.push_back(PerCall(50, windowDcOnly) / copy);
         changes.push_back(PerCall(50, changeActivation) / copy);
         regions.push_back(PerCall(50, [&] { frame->UpdateRegion(skin::TRegionUpdate::Always); }) / copy);
     }
@@ -162,12 +170,50 @@ void MeasurePaintAndRegion()
     const double paint = Median(paints);
     std::printf("paint:  PaintFrame %.1f us, copy of the frame area %.1f us, ratio %.2f (aim <= 3)\n",
                 paint * copy * 1e6, copy * 1e6, paint);
-    std::printf("        of which the window's device context (GetWindowDC, ReleaseDC) %.1f us, ratio %.2f\n",
-                Median(dcs) * copy * 1e6, Median(dcs));
+    std::printf("        of which the window's device context (GetDCEx keeping attributes, ReleaseDC) %.1f us, "
+                "ratio %.2f; GetWindowDC and ReleaseDC instead %.1f us, ratio %.2f\n",
+                Median(dcs) * copy * 1e6, Median(dcs), Median(plainDcs) * copy * 1e6, Median(plainDcs));
     std::printf("change: WM_NCACTIVATE (title composed again) %.1f us, ratio to the copy %.2f\n",
                 Median(changes) * copy * 1e6, Median(changes));
     std::printf("region: region built and set %.1f us, ratio to the copy %.2f\n", Median(regions) * copy * 1e6,
                 Median(regions));
+
+    // The window told that it moved to a monitor of another DPI, its frame
+    // then drawn from the look prepared for that DPI; the suggested
+    // rectangle keeps the top-left corner, as the system's does. The form's
+    // client area is scaled as the program scales it at that DPI, so that
+    // the frame around it has four times the pixels at 192 DPI.
+    const int clientWidth = game::Form1->ClientWidth();
+    const int clientHeight = game::Form1->ClientHeight();
+    const auto moveToDpi = [&](unsigned dpi) {
+        RECT now{};
+        GetWindowRect(window, &now);
+        const unsigned from = frame->FrameDpi();
+        RECT suggested = now;
+        suggested.right = now.left + MulDiv(now.right - now.left, int(dpi), int(from));
+        suggested.bottom = now.top + MulDiv(now.bottom - now.top, int(dpi), int(from));
+        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), LPARAM(&suggested));
+        game::Form1->SetClientSize(ScaleForDpi(clientWidth, dpi), ScaleForDpi(clientHeight, dpi));
+        Pump();
+        frame->PaintFrame(); // the bands composed for the new size, before the rounds
+    };
+    std::vector<double> at96, at192, dpiRatios;
+    for (int round = 0; round < Rounds; ++round) {
+        moveToDpi(96);
+        at96.push_back(PerCall(50, [&] { frame->PaintFrame(); }));
+        moveToDpi(192);
+        at192.push_back(PerCall(50, [&] { frame->PaintFrame(); }));
+        dpiRatios.push_back(at192.back() / at96.back());
+    }
+    moveToDpi(96);
+    RECT large{};
+    moveToDpi(192);
+    GetWindowRect(window, &large);
+    moveToDpi(96);
+    std::printf("dpi:    PaintFrame at 192 DPI %.1f us (window %ld x %ld), at 96 DPI %.1f us (%d x %d), ratio %.2f "
+                "(aim <= 4.5 for four times the pixels)\n",
+                Median(at192) * 1e6, large.right - large.left, large.bottom - large.top, Median(at96) * 1e6, width,
+                height, Median(dpiRatios));
 
     // The pointer along the empty title, from the icon's right to the
     // buttons' left: the system asks for the hit code, and the frame hears

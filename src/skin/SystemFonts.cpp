@@ -2,6 +2,9 @@
 
 #include "framework/GdiOwners.h"
 #include "framework/TFont.h"
+#include "framework/WindowDpi.h"
+
+#include <map>
 
 namespace orvane::skin {
 
@@ -37,6 +40,24 @@ HFONT OrSystemFont(const TFontHandle& font)
 } // namespace
 
 HFONT CaptionFont() { return OrSystemFont(Fonts().caption); }
+
+HFONT CaptionFontForDpi(unsigned dpi)
+{
+    const unsigned systemDpi = framework::SystemDpi();
+    if (dpi == systemDpi || dpi == 0 || !Fonts().caption)
+        return CaptionFont();
+    static std::map<unsigned, TFontHandle> scaled;
+    TFontHandle& font = scaled[dpi];
+    if (!font) {
+        LOGFONTW logical{};
+        if (!GetObjectW(Fonts().caption.Get(), sizeof(logical), &logical))
+            return CaptionFont();
+        logical.lfHeight = MulDiv(logical.lfHeight, int(dpi), int(systemDpi));
+        logical.lfWidth = MulDiv(logical.lfWidth, int(dpi), int(systemDpi));
+        font = TFontHandle(CreateFontIndirectW(&logical));
+    }
+    return font ? font.Get() : CaptionFont();
+}
 HFONT MenuFont() { return OrSystemFont(Fonts().menu); }
 COLORREF MenuFontColor() { return GetSysColor(COLOR_MENUTEXT); }
 

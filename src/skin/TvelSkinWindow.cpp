@@ -9,6 +9,8 @@
 #include "framework/GdiOwners.h"
 #include "framework/OwnerDrawnMenus.h"
 #include "framework/TApplication.h"
+#include "framework/WindowDpi.h"
+#include "skin/FrameDC.h"
 #include "skin/GdiTextMeasurer.h"
 #include "skin/PlatformVersion.h"
 #include "skin/SkinMessages.h"
@@ -75,6 +77,8 @@ TSkinContext& TvelSkinWindow::Context() const { return skinEngine; }
 
 const TSkinLook& TvelSkinWindow::Look() const { return skinEngine.Look(); }
 
+const TSkinLook& TvelSkinWindow::FrameLook() const { return skinEngine.Look().ForDpi(frameDpi); }
+
 TvelSkinWindow::TvelSkinWindow(TComponent* owner, TvelSkinEngine& owningEngine, bool byHook)
     : TComponent(owner), skinEngine(owningEngine), madeByHook(byHook), skinned(owningEngine.Active())
 {
@@ -90,6 +94,7 @@ TvelSkinWindow* TvelSkinWindow::FromWindow(HWND window)
 void TvelSkinWindow::Start(HWND window)
 {
     tie = TWindowTie(window, WindowObjectProperty, this);
+    frameDpi = WindowDpi(window);
     Attach(window);
     SkinControls();
     SetSkinned(skinned);
@@ -199,7 +204,7 @@ void TvelSkinWindow::SetHasBorder(bool value)
 
 // ---- sizes
 
-int TvelSkinWindow::TitleHeight() const { return hasCaption && skinned ? skinEngine.Look().Metrics().titleHeight : 0; }
+int TvelSkinWindow::TitleHeight() const { return hasCaption && skinned ? FrameLook().Metrics().titleHeight : 0; }
 
 int TvelSkinWindow::WindowWidth() const
 {
@@ -219,9 +224,9 @@ int TvelSkinWindow::CaptionFitWidth() const
 {
     const TMemoryDC measuringDc;
     TSelectedObject font;
-    font.Select(measuringDc.Handle(), CaptionFont());
+    font.Select(measuringDc.Handle(), CaptionFontForDpi(frameDpi));
     const TGdiTextMeasurer measurer(measuringDc.Handle());
-    return TitleWidthForCaption(skinEngine.Look().Reader(), skinEngine.Look().Metrics(), DescribeWithCaption(),
+    return TitleWidthForCaption(FrameLook().Reader(), FrameLook().Metrics(), DescribeWithCaption(),
                                 measurer);
 }
 
@@ -289,7 +294,7 @@ TitleLayout TvelSkinWindow::LayoutOf(const FrameWindow& frame) const
 {
     if (!LookOn() || !ShowsTitle(frame))
         return TitleLayout{};
-    return LayOutTitle(skinEngine.Look().Reader(), skinEngine.Look().Metrics(), frame);
+    return LayOutTitle(FrameLook().Reader(), FrameLook().Metrics(), frame);
 }
 
 TitleLayout TvelSkinWindow::Layout() const
@@ -339,7 +344,7 @@ void TvelSkinWindow::FollowPointer(TPressOffParts press)
     if (press == TPressOffParts::Ends && titleHit.part == NoTitlePart)
         buttonDown = false;
     frame.buttonDown = buttonDown;
-    if (!ShowsTitle(frame) || !painter.TitleChanged(skinEngine.Look(), frame, TitleIcon()))
+    if (!ShowsTitle(frame) || !painter.TitleChanged(FrameLook(), frame, TitleIcon()))
         return;
     PaintFrameOf(frame);
 }
@@ -359,16 +364,44 @@ void TvelSkinWindow::PaintFrameOf(const FrameWindow& frame)
         PostMessageW(Application->MainForm()->WindowHandle(), SKM_REPAINTFRAME, 0, 0);
     if (!ShowsTitle(frame) && !ShowsBorders(frame))
         return;
-    const TWindowDC windowDc(window);
+    const TFrameDC windowDc(window);
     if (!windowDc.Handle())
         return;
-    painter.Prepare(skinEngine.Look(), frame, LayoutOf(frame), TitleIcon(), BandRegions());
-    painter.Paint(windowDc.Handle(), skinEngine.Look(), frame);
+    const TSkinLook& look = FrameLook();
+    painter.Prepare(look, frame, LayoutOf(frame), TitleIcon(), BandRegions());
+    painter.Paint(windowDc.Handle(), look, frame);
 }
 
 TFrameWork TvelSkinWindow::Work() const
 {
     return TFrameWork{painter.Paints(), painter.TitleCompositions(), painter.BorderCompositions(), regionsSet};
+}
+
+void TvelSkinWindow::TakeDpi(unsigned dpi)
+{
+    if (dpi == 0 || dpi == frameDpi)
+        return;
+    frameDpi = dpi;
+    painter.Forget();
+    regionSet = false;
+}
+
+void TvelSkinWindow::FollowDpiChange(const RECT& suggested)
+{
+    HWND window = Handle();
+    if (!window || !IsWindow(window))
+        return;
+    RECT bounds{};
+    GetWindowRect(window, &bounds);
+    const bool placed = EqualRect(&bounds, &suggested) != FALSE;
+    // SWP_FRAMECHANGED makes the system ask for the frame's sizes again,
+    // which now come from the look at the new DPI.
+    SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top,
+                 SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOACTIVATE | (placed ? SWP_NOMOVE | SWP_NOSIZE : 0));
+    AfterDpiChange();
+    UpdateRegion();
+    PaintFrame();
 }
 
 // ---- regions
@@ -381,7 +414,7 @@ void TvelSkinWindow::UpdateRegion(TRegionUpdate when)
     // The part under the pointer stays as the last look found it: the region
     // does not depend on it, and the title on the window shows it.
     const FrameWindow frame = DescribeWithCaption();
-    const TSkinLook& look = skinEngine.Look();
+    const TSkinLook& look = FrameLook();
     if (when == TRegionUpdate::WhenChanged && regionSet && regionLook == &look && SameRegion(regionState, frame))
         return;
     TRegionHandle region;
@@ -589,6 +622,9 @@ bool TvelSkinWindow::HandleBeforeDefault(TMessage& message)
     case WM_CTLCOLORDLG:
         message.Result = LRESULT(skinEngine.Look().FormBrush());
         return false;
+    case WM_DPICHANGED:
+        TakeDpi(LOWORD(message.WParam));
+        return true;
     case WM_NCACTIVATE:
         if (!skinned)
             return true;
@@ -659,6 +695,10 @@ void TvelSkinWindow::HandleAfterDefault(TMessage& message)
     case WM_NCHITTEST:
         HitTest(message);
         return;
+    case WM_DPICHANGED:
+        if (message.LParam)
+            FollowDpiChange(*reinterpret_cast<const RECT*>(message.LParam));
+        return;
     case SKM_ISACTIVE:
         message.Result = isActive ? AnswerActive : AnswerInactive;
         return;
@@ -696,7 +736,7 @@ void TvelSkinWindow::CalculateClientArea(TMessage& message)
     FrameWindow frame = Describe();
     frame.width = position->cx;
     frame.height = position->cy;
-    const NonClientResult result = SkinnedClientRect(skinEngine.Look().Metrics(), frame, proposed, defaultClient);
+    const NonClientResult result = SkinnedClientRect(FrameLook().Metrics(), frame, proposed, defaultClient);
     titleExtra = result.titleExtra;
     RECT client{result.client.left, result.client.top, result.client.right, result.client.bottom};
     sizes->rgrc[0] = client;
@@ -730,10 +770,10 @@ void TvelSkinWindow::HitTest(TMessage& message)
     GetWindowRect(window, &bounds);
     const int x = int(screen.x) - bounds.left;
     const int y = int(screen.y) - bounds.top;
-    const FrameMetrics& metrics = skinEngine.Look().Metrics();
+    const FrameMetrics& metrics = FrameLook().Metrics();
     const LRESULT answer = message.Result;
 
-    if ((answer == HTTOP || answer == HTTOPRIGHT) && metrics.buttonY < 4) {
+    if ((answer == HTTOP || answer == HTTOPRIGHT) && metrics.buttonY < metrics.Scaled(4)) {
         POINT client = screen;
         ScreenToClient(window, &client);
         const FrameWindow frame = Describe();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/DpiScale.h"
 #include "core/skinframe/FrameWindow.h"
 #include "core/skinframe/TitleLayout.h"
 #include "framework/Messages.h"
@@ -115,6 +116,12 @@ public:
     TvelSkinEngine& Engine() const { return skinEngine; }
     TSkinContext& Context() const override;
     const TSkinLook& Look() const;
+    // The look the frame is drawn and measured with: the skin's look made
+    // for the DPI the window is drawn at.
+    const TSkinLook& FrameLook() const;
+    // The DPI the frame is drawn at: the window's when it was bound, then
+    // each new one a WM_DPICHANGED brings.
+    unsigned FrameDpi() const { return frameDpi; }
     bool Skinned() const { return skinned; }
     bool Initialized() const { return initialized; }
     bool SkinAllowed() const { return skinAllowed; }
@@ -176,6 +183,9 @@ public:
     virtual bool BeforeDefault(framework::TMessage&) { return true; }
     virtual void AfterDefault(framework::TMessage&) {}
     virtual void Attach(HWND window) = 0;
+    // The frame took a new DPI (WM_DPICHANGED), after the window's own
+    // handling of it.
+    virtual void AfterDpiChange() {}
     virtual void Detach() = 0;
 
 protected:
@@ -235,6 +245,12 @@ private:
     HICON TitleIcon() const;
     TBandRegions BandRegions() const { return TBandRegions{titleNeedsRegion, bottomNeedsRegion}; }
     void PostSystemCommand(WPARAM command);
+    // Takes a new DPI: the frame is measured, cut and composed anew at it.
+    void TakeDpi(unsigned dpi);
+    // After a WM_DPICHANGED: the window takes the system's suggested
+    // rectangle (unless its own handling already moved it there), and its
+    // frame is measured again.
+    void FollowDpiChange(const RECT& suggested);
 
     TvelSkinEngine& skinEngine;
     // How FromWindow finds this object from its window.
@@ -270,6 +286,7 @@ private:
     mutable std::wstring wideCaption;
     mutable std::string ansiCaption;
     TFramePainter painter;
+    unsigned frameDpi = DefaultDpi;
 };
 
 } // namespace orvane::skin

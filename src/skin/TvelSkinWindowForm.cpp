@@ -351,7 +351,7 @@ void TvelSkinWindowForm::SetConstraints()
         minHeightSet = true;
     }
     if ((limits.MinWidth == 0 && !CreatedByHook()) || minWidthSet) {
-        limits.MinWidth = Look().Metrics().minimumFrameWidth;
+        limits.MinWidth = FrameLook().Metrics().minimumFrameWidth;
         minWidthSet = true;
     }
     form->SetConstraints(limits);

@@ -77,6 +77,7 @@ public:
     // with the active child's menu merged for an MDI frame, and an MDI
     // frame's window list.
     void RebuildMenuBar(bool forced);
+    void AfterDpiChange() override { RebuildMenuBar(true); }
     // A control of the skin's own form class is inside: the form keeps the
     // system's frame.
     void KeepSystemFrame() { skinAllowed = false; }

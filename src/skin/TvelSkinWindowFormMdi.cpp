@@ -130,7 +130,7 @@ void TvelSkinWindowFormMdi::PlaceControlButtons()
     if (!controlButtons[0])
         return;
     // In the bar's row, at its right end, whatever the controls' shift.
-    int x = form.Width() - binding.Look().Metrics().rightBorderWidth - ControlButtonsRightGap;
+    int x = form.Width() - binding.FrameLook().Metrics().rightBorderWidth - ControlButtonsRightGap;
     const int top = std::max(0, (binding.MenuBarHeight() - controlButtons[0]->Height()) / 2);
     for (const auto& button : controlButtons) {
         button->SetLeft(x);

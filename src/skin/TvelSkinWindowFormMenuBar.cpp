@@ -1,5 +1,6 @@
 #include "skin/TvelSkinWindowFormMenuBar.h"
 
+#include "core/base/DpiScale.h"
 #include "core/raster/Gradient.h"
 #include "core/raster/StretchHalftone.h"
 #include "core/skinmenu/MenuBarMerge.h"
@@ -25,6 +26,8 @@ namespace {
 constexpr TColor DisabledBarTextColor = 0x808080;
 // The bar goes above every other top-aligned control.
 constexpr int MenuBarTop = -100;
+// The height of the bar's buttons at 96 DPI.
+constexpr int MenuBarButtonHeight = 22;
 
 } // namespace
 
@@ -118,6 +121,9 @@ void TvelSkinWindowFormMenuBar::Fill()
 {
     bar->SetAutoSize(false);
     AssignMenuFont(bar->Font());
+    // The bar's row grows with the DPI as the menu font does.
+    if (const int height = ScaleForDpi(MenuBarButtonHeight, binding.FrameDpi()); bar->ButtonHeight() != height)
+        bar->SetButtonHeight(height);
     bar->SetList(itemsHaveImages);
     buttons.clear();
     for (TMenuItem* item : items) {

@@ -180,22 +180,34 @@ void TvelSkinWindowWnd::ApplySkin()
                 ReportCaughtException(TCallbackFailure::Log);
             }
         }
-    const FrameMetrics& metrics = Look().Metrics();
+    const FrameMetrics& metrics = FrameLook().Metrics();
     const RECT place = WindowPlace(window);
     if (Skinned()) {
         SetWindowLongW(window, GWL_STYLE, origStyle & ~LONG(WS_SYSMENU));
         SetMenu(window, nullptr);
         int left = place.left;
+        int top = place.top;
         int width = place.right - place.left + metrics.leftBorderWidth + metrics.rightBorderWidth;
-        const int height = TitleHeight() + place.bottom + MenuBarHeight() +
-                           std::max(LeastFrameWidth, metrics.bottomBorderHeight) - place.top - origTopHeight;
+        int height = TitleHeight() + place.bottom + MenuBarHeight() +
+                     std::max(LeastFrameWidth, metrics.bottomBorderHeight) - place.top - origTopHeight;
         // The system sized the window for its own caption font; the skin's
         // caption may need more, as the system widens a box for its own.
         if (const int fit = CaptionFitWidth(); HasCaption() && width < fit) {
             left = WidenedLeft(place, fit, fit - width);
             width = fit;
         }
-        MoveWindow(window, left, place.top, width, height, TRUE);
+        // The skinned frame is larger than the system's, most of all at a
+        // high DPI: a box or dialog the system placed near an edge of the
+        // screen would reach past it, so it moves back inside the work
+        // area (and only a window larger than the work area is made smaller).
+        if (!(GetWindowLongW(window, GWL_STYLE) & WS_CHILD)) {
+            const RECT work = GetMonitorWorkArea(window);
+            width = std::min<int>(width, work.right - work.left);
+            height = std::min<int>(height, work.bottom - work.top);
+            left = std::clamp<int>(left, work.left, work.right - width);
+            top = std::clamp<int>(top, work.top, work.bottom - height);
+        }
+        MoveWindow(window, left, top, width, height, TRUE);
         FrameChanged(window);
         return;
     }
@@ -294,7 +306,7 @@ void TvelSkinWindowWnd::AfterDefault(TMessage& message)
         !grown) {
         grown = true;
         const RECT bounds = WindowBounds(window);
-        const FrameMetrics& metrics = Look().Metrics();
+        const FrameMetrics& metrics = FrameLook().Metrics();
         const int height =
             (bounds.bottom - bounds.top) + TitleHeight() + MenuBarHeight() + metrics.bottomBorderHeight - origTopHeight;
         SetWindowPos(window, nullptr, 0, 0, bounds.right - bounds.left, height,

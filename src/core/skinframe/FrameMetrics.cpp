@@ -30,6 +30,7 @@ int ImageHeight(const TvelSkinReader& reader, int index)
 FrameMetrics FrameMetricsFromSkin(const TvelSkinReader& reader, Color inactiveCaptionColor)
 {
     FrameMetrics metrics;
+    metrics.dpi = reader.Dpi();
     metrics.titleHeight = ImageHeight(reader, SKIN2_TITLEBAR1);
     metrics.leftBorderWidth = ImageWidth(reader, SKIN2_FORMLEFTBORDER);
     metrics.rightBorderWidth = ImageWidth(reader, SKIN2_FORMRIGHTBORDER);
@@ -50,7 +51,7 @@ FrameMetrics FrameMetricsFromSkin(const TvelSkinReader& reader, Color inactiveCa
 
     const int left = ImageWidth(reader, SKIN2_TITLEBAR1);
     const int right = ImageWidth(reader, SKIN2_TITLEBAR3);
-    const int buttonRoom = ImageWidth(reader, SKIN2_TITLEBUTTONS) / ButtonStripSixths + MinimumCaptionRoom;
+    const int buttonRoom = ImageWidth(reader, SKIN2_TITLEBUTTONS) / ButtonStripSixths + metrics.Scaled(MinimumCaptionRoom);
     // With five sections TITLEBAR3 sits behind the caption and the right cap
     // is another image, so both widths count; with three it is the right cap
     // itself, which the button room may overlap.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/DpiScale.h"
 #include "core/raster/Pixel.h"
 
 namespace orvane {
@@ -34,6 +35,13 @@ struct FrameMetrics {
     int bottomRegionMinY = -1;
     int bottomRegionMaxY = -1;
     int minimumFrameWidth = 0;
+    // The DPI the skin's pictures and numbers were made for; the frame's own
+    // fixed lengths (gaps, the icon's size, the caption's offset) are drawn
+    // at it too.
+    unsigned dpi = DefaultDpi;
+
+    // A fixed length of the frame, written for 96 DPI, at the metrics' DPI.
+    int Scaled(int pixels) const { return ScaleForDpi(pixels, dpi); }
 };
 
 // The metrics of the reader's skin. Images the skin lacks count as 0 x 0.

@@ -57,11 +57,11 @@ NonClientResult SkinnedClientRect(const FrameMetrics& metrics, const FrameWindow
 bool IsTitleButtonPointAtTopEdge(const FrameMetrics& metrics, const FrameWindow& window, int buttonsLeft, int clientX,
                                  int clientY)
 {
-    if (metrics.buttonY >= TopEdgeButtonLimit)
+    if (metrics.buttonY >= metrics.Scaled(TopEdgeButtonLimit))
         return false;
     const int x = clientX + metrics.leftBorderWidth;
     const int y = clientY + metrics.titleHeight;
-    return y <= TopEdgeButtonRows && y >= metrics.buttonY && x >= buttonsLeft &&
+    return y <= metrics.Scaled(TopEdgeButtonRows) && y >= metrics.buttonY && x >= buttonsLeft &&
            x <= window.width - metrics.buttonX;
 }
 

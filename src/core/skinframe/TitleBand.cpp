@@ -102,7 +102,7 @@ int TitleWidthForCaption(const TvelSkinReader& skin, const FrameMetrics& metrics
                          const TextMeasurer& captionFont)
 {
     const int bw = WidthOf(skin.GetBitmap(SKIN2_TITLEBUTTONS)) / ButtonStripFrames;
-    int reserve = TitleButtonReserve(window, bw);
+    int reserve = TitleButtonReserve(window, bw, metrics.dpi);
     if (skin.GetFlag(SKIN2_TITLEFIVESECT))
         reserve += WidthOf(skin.GetBitmap(SKIN2_TITLEBAR3));
     // The caption's room is measured from the icon's caption place whether
@@ -112,11 +112,11 @@ int TitleWidthForCaption(const TvelSkinReader& skin, const FrameMetrics& metrics
     const auto shortenable = [](const auto& text) { return text.size() >= 2; };
     if (!shortenable(window.ansiCaption) && !shortenable(window.wideCaption))
         return notNarrow;
-    const int captionX = metrics.iconX + CaptionOffset;
+    const int captionX = metrics.iconX + metrics.Scaled(CaptionOffset);
     int text = captionFont.TextWidth(window.ansiCaption);
     if (!window.wideCaption.empty())
         text = std::max(text, captionFont.TextWidth(window.wideCaption));
-    return std::max(captionX + text + reserve + CaptionMargin, notNarrow);
+    return std::max(captionX + text + reserve + metrics.Scaled(CaptionMargin), notNarrow);
 }
 
 CaptionPlacement ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window,
@@ -144,11 +144,12 @@ CaptionPlacement ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics
 
     // The caption's room and the five-section plate are measured from the
     // icon's caption place whether or not an icon is drawn.
-    const int captionX = metrics.iconX + CaptionOffset;
+    const int captionX = metrics.iconX + metrics.Scaled(CaptionOffset);
+    const int plateMargin = metrics.Scaled(PlateMargin);
     std::wstring wideCaption;
     std::string ansiCaption;
     const auto shortenCaption = [&] {
-        const int room = w - captionX - reserve - CaptionMargin;
+        const int room = w - captionX - reserve - metrics.Scaled(CaptionMargin);
         if (!window.wideCaption.empty())
             wideCaption = EllipsizeText(captionFont, window.wideCaption, room);
         ansiCaption = EllipsizeText(captionFont, window.ansiCaption, room);
@@ -178,9 +179,9 @@ CaptionPlacement ComposeTitleBand(const TvelSkinReader& skin, const FrameMetrics
             shortenCaption();
             const int e = captionFont.TextWidth(ansiCaption) + captionX;
             const Bitmap* plate = skin.GetBitmap(SKIN2_TITLEBAR2);
-            Stretch(band, Rect{l1, 0, e + PlateMargin, HeightOf(plate)}, plate);
-            Draw(band, e + PlateMargin, 0, plateEnd);
-            x = e + PlateMargin + WidthOf(plateEnd);
+            Stretch(band, Rect{l1, 0, e + plateMargin, HeightOf(plate)}, plate);
+            Draw(band, e + plateMargin, 0, plateEnd);
+            x = e + plateMargin + WidthOf(plateEnd);
             filler = skin.GetBitmap(SKIN2_TITLEBAR4);
         } else {
             shortenCaption();

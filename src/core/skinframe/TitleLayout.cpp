@@ -41,10 +41,10 @@ Rect HitRect(const Rect& drawn, int leftBorderWidth)
 
 } // namespace
 
-int TitleButtonReserve(const FrameWindow& window, int buttonFrameWidth)
+int TitleButtonReserve(const FrameWindow& window, int buttonFrameWidth, unsigned dpi)
 {
     const int shown = int(window.hasCloseButton) + int(window.hasMaximizeButton) + int(window.hasMinimizeButton);
-    return shown * buttonFrameWidth + ButtonGap * (shown - 1) + ReserveBase;
+    return shown * buttonFrameWidth + ScaleForDpi(ButtonGap, dpi) * (shown - 1) + ScaleForDpi(ReserveBase, dpi);
 }
 
 TitleLayout LayOutTitle(const TvelSkinReader& skin, const FrameMetrics& metrics, const FrameWindow& window)
@@ -57,27 +57,29 @@ TitleLayout LayOutTitle(const TvelSkinReader& skin, const FrameMetrics& metrics,
     layout.leftBorderWidth = metrics.leftBorderWidth;
     layout.buttonFrameWidth = bw;
     layout.buttonFrameHeight = frameHeight;
-    layout.buttonReserve = TitleButtonReserve(window, bw);
+    layout.buttonReserve = TitleButtonReserve(window, bw, metrics.dpi);
+    const int captionOffset = metrics.Scaled(CaptionOffset);
+    const int buttonGap = metrics.Scaled(ButtonGap);
 
     int y = metrics.iconY;
     if (minimized) {
-        y = std::max((MinimizedTitleHeight - frameHeight) / 2, 0);
-        if (frameHeight + y < MinimizedPartDepth)
-            y += MinimizedPartShift;
-    } else if (y < LowestPartTop) {
-        y = LowestPartTop;
+        y = std::max((metrics.Scaled(MinimizedTitleHeight) - frameHeight) / 2, 0);
+        if (frameHeight + y < metrics.Scaled(MinimizedPartDepth))
+            y += metrics.Scaled(MinimizedPartShift);
+    } else if (y < metrics.Scaled(LowestPartTop)) {
+        y = metrics.Scaled(LowestPartTop);
     }
 
-    layout.captionX = metrics.iconX + CaptionOffset;
-    layout.captionTop = minimized ? MinimizedCaptionTop : metrics.captionTop;
+    layout.captionX = metrics.iconX + captionOffset;
+    layout.captionTop = minimized ? metrics.Scaled(MinimizedCaptionTop) : metrics.captionTop;
     if (window.hasSystemIcon) {
         layout.hasIcon = true;
-        layout.iconRect = RectOfSize(std::max(metrics.iconX, 0), y, IconSize, IconSize);
+        layout.iconRect = RectOfSize(std::max(metrics.iconX, 0), y, metrics.Scaled(IconSize), metrics.Scaled(IconSize));
     } else {
-        layout.captionX -= CaptionOffset;
+        layout.captionX -= captionOffset;
     }
 
-    int x = minimized ? window.width - bw - MinimizedButtonMargin : window.width - metrics.buttonX - bw;
+    int x = minimized ? window.width - bw - metrics.Scaled(MinimizedButtonMargin) : window.width - metrics.buttonX - bw;
     if (!minimized)
         y = metrics.buttonY;
     const auto place = [&](TitlePart part, int normalFrame, bool enabled) {
@@ -87,18 +89,18 @@ TitleLayout LayOutTitle(const TvelSkinReader& skin, const FrameMetrics& metrics,
     if (window.hasCloseButton) {
         place(ClosePart, CloseFrame, window.closeButtonEnabled);
         layout.closeItemEnabled = window.closeButtonEnabled;
-        x -= bw + ButtonGap;
+        x -= bw + buttonGap;
     }
     if (window.hasMaximizeButton) {
         place(MaximizePart, window.Maximized() ? RestoreFrame : MaximizeFrame, true);
         layout.maxButtonShown = true;
         layout.maxItemEnabled = true;
-        x -= bw + ButtonGap;
+        x -= bw + buttonGap;
     }
     if (window.hasMinimizeButton) {
         place(MinimizePart, minimized ? RestoreFrame : MinimizeFrame, true);
         layout.minItemEnabled = true;
-        x -= bw + ButtonGap;
+        x -= bw + buttonGap;
     }
     // Help sits left of the others and leaves x where it is.
     if (window.hasHelpButton)

@@ -3,16 +3,13 @@
 #include "core/raster/Rect.h"
 #include "core/skinframe/FrameMetrics.h"
 #include "core/skinframe/FrameWindow.h"
+#include "core/skinmodel/SkinKeys.h"
 
 #include <array>
 
 namespace orvane {
 
 class TvelSkinReader;
-
-// The button strip: one image of 18 equal frames side by side, three states
-// (normal, hot, pressed) per button, numbered from 1.
-inline constexpr int ButtonStripFrames = 18;
 
 // A title button where the title shows it.
 struct TitleButtonPlace {
@@ -51,7 +48,7 @@ struct TitleLayout {
 
 // Width of the title kept free for the close, maximize and minimize buttons:
 // n x bw + 2 x (n - 1) + 15 for the n of them shown (help not counted).
-int TitleButtonReserve(const FrameWindow& window, int buttonFrameWidth);
+int TitleButtonReserve(const FrameWindow& window, int buttonFrameWidth, unsigned dpi = DefaultDpi);
 
 // The layout of a window that has a caption and is not a maximized MDI
 // child. The hot part and the button state of `window` do not enter it.

@@ -40,6 +40,11 @@ enum SkinIntegerIndex : int { ORVANE_SKIN_INTEGER_KEYS(ORVANE_SKIN_KEY_ENUMERATO
 enum SkinFlagIndex : int { ORVANE_SKIN_FLAG_KEYS(ORVANE_SKIN_KEY_ENUMERATOR) };
 #undef ORVANE_SKIN_KEY_ENUMERATOR
 
+// The title button strip (SKIN2_TITLEBUTTONS): one image of 18 equal frames
+// side by side, three states (normal, hot, pressed) per button, numbered
+// from 1.
+inline constexpr int ButtonStripFrames = 18;
+
 // The whole table, in table-position order.
 extern const std::array<std::string_view, SkinKeyCount> SkinKeyNames;
 

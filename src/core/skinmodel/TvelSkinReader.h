@@ -1,8 +1,11 @@
 #pragma once
 
+#include "core/base/DpiScale.h"
 #include "core/raster/Bitmap.h"
+#include "core/skinmodel/SkinKeys.h"
 #include "core/skinpackage/Sk2SkinFileReader.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -45,12 +48,28 @@ public:
     bool Ready() const { return ready; }
     const Tsk2SkinFileReader* FileReader() const { return fileReader.get(); }
 
+    // The same skin for windows drawn at `dpi`: the frame's pictures (title
+    // sections, borders, title buttons, menu bar) scaled by ScaleImageForDpi,
+    // the button strip frame by frame, and every integer (each a place or a
+    // row in those pictures) scaled with them; colours, flags and the other
+    // pictures as they are. It shares this reader's package and is made once
+    // per skin and DPI: scaling happens here, never while painting.
+    std::unique_ptr<TvelSkinReader> ScaledForDpi(unsigned dpi) const;
+    // The DPI the reader's pictures are drawn for.
+    unsigned Dpi() const { return dpi; }
+
     // Called after every load attempt that did not raise.
     std::function<void()> OnLoaded;
 
 private:
-    std::unique_ptr<Tsk2SkinFileReader> fileReader;
+    std::shared_ptr<Tsk2SkinFileReader> fileReader;
     bool ready = false;
+    unsigned dpi = DefaultDpi;
+    // A scaled reader's own pictures and integers, in place of the package's
+    // where set.
+    std::array<std::unique_ptr<Bitmap>, SkinImageCount> scaledImages;
+    std::array<std::int32_t, SkinIntegerCount> scaledIntegers{};
+    bool integersScaled = false;
 };
 
 } // namespace orvane

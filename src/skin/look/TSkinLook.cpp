@@ -23,6 +23,16 @@ TSkinLook::TSkinLook(std::unique_ptr<TvelSkinReader> skin, Color inactiveCaption
     tabs.SetReader(reader.get());
 }
 
+const TSkinLook& TSkinLook::ForDpi(unsigned dpi) const
+{
+    if (dpi == 0 || dpi == metrics.dpi || !Ready())
+        return *this;
+    std::unique_ptr<TSkinLook>& scaled = scaledLooks[dpi];
+    if (!scaled)
+        scaled = std::make_unique<TSkinLook>(reader->ScaledForDpi(dpi), metrics.inactiveCaptionColor);
+    return *scaled;
+}
+
 bool TSkinLook::GetSkinBitmap(int index, Bitmap& target, int count, int frame) const
 {
     const Bitmap* image = reader->GetBitmap(index);

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <memory>
 
 namespace orvane::skin {
@@ -43,6 +44,13 @@ public:
     bool GetSkinFlag(int index) const { return reader->GetFlag(index); }
     std::int32_t GetSkinInt(int index) const { return reader->GetInt(index); }
 
+    // The look for windows drawn at `dpi`: this one at the DPI its skin was
+    // made for (96) or without a skin; else a look of the same skin whose
+    // frame pictures and metrics are scaled, made at the first request for
+    // that DPI and kept with this look, so that no paint scales a picture.
+    const TSkinLook& ForDpi(unsigned dpi) const;
+    unsigned Dpi() const { return metrics.dpi; }
+
     const FrameMetrics& Metrics() const { return metrics; }
     Color FormColor() const { return metrics.formColor; }
     HBRUSH FormBrush() const { return formBrush.Get(); }
@@ -59,6 +67,7 @@ private:
     TvelSkinScrollBtnRes scrollButtons;
     TvelSkinProgressBarRes progressBars;
     TvelSkinTabRes tabs;
+    mutable std::map<unsigned, std::unique_ptr<TSkinLook>> scaledLooks;
 };
 
 } // namespace orvane::skin

@@ -19,7 +19,6 @@ using namespace framework;
 
 namespace {
 
-constexpr int IconExtent = 16;
 // The caption is drawn as one line into a rectangle from its place to here.
 constexpr int CaptionRight = 2048;
 constexpr int CaptionBottom = 100;
@@ -90,7 +89,7 @@ void TFramePainter::ComposeTitle(const TSkinLook& look, const FrameWindow& frame
     const FrameMetrics& metrics = look.Metrics();
     HDC bandDc = titleBand.Canvas().Handle();
     TSelectedObject font;
-    font.Select(bandDc, CaptionFont());
+    font.Select(bandDc, CaptionFontForDpi(metrics.dpi));
     const TGdiTextMeasurer measurer(bandDc);
     CaptionPlacement caption;
     {
@@ -98,8 +97,8 @@ void TFramePainter::ComposeTitle(const TSkinLook& look, const FrameWindow& frame
         caption = ComposeTitleBand(look.Reader(), metrics, frame, layout, measurer, pixels);
     }
     if (layout.hasIcon && icon)
-        DrawIconEx(bandDc, layout.iconRect.left, layout.iconRect.top, icon, IconExtent, IconExtent, 0, nullptr,
-                   DI_NORMAL);
+        DrawIconEx(bandDc, layout.iconRect.left, layout.iconRect.top, icon, layout.iconRect.Width(),
+                   layout.iconRect.Height(), 0, nullptr, DI_NORMAL);
     shownCaption = caption.wideText.empty() ? WideFromAnsi(caption.ansiText) : caption.wideText;
     SetBkMode(bandDc, TRANSPARENT);
     SetTextColor(bandDc, COLORREF(caption.color));

@@ -93,6 +93,11 @@ void ModalDriver::HandleMessageBox(std::function<bool(HWND)> act)
     steps.push_back({.kind = StepKind::HandOnMessageBox, .act = std::move(act)});
 }
 
+void ModalDriver::CancelFileDialogAfter(std::function<bool(HWND)> look)
+{
+    steps.push_back({.kind = StepKind::LookAtFileDialog, .act = std::move(look)});
+}
+
 void ModalDriver::ChooseFile(const std::wstring& path)
 {
     steps.push_back({.kind = StepKind::FileDialog, .text = path});
@@ -171,6 +176,11 @@ bool ModalDriver::Act(Step& step, HWND window)
         if (!std::exchange(step.textTaken, true))
             messageTexts.push_back(MessageBoxText(window));
         return step.act(window);
+    case StepKind::LookAtFileDialog:
+        if (!FileNameField(window) || !step.act(window))
+            return false;
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return true;
     case StepKind::FileDialog:
     case StepKind::CancelFileDialog: {
         HWND field = FileNameField(window);

@@ -35,6 +35,9 @@ public:
     // A file dialog: its folder is recorded, the name is typed and OK pressed.
     void ChooseFile(const std::wstring& path);
     void CancelFileDialog();
+    // A file dialog looked at: `look` runs on it at every poll until it
+    // returns true, then the dialog is cancelled.
+    void CancelFileDialogAfter(std::function<bool(HWND)> look);
     // A visible top-level window of this thread with this class name (a
     // modal form): `inspect` runs while it is shown, then it is closed.
     void CloseWindow(const std::wstring& className, std::function<void(HWND)> inspect = {});
@@ -47,7 +50,7 @@ public:
     bool AllStepsDone() const { return steps.empty(); }
 
 private:
-    enum class StepKind { MessageBox, HandOnMessageBox, FileDialog, CancelFileDialog, Window };
+    enum class StepKind { MessageBox, HandOnMessageBox, FileDialog, CancelFileDialog, LookAtFileDialog, Window };
     struct Step {
         StepKind kind;
         int button = 0;
