@@ -141,33 +141,6 @@ void TControl::ScaleBounds(unsigned toDpi, unsigned fromDpi)
     SetBounds(left, top, right - left, bottom - top);
 }
 
-namespace {
-
-// `value` * `toDpi` / `fromDpi`, rounded to the nearest (halves away from 0).
-int RoundedScale(int value, unsigned toDpi, unsigned fromDpi)
-{
-    const long long scaled = static_cast<long long>(value) * toDpi;
-    const long long half = fromDpi / 2;
-    return static_cast<int>(scaled >= 0 ? (scaled + half) / fromDpi : -((-scaled + half) / fromDpi));
-}
-
-} // namespace
-
-int ScaleBetweenDpi(int value, unsigned toDpi, unsigned fromDpi)
-{
-    if (toDpi == fromDpi || fromDpi == 0)
-        return value;
-    // A length that is a 96-DPI length scaled is scaled again from that
-    // length: moving from DPI to DPI and back then gives the same pixels
-    // instead of drifting by a rounding each time.
-    if (fromDpi != DefaultDpi) {
-        const int designed = RoundedScale(value, DefaultDpi, fromDpi);
-        if (ScaleForDpi(designed, fromDpi) == value)
-            return ScaleForDpi(designed, toDpi);
-    }
-    return RoundedScale(value, toDpi, fromDpi);
-}
-
 void TControl::UpdateBounds(int newLeft, int newTop, int newWidth, int newHeight)
 {
     const bool resized = newWidth != boundsWidth || newHeight != boundsHeight;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/base/DpiScale.h"
 #include "framework/Messages.h"
 #include "framework/TColor.h"
 #include "framework/TComponent.h"
@@ -203,9 +204,6 @@ private:
     bool leftPressed = false;
     std::shared_ptr<TMessageLayers> windowProcHooks;
 };
-
-// `value`, a length at `fromDpi`, at `toDpi`, rounded to the nearest pixel.
-int ScaleBetweenDpi(int value, unsigned toDpi, unsigned fromDpi);
 
 // The shift state of a mouse message's key flags.
 unsigned ShiftFromMouseKeys(WPARAM keys);

@@ -118,7 +118,7 @@ void Tstdsudoku::Paint()
     // board's DPI like the cells' edges, so that they stay in the gaps.
     framework::TCanvas& canvas = Canvas();
     const unsigned dpi = CurrentDpi();
-    const int pitch = CellPitch(framework::ScaleBetweenDpi(Width(), DefaultDpi, dpi));
+    const int pitch = CellPitch(ScaleBetweenDpi(Width(), DefaultDpi, dpi));
     const int extent = ScaleForDpi(BoardCells * pitch, dpi);
     for (int k = 1; k <= GridLineCount; ++k) {
         const int position = ScaleForDpi(GridLinePosition(k, pitch), dpi);

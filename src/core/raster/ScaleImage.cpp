@@ -1,6 +1,7 @@
 #include "core/raster/ScaleImage.h"
 
 #include "core/base/DpiScale.h"
+#include "core/raster/AreaWeights.h"
 
 #include <array>
 #include <cstdint>
@@ -8,35 +9,6 @@
 
 namespace orvane {
 namespace {
-
-// One source pixel's weight for each destination pixel along one axis: in
-// units of 1/destLength of a source pixel, destination pixel d covers
-// [d * sourceLength, (d + 1) * sourceLength) and source pixel s covers
-// [s * destLength, (s + 1) * destLength); the weight is their overlap, so the
-// weights of one destination pixel add up to sourceLength.
-struct Contribution {
-    int source;
-    std::uint64_t weight;
-};
-
-std::vector<std::vector<Contribution>> Contributions(int sourceLength, int destLength)
-{
-    std::vector<std::vector<Contribution>> result(static_cast<std::size_t>(destLength));
-    for (int d = 0; d < destLength; ++d) {
-        const std::int64_t from = std::int64_t(d) * sourceLength;
-        const std::int64_t to = from + sourceLength;
-        for (int s = int(from / destLength); s < sourceLength; ++s) {
-            const std::int64_t sFrom = std::int64_t(s) * destLength;
-            if (sFrom >= to)
-                break;
-            const std::int64_t sTo = sFrom + destLength;
-            const std::int64_t overlap = (sTo < to ? sTo : to) - (sFrom > from ? sFrom : from);
-            if (overlap > 0)
-                result[std::size_t(d)].push_back({s, std::uint64_t(overlap)});
-        }
-    }
-    return result;
-}
 
 // Source rectangle (left, width, height) into target at (targetLeft, 0),
 // targetWidth x targetHeight, each target pixel repeating one source pixel.

@@ -13,6 +13,7 @@ namespace orvane::framework {
 namespace {
 
 using test::ExpectedTestDpi;
+using test::SendDpiChanged;
 using test::PumpMessages;
 
 constexpr int FormClientWidth = 300;
@@ -111,18 +112,8 @@ TEST(DpiScaling, DpiChangedTakesTheSuggestedPlaceAndScalesTheFormAndBackAtDpi)
         HWND window = scaled.form.WindowHandle();
         for (const unsigned dpi : {startDpi * 2, startDpi * 5 / 4, startDpi}) {
             SCOPED_TRACE(testing::Message() << "from " << scaled.form.CurrentDpi() << " to " << dpi << " DPI");
-            RECT before{};
-            GetWindowRect(window, &before);
             const unsigned from = scaled.form.CurrentDpi();
-            // The system suggests the window moved and scaled; Wine keeps its
-            // frame at the system's DPI, so the frame is added unscaled.
-            const SIZE client = scaled.Client();
-            const int frameWidth = (before.right - before.left) - client.cx;
-            const int frameHeight = (before.bottom - before.top) - client.cy;
-            const RECT suggested{before.left + 7, before.top + 5,
-                                 before.left + 7 + frameWidth + ScaleBetweenDpi(client.cx, dpi, from),
-                                 before.top + 5 + frameHeight + ScaleBetweenDpi(client.cy, dpi, from)};
-            SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+            const RECT suggested = SendDpiChanged(window, scaled.Client(), from, dpi, POINT{7, 5});
             PumpMessages();
             RECT after{};
             GetWindowRect(window, &after);

@@ -15,6 +15,7 @@ namespace {
 
 using namespace framework;
 using orvane::test::ExpectedTestDpi;
+using orvane::test::SendDpiChanged;
 using orvane::test::ModalDriver;
 using orvane::test::PumpMessages;
 using orvane::test::ScreenPixel;
@@ -123,16 +124,8 @@ TEST_F(Game, DpiChangedRescalesTheMainWindowAtItsSuggestedPlaceAndBackAtDpi)
     NewGame(0);
     for (const unsigned dpi : {startDpi * 5 / 4, startDpi}) {
         SCOPED_TRACE(testing::Message() << "to " << dpi << " DPI");
-        RECT before{};
-        GetWindowRect(window, &before);
-        const SIZE client = ClientSize(window);
         const unsigned from = Form1->CurrentDpi();
-        const RECT suggested{before.left + 3, before.top + 2,
-                             before.left + 3 + (before.right - before.left) - client.cx +
-                                 MulDiv(client.cx, int(dpi), int(from)),
-                             before.top + 2 + (before.bottom - before.top) - client.cy +
-                                 MulDiv(client.cy, int(dpi), int(from))};
-        SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+        const RECT suggested = SendDpiChanged(window, ClientSize(window), from, dpi, POINT{3, 2});
         PumpMessages();
         RECT after{};
         GetWindowRect(window, &after);

@@ -112,8 +112,11 @@ void ModalDriver::CloseWindow(const std::wstring& className, std::function<void(
 
 void CALLBACK ModalDriver::Tick(HWND, UINT, UINT_PTR, DWORD)
 {
-    if (activeDriver)
-        activeDriver->Poll();
+    if (!activeDriver || activeDriver->polling)
+        return;
+    activeDriver->polling = true;
+    activeDriver->Poll();
+    activeDriver->polling = false;
 }
 
 void ModalDriver::Poll()

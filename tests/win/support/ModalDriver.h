@@ -75,6 +75,10 @@ private:
     std::vector<Handled> handled;
     UINT_PTR timer = 0;
     DWORD waitingSince = 0;
+    // Set while a poll runs: a step's action or inspection may pump messages
+    // (a screen read does), and the timer's next tick must not act on the
+    // step that is still acting, nor erase it under that action.
+    bool polling = false;
 };
 
 } // namespace orvane::test
