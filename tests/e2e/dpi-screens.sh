@@ -29,6 +29,18 @@ note() { echo "dpi-screens: $*"; }
 source "$here/../../scripts/wine-env.sh"
 source "$here/xdotool-steps.sh"
 
+# Waits until a message box shows: a second visible window with the
+# program's title beside the main window; prints its id.
+wait_box() { # main-window-id
+  local box
+  for _ in $(seq 1 100); do
+    box=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -v "^$1\$" | head -n 1 || true)
+    [ -n "$box" ] && { echo "$box"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
 shot() { # name
   wait_painted "$1" >/dev/null || true
   import -window root "$out/dpi-$dpi-$2.png"
@@ -55,14 +67,7 @@ for dpi in "${dpis[@]}"; do
 
     # Quit's question, answered No.
     key F10 Down End Return
-    # The box has the program's title too: wait for a second such window.
-    box=""
-    for _ in $(seq 1 100); do
-      box=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | grep -v "^$main\$" | head -n 1 || true)
-      [ -n "$box" ] && break
-      sleep 0.1
-    done
-    if [ -n "$box" ]; then
+    if box=$(wait_box "$main"); then
       shot "$box" message
     else
       echo "FAIL: no message box at $dpi DPI" >&2; status=1
@@ -81,7 +86,7 @@ for dpi in "${dpis[@]}"; do
     # A game, then Show Solution answered Yes.
     key F10 Down Return
     key F10 Right Down Down Down Down Return
-    sleep 0.5
+    wait_box "$main" >/dev/null || { echo "FAIL: no question before the solution at $dpi DPI" >&2; status=1; }
     key Return
     if solution=$(wait_window '^Solution$'); then
       shot "$solution" solution
